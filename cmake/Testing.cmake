@@ -9,6 +9,10 @@ file(GLOB support_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/support/*
 add_library(testsupport STATIC ${support_sources})
 target_include_directories(testsupport PUBLIC "${CMAKE_SOURCE_DIR}")
 target_link_libraries(testsupport PUBLIC gtest gmock foundation)
+# Tests find the source tree (fixtures) and the build tree (the cross-built libraries'
+# source packages with their test images) through these; Wine maps the paths through Z:.
+target_compile_definitions(testsupport PUBLIC
+  K_SOURCE_DIR="${CMAKE_SOURCE_DIR}" K_BUILD_DIR="${CMAKE_BINARY_DIR}")
 
 function(k_add_test_suite name)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/${name}/*.cpp")
