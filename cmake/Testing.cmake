@@ -8,7 +8,7 @@ add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FR
 file(GLOB support_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/support/*.cpp")
 add_library(testsupport STATIC ${support_sources})
 target_include_directories(testsupport PUBLIC "${CMAKE_SOURCE_DIR}")
-target_link_libraries(testsupport PUBLIC gtest gmock foundation)
+target_link_libraries(testsupport PUBLIC gtest gmock k_all)
 # Tests find the source tree (fixtures) and the build tree (the cross-built libraries'
 # source packages with their test images) through these; Wine maps the paths through Z:.
 target_compile_definitions(testsupport PUBLIC
@@ -20,15 +20,12 @@ function(k_add_test_suite name)
     return()
   endif()
   add_executable(${name}_tests ${sources})
-  if(TARGET ${name})
-    target_link_libraries(${name}_tests PRIVATE ${name})
-  endif()
-  target_link_libraries(${name}_tests PRIVATE testsupport ${ARGN})
+  target_link_libraries(${name}_tests PRIVATE testsupport k_all)
   add_test(NAME ${name} COMMAND ${name}_tests --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
-k_add_test_suite(dependencies graphics PNG::PNG JPEG::JPEG TIFF::TIFF dsound dxguid winmm)
+k_add_test_suite(dependencies)
 k_add_test_suite(foundation)
 k_add_test_suite(graphics)
 k_add_test_suite(application)

@@ -1,8 +1,20 @@
-// The one entry point of every test program.
+// The one entry point of every test program: the framework's kernel is entered and its
+// classes registered as the program does at start, then reports and message boxes are
+// turned over to the tests.
 #include <gtest/gtest.h>
+
+#include "application/FrameworkClasses.h"
+#include "foundation/KernelFunctions.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/ReportCatcher.h"
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    knsEnterKernel();
+    installTestReportHooks();
+    kksRegisterFrameworkClasses();
+    if (int code = runChildScenarioIfAsked(); code >= 0)
+        return code;
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,23 @@
+#include "application/FrameworkClasses.h"
+
+#include "application/KApplication.h"
+#include "foundation/KClass.h"
+#include "foundation/KNativePtr.h"
+
+namespace {
+// "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
+// their own: they are entries under KThing that create plain KThings.
+void registerPlaceholder(const char* Name)
+{
+    KClass::registerClass(Name, KThing::getClassRecord(), &KThing::createInstance, 1);
+}
+} // namespace
+
+void kksRegisterFrameworkClasses()
+{
+    KThing::initClass("KThing", nullptr, 1);
+    registerPlaceholder("KMemory");
+    KNativePtr::registerClass();
+    KApplication::registerClass();
+    registerPlaceholder("KErrorHandler");
+}
