@@ -3,6 +3,7 @@
 #include "application/KApplication.h"
 #include "foundation/KClass.h"
 #include "foundation/KNativePtr.h"
+#include "foundation/KString.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -17,6 +18,8 @@ void kksRegisterFrameworkClasses()
 {
     KThing::initClass("KThing", nullptr, 1);
     registerPlaceholder("KMemory");
+    KComparable::registerClass();
+    KString::registerClass();
     KNativePtr::registerClass();
     KApplication::registerClass();
     registerPlaceholder("KErrorHandler");
