@@ -1,9 +1,12 @@
 #include "application/FrameworkClasses.h"
 
 #include "application/KApplication.h"
+#include "foundation/KBag.h"
 #include "foundation/KClass.h"
+#include "foundation/KGraphicRectangle.h"
 #include "foundation/KNativePtr.h"
 #include "foundation/KString.h"
+#include "foundation/KWideRectangle.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -17,10 +20,18 @@ void registerPlaceholder(const char* Name)
 void kksRegisterFrameworkClasses()
 {
     KThing::initClass("KThing", nullptr, 1);
+    KArray::registerClass();
+    KBag::registerClass();
     registerPlaceholder("KMemory");
     KComparable::registerClass();
     KString::registerClass();
     KNativePtr::registerClass();
+    KWideRectangle::registerClass();
+    KWidePoint::registerClass();
+    KWideSize::registerClass();
+    KGraphicPoint::registerClass();
+    KGraphicRectangle::registerClass();
+    KGraphicSize::registerClass();
     KApplication::registerClass();
     registerPlaceholder("KErrorHandler");
 }
