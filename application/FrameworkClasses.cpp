@@ -6,6 +6,7 @@
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KNativePtr.h"
 #include "foundation/KString.h"
+#include "foundation/KTree.h"
 #include "foundation/KWideRectangle.h"
 
 namespace {
@@ -26,6 +27,8 @@ void kksRegisterFrameworkClasses()
     KComparable::registerClass();
     KString::registerClass();
     KNativePtr::registerClass();
+    KTree::registerClass();
+    KTreeNode::registerClass();
     KWideRectangle::registerClass();
     KWidePoint::registerClass();
     KWideSize::registerClass();
