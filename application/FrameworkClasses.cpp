@@ -2,8 +2,12 @@
 
 #include "application/KApplication.h"
 #include "foundation/KClass.h"
+#include "foundation/KDate.h"
+#include "foundation/KFlagSet.h"
 #include "foundation/KNativePtr.h"
+#include "foundation/KSet.h"
 #include "foundation/KString.h"
+#include "foundation/KTime.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -17,10 +21,14 @@ void registerPlaceholder(const char* Name)
 void kksRegisterFrameworkClasses()
 {
     KThing::initClass("KThing", nullptr, 1);
+    KFlagSet::registerClass();
+    KSet::registerClass();
     registerPlaceholder("KMemory");
     KComparable::registerClass();
     KString::registerClass();
     KNativePtr::registerClass();
+    KDate::registerClass();
+    KTime::registerClass();
     KApplication::registerClass();
     registerPlaceholder("KErrorHandler");
 }
