@@ -3,9 +3,13 @@
 #include "application/KApplication.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
+#include "foundation/KDate.h"
+#include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KNativePtr.h"
+#include "foundation/KSet.h"
 #include "foundation/KString.h"
+#include "foundation/KTime.h"
 #include "foundation/KTree.h"
 #include "foundation/KWideRectangle.h"
 
@@ -23,6 +27,8 @@ void kksRegisterFrameworkClasses()
     KThing::initClass("KThing", nullptr, 1);
     KArray::registerClass();
     KBag::registerClass();
+    KFlagSet::registerClass();
+    KSet::registerClass();
     registerPlaceholder("KMemory");
     KComparable::registerClass();
     KString::registerClass();
@@ -32,6 +38,8 @@ void kksRegisterFrameworkClasses()
     KWideRectangle::registerClass();
     KWidePoint::registerClass();
     KWideSize::registerClass();
+    KDate::registerClass();
+    KTime::registerClass();
     KGraphicPoint::registerClass();
     KGraphicRectangle::registerClass();
     KGraphicSize::registerClass();

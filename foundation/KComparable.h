@@ -5,6 +5,9 @@
 #include "foundation/KClass.h"
 #include "foundation/KThingPtr.h"
 
+#include <initializer_list>
+#include <utility>
+
 class KComparable : public KThing {
     K_DECLARE_CLASS(KComparable)
 public:
@@ -19,3 +22,16 @@ public:
 };
 
 K_POINTER_CLASS(KComparable, KThingPtr);
+
+// -1, 0 or 1 by the first pair whose two values differ, pairs taken in order of
+// significance.
+int kCompareInOrder(std::initializer_list<std::pair<long, long>> Pairs);
+
+// Defines the six comparisons of class X from its `int compare(const KComparable&) const`.
+#define K_DEFINE_COMPARISONS(X)                                                          \
+    bool X::operator==(const KComparable& O) const { return compare(O) == 0; }           \
+    bool X::operator!=(const KComparable& O) const { return compare(O) != 0; }           \
+    bool X::operator>(const KComparable& O) const { return compare(O) > 0; }             \
+    bool X::operator<(const KComparable& O) const { return compare(O) < 0; }             \
+    bool X::operator>=(const KComparable& O) const { return compare(O) >= 0; }           \
+    bool X::operator<=(const KComparable& O) const { return compare(O) <= 0; }

@@ -125,12 +125,7 @@ int KString::compare(const KComparable& O) const
     return m_length < other.m_length ? -1 : 1;
 }
 
-bool KString::operator==(const KComparable& O) const { return compare(O) == 0; }
-bool KString::operator!=(const KComparable& O) const { return compare(O) != 0; }
-bool KString::operator>(const KComparable& O) const { return compare(O) > 0; }
-bool KString::operator<(const KComparable& O) const { return compare(O) < 0; }
-bool KString::operator>=(const KComparable& O) const { return compare(O) >= 0; }
-bool KString::operator<=(const KComparable& O) const { return compare(O) <= 0; }
+K_DEFINE_COMPARISONS(KString)
 
 bool KString::operator==(const char* S) const
 {

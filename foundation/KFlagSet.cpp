@@ -1,0 +1,3 @@
+#include "foundation/KFlagSet.h"
+
+K_DEFINE_CLASS(KFlagSet, KThing, 1)
