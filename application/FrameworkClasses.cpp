@@ -6,11 +6,14 @@
 #include "foundation/KDate.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
+#include "foundation/KIndexedBag.h"
+#include "foundation/KNamedBag.h"
 #include "foundation/KNativePtr.h"
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
 #include "foundation/KTree.h"
+#include "foundation/KVariable.h"
 #include "foundation/KWideRectangle.h"
 
 namespace {
@@ -28,13 +31,16 @@ void kksRegisterFrameworkClasses()
     KArray::registerClass();
     KBag::registerClass();
     KFlagSet::registerClass();
+    KIndexedBag::registerClass();
     KSet::registerClass();
     registerPlaceholder("KMemory");
     KComparable::registerClass();
     KString::registerClass();
+    KNamedBag::registerClass();
     KNativePtr::registerClass();
     KTree::registerClass();
     KTreeNode::registerClass();
+    KVariable::registerClass();
     KWideRectangle::registerClass();
     KWidePoint::registerClass();
     KWideSize::registerClass();
