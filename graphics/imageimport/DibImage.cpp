@@ -3,8 +3,11 @@
 #include "graphics/imageimport/DibImageBmp.h"
 #include "graphics/imageimport/DibImageGif.h"
 #include "graphics/imageimport/DibImageIco.h"
+#include "graphics/imageimport/DibImageJpg.h"
 #include "graphics/imageimport/DibImagePcx.h"
+#include "graphics/imageimport/DibImagePng.h"
 #include "graphics/imageimport/DibImageTga.h"
+#include "graphics/imageimport/DibImageTif.h"
 #include "graphics/imageimport/DibImageWbmp.h"
 #include "graphics/imageimport/DibImageWmf.h"
 #include "graphics/imageimport/ImageFileStream.h"
@@ -803,8 +806,14 @@ bool DibImage::decode(ImageStream* stream, long format)
         return runDecoder<DibImageBmp>(*this, stream, false);
     case FormatGif:
         return runDecoder<DibImageGif>(*this, stream, true);
+    case FormatJpeg:
+        return runDecoder<DibImageJpg>(*this, stream, false);
+    case FormatPng:
+        return runDecoder<DibImagePng>(*this, stream, false);
     case FormatIco:
         return runDecoder<DibImageIco>(*this, stream, true);
+    case FormatTiff:
+        return runDecoder<DibImageTif>(*this, stream, true);
     case FormatTga:
         return runDecoder<DibImageTga>(*this, stream, false);
     case FormatPcx:
