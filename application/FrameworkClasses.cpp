@@ -3,17 +3,26 @@
 #include "application/KApplication.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
 #include "foundation/KDate.h"
+#include "foundation/KDiskObjectReference.h"
+#include "foundation/KFile.h"
+#include "foundation/KFileReference.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
+#include "foundation/KMemoryBlock.h"
 #include "foundation/KNamedBag.h"
 #include "foundation/KNativePtr.h"
+#include "foundation/KNumber.h"
+#include "foundation/KPath.h"
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
 #include "foundation/KTree.h"
 #include "foundation/KVariable.h"
+#include "foundation/KVolume.h"
 #include "foundation/KWideRectangle.h"
 
 namespace {
@@ -30,14 +39,18 @@ void kksRegisterFrameworkClasses()
     KThing::initClass("KThing", nullptr, 1);
     KArray::registerClass();
     KBag::registerClass();
+    KClassReader::registerClass();
+    KClassWriter::registerClass();
     KFlagSet::registerClass();
     KIndexedBag::registerClass();
     KSet::registerClass();
     registerPlaceholder("KMemory");
+    KMemoryBlock::registerClass();
     KComparable::registerClass();
     KString::registerClass();
     KNamedBag::registerClass();
     KNativePtr::registerClass();
+    KNumber::registerClass();
     KTree::registerClass();
     KTreeNode::registerClass();
     KVariable::registerClass();
@@ -46,6 +59,12 @@ void kksRegisterFrameworkClasses()
     KWideSize::registerClass();
     KDate::registerClass();
     KTime::registerClass();
+    KDiskObjectReference::registerClass();
+    KFileReference::registerClass();
+    KFile::registerClass();
+    registerPlaceholder("KFileTypeHandler");
+    KPath::registerClass();
+    KVolume::registerClass();
     KGraphicPoint::registerClass();
     KGraphicRectangle::registerClass();
     KGraphicSize::registerClass();
