@@ -121,6 +121,7 @@ TEST(ImageCorpus, PngSuiteMatchesLibpngsOwnReader)
 {
     const auto files = filesIn(K_BUILD_DIR "/deps/libpng-src/contrib/pngsuite", {".png"});
     ASSERT_GT(files.size(), 40u);
+    size_t compared = 0;
     for (const std::string& path : files) {
         const auto bytes = readFile(path);
         DibImage image(path.c_str(), DibImage::FormatPng);
@@ -198,7 +199,10 @@ TEST(ImageCorpus, PngSuiteMatchesLibpngsOwnReader)
             expected[i] = pixel;
         }
         expectSamePicture(image, long(reference.width), long(reference.height), expected, sixteen || composed ? 2 : 0, path);
+        ++compared;
     }
+    // libpng reads every file of its suite.
+    EXPECT_EQ(compared, files.size());
 }
 
 // TIFF ---------------------------------------------------------------------------------------
@@ -213,6 +217,7 @@ TEST(ImageCorpus, LibtiffTestImagesMatchLibtiffsRgbaReader)
     TIFFSetWarningHandler(silent);
     const auto files = filesIn(K_BUILD_DIR "/deps/libtiff-src/test/images", {".tif", ".tiff"});
     ASSERT_GT(files.size(), 15u);
+    size_t compared = 0;
     for (const std::string& path : files) {
         DibImage image(path.c_str(), DibImage::FormatTiff);
         TIFF* tiff = TIFFOpen(path.c_str(), "r");
@@ -246,7 +251,10 @@ TEST(ImageCorpus, LibtiffTestImagesMatchLibtiffsRgbaReader)
         // libtiff's reader takes the high byte of 16-bit colour maps, the decoder scales them.
         const bool rounded = bits == 16 || photometric == PHOTOMETRIC_PALETTE;
         expectSamePicture(image, long(width), long(height), expected, rounded ? 1 : 0, path);
+        ++compared;
     }
+    std::printf("libtiff test images: %u of %u read by libtiff and compared\n", unsigned(compared), unsigned(files.size()));
+    EXPECT_GE(compared, 15u);
 }
 
 // JPEG ---------------------------------------------------------------------------------------
@@ -265,6 +273,7 @@ TEST(ImageCorpus, LibjpegTestImagesMatchLibjpegsOwnDecoding)
 {
     const auto files = filesIn(K_BUILD_DIR "/deps/libjpeg-src/testimages", {".jpg"});
     ASSERT_GE(files.size(), 3u);
+    size_t compared = 0;
     for (const std::string& path : files) {
         DibImage image(path.c_str(), DibImage::FormatJpeg);
         const auto bytes = readFile(path);
@@ -305,7 +314,10 @@ TEST(ImageCorpus, LibjpegTestImagesMatchLibjpegsOwnDecoding)
             expected[i] = components == 1 ? Rgba{sample[0], sample[0], sample[0], 255} : Rgba{sample[0], sample[1], sample[2], 255};
         }
         expectSamePicture(image, width, height, expected, 0, path);
+        ++compared;
     }
+    std::printf("libjpeg test images: %u of %u read by libjpeg and compared\n", unsigned(compared), unsigned(files.size()));
+    EXPECT_GE(compared, 3u);
 }
 
 } // namespace
