@@ -79,7 +79,7 @@ bool DibImagePng::readImage(png_structp png, png_infop info)
         if (hasBackground) {
             png_set_background(png, fileBackground, PNG_BACKGROUND_GAMMA_FILE, 1, 1.0);
         } else {
-            png_color_16 grey{0, 192, 192, 192, 0};
+            png_color_16 grey{0, 192, 192, 192, 192};
             png_set_background(png, &grey, PNG_BACKGROUND_GAMMA_SCREEN, 0, 1.0);
         }
     } else if (hasBackground) {

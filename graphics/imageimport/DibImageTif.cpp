@@ -125,7 +125,9 @@ void DibImageTif::readRgba(TIFF* tiff, const Fields& fields)
         throw "Cancelled";
     if (!create(long(fields.width), long(fields.height), 24, FormatTiff))
         throw "No space for raster buffer";
-    if (fields.samplesPerPixel == 4 && !alphaCreate())
+    // A fourth sample, or a second one beside grey, is alpha; libtiff's raster carries it.
+    const bool withAlpha = fields.samplesPerPixel == 4 || fields.samplesPerPixel == 2;
+    if (withAlpha && !alphaCreate())
         throw "No space for raster buffer";
     std::vector<uint32_t> raster;
     raster.resize(size_t(fields.width) * fields.height);
@@ -142,7 +144,7 @@ void DibImageTif::readRgba(TIFF* tiff, const Fields& fields)
             row[3 * x] = uint8_t(TIFFGetB(pixel));
             row[3 * x + 1] = uint8_t(TIFFGetG(pixel));
             row[3 * x + 2] = uint8_t(TIFFGetR(pixel));
-            if (fields.samplesPerPixel == 4)
+            if (withAlpha)
                 alphaSet(x, y, uint8_t(TIFFGetA(pixel)));
         }
     }

@@ -13,18 +13,6 @@
 
 namespace {
 
-TEST(DibImageBuffer, NewImageHasTheDocumentedDefaults)
-{
-    DibImage image(DibImage::FormatPng);
-    EXPECT_FALSE(image.isValid());
-    EXPECT_EQ(image.getXDpi(), 72);
-    EXPECT_EQ(image.getHeader().biXPelsPerMeter, 2835);
-    EXPECT_EQ(image.getHeader().biYPelsPerMeter, 2835);
-    EXPECT_EQ(image.getQuality(), 75);
-    EXPECT_EQ(image.getTransIndex(), -1);
-    EXPECT_EQ(image.getFormat(), DibImage::FormatPng);
-}
-
 TEST(DibImageBuffer, CreateNormalisesDepthsAndZeroFillsPixels)
 {
     DibImage image(DibImage::FormatBmp);
@@ -116,16 +104,6 @@ TEST(DibImageBuffer, ColoursOfPaletteAndTrueColourPixels)
     indexed.setPaletteColor(3, 200, 100, 50);
     indexed.setPixelColor(0, 0, RGBQUAD{50, 100, 200, 0});
     EXPECT_EQ(indexed.getPixelIndex(0, 0), 3);
-}
-
-TEST(DibImageBuffer, SelectionDeleteLeavesAnEmptyBox)
-{
-    DibImage image(100, 50, 8, 0);
-    image.selectionDelete();
-    EXPECT_EQ(image.getSelectionBox().left, 100);
-    EXPECT_EQ(image.getSelectionBox().top, 0);
-    EXPECT_EQ(image.getSelectionBox().right, 0);
-    EXPECT_EQ(image.getSelectionBox().bottom, 50);
 }
 
 TEST(DibImageBuffer, TransferMovesEverythingAndEmptiesTheSource)
@@ -383,24 +361,6 @@ TEST(DibImageGlobal, WriteBmpOfAThreeByTwoImageIs78BytesAndReadsBack)
     EXPECT_EQ(rgbAt(image, 0, 0), 0xFF0000u);
     EXPECT_EQ(rgbAt(image, 2, 1), 0x0000FFu);
     EXPECT_EQ(rgbAt(image, 1, 0), 0u);
-}
-
-TEST(DibImageGlobal, HeaderHelpersKnowCoreAndInfoHeaders)
-{
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biBitCount = 4;
-    EXPECT_EQ(dibNumColors(&info), 16);
-    EXPECT_EQ(dibPaletteSize(&info), 64);
-    info.biClrUsed = 3;
-    EXPECT_EQ(dibNumColors(&info), 3);
-    std::vector<uint8_t> block(12 + 768 + 4);
-    auto* core = reinterpret_cast<BITMAPCOREHEADER*>(block.data());
-    core->bcSize = sizeof(BITMAPCOREHEADER);
-    core->bcBitCount = 8;
-    EXPECT_EQ(dibPaletteSize(core), 768);
-    EXPECT_EQ(dibFindBits(core), block.data() + 12 + 768);
-    EXPECT_EQ(dibFree(nullptr), nullptr);
 }
 
 } // namespace
