@@ -108,11 +108,12 @@ public:
     const KString& getBuildDate() const { return m_buildDate; }
 
     uint8 getState() const { return m_state; }
-    uint32 getFlags() const { return m_flags.getFlags(); }
+    // The application's own flags (not the object flags of KThing).
+    uint32 getApplicationFlags() const { return m_flags.getFlags(); }
     bool isRunning() const { return (m_flags.getFlags() & RunningFlag) != 0; }
     bool isActive() const { return (m_flags.getFlags() & ActiveFlag) != 0; }
-    void setFlags(uint32 Mask) { m_flags.set(Mask); }
-    void clearFlags(uint32 Mask) { m_flags.clear(Mask); }
+    void setApplicationFlags(uint32 Mask) { m_flags.set(Mask); }
+    void clearApplicationFlags(uint32 Mask) { m_flags.clear(Mask); }
 
     void addIdleHandler(KThing& Handler);
     void removeIdleHandler(KThing& Handler);

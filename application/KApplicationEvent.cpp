@@ -36,14 +36,14 @@ KEventReturn KApplicationEvent::handle()
         if (!application->isActive())
             return 1;
         const KEventReturn answer = application->deactivate(*this);
-        application->clearFlags(KApplication::ActiveFlag);
+        application->clearApplicationFlags(KApplication::ActiveFlag);
         return answer;
     }
     case Activate: {
         if (application->isActive())
             return 1;
         const KEventReturn answer = application->activate(*this);
-        application->setFlags(KApplication::ActiveFlag);
+        application->setApplicationFlags(KApplication::ActiveFlag);
         if (answer == 0) {
             if (application->hasMainWindow())
                 activateNativeWindowWin32(application->getMainWindow().getNativeWindow());

@@ -140,7 +140,7 @@ TEST(ApplicationObject, StartsWithItsNameAndBuildDateAndBecomesCurrent)
     EXPECT_EQ(application->getName(), "KApplication");
     EXPECT_EQ(application->getBuildDate(), "Nov 12 2007");
     EXPECT_EQ(application->getState(), KApplication::Constructed);
-    EXPECT_EQ(application->getFlags(), 0u);
+    EXPECT_EQ(application->getApplicationFlags(), 0u);
     EXPECT_FALSE(application->hasMainWindow());
 }
 

@@ -138,7 +138,7 @@ TEST_F(EventQueue, QuitWithTheDefaultHooksEndsTheLoopAtTheNextStep)
 {
     ApplicationScope<> application;
     RecordedWait wait;
-    application->setFlags(KApplication::RunningFlag);
+    application->setApplicationFlags(KApplication::RunningFlag);
     knsSetExitCode(-1);
     application->quit();
     application->processEvents();

@@ -88,9 +88,9 @@ TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisec
     application->addIdleHandler(*idle);
     EXPECT_FALSE(application->getWaitTime(timeOut));
     application->removeIdleHandler(*idle);
-    application->setFlags(KApplication::NoWaitFlag);
+    application->setApplicationFlags(KApplication::NoWaitFlag);
     EXPECT_FALSE(application->getWaitTime(timeOut));
-    application->clearFlags(KApplication::NoWaitFlag);
+    application->clearApplicationFlags(KApplication::NoWaitFlag);
     KApplicationEventPtr queued = new KApplicationEvent;
     queued->setType(4);
     KApplicationEvent::post(*queued);
@@ -184,7 +184,7 @@ TEST_F(MainLoop, TheQuitMessageEndsTheLoopWithItsCodeAfterTheStepRuns)
     ApplicationScope<> application;
     HandlerPtr idle = new Handler("idle");
     application->addIdleHandler(*idle);
-    application->setFlags(KApplication::RunningFlag);
+    application->setApplicationFlags(KApplication::RunningFlag);
     PostQuitMessage(7);
     application->processEvents();
     EXPECT_FALSE(application->isRunning());
@@ -237,7 +237,7 @@ public:
     {
         std::string line = What;
         line += " state " + std::to_string(getState());
-        line += " flags " + std::to_string(getFlags());
+        line += " flags " + std::to_string(getApplicationFlags());
         line += hasMainWindow() ? (getMainWindow().isVisible() ? " main shown" : " main hidden") : " no main";
         line += KWindowManager::exists() ? " manager" : "";
         line += KTimerManager::exists() ? " timers" : "";
