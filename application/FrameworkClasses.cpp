@@ -12,18 +12,27 @@
 #include "application/KWindowManager.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
 #include "foundation/KDate.h"
+#include "foundation/KDiskObjectReference.h"
+#include "foundation/KFile.h"
+#include "foundation/KFileReference.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
+#include "foundation/KMemoryBlock.h"
 #include "foundation/KNamedBag.h"
 #include "foundation/KNativePtr.h"
+#include "foundation/KNumber.h"
+#include "foundation/KPath.h"
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
 #include "foundation/KTimer.h"
 #include "foundation/KTree.h"
 #include "foundation/KVariable.h"
+#include "foundation/KVolume.h"
 #include "foundation/KWideRectangle.h"
 
 namespace {
@@ -40,14 +49,18 @@ void kksRegisterFrameworkClasses()
     KThing::initClass("KThing", nullptr, 1);
     KArray::registerClass();
     KBag::registerClass();
+    KClassReader::registerClass();
+    KClassWriter::registerClass();
     KFlagSet::registerClass();
     KIndexedBag::registerClass();
     KSet::registerClass();
     registerPlaceholder("KMemory");
+    KMemoryBlock::registerClass();
     KComparable::registerClass();
     KString::registerClass();
     KNamedBag::registerClass();
     KNativePtr::registerClass();
+    KNumber::registerClass();
     KTree::registerClass();
     KTreeNode::registerClass();
     KVariable::registerClass();
@@ -58,6 +71,12 @@ void kksRegisterFrameworkClasses()
     KTime::registerClass();
     KTimer::registerClass();
     KTimerManager::registerClass();
+    KDiskObjectReference::registerClass();
+    KFileReference::registerClass();
+    KFile::registerClass();
+    registerPlaceholder("KFileTypeHandler");
+    KPath::registerClass();
+    KVolume::registerClass();
     KGraphicPoint::registerClass();
     KGraphicRectangle::registerClass();
     KGraphicSize::registerClass();

@@ -1,5 +1,9 @@
 #include "foundation/KDate.h"
 
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
+#include "foundation/KFile.h"
+
 K_DEFINE_CLASS(KDate, KComparable, 1)
 
 void KDate::set(const KDate& O)
@@ -16,3 +20,25 @@ int KDate::compare(const KComparable& O) const
 }
 
 K_DEFINE_COMPARISONS(KDate)
+
+void KDate::writeToFile(KFile& F, long)
+{
+    KClassWriter writer;
+    writer.begin(F, KDate::getClassRecord());
+    writer.newSection(1);
+    F.writeShort(m_year);
+    F.writeShort(m_month);
+    F.writeShort(m_day);
+    writer.end();
+}
+
+void KDate::readFromFile(KFile& F)
+{
+    KClassReader reader;
+    if (reader.beginAtSection(F, KDate::getClassRecord(), 1)) {
+        F.readShort(m_year);
+        F.readShort(m_month);
+        F.readShort(m_day);
+    }
+    reader.end();
+}

@@ -22,6 +22,9 @@ public:
     void clearAll() { m_flags = 0; }
     uint32 getFlags() const { return m_flags; }
 
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
+
 private:
     uint32 m_flags = 0;
 };

@@ -1,5 +1,8 @@
 #include "foundation/KSet.h"
 
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
+#include "foundation/KFile.h"
 #include "foundation/KMemory.h"
 
 K_DEFINE_CLASS(KSet, KThing, 1)
@@ -70,4 +73,32 @@ void KSet::clearAll()
 {
     if (m_words)
         KMemory::clear(m_words, m_allocatedBytes);
+}
+
+void KSet::writeToFile(KFile& F, long)
+{
+    KClassWriter writer;
+    writer.begin(F, KSet::getClassRecord());
+    writer.newSection(1);
+    F.writeLong(static_cast<long>(m_bitCount));
+    writer.end();
+}
+
+void KSet::readFromFile(KFile& F)
+{
+    KClassReader reader;
+    if (reader.beginAtSection(F, KSet::getClassRecord(), 1)) {
+        long stored = 0;
+        F.readLong(stored);
+        const auto count = static_cast<uint32>(stored);
+        if (count > kMaximumStoredSize) {
+            F.setError(KClassReader::kDamagedDataError);
+        } else if (count > m_capacity) {
+            // The bits are not stored, so the larger set starts clear.
+            allocateWords(count);
+        } else {
+            m_bitCount = count;
+        }
+    }
+    reader.end();
 }

@@ -22,6 +22,13 @@ public:
     bool isSet(uint32 N) const;
     void clearAll();
 
+    // Only the bit count is stored, never the bits.
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
+
+    // The largest bit count a stored block may ask for; a larger one is taken as damage.
+    static constexpr uint32 kMaximumStoredSize = 1u << 20;
+
 private:
     static unsigned long bytesFor(uint32 Bits) { return Bits / 8 + 4; }
     // Words for N bits, all clear; on failure the set is left without words.

@@ -1,5 +1,8 @@
 #include "foundation/KString.h"
 
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
+#include "foundation/KFile.h"
 #include "foundation/KMemory.h"
 #include "foundation/KernelFunctions.h"
 
@@ -516,4 +519,45 @@ void KString::setTime(unsigned long Ms, const KString& Format)
     }
     clear();
     setText(text.data(), static_cast<long>(text.size()));
+}
+
+void KString::writeToFile(KFile& F, long)
+{
+    KClassWriter writer;
+    writer.begin(F, KString::getClassRecord());
+    writer.newSection(1);
+    F.writeShort(m_characterSet);
+    F.writeLong(m_length);
+    if (m_length > 0)
+        F.write(m_buffer, m_length + 1);
+    writer.end();
+}
+
+void KString::readFromFile(KFile& F)
+{
+    clear();
+    KClassReader reader;
+    if (reader.beginAtSection(F, KString::getClassRecord(), 1)) {
+        short storedSet = 0;
+        long length = 0;
+        F.readShort(storedSet);
+        F.readLong(length);
+        m_characterSet = runningCharacterSet();
+        // The text and its NUL must lie inside the section: a larger length is damage,
+        // and nothing is allocated for it.
+        if (length > 0 && length >= reader.getSectionBytesLeft()) {
+            F.setError(KClassReader::kDamagedDataError);
+            reader.skipSection();
+        } else if (length > 0) {
+            char* buffer = static_cast<char*>(KMemory::allocate(static_cast<unsigned long>(length) + 1, false));
+            if (buffer) {
+                F.read(buffer, length + 1);
+                buffer[length] = '\0';
+                knsConvertText(buffer, length, static_cast<uint8>(storedSet), m_characterSet);
+                m_buffer = buffer;
+                m_length = length;
+            }
+        }
+    }
+    reader.end();
 }

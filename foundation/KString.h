@@ -19,6 +19,10 @@ public:
     KString& operator=(const KString& S);
 
     KThing& deepCopy() const override;
+    // The text is stored as it is, with its own character set, and converted to the
+    // running platform's set when read.
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
 
     // The argument of every comparison must be a KString.
     bool operator==(const KComparable& O) const override;

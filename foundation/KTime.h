@@ -24,6 +24,9 @@ public:
     bool operator>=(const KComparable& O) const override;
     bool operator<=(const KComparable& O) const override;
 
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
+
 private:
     int compare(const KComparable& O) const;
 
