@@ -1,8 +1,39 @@
 #include "application/FrameworkClasses.h"
 
+#include "application/KActionEvent.h"
 #include "application/KApplication.h"
+#include "application/KApplicationEvent.h"
+#include "application/KEvent.h"
+#include "application/KKeyEvent.h"
+#include "application/KNativeEvent.h"
+#include "application/KTimerManager.h"
+#include "application/KWindow.h"
+#include "application/KWindowEvent.h"
+#include "application/KWindowManager.h"
+#include "foundation/KBag.h"
 #include "foundation/KClass.h"
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
+#include "foundation/KDate.h"
+#include "foundation/KDiskObjectReference.h"
+#include "foundation/KFile.h"
+#include "foundation/KFileReference.h"
+#include "foundation/KFlagSet.h"
+#include "foundation/KGraphicRectangle.h"
+#include "foundation/KIndexedBag.h"
+#include "foundation/KMemoryBlock.h"
+#include "foundation/KNamedBag.h"
 #include "foundation/KNativePtr.h"
+#include "foundation/KNumber.h"
+#include "foundation/KPath.h"
+#include "foundation/KSet.h"
+#include "foundation/KString.h"
+#include "foundation/KTime.h"
+#include "foundation/KTimer.h"
+#include "foundation/KTree.h"
+#include "foundation/KVariable.h"
+#include "foundation/KVolume.h"
+#include "foundation/KWideRectangle.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -16,8 +47,48 @@ void registerPlaceholder(const char* Name)
 void kksRegisterFrameworkClasses()
 {
     KThing::initClass("KThing", nullptr, 1);
+    KArray::registerClass();
+    KBag::registerClass();
+    KClassReader::registerClass();
+    KClassWriter::registerClass();
+    KFlagSet::registerClass();
+    KIndexedBag::registerClass();
+    KSet::registerClass();
     registerPlaceholder("KMemory");
+    KMemoryBlock::registerClass();
+    KComparable::registerClass();
+    KString::registerClass();
+    KNamedBag::registerClass();
     KNativePtr::registerClass();
+    KNumber::registerClass();
+    KTree::registerClass();
+    KTreeNode::registerClass();
+    KVariable::registerClass();
+    KWideRectangle::registerClass();
+    KWidePoint::registerClass();
+    KWideSize::registerClass();
+    KDate::registerClass();
+    KTime::registerClass();
+    KTimer::registerClass();
+    KTimerManager::registerClass();
+    KDiskObjectReference::registerClass();
+    KFileReference::registerClass();
+    KFile::registerClass();
+    registerPlaceholder("KFileTypeHandler");
+    KPath::registerClass();
+    KVolume::registerClass();
+    KGraphicPoint::registerClass();
+    KGraphicRectangle::registerClass();
+    KGraphicSize::registerClass();
+    KWindow::registerClass();
+    KWindowManager::registerClass();
+    KEvent::registerClass();
+    KActionEvent::registerClass();
+    KApplicationEvent::registerClass();
+    KKeyEvent::registerClass();
+    KNativeEvent::registerClass();
+    KWindowEvent::registerClass();
+    registerPlaceholder("KEventHandler");
     KApplication::registerClass();
     registerPlaceholder("KErrorHandler");
 }

@@ -1,0 +1,392 @@
+#include "foundation/KArray.h"
+
+#include "foundation/KComparable.h"
+#include "foundation/KMemory.h"
+#include "foundation/KernelFunctions.h"
+
+#include <cstring>
+#include <limits>
+
+K_DEFINE_CLASS(KArray, KThing, 1)
+
+namespace {
+// Below this many elements the quick sort takes a random pivot; from it on, the median
+// of the first, the middle and a random element.
+constexpr long kMedianOfThreeThreshold = 25;
+} // namespace
+
+KArray::KArray() = default;
+
+KArray::~KArray()
+{
+    KArray::clear();
+    if (m_slots)
+        KMemory::dispose(m_slots);
+}
+
+void KArray::setIsDirect(bool Direct)
+{
+    if (m_size != 0) {
+        kksReportError(21, "KArray::setIsDirect");
+        return;
+    }
+    m_direct = Direct ? 1 : 0;
+}
+
+void KArray::setSize(long N)
+{
+    const char* context = "KArray::setSize(long Size)";
+    if (N == m_size)
+        return;
+    if (N < 0) {
+        kksReportError(6, context);
+        return;
+    }
+    if (N == 0) {
+        // The array's own clear: a derived clear may itself resize.
+        KArray::clear();
+        KMemory::dispose(m_slots);
+        m_slots = nullptr;
+        m_size = 0;
+        return;
+    }
+    if (static_cast<unsigned long>(N) > std::numeric_limits<unsigned long>::max() / sizeof(Word)) {
+        kksReportError(19, context);
+        return;
+    }
+    auto* block = static_cast<Word*>(KMemory::allocate(N * sizeof(Word), true));
+    if (!block)
+        return;
+    for (long pos = N; pos < m_size; ++pos)
+        resetAt(pos);
+    if (m_slots) {
+        KMemory::copy(m_slots, block, (N < m_size ? N : m_size) * sizeof(Word));
+        KMemory::dispose(m_slots);
+    }
+    m_slots = block;
+    m_size = N;
+}
+
+long KArray::getSize() const { return m_size; }
+
+bool KArray::isEmpty() const { return m_size == 0; }
+
+KThing& KArray::getObjectAt(long Pos) const
+{
+    const char* context = "KArray::operator[]";
+    if (!isValidPosition(Pos)) {
+        kksReportError(7, context);
+        return kNullReference<KThing>();
+    }
+    if (m_direct) {
+        kksReportError(23, context);
+        return kNullReference<KThing>();
+    }
+    KThing* object = objectAt(Pos);
+    if (!object) {
+        kksReportError(2, context);
+        return kNullReference<KThing>();
+    }
+    return *object;
+}
+
+long KArray::getDirectDataAt(long Pos) const
+{
+    const char* context = "KArray::getDirectDataAt(long Pos)";
+    if (!isValidPosition(Pos)) {
+        kksReportError(7, context);
+        return 0;
+    }
+    if (!m_direct) {
+        kksReportError(24, context);
+        return 0;
+    }
+    return static_cast<long>(static_cast<uint32>(m_slots[Pos]));
+}
+
+bool KArray::hasObjectAt(long Pos) const { return isValidPosition(Pos) && m_slots[Pos] != 0; }
+
+void KArray::putAt(const KThing& Obj, long Pos)
+{
+    const char* context = "KArray::putAt(const KThing& Obj,long Pos)";
+    if (!isValidPosition(Pos)) {
+        kksReportError(7, context);
+        return;
+    }
+    if (m_direct) {
+        kksReportError(23, context);
+        return;
+    }
+    if (kIsNullReference(&Obj) || !Obj.isOnHeap()) {
+        kksReportError(3, context);
+        return;
+    }
+    if (objectAt(Pos) == &Obj)
+        return;
+    if (m_slots[Pos] != 0)
+        resetAt(Pos);
+    // A slot's count is bookkeeping of the container, not a change of the element.
+    KThing& object = const_cast<KThing&>(Obj);
+    m_slots[Pos] = reinterpret_cast<Word>(&object);
+    object.incReferenceCount();
+}
+
+void KArray::putAt(const KThingPtr& P, long Pos)
+{
+    KThing& object = P.getObject();
+    if (kIsNullReference(&object))
+        return;
+    putAt(object, Pos);
+}
+
+void KArray::putDirectDataAt(long Value, long Pos)
+{
+    const char* context = "KArray::putDirectDataAt(void* Val,long Pos)";
+    if (!isValidPosition(Pos)) {
+        kksReportError(7, context);
+        return;
+    }
+    if (!m_direct) {
+        kksReportError(24, context);
+        return;
+    }
+    m_slots[Pos] = static_cast<uint32>(Value);
+}
+
+void KArray::resetAt(long Pos)
+{
+    if (!isValidPosition(Pos)) {
+        kksReportError(7, "KArray::resetAt(long Pos)");
+        return;
+    }
+    KThing* former = objectAt(Pos);
+    // The slot is emptied first, so that whatever the release sets off finds it empty.
+    m_slots[Pos] = 0;
+    if (!m_direct && former)
+        former->decReferenceCount();
+}
+
+void KArray::clear()
+{
+    for (long pos = 0; pos < m_size; ++pos)
+        resetAt(pos);
+}
+
+void KArray::move(long From, long To, long MoveSize)
+{
+    if (!isValidPosition(From) || !isValidPosition(To) || MoveSize <= 0 || From + MoveSize > m_size
+        || To + MoveSize > m_size) {
+        kksReportError(7, "KArray::move(long From, long To, long MoveSize)");
+        return;
+    }
+    std::memmove(m_slots + To, m_slots + From, MoveSize * sizeof(Word));
+}
+
+void KArray::swap(long From, long To)
+{
+    if (!isValidPosition(From) || !isValidPosition(To)) {
+        kksReportError(7, "KArray::swap(long From, long To)");
+        return;
+    }
+    swapWords(From, To);
+}
+
+void KArray::swapWords(long A, long B)
+{
+    const Word word = m_slots[A];
+    m_slots[A] = m_slots[B];
+    m_slots[B] = word;
+}
+
+bool KArray::has(const KThing* Obj, long* OutPos) const
+{
+    if (m_direct) {
+        kksReportError(23, "KArray::has(const KThing& Obj)");
+        return false;
+    }
+    // A reference made from null searches for empty slots too.
+    if (kIsNullReference(Obj))
+        Obj = nullptr;
+    for (long pos = 0; pos < m_size; ++pos) {
+        if (objectAt(pos) == Obj) {
+            if (OutPos)
+                *OutPos = pos;
+            return true;
+        }
+    }
+    return false;
+}
+
+long KArray::findIndexOf(const KThing& Obj) const
+{
+    if (m_direct) {
+        kksReportError(23, "KArray::findIndexOf(const KThing& Obj)");
+        return -1;
+    }
+    long pos = -1;
+    return has(Obj, &pos) ? pos : -1;
+}
+
+long KArray::findIndexOf(const KThingPtr& P) const
+{
+    KThing& object = P.getObject();
+    if (kIsNullReference(&object))
+        return -1;
+    return findIndexOf(object);
+}
+
+void KArray::copyElementsFrom(const KArray& Other)
+{
+    if (&Other == this)
+        return;
+    const long count = Other.getSize();
+    // Slots of the other mode cannot be reinterpreted: objects would lose or gain counts.
+    if (m_direct != Other.m_direct)
+        setSize(0);
+    setSize(count);
+    if (getCapacity() < count)
+        return;
+    m_direct = Other.m_direct;
+    m_compare = Other.m_compare;
+    m_sortOrder = Other.m_sortOrder;
+    for (long pos = 0; pos < count; ++pos) {
+        if (m_direct)
+            putDirectDataAt(Other.getDirectDataAt(pos), pos);
+        else if (KThing* object = Other.objectAt(pos))
+            putAt(*object, pos);
+        else if (m_slots[pos] != 0)
+            resetAt(pos);
+    }
+}
+
+KThing& KArray::deepCopy() const
+{
+    const long count = getSize();
+    KArray* copy = new KArray;
+    if (!copy)
+        return kNullReference<KThing>();
+    copy->m_direct = m_direct;
+    copy->m_compare = m_compare;
+    copy->m_sortOrder = m_sortOrder;
+    copy->setSize(count);
+    if (copy->getCapacity() < count)
+        return *copy;
+    for (long pos = 0; pos < count; ++pos) {
+        if (m_direct) {
+            copy->m_slots[pos] = m_slots[pos];
+        } else if (KThing* object = objectAt(pos)) {
+            KThing& element = object->deepCopy();
+            if (!kIsNullReference(&element))
+                copy->putAt(element, pos);
+        }
+    }
+    return *copy;
+}
+
+short KArray::compareSlots(long A, long B) const
+{
+    if (m_compare)
+        return m_compare(*this, A, B);
+    int belongsAfter = 0;
+    if (m_direct) {
+        const long a = static_cast<long>(static_cast<uint32>(m_slots[A]));
+        const long b = static_cast<long>(static_cast<uint32>(m_slots[B]));
+        belongsAfter = a > b ? 1 : (a < b ? -1 : 0);
+    } else {
+        // Empty slots gather after the elements, in either order; an element that cannot
+        // be compared (already reported by sort) is equal to everything.
+        const KThing* a = objectAt(A);
+        const KThing* b = objectAt(B);
+        if (!a || !b)
+            return static_cast<short>(a ? -1 : (b ? 1 : 0));
+        const auto* left = dynamic_cast<const KComparable*>(a);
+        const auto* right = dynamic_cast<const KComparable*>(b);
+        if (!left || !right)
+            return 0;
+        if (*left > *right)
+            belongsAfter = 1;
+        else if (*left < *right)
+            belongsAfter = -1;
+    }
+    if (belongsAfter == 0)
+        return 0;
+    if (m_sortOrder == Ascending)
+        return static_cast<short>(belongsAfter);
+    if (m_sortOrder == Descending)
+        return static_cast<short>(-belongsAfter);
+    return 1;
+}
+
+void KArray::sort()
+{
+    const long count = getSize();
+    if (!m_compare && !m_direct) {
+        for (long pos = 0; pos < count; ++pos) {
+            const KThing* element = objectAt(pos);
+            if (element && !dynamic_cast<const KComparable*>(element))
+                kksReportError(25, "KArray::sort()");
+        }
+    }
+    quickSort(0, count);
+}
+
+void KArray::placePivot(long Lo, long N)
+{
+    const long r = Lo + knsRandom(0, static_cast<uint16>(N - 1));
+    if (N < kMedianOfThreeThreshold) {
+        swapWords(Lo, r);
+        return;
+    }
+    const long mid = Lo + (N >> 1);
+    long median;
+    if (compareSlots(Lo, mid) > 0) {
+        if (compareSlots(Lo, r) > 0)
+            median = compareSlots(mid, r) > 0 ? mid : r;
+        else
+            median = Lo;
+    } else {
+        if (compareSlots(Lo, r) > 0)
+            median = Lo;
+        else
+            median = compareSlots(mid, r) > 0 ? r : mid;
+    }
+    if (median != Lo)
+        swapWords(Lo, median);
+}
+
+// Sorts the half-open range Lo..Hi. The smaller part of each partition is sorted by a
+// recursive call and the larger one by the loop, so the recursion stays within the
+// logarithm of the element count.
+void KArray::quickSort(long Lo, long Hi)
+{
+    while (Hi - Lo > 1) {
+        placePivot(Lo, Hi - Lo);
+        long i = Lo;
+        long j = Hi;
+        for (;;) {
+            ++i;
+            while (i < Hi && compareSlots(i, Lo) < 0)
+                ++i;
+            --j;
+            while (j > Lo && compareSlots(j, Lo) > 0)
+                --j;
+            if (i >= j)
+                break;
+            swapWords(i, j);
+        }
+        if (j == Lo) {
+            ++Lo;
+            continue;
+        }
+        swapWords(Lo, j);
+        const long leftSize = j - Lo;
+        const long rightSize = Hi - (j + 1);
+        if (rightSize <= leftSize) {
+            quickSort(j + 1, Hi);
+            Hi = j;
+        } else {
+            quickSort(Lo, j);
+            Lo = j + 1;
+        }
+    }
+}

@@ -1,0 +1,93 @@
+#pragma once
+// Helpers shared by the file and class-block tests: files of known bytes inside a
+// temporary folder, and big-endian byte lists that read like the stored layout.
+#include "foundation/KFile.h"
+#include "foundation/KPath.h"
+
+#include <cstdint>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<unsigned char>;
+
+inline KPath windowsPath(const std::string& Text)
+{
+    KPath path;
+    path.setPathText(KString(Text.c_str()), 2);
+    return path;
+}
+
+inline Bytes readBytes(const std::string& Path)
+{
+    std::ifstream in(Path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const std::string& Path, const Bytes& Content)
+{
+    std::ofstream out(Path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(Content.data()), static_cast<std::streamsize>(Content.size()));
+}
+
+// Builds expected contents: longs and shorts big-endian, raw bytes as they are.
+class ByteList {
+public:
+    ByteList& longs(std::initializer_list<long> Values)
+    {
+        for (long v : Values)
+            bigEndian(static_cast<std::uint32_t>(v), 4);
+        return *this;
+    }
+    ByteList& shorts(std::initializer_list<int> Values)
+    {
+        for (int v : Values)
+            bigEndian(static_cast<std::uint16_t>(v), 2);
+        return *this;
+    }
+    ByteList& raw(std::initializer_list<unsigned char> Values)
+    {
+        m_bytes.insert(m_bytes.end(), Values);
+        return *this;
+    }
+    ByteList& text(const std::string& Text)
+    {
+        m_bytes.insert(m_bytes.end(), Text.begin(), Text.end());
+        return *this;
+    }
+    ByteList& append(const Bytes& More)
+    {
+        m_bytes.insert(m_bytes.end(), More.begin(), More.end());
+        return *this;
+    }
+    operator const Bytes&() const { return m_bytes; }
+    const Bytes& bytes() const { return m_bytes; }
+
+private:
+    void bigEndian(std::uint32_t Value, int Count)
+    {
+        for (int shift = (Count - 1) * 8; shift >= 0; shift -= 8)
+            m_bytes.push_back(static_cast<unsigned char>(Value >> shift));
+    }
+
+    Bytes m_bytes;
+};
+
+// A file object in Direct mode over a path, created empty and opened.
+class FreshFile {
+public:
+    explicit FreshFile(const std::string& Path, uint8 Mode = KFile::Direct)
+        : m_file(windowsPath(Path))
+    {
+        m_file.setMode(Mode);
+        m_file.create();
+        m_file.open();
+    }
+    KFile& operator*() { return m_file; }
+    KFile* operator->() { return &m_file; }
+
+private:
+    KFile m_file;
+};
