@@ -375,6 +375,8 @@ void KImage::readFromFile(KFile& F)
         // An image written without bitmap ends its section here.
         if (reader.getSectionBytesLeft() > 0)
             readBMPBlock(F, getSize(), reader.getSectionBytesLeft(), "void KImage::readFromFile(KFile& F)");
+        // Damaged BMP data may stop the reading anywhere inside the section.
+        reader.skipSection();
     }
     reader.end();
 }
