@@ -98,7 +98,7 @@ void KImage::create(const KGraphicSize& Size)
     disposeNative();
     const short width = Size.getWidth(), height = Size.getHeight();
     if (m_native && m_device.get() && createImageBitmapWin32(*this, width, height))
-        getGraphicDevice().setBounds(KGraphicRectangle(0, 0, width, height));
+        peekGraphicDevice().setBounds(KGraphicRectangle(0, 0, width, height));
     setSize(Size);
 }
 
@@ -119,7 +119,7 @@ void KImage::drawPart(KGraphicDevice& Device, const KGraphicRectangle& S, const 
         return;
     if (Device.getKind() == KGraphicDevice::kKindWindow || Device.getKind() == KGraphicDevice::kKindImage) {
         setHalftoneStretchModeWin32(Device);
-        getGraphicDevice().copyBits(Device, S, D);
+        peekGraphicDevice().copyBits(Device, S, D);
     } else if (hasBitmap()) {
         drawImageThroughDibWin32(*this, Device, S, D);
     }
@@ -142,26 +142,21 @@ void KImage::invertImage()
     device.restoreState();
 }
 
-void KImage::flipHorizontal()
+// A negative width or height of the destination makes the stretched copy a mirror image.
+void KImage::mirror(bool Horizontally)
 {
     const short width = getSize().getWidth(), height = getSize().getHeight();
     KImage mirrored;
     mirrored.create(width, height);
-    // A negative width makes the stretched copy a mirror image.
-    getGraphicDevice().copyBitsInto(mirrored.getGraphicDevice(),
-                                    KGraphicRectangle(short(width - 1), 0, short(-width), height));
+    const KGraphicRectangle flipped = Horizontally ? KGraphicRectangle(short(width - 1), 0, short(-width), height)
+                                                   : KGraphicRectangle(0, short(height - 1), width, short(-height));
+    getGraphicDevice().copyBitsInto(mirrored.getGraphicDevice(), flipped);
     mirrored.drawAt(getGraphicDevice(), KGraphicPoint(0, 0));
 }
 
-void KImage::flipVertical()
-{
-    const short width = getSize().getWidth(), height = getSize().getHeight();
-    KImage mirrored;
-    mirrored.create(width, height);
-    getGraphicDevice().copyBitsInto(mirrored.getGraphicDevice(),
-                                    KGraphicRectangle(0, short(height - 1), width, short(-height)));
-    mirrored.drawAt(getGraphicDevice(), KGraphicPoint(0, 0));
-}
+void KImage::flipHorizontal() { mirror(true); }
+
+void KImage::flipVertical() { mirror(false); }
 
 void KImage::rotate(bool Clockwise)
 {
@@ -295,24 +290,27 @@ void KImage::createFromResource(short Number)
 
 void KImage::createFromFileName(const KPath& Path) { createFromFile(KFileReference(Path)); }
 
+// A new bitmap of the size with the original stretched into it.
+void KImage::createStretchedFrom(KImage& Original, const KGraphicSize& Size)
+{
+    create(Size);
+    Original.drawPart(getGraphicDevice(),
+                      KGraphicRectangle(0, 0, Original.getSize().getWidth(), Original.getSize().getHeight()),
+                      KGraphicRectangle(0, 0, Size.getWidth(), Size.getHeight()));
+}
+
 void KImage::createFromFileScaled(const KFileReference& Ref, const KGraphicSize& Size)
 {
     KImage original;
     original.KImage::createFromFile(Ref);
-    create(Size);
-    original.drawPart(getGraphicDevice(),
-                      KGraphicRectangle(0, 0, original.getSize().getWidth(), original.getSize().getHeight()),
-                      KGraphicRectangle(0, 0, Size.getWidth(), Size.getHeight()));
+    createStretchedFrom(original, Size);
 }
 
 void KImage::createFromResourceScaled(short Number, const KGraphicSize& Size)
 {
     KImage original;
     original.KImage::createFromResource(Number);
-    create(Size);
-    original.drawPart(getGraphicDevice(),
-                      KGraphicRectangle(0, 0, original.getSize().getWidth(), original.getSize().getHeight()),
-                      KGraphicRectangle(0, 0, Size.getWidth(), Size.getHeight()));
+    createStretchedFrom(original, Size);
 }
 
 void KImage::createFromFileNameScaled(const KPath& Path, const KGraphicSize& Size)

@@ -75,6 +75,9 @@ public:
     NativeImageWin32& getNativeImage() const;
     // Calls the device hook first when the device is unbound.
     KGraphicDevice& getGraphicDevice();
+    // The device as it is, without the hook: for the code that makes and frees the bitmap,
+    // which a hook that makes the bitmap itself would otherwise re-enter.
+    KGraphicDevice& peekGraphicDevice() const { return m_device.getObject(); }
     void setGraphicDevice(KGraphicDevice& Device) { m_device.setObject(Device); }
     bool hasGraphicDevice() const { return m_device.hasObject(nullptr); }
     bool hasBitmap() const;
@@ -86,7 +89,9 @@ private:
     void readBMPBlock(KFile& F, const KGraphicSize& Size, long BytesAvailable, const char* Context);
     long getSizeValue();
     void writeBMPBytes(KFile& F);
+    void createStretchedFrom(KImage& Original, const KGraphicSize& Size);
     void fadeTowards(KStandardColor Color, double Amount);
+    void mirror(bool Horizontally);
     void rotate(bool Clockwise);
 
     NativeImageWin32* m_native = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
-// Image files for the image tests, made in memory: BMP by hand, the other formats through
-// the libraries the import layer reads them with.
+// Image files for the image tests: BMP made by hand, PNG through libpng, and the small
+// JPEG and TIFF files of the fixtures folder.
 #include "tests/foundation/FileHelpers.h"
 #include "tests/graphics/imageimport/ByteWriter.h"
 
@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include <jpeglib.h>
 #include <png.h>
 
 using RgbRows = std::vector<std::vector<uint32_t>>; // 0xRRGGBB, top row first
@@ -76,33 +75,7 @@ inline Bytes pngFile(const RgbRows& Rows)
     return encoded;
 }
 
-inline Bytes jpegFile(const RgbRows& Rows)
+inline Bytes fixture(const char* Name)
 {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_CreateCompress(&info, JPEG_LIB_VERSION, sizeof(info));
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(Rows[0].size());
-    info.image_height = JDIMENSION(Rows.size());
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    const std::vector<uint8_t> pixels = rgbBytes(Rows);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(&pixels[size_t(info.next_scanline) * Rows[0].size() * 3]);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    Bytes bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
+    return readBytes(std::string(K_SOURCE_DIR) + "/tests/graphics/fixtures/" + Name);
 }
-
-// Written straight to Path: libtiff writes files by name.
-void writeTiffFile(const std::string& Path, const RgbRows& Rows);

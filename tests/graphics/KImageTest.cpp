@@ -64,6 +64,28 @@ TEST_F(KImageTest, ANewBitmapReplacesTheOldOneAndItsContext)
     EXPECT_EQ(image.getSize(), KGraphicSize(3, 2));
 }
 
+// Makes its bitmap only when its device is first wanted.
+class LazyImage : public KImage {
+public:
+    void createGraphicDevice() override
+    {
+        ++calls;
+        if (!hasBitmap())
+            create(3, 3);
+    }
+    int calls = 0;
+};
+
+TEST_F(KImageTest, TheDeviceHookMayMakeTheBitmap)
+{
+    LazyImage lazy;
+    EXPECT_EQ(pixelRows(lazy.getGraphicDevice(), 0, 0, 3, 1), PixelRows{"..."});
+    EXPECT_TRUE(lazy.hasBitmap());
+    EXPECT_EQ(lazy.calls, 1);
+    lazy.disposeNative();
+    EXPECT_EQ(lazy.calls, 1);
+}
+
 TEST_F(KImageTest, ABMPFileLoadsWithItsPixelsInEitherRowOrder)
 {
     image.createFromFile(fileWith("up.bmp", bmp24(kColours)));
@@ -157,10 +179,9 @@ TEST_F(KImageTest, OtherFileTypesLoadNothingButCountAsALoad)
 
 TEST_F(KImageTest, JPEGFilesLoadWhateverTheCaseOfTheirExtension)
 {
-    const RgbRows red(8, std::vector<uint32_t>(8, 0xFF0000));
     for (const char* name : {"a.JPEG", "b.jpg", "c.Jpg", "d.jpeg"}) {
         KImage loaded;
-        loaded.createFromFile(fileWith(name, jpegFile(red)));
+        loaded.createFromFile(fileWith(name, fixture("red.jpg")));
         ASSERT_EQ(loaded.getSize(), KGraphicSize(8, 8)) << name;
         const KColor centre = loaded.getGraphicDevice().getPixel(4, 4);
         EXPECT_GT(centre.getRed(), 0xF000) << name;
@@ -178,8 +199,7 @@ TEST_F(KImageTest, PNGGIFAndTIFFFilesLoadThroughTheImportLayer)
     image.createFromFile(fileWith("colours.gif", gif.finish()));
     EXPECT_EQ(pixelRows(image), PixelRows{"r#b"});
 
-    writeTiffFile(files.file("colours.tif"), kColours);
-    image.createFromFile(reference("colours.tif"));
+    image.createFromFile(fileWith("colours.tif", fixture("colours.tif")));
     EXPECT_EQ(pixelRows(image), kColourPixels);
     EXPECT_EQ(image.loads, 3);
 }
