@@ -21,11 +21,15 @@
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
+#include "foundation/KLocalizer.h"
+#include "foundation/KLocalizerString.h"
 #include "foundation/KMemoryBlock.h"
 #include "foundation/KNamedBag.h"
 #include "foundation/KNativePtr.h"
 #include "foundation/KNumber.h"
 #include "foundation/KPath.h"
+#include "foundation/KPreferences.h"
+#include "foundation/KSerialPort.h"
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
@@ -58,9 +62,12 @@ void kksRegisterFrameworkClasses()
     KMemoryBlock::registerClass();
     KComparable::registerClass();
     KString::registerClass();
+    KLocalizer::registerClass();
+    KLocalizerString::registerClass();
     KNamedBag::registerClass();
     KNativePtr::registerClass();
     KNumber::registerClass();
+    KPreferences::registerClass();
     KTree::registerClass();
     KTreeNode::registerClass();
     KVariable::registerClass();
@@ -82,6 +89,7 @@ void kksRegisterFrameworkClasses()
     KGraphicSize::registerClass();
     KWindow::registerClass();
     KWindowManager::registerClass();
+    KSerialPort::registerClass();
     KEvent::registerClass();
     KActionEvent::registerClass();
     KApplicationEvent::registerClass();
