@@ -38,6 +38,12 @@
 #include "foundation/KVariable.h"
 #include "foundation/KVolume.h"
 #include "foundation/KWideRectangle.h"
+#include "graphics/KAlphaImage.h"
+#include "graphics/KColor.h"
+#include "graphics/KGraphicDevice.h"
+#include "graphics/KGraphicObject.h"
+#include "graphics/KGraphicRegion.h"
+#include "graphics/KImage.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -71,6 +77,7 @@ void kksRegisterFrameworkClasses()
     KTree::registerClass();
     KTreeNode::registerClass();
     KVariable::registerClass();
+    KGraphicObject::registerClass();
     KWideRectangle::registerClass();
     KWidePoint::registerClass();
     KWideSize::registerClass();
@@ -84,9 +91,14 @@ void kksRegisterFrameworkClasses()
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
     KVolume::registerClass();
+    KColor::registerClass();
+    KGraphicDevice::registerClass();
     KGraphicPoint::registerClass();
     KGraphicRectangle::registerClass();
+    KGraphicRegion::registerClass();
     KGraphicSize::registerClass();
+    KImage::registerClass();
+    KAlphaImage::registerClass();
     KWindow::registerClass();
     KWindowManager::registerClass();
     KSerialPort::registerClass();

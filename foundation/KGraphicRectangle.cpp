@@ -1,5 +1,8 @@
 #include "foundation/KGraphicRectangle.h"
 
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
+
 #include <windef.h>
 
 #include <algorithm>
@@ -176,4 +179,24 @@ void KGraphicRectangle::toNativeRect(tagRECT& Out) const
 void KGraphicRectangle::fromNativeRect(const tagRECT& R)
 {
     setBounds(wrap(R.left), wrap(R.top), wrap(R.right), wrap(R.bottom));
+}
+
+void KGraphicRectangle::readFromFile(KFile& F)
+{
+    KClassReader reader;
+    if (reader.beginAtSection(F, KGraphicRectangle::getClassRecord(), 1)) {
+        m_origin.readFromFile(F);
+        m_size.readFromFile(F);
+    }
+    reader.end();
+}
+
+void KGraphicRectangle::writeToFile(KFile& F, long)
+{
+    KClassWriter writer;
+    writer.begin(F, KGraphicRectangle::getClassRecord());
+    writer.newSection(1);
+    m_origin.writeToFile(F, 1);
+    m_size.writeToFile(F, 1);
+    writer.end();
 }

@@ -35,3 +35,13 @@ bool KIndexedBag::find(long Key, long* OutPos) const
     }
     return false;
 }
+
+void KIndexedBag::readFromFile(KFile& F)
+{
+    KBag::readPairs(F, KIndexedBag::getClassRecord(), m_keys, true, m_objects);
+}
+
+void KIndexedBag::writeToFile(KFile& F, long)
+{
+    KBag::writePairs(F, KIndexedBag::getClassRecord(), m_keys, m_objects);
+}

@@ -74,3 +74,13 @@ void KNamedBag::clear()
     m_names.clear();
     m_objects.clear();
 }
+
+void KNamedBag::readFromFile(KFile& F)
+{
+    KBag::readPairs(F, KNamedBag::getClassRecord(), m_names, false, m_objects);
+}
+
+void KNamedBag::writeToFile(KFile& F, long)
+{
+    KBag::writePairs(F, KNamedBag::getClassRecord(), m_names, m_objects);
+}

@@ -32,6 +32,8 @@ TEST(KString, ConstructionAndAssignment)
     EXPECT_EQ(text(other), "hello");
     other = other;
     EXPECT_EQ(text(other), "hello");
+    other = other.getBuffer() + 2;
+    EXPECT_EQ(text(other), "llo");
     other = static_cast<const char*>(nullptr);
     EXPECT_EQ(other.getLength(), 0);
 

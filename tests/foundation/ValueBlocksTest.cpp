@@ -8,6 +8,7 @@
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
+#include "foundation/KernelFunctions.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
@@ -86,6 +87,31 @@ TEST_F(ValueBlocks, StringFromAMacIsConvertedWhenRead)
     EXPECT_EQ(read(unterminated, ByteList().append(header("KString", 17)).shorts({1}).longs({2}).text("abc")), 0);
     EXPECT_EQ(text(unterminated), "ab");
     EXPECT_EQ(unterminated.getBuffer()[2], '\0');
+}
+
+TEST_F(ValueBlocks, MacTextRoundTripsExceptWhereTheTablesAreOneWay)
+{
+    // Every byte from 1 to 255, stored by a Mac.
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    KString stored;
+    const long length = static_cast<long>(all.size());
+    EXPECT_EQ(read(stored, ByteList().append(header("KString", 8 + 6 + length + 1)).shorts({0}).longs({length}).text(all + '\0')), 0);
+    ASSERT_EQ(stored.getLength(), length);
+
+    // Look-alikes that the Mac table folds onto another character do not come back, nor
+    // does the division sign, which the Windows table leaves out.
+    const std::string oneWay = "\xD6\xD7\xDA\xDC\xDD\xFA\xFB";
+    std::string back(stored.getText(), stored.getLength());
+    knsConvertText(&back[0], length, 1, 0);
+    for (int i = 0; i < length; ++i) {
+        const char original = all[i];
+        if (stored.getText()[i] == '\x7F' || oneWay.find(original) != std::string::npos)
+            continue;
+        EXPECT_EQ(back[i], original) << "byte " << (i + 1);
+    }
+    EXPECT_EQ(std::string(stored.getText(), 127), all.substr(0, 127));
 }
 
 TEST_F(ValueBlocks, StringLengthBeyondItsSectionFailsTheRead)
