@@ -29,6 +29,7 @@
 #include "foundation/KNumber.h"
 #include "foundation/KPath.h"
 #include "foundation/KPreferences.h"
+#include "foundation/KPrintingManager.h"
 #include "foundation/KSerialPort.h"
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
@@ -101,6 +102,7 @@ void kksRegisterFrameworkClasses()
     KAlphaImage::registerClass();
     KWindow::registerClass();
     KWindowManager::registerClass();
+    KPrintingManager::registerClass();
     KSerialPort::registerClass();
     KEvent::registerClass();
     KActionEvent::registerClass();
