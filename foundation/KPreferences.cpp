@@ -75,7 +75,6 @@ KVariable* KPreferences::findVariable(const KString& Name) const
         setVariable(Name, *variable);                                  \
     }
 
-K_PREFERENCE_SETTER(setString, const KString&)
 K_PREFERENCE_SETTER(setChar, char)
 K_PREFERENCE_SETTER(setBool, bool)
 K_PREFERENCE_SETTER(setShort, short)
@@ -84,6 +83,17 @@ K_PREFERENCE_SETTER(setFloat, float)
 K_PREFERENCE_SETTER(setDouble, double)
 
 #undef K_PREFERENCE_SETTER
+
+void KPreferences::setString(const KString& Name, const KString& Value)
+{
+    KVariablePtr variable(new KVariable);
+    if (!variable.hasObject(nullptr))
+        return;
+    // A variable holds a heap string itself; the set keeps a copy of its own, so that
+    // later changes to the caller's string do not reach the preferences.
+    variable->setString(KString(Value));
+    setVariable(Name, *variable);
+}
 
 void KPreferences::getString(KString& Out, const KString& Name) const
 {

@@ -296,6 +296,13 @@ TEST(KPreferences, SettersReplaceAndGettersOfAbsentNamesAreNeutral)
     KString out("not emptied");
     preferences.getString(out, "Absent");
     EXPECT_TRUE(out.isEmpty());
+
+    // The set keeps its own copy of a string, even of one on the heap.
+    KStringPtr voice(new KString("Mary"));
+    preferences.setString("LastUsedVoice", *voice);
+    *voice = "Paul";
+    preferences.getString(out, "LastUsedVoice");
+    EXPECT_EQ(text(out), "Mary");
 }
 
 // The application's name, once it gives one, is the key the sets live under.

@@ -34,54 +34,21 @@ TEST(KSerialPort, SpeedTable)
     EXPECT_EQ(KSerialPort::getSpeed(255), 0u);
 }
 
-TEST(KSerialPort, ANewPortIs9600EightNoneOneWithoutHandshake)
+TEST(KSerialPort, IndexesBecomeTheLineValuesOfTheControlBlock)
 {
     KSerialPort port;
-    EXPECT_FALSE(port.isOpen());
-    const SerialLineSettings settings = port.getLineSettings();
+    SerialLineSettings settings = port.getLineSettings();
     EXPECT_EQ(settings.bitsPerSecond, 9600u);
     EXPECT_EQ(settings.dataBits, 8);
     EXPECT_EQ(settings.parity, SerialLineSettings::NoParity);
     EXPECT_EQ(settings.stopBits, SerialLineSettings::OneStopBit);
     EXPECT_EQ(settings.flowControl, SerialLineSettings::NoFlowControl);
-    EXPECT_EQ(port.getSettingA(), 10000);
-    EXPECT_EQ(port.getSettingB(), 0);
-    EXPECT_EQ(port.getSettingC(), 13);
-}
 
-TEST(KSerialPort, IndexesOutsideTheirTablesKeepTheDevicesValues)
-{
-    KSerialPort port;
-    port.setSpeedIndex(13);
-    port.setDataBitsIndex(4);
-    port.setParityIndex(3);
-    port.setStopBitsIndex(3);
-    const SerialLineSettings settings = port.getLineSettings();
-    EXPECT_EQ(settings.bitsPerSecond, 0u);
-    EXPECT_EQ(settings.dataBits, 0);
-    EXPECT_EQ(settings.parity, SerialLineSettings::KeepParity);
-    EXPECT_EQ(settings.stopBits, SerialLineSettings::KeepStopBits);
-
-    DCB block = {};
-    block.BaudRate = 4800;
-    block.ByteSize = 7;
-    block.Parity = MARKPARITY;
-    block.StopBits = TWOSTOPBITS;
-    applySerialLineSettingsWin32(block, settings);
-    EXPECT_EQ(block.BaudRate, 4800u);
-    EXPECT_EQ(block.ByteSize, 7);
-    EXPECT_EQ(block.Parity, MARKPARITY);
-    EXPECT_EQ(block.StopBits, TWOSTOPBITS);
-}
-
-TEST(KSerialPort, LineValuesReachTheControlBlock)
-{
-    KSerialPort port;
     port.setSpeedIndex(10);
     port.setDataBitsIndex(0);
+    port.setParityIndex(1);
     port.setStopBitsIndex(1);
     DCB block = {};
-    port.setParityIndex(1);
     applySerialLineSettingsWin32(block, port.getLineSettings());
     EXPECT_EQ(block.BaudRate, 115200u);
     EXPECT_EQ(block.ByteSize, 5);
@@ -91,6 +58,20 @@ TEST(KSerialPort, LineValuesReachTheControlBlock)
     port.setStopBitsIndex(2);
     applySerialLineSettingsWin32(block, port.getLineSettings());
     EXPECT_EQ(block.Parity, ODDPARITY);
+    EXPECT_EQ(block.StopBits, TWOSTOPBITS);
+
+    // Indexes outside their tables keep what the device had.
+    port.setSpeedIndex(13);
+    port.setDataBitsIndex(4);
+    port.setParityIndex(3);
+    port.setStopBitsIndex(3);
+    block.BaudRate = 4800;
+    block.ByteSize = 7;
+    block.Parity = MARKPARITY;
+    applySerialLineSettingsWin32(block, port.getLineSettings());
+    EXPECT_EQ(block.BaudRate, 4800u);
+    EXPECT_EQ(block.ByteSize, 7);
+    EXPECT_EQ(block.Parity, MARKPARITY);
     EXPECT_EQ(block.StopBits, TWOSTOPBITS);
 }
 
