@@ -6,9 +6,11 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KDate.h"
+#include "foundation/KDirectory.h"
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
+#include "foundation/KFileType.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
@@ -60,8 +62,10 @@ void kksRegisterFrameworkClasses()
     KDate::registerClass();
     KTime::registerClass();
     KDiskObjectReference::registerClass();
+    KDirectory::registerClass();
     KFileReference::registerClass();
     KFile::registerClass();
+    KFileType::registerClass();
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
     KVolume::registerClass();
