@@ -1,6 +1,15 @@
 #include "application/FrameworkClasses.h"
 
+#include "application/KActionEvent.h"
 #include "application/KApplication.h"
+#include "application/KApplicationEvent.h"
+#include "application/KEvent.h"
+#include "application/KKeyEvent.h"
+#include "application/KNativeEvent.h"
+#include "application/KTimerManager.h"
+#include "application/KWindow.h"
+#include "application/KWindowEvent.h"
+#include "application/KWindowManager.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
 #include "foundation/KClassReader.h"
@@ -22,6 +31,7 @@
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
+#include "foundation/KTimer.h"
 #include "foundation/KTree.h"
 #include "foundation/KVariable.h"
 #include "foundation/KVolume.h"
@@ -61,6 +71,8 @@ void kksRegisterFrameworkClasses()
     KWideSize::registerClass();
     KDate::registerClass();
     KTime::registerClass();
+    KTimer::registerClass();
+    KTimerManager::registerClass();
     KDiskObjectReference::registerClass();
     KDirectory::registerClass();
     KFileReference::registerClass();
@@ -72,6 +84,15 @@ void kksRegisterFrameworkClasses()
     KGraphicPoint::registerClass();
     KGraphicRectangle::registerClass();
     KGraphicSize::registerClass();
+    KWindow::registerClass();
+    KWindowManager::registerClass();
+    KEvent::registerClass();
+    KActionEvent::registerClass();
+    KApplicationEvent::registerClass();
+    KKeyEvent::registerClass();
+    KNativeEvent::registerClass();
+    KWindowEvent::registerClass();
+    registerPlaceholder("KEventHandler");
     KApplication::registerClass();
     registerPlaceholder("KErrorHandler");
 }

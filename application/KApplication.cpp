@@ -1,23 +1,304 @@
 #include "application/KApplication.h"
 
+#include "application/FrameworkClasses.h"
+#include "application/KApplicationEvent.h"
+#include "application/KTimerManager.h"
+#include "application/KWindowManager.h"
+#include "application/MailslotWin32.h"
+#include "application/MessagePumpWin32.h"
+#include "application/OperatingSystemWin32.h"
+#include "foundation/KernelFunctions.h"
+
 namespace {
+// The current application: a plain pointer for the framework to reach it, and the
+// counted reference that keeps a heap application alive while it is current.
 KApplication* s_current = nullptr;
+KApplicationPtr s_currentReference;
+
+// Closer than this, the next timer is polled for instead of waited for, so that timers of
+// a few milliseconds keep their rhythm.
+constexpr int32 kShortestWait = 5;
+
+// Appends a heap copy of Count bytes of Text from Start to the bag.
+void appendPiece(KBag& Pieces, const KString& Text, long Start, long Count)
+{
+    KStringPtr piece = new KString(Text.getMid(Start, Count));
+    if (piece.hasObject(nullptr))
+        Pieces.add(*piece);
 }
+} // namespace
 
 K_DEFINE_CLASS(KApplication, KThing, 1)
 
 KApplication::KApplication()
 {
+    // The previous application goes first: its destructor empties the class registry.
+    s_currentReference.reset();
     s_current = this;
+    if (isOnHeap())
+        s_currentReference.setObject(*this);
+    m_flags.clearAll();
+    m_mainWindow.reset();
+    m_name = "KApplication";
+    m_buildDate = "Nov 12 2007";
+    // A program registers the framework's classes once, here; a registry that already
+    // holds them (a test program registers them before anything else) keeps its records.
+    if (!KClass::getFirst())
+        kksRegisterFrameworkClasses();
+    KApplicationEvent::initQueue();
+    m_commandLine = knsGetCommandLineString();
 }
 
 KApplication::~KApplication()
 {
+    m_state = Destroyed;
+    KApplicationEvent::clearQueue();
     KClass::unregisterAll();
+    m_flags.clearAll();
+    m_mainWindow.reset();
     if (s_current == this)
         s_current = nullptr;
 }
 
 KApplication* KApplication::getApplication() { return s_current; }
 
+void KApplication::releaseApplication() { s_currentReference.reset(); }
+
+bool KApplication::handleEvent(KEvent&) { return false; }
+
+KEventReturn KApplication::doAbout(KMenuEvent&)
+{
+    knsMessageBox(m_name.getText(), m_buildDate.getText());
+    return 0;
+}
+
+KEventReturn KApplication::doHelp(KMenuEvent&) { return 0; }
+KEventReturn KApplication::doMenuRequest(KMenuEvent&) { return 0; }
+KEventReturn KApplication::doMenuItem(KMenuEvent&) { return 0; }
+KEventReturn KApplication::doMenuOpening(KMenuEvent&) { return 0; }
+KEventReturn KApplication::doCustomMenuItem(KMenuEvent&) { return 0; }
+KEventReturn KApplication::mouseEnter(KMouseEvent&) { return 0; }
+KEventReturn KApplication::mouseLeave(KMouseEvent&) { return 0; }
+KEventReturn KApplication::mouseDown(KMouseEvent&) { return 0; }
+KEventReturn KApplication::mouseMove(KMouseEvent&) { return 0; }
+KEventReturn KApplication::mouseTick(KMouseEvent&) { return 0; }
+KEventReturn KApplication::mouseUp(KMouseEvent&) { return 0; }
+KEventReturn KApplication::keyTyped(KKeyEvent&) { return 0; }
+KEventReturn KApplication::focusGained(KKeyEvent&) { return 0; }
+KEventReturn KApplication::focusLost(KKeyEvent&) { return 0; }
+KEventReturn KApplication::paint(KWindowEvent&) { return 0; }
+KEventReturn KApplication::windowCloseRequest(KWindowEvent&) { return 2; }
+KEventReturn KApplication::windowMoved(KWindowEvent&) { return 0; }
+KEventReturn KApplication::windowResized(KWindowEvent&) { return 0; }
+KEventReturn KApplication::windowActivated(KWindowEvent&) { return 0; }
+KEventReturn KApplication::windowDeactivated(KWindowEvent&) { return 0; }
+KEventReturn KApplication::doAction(KActionEvent&) { return 0; }
+KEventReturn KApplication::doControlAction(KControlActionEvent&) { return 0; }
+KEventReturn KApplication::deactivate(KApplicationEvent&) { return 0; }
+KEventReturn KApplication::activate(KApplicationEvent&) { return 0; }
+KEventReturn KApplication::openDocument(KApplicationEvent&) { return 0; }
+KEventReturn KApplication::doApplicationRequest(KApplicationEvent&) { return 0; }
+KEventReturn KApplication::quitRequest(KApplicationEvent&) { return 2; }
+KEventReturn KApplication::clipboardChanged(KApplicationEvent&) { return 0; }
+KEventReturn KApplication::receivedData(KApplicationEvent&) { return 0; }
+void KApplication::doStart() {}
+void KApplication::doQuit() {}
 bool KApplication::handleFatalError(const char*, const char*) { return false; }
+
+void KApplication::setMailslotName(const KString& Name)
+{
+    setMailslotNameWin32(Name);
+    m_name = Name;
+}
+
+void KApplication::addIdleHandler(KThing& Handler)
+{
+    if (!m_idleHandlers.has(Handler))
+        m_idleHandlers.add(Handler);
+}
+
+void KApplication::removeIdleHandler(KThing& Handler) { m_idleHandlers.remove(Handler); }
+
+void KApplication::quit()
+{
+    KApplicationEventPtr request = new KApplicationEvent;
+    if (!request.hasObject(nullptr))
+        return;
+    request->setType(KApplicationEvent::QuitRequest);
+    KApplicationEvent::post(*request);
+}
+
+void KApplication::postQuitMessage() { kksPostQuitMessage(0); }
+
+void KApplication::run(const KString& MainWindowClassName)
+{
+    startUp(MainWindowClassName);
+    m_state = Starting;
+    doStart();
+    m_flags.set(RunningFlag);
+    m_state = Running;
+    while (isRunning())
+        processEvents();
+    shutDown();
+}
+
+void KApplication::startUp(const KString& MainWindowClassName)
+{
+    parseCommandLine();
+    if (KClass* managerClass = KClass::findClass(knsGetWindowManagerClassName()))
+        createWindowManager(*managerClass);
+    if (KClass* windowClass = KClass::findClass(MainWindowClassName.getText()))
+        createMainWindow(*windowClass);
+    createSingletons();
+    m_flags.set(ActiveFlag);
+}
+
+void KApplication::shutDown()
+{
+    m_state = Quitting;
+    doQuit();
+    m_state = Quit;
+    if (KWindowManager::exists())
+        KWindowManager::get().closeAllWindowsButMain();
+    knsRestoreScreenSettings();
+    m_idleHandlers.clear();
+    destroySingletons();
+    closeMainWindow();
+    destroyWindowManager();
+}
+
+void KApplication::processEvents()
+{
+    uint32 timeOut = 0;
+    const bool mayBlock = getWaitTime(timeOut);
+    bool running = true;
+    kksGetNativeEvent(mayBlock, running, timeOut);
+    if (!running)
+        m_flags.clear(RunningFlag);
+    KApplicationEvent::flushQueue();
+
+    // A timer or idle handler that runs a modal loop steps this loop again from inside
+    // itself; its busy flag keeps it from being entered a second time.
+    if (KTimerManager::exists()) {
+        KTimerManagerPtr manager = KTimerManager::getManager();
+        if (!manager->isBusy()) {
+            manager->setFlags(Busy);
+            manager->periodicTask();
+            manager->clearFlags(Busy);
+        }
+    }
+    runIdleHandlers();
+}
+
+void KApplication::runIdleHandlers()
+{
+    for (long i = 0; i < m_idleHandlers.getCount(); ++i) {
+        KThing& handler = m_idleHandlers[i];
+        if (handler.isBusy())
+            continue;
+        KThingPtr hold(handler);
+        handler.setFlags(Busy);
+        handler.periodicTask();
+        handler.clearFlags(Busy);
+    }
+}
+
+void KApplication::processIdleOnce()
+{
+    m_flags.set(NoWaitFlag);
+    processEvents();
+    m_flags.clear(NoWaitFlag);
+}
+
+bool KApplication::getWaitTime(uint32& TimeOut) const
+{
+    TimeOut = 0;
+    if (m_idleHandlers.getCount() > 0 || (m_flags.getFlags() & NoWaitFlag) || KApplicationEvent::getQueueCount() > 0)
+        return false;
+    if (!KTimerManager::exists() || KTimerManager::getManager().getTimerCount() == 0)
+        return true;
+    const uint32 due = KTimerManager::getManager().getNextDueTime();
+    const auto delay = static_cast<int32>(due - knsGetTicks());
+    if (delay <= kShortestWait)
+        return false;
+    TimeOut = static_cast<uint32>(delay);
+    return true;
+}
+
+void KApplication::createWindowManager(KClass& WindowManagerClass)
+{
+    if (KWindowManager::exists())
+        kksReportError(93, "void KApplication::createWindowManager(KClass& WindowManagerClass)");
+    KWindowManager::create(WindowManagerClass);
+}
+
+void KApplication::createMainWindow(KClass& MainWindowClass)
+{
+    if (hasMainWindow()) {
+        kksReportError(92, "void KApplication::createMainWindow(KClass& MainWindowClass)");
+        closeMainWindow();
+    }
+    KThingPtr made = MainWindowClass.createObject();
+    if (!made.hasObject(nullptr))
+        return;
+    if (!made->isEqualOrSubClass(*KWindow::getClassRecord())) {
+        kksReportError(18, "void KApplication::createMainWindow(KClass& MainWindowClass)");
+        return;
+    }
+    m_mainWindow = static_cast<KWindow&>(*made);
+    m_mainWindow->attachMenuBar(true);
+    m_mainWindow->open(KWindow::OpenHidden);
+}
+
+void KApplication::closeMainWindow()
+{
+    if (!hasMainWindow())
+        return;
+    KWindowPtr window = m_mainWindow;
+    window->close();
+    m_mainWindow.reset();
+}
+
+void KApplication::destroyWindowManager() { KWindowManager::release(); }
+
+void KApplication::createSingletons() { KTimerManager::initManager(); }
+
+void KApplication::destroySingletons() { KTimerManager::exitManager(); }
+
+void KApplication::parseCommandLine()
+{
+    m_arguments.clear();
+    m_switches.clear();
+    const char* text = m_commandLine.getText();
+    long at = 0;
+    long end = m_commandLine.getLength();
+    while (at < end && text[at] == ' ')
+        ++at;
+    while (end > at && text[end - 1] == ' ')
+        --end;
+    // The piece that runs from Start up to the next Stop byte, or to the end.
+    auto pieceEnd = [&](long Start, char Stop) {
+        long i = Start;
+        while (i < end && text[i] != Stop)
+            ++i;
+        return i;
+    };
+    while (at < end) {
+        long stop = 0;
+        if (text[at] == '/') {
+            stop = pieceEnd(at + 1, ' ');
+            appendPiece(m_switches, m_commandLine, at + 1, stop - at - 1);
+            at = stop;
+        } else if (text[at] == '"') {
+            stop = pieceEnd(at + 1, '"');
+            appendPiece(m_arguments, m_commandLine, at + 1, stop - at - 1);
+            at = stop < end ? stop + 1 : stop;
+        } else {
+            stop = pieceEnd(at, ' ');
+            appendPiece(m_arguments, m_commandLine, at, stop - at);
+            at = stop;
+        }
+        while (at < end && text[at] == ' ')
+            ++at;
+    }
+}

@@ -35,3 +35,6 @@ k_add_test_suite(story)
 k_add_test_suite(tools)
 k_add_test_suite(speechextras)
 k_add_test_suite(player)
+
+# The player is a self-contained GUI program for 32-bit Windows.
+add_test(NAME executable COMMAND "${CMAKE_SOURCE_DIR}/scripts/check-executable.sh" $<TARGET_FILE:narrabo>)

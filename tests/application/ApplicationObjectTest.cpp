@@ -1,0 +1,207 @@
+// The application object: command line, class registration, current application, idle
+// handlers, main window and window manager creation.
+#include "application/KWindowManager.h"
+#include "application/OperatingSystemWin32.h"
+#include "tests/application/ApplicationTestSupport.h"
+#include "tests/support/ReportCatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> textsOf(const KBag& Bag)
+{
+    std::vector<std::string> texts;
+    for (long i = 0; i < Bag.getCount(); ++i)
+        texts.push_back(static_cast<KString&>(Bag[i]).getText());
+    return texts;
+}
+
+struct Split {
+    std::vector<std::string> arguments;
+    std::vector<std::string> switches;
+};
+
+Split split(const char* CommandLine)
+{
+    knsSetProcessInfo(nullptr, nullptr, CommandLine, 0, 0);
+    ApplicationScope<> application;
+    application->parseCommandLine();
+    Split result{textsOf(application->getArguments()), textsOf(application->getSwitches())};
+    knsSetProcessInfo(nullptr, nullptr, "", 0, 0);
+    return result;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(CommandLine, SplitsArgumentsAndSwitches)
+{
+    Split quoted = split("doc /P \"/F x\"");
+    EXPECT_EQ(quoted.arguments, (Texts{"doc", "/F x"}));
+    EXPECT_EQ(quoted.switches, (Texts{"P"}));
+
+    Split blanks = split("     ");
+    EXPECT_TRUE(blanks.arguments.empty());
+    EXPECT_TRUE(blanks.switches.empty());
+
+    Split unterminated = split("a \"b c");
+    EXPECT_EQ(unterminated.arguments, (Texts{"a", "b c"}));
+
+    Split emptyQuoted = split("\"\" x");
+    EXPECT_EQ(emptyQuoted.arguments, (Texts{"", "x"}));
+
+    // A switch runs to the next blank, and cannot be quoted.
+    Split joined = split("  /P/F \"my doc\"  /W ");
+    EXPECT_EQ(joined.switches, (Texts{"P/F", "W"}));
+    EXPECT_EQ(joined.arguments, (Texts{"my doc"}));
+
+    Split quoteInSwitch = split("/\"Q x\"");
+    EXPECT_EQ(quoteInSwitch.switches, (Texts{"\"Q"}));
+    EXPECT_EQ(quoteInSwitch.arguments, (Texts{"x\""}));
+}
+
+// The framework's classes in their one order (those of the framework that exist so far
+// are checked against it).
+const char* const kFrameworkClasses[] = {
+    "KThing", "KArray", "KBag", "KClassReader", "KClassWriter", "KFlagSet", "KIndexedBag", "KSet", "KMemory",
+    "KMemoryBlock", "KComparable", "KString", "KLocalizer", "KLocalizerString", "KNamedBag", "KNativePtr",
+    "KNumber", "KPreferences", "KTree", "KTreeNode", "KVariable", "KGraphicObject", "KWideRectangle",
+    "KWidePoint", "KWideSize", "KDate", "KTime", "KTimer", "KTimerManager", "KDiskObjectReference",
+    "KDirectory", "KFileReference", "KFile", "KFileSystem", "KFileType", "KFileTypeHandler", "KPath",
+    "KVolume", "KFont", "KTextStyle", "KTextStyleRun", "KTextLine", "KTextLineObject", "KTextBlock",
+    "KTextBlockObject", "KColor", "KGraphicDevice", "KGraphicPoint", "KGraphicRectangle", "KGraphicRegion",
+    "KGraphicSize", "KImage", "KAlphaImage", "KMenuItem", "KCustomMenuItem", "KMenu", "KCustomMenu",
+    "KMenuBar", "KMenuManager", "KWindow", "KPaletteWindow", "KDialog", "KAlert", "KWindowManager",
+    "KDialogHandler", "KPrintingManager", "KSerialPort", "KInteractiveElement", "KDragObject", "KControl",
+    "KCheckBoxControl", "KEditFieldControl", "KEditTextControl", "KGroupControl", "KProgressBarControl",
+    "KPushButtonControl", "KRadioButtonControl", "KRadioButtonGroup", "KPopUpListControl",
+    "KPopUpMenuControl", "KScrollBarControl", "KSliderControl", "KSmallArrowsControl", "KStaticImageControl",
+    "KStaticTextNativeControl", "KTabControl", "KPagesControl", "KPileControl", "KLayer", "KControlsLayer",
+    "KDragObjectsLayer", "KEvent", "KActionEvent", "KControlActionEvent", "KApplicationEvent", "KKeyEvent",
+    "KMenuEvent", "KMouseEvent", "KNativeEvent", "KWindowEvent", "KEventHandler", "KApplication",
+    "KErrorHandler"};
+
+long positionInList(const std::string& Name)
+{
+    for (long i = 0; i < long(sizeof kFrameworkClasses / sizeof kFrameworkClasses[0]); ++i) {
+        if (Name == kFrameworkClasses[i])
+            return i;
+    }
+    return -1;
+}
+
+TEST(FrameworkClasses, TheApplicationRegistersThemInTheOneOrderWithTheirParents)
+{
+    EXPECT_EQ(sizeof kFrameworkClasses / sizeof kFrameworkClasses[0], 103u);
+    KClass::unregisterAll();
+    ApplicationScope<> application;
+    long last = -1;
+    long count = 0;
+    for (KClass* record = KClass::getFirst(); record; record = record->getNext(), ++count) {
+        const long position = positionInList(record->getName());
+        EXPECT_GE(position, 0) << record->getName() << " is not a framework class";
+        EXPECT_GT(position, last) << record->getName() << " is out of order";
+        last = position;
+    }
+    EXPECT_GE(count, 30);
+    EXPECT_STREQ(KClass::getFirst()->getName(), "KThing");
+    EXPECT_EQ(KClass::getFirst()->getParent(), nullptr);
+
+    struct Parent {
+        const char* name;
+        const char* parent;
+    };
+    const Parent parents[] = {{"KTimer", "KThing"},           {"KTimerManager", "KThing"},
+                              {"KWindow", "KThing"},          {"KWindowManager", "KThing"},
+                              {"KEvent", "KThing"},           {"KActionEvent", "KEvent"},
+                              {"KApplicationEvent", "KEvent"}, {"KKeyEvent", "KEvent"},
+                              {"KNativeEvent", "KEvent"},     {"KWindowEvent", "KEvent"},
+                              {"KEventHandler", "KThing"},    {"KApplication", "KThing"},
+                              {"KErrorHandler", "KThing"},    {"KMemory", "KThing"}};
+    for (const Parent& p : parents) {
+        KClass* record = KClass::findClass(p.name);
+        ASSERT_NE(record, nullptr) << p.name;
+        ASSERT_NE(record->getParent(), nullptr) << p.name;
+        EXPECT_STREQ(record->getParent()->getName(), p.parent) << p.name;
+        EXPECT_EQ(record->getVersion(), 1) << p.name;
+    }
+    // Names without objects of their own create plain things.
+    KThingPtr made = KClass::findClass("KEventHandler")->createObject();
+    EXPECT_TRUE(made->getClass().isEqual(*KThing::getClassRecord()));
+}
+
+TEST(ApplicationObject, StartsWithItsNameAndBuildDateAndBecomesCurrent)
+{
+    ApplicationScope<> application;
+    EXPECT_EQ(KApplication::getApplication(), &*application);
+    EXPECT_EQ(application->getName(), "KApplication");
+    EXPECT_EQ(application->getBuildDate(), "Nov 12 2007");
+    EXPECT_EQ(application->getState(), KApplication::Constructed);
+    EXPECT_EQ(application->getApplicationFlags(), 0u);
+    EXPECT_FALSE(application->hasMainWindow());
+}
+
+TEST(ApplicationObject, ASecondApplicationReplacesTheFirst)
+{
+    const long before = KThing::getLiveObjectCount();
+    new KApplication;
+    KApplication* first = KApplication::getApplication();
+    {
+        ApplicationScope<> second;
+        EXPECT_EQ(KApplication::getApplication(), &*second);
+        EXPECT_NE(first, &*second);
+    }
+    EXPECT_EQ(KApplication::getApplication(), nullptr);
+    EXPECT_EQ(KThing::getLiveObjectCount(), before);
+}
+
+TEST(ApplicationObject, IdleHandlersAreKeptOnceEach)
+{
+    ApplicationScope<> application;
+    KThingPtr handler = new KThing;
+    application->addIdleHandler(*handler);
+    application->addIdleHandler(*handler);
+    EXPECT_EQ(application->getIdleHandlerCount(), 1);
+    application->removeIdleHandler(*handler);
+    application->removeIdleHandler(*handler);
+    EXPECT_EQ(application->getIdleHandlerCount(), 0);
+}
+
+TEST(ApplicationObject, MailslotNameBecomesTheName)
+{
+    ApplicationScope<> application;
+    application->setMailslotName("Narrabo Object Test");
+    EXPECT_EQ(application->getName(), "Narrabo Object Test");
+}
+
+TEST(ApplicationObject, ADuplicateMainWindowOrWindowManagerIsReportedAndReplaced)
+{
+    ApplicationScope<> application;
+    ReportCatcher catcher;
+    application->createWindowManager(*KWindowManager::getClassRecord());
+    application->createWindowManager(*KWindowManager::getClassRecord());
+    EXPECT_TRUE(catcher.caught(93, "void KApplication::createWindowManager(KClass& WindowManagerClass)"));
+
+    application->createMainWindow(*KWindow::getClassRecord());
+    KWindowPtr first = application->getMainWindow();
+    EXPECT_TRUE(first->isOpen());
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_TRUE(first->getStateFlags() & KWindow::CarriesMenuBarFlag);
+    EXPECT_EQ(KWindowManager::get().getWindows().getCount(), 1);
+
+    application->createMainWindow(*KWindow::getClassRecord());
+    EXPECT_TRUE(catcher.caught(92, "void KApplication::createMainWindow(KClass& MainWindowClass)"));
+    EXPECT_FALSE(first->isOpen());
+    EXPECT_NE(&application->getMainWindow(), first.get());
+    EXPECT_EQ(KWindowManager::get().getWindows().getCount(), 1);
+    EXPECT_EQ(catcher.codes(), (std::vector<int>{93, 92}));
+
+    application->closeMainWindow();
+    application->destroyWindowManager();
+    EXPECT_FALSE(KWindowManager::exists());
+}
+
+} // namespace

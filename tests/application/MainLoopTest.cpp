@@ -1,0 +1,294 @@
+// One step of the main loop: when it may block and for how long, the order of its parts,
+// the busy flag against re-entry, the quit message, and the whole run.
+#include "application/KTimerManager.h"
+#include "application/KWindowManager.h"
+#include "application/OperatingSystemWin32.h"
+#include "foundation/KTimer.h"
+#include "tests/application/ApplicationTestSupport.h"
+#include "tests/support/ChildProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> s_log;
+
+class Handler : public KThing {
+public:
+    explicit Handler(std::string Name) : m_name(Name) {}
+    void periodicTask() override
+    {
+        s_log.push_back(m_name + " idle");
+        if (onIdle)
+            onIdle();
+    }
+    void doTimer(KTimer&) override
+    {
+        s_log.push_back(m_name + " timer");
+        if (onTimer)
+            onTimer();
+    }
+    std::function<void()> onIdle;
+    std::function<void()> onTimer;
+
+private:
+    std::string m_name;
+};
+K_POINTER_CLASS(Handler, KThingPtr);
+
+class MainLoop : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        s_log.clear();
+        wait.clock = &clock;
+        KTimerManager::initManager();
+    }
+    void TearDown() override { KTimerManager::exitManager(); }
+
+    KTimerPtr startTimer(KThing& Target, long Period, bool Repeating = false)
+    {
+        KTimerPtr timer = new KTimer;
+        timer->setTarget(Target);
+        timer->setPeriod(Period);
+        timer->setRepeating(Repeating);
+        timer->start();
+        return timer;
+    }
+
+    DrivenClock clock;
+    RecordedWait wait;
+};
+
+TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisecondsAway)
+{
+    ApplicationScope<> application;
+    uint32 timeOut = 99;
+    EXPECT_TRUE(application->getWaitTime(timeOut));
+    EXPECT_EQ(timeOut, 0u);
+
+    HandlerPtr target = new Handler("target");
+    KTimerPtr soon = startTimer(*target, 3);
+    EXPECT_FALSE(application->getWaitTime(timeOut));
+    soon->stop();
+    KTimerPtr exactlyFive = startTimer(*target, 5);
+    EXPECT_FALSE(application->getWaitTime(timeOut));
+    exactlyFive->stop();
+    KTimerPtr later = startTimer(*target, 50);
+    EXPECT_TRUE(application->getWaitTime(timeOut));
+    EXPECT_EQ(timeOut, 50u);
+
+    // An idle handler, the no-wait flag or a queued event each keep the step from blocking.
+    HandlerPtr idle = new Handler("idle");
+    application->addIdleHandler(*idle);
+    EXPECT_FALSE(application->getWaitTime(timeOut));
+    application->removeIdleHandler(*idle);
+    application->setApplicationFlags(KApplication::NoWaitFlag);
+    EXPECT_FALSE(application->getWaitTime(timeOut));
+    application->clearApplicationFlags(KApplication::NoWaitFlag);
+    KApplicationEventPtr queued = new KApplicationEvent;
+    queued->setType(4);
+    KApplicationEvent::post(*queued);
+    EXPECT_FALSE(application->getWaitTime(timeOut));
+    KApplicationEvent::clearQueue();
+    EXPECT_TRUE(application->getWaitTime(timeOut));
+}
+
+TEST_F(MainLoop, AStepWaitsUntilTheNextTimerAndThenFiresIt)
+{
+    ApplicationScope<> application;
+    HandlerPtr target = new Handler("target");
+    KTimerPtr timer = startTimer(*target, 50);
+    application->processEvents();
+    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{50}));
+    // Due means more than the period has passed: the next steps poll instead of waiting.
+    application->processEvents();
+    EXPECT_EQ(wait.timeOuts.size(), 1u);
+    EXPECT_TRUE(s_log.empty());
+    clock.advance(1);
+    application->processEvents();
+    EXPECT_EQ(s_log, (std::vector<std::string>{"target timer"}));
+    // With no timer left the step waits for a message alone.
+    application->processEvents();
+    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{50, 0}));
+}
+
+TEST_F(MainLoop, AStepWithAnIdleHandlerNeverWaits)
+{
+    ApplicationScope<> application;
+    HandlerPtr idle = new Handler("idle");
+    application->addIdleHandler(*idle);
+    for (int i = 0; i < 3; ++i)
+        application->processEvents();
+    EXPECT_TRUE(wait.timeOuts.empty());
+    EXPECT_EQ(s_log.size(), 3u);
+}
+
+TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)
+{
+    ApplicationScope<> application;
+    HandlerPtr first = new Handler("first");
+    HandlerPtr second = new Handler("second");
+    application->addIdleHandler(*first);
+    application->addIdleHandler(*second);
+    // A handler may add another during the pass; it runs in the same pass.
+    HandlerPtr late = new Handler("late");
+    first->onIdle = [&]() { application->addIdleHandler(*late); };
+    KTimerPtr timer = startTimer(*first, 0);
+    clock.advance(1);
+    application->processEvents();
+    EXPECT_EQ(s_log, (std::vector<std::string>{"first timer", "first idle", "second idle", "late idle"}));
+}
+
+TEST_F(MainLoop, AHandlerRunningAModalLoopIsNotEnteredAgainFromInsideIt)
+{
+    ApplicationScope<> application;
+    HandlerPtr modal = new Handler("modal");
+    int depth = 0;
+    modal->onIdle = [&]() {
+        if (++depth < 3)
+            application->processIdleOnce();
+        --depth;
+    };
+    application->addIdleHandler(*modal);
+    application->processEvents();
+    EXPECT_EQ(s_log, (std::vector<std::string>{"modal idle"}));
+    EXPECT_FALSE(modal->isBusy());
+
+    // The same for timers: a second due timer is not fired from the first's modal loop,
+    // but after it, in the outer pass.
+    s_log.clear();
+    application->removeIdleHandler(*modal);
+    HandlerPtr a = new Handler("a");
+    HandlerPtr b = new Handler("b");
+    a->onTimer = [&]() {
+        s_log.push_back("modal loop");
+        application->processIdleOnce();
+        application->processIdleOnce();
+    };
+    KTimerPtr first = startTimer(*a, 0);
+    KTimerPtr second = startTimer(*b, 0);
+    clock.advance(1);
+    application->processEvents();
+    EXPECT_EQ(s_log, (std::vector<std::string>{"a timer", "modal loop", "b timer"}));
+    EXPECT_FALSE(KTimerManager::getManager().isBusy());
+}
+
+TEST_F(MainLoop, TheQuitMessageEndsTheLoopWithItsCodeAfterTheStepRuns)
+{
+    ApplicationScope<> application;
+    HandlerPtr idle = new Handler("idle");
+    application->addIdleHandler(*idle);
+    application->setApplicationFlags(KApplication::RunningFlag);
+    PostQuitMessage(7);
+    application->processEvents();
+    EXPECT_FALSE(application->isRunning());
+    EXPECT_EQ(knsGetExitCode(), 7);
+    EXPECT_EQ(s_log, (std::vector<std::string>{"idle idle"}));
+}
+
+TEST_F(MainLoop, TheTimerManagerLeavesTheIdleHandlersWithItsLastTimer)
+{
+    ApplicationScope<> application;
+    application->addIdleHandler(KTimerManager::getManager());
+    HandlerPtr target = new Handler("target");
+    KTimerPtr timer = startTimer(*target, 10);
+    timer->stop();
+    EXPECT_EQ(application->getIdleHandlerCount(), 0);
+}
+
+TEST(WakeTimer, ResolutionIsTheMinimumPeriodWithinItsLimits)
+{
+    EXPECT_EQ(kksChooseWakeResolution(1, 1000000), 1u);
+    EXPECT_EQ(kksChooseWakeResolution(0, 1000000), 1u);
+    EXPECT_EQ(kksChooseWakeResolution(10, 1000000), 10u);
+    EXPECT_EQ(kksChooseWakeResolution(10, 4), 4u);
+}
+
+// A whole run, observed through the hooks.
+class PhaseApplication : public KApplication {
+public:
+    void doStart() override
+    {
+        note("start");
+        KApplicationEventPtr open = new KApplicationEvent;
+        open->setType(KApplicationEvent::OpenDocument);
+        KApplicationEvent::post(*open);
+        quit();
+    }
+    KEventReturn openDocument(KApplicationEvent&) override
+    {
+        note("open");
+        return 0;
+    }
+    KEventReturn quitRequest(KApplicationEvent& E) override
+    {
+        note("quit request");
+        return KApplication::quitRequest(E);
+    }
+    void doQuit() override { note("quit"); }
+
+    void note(const char* What)
+    {
+        std::string line = What;
+        line += " state " + std::to_string(getState());
+        line += " flags " + std::to_string(getApplicationFlags());
+        line += hasMainWindow() ? (getMainWindow().isVisible() ? " main shown" : " main hidden") : " no main";
+        line += KWindowManager::exists() ? " manager" : "";
+        line += KTimerManager::exists() ? " timers" : "";
+        s_log.push_back(line);
+    }
+};
+
+TEST_F(MainLoop, RunStartsUpRunsTheStartHookLoopsAndShutsDownInOrder)
+{
+    KTimerManager::exitManager();
+    knsSetProcessInfo(nullptr, nullptr, "story /P", 0, 0);
+    ApplicationScope<PhaseApplication> application;
+    application->run("KWindow");
+    knsSetProcessInfo(nullptr, nullptr, "", 0, 0);
+    EXPECT_EQ(s_log, (std::vector<std::string>{"start state 1 flags 2 main hidden manager timers",
+                                               "open state 2 flags 3 main hidden manager timers",
+                                               "quit request state 2 flags 3 main hidden manager timers",
+                                               "quit state 3 flags 2 main hidden manager timers"}));
+    EXPECT_EQ(application->getState(), KApplication::Quit);
+    EXPECT_FALSE(application->hasMainWindow());
+    EXPECT_FALSE(KWindowManager::exists());
+    EXPECT_FALSE(KTimerManager::exists());
+    EXPECT_EQ(application->getIdleHandlerCount(), 0);
+    EXPECT_EQ(application->getArguments().getCount(), 1);
+    EXPECT_EQ(application->getSwitches().getCount(), 1);
+    KTimerManager::initManager();
+}
+
+class QuitsWithSeven : public KApplication {
+public:
+    void doStart() override { kksPostQuitMessage(7); }
+};
+
+void mainThatQuitsWithSeven()
+{
+    new QuitsWithSeven;
+    KApplication::getApplication()->run("KWindow");
+    KApplication::releaseApplication();
+}
+
+K_CHILD_SCENARIO(ProgramEndsWithTheQuitMessagesCode)
+{
+    const int code = kksRunProgram(&mainThatQuitsWithSeven);
+    std::printf("exit code %d\n", code);
+}
+
+TEST(ProgramEntry, TheExitCodeIsTheQuitMessagesWParam)
+{
+    ChildResult child = runChildScenario("ProgramEndsWithTheQuitMessagesCode");
+    EXPECT_EQ(child.exitCode, 0u);
+    EXPECT_EQ(child.output, "exit code 7\n");
+}
+
+} // namespace

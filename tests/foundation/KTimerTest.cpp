@@ -1,0 +1,284 @@
+// Timers and their manager on a driven millisecond clock: the three catch-up modes,
+// one-shot timers, timers stopped while they fire, and the wrap of the clock.
+#include "application/KTimerManager.h"
+#include "foundation/KTimer.h"
+#include "foundation/KernelFunctions.h"
+#include "tests/support/ReportCatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+uint32 s_now = 0;
+uint32 drivenClock() { return s_now; }
+
+// A target that counts its firings and may act from inside them.
+class Target : public KThing {
+public:
+    void doTimer(KTimer& T) override
+    {
+        ++fired;
+        firedAt.push_back(s_now);
+        if (onFire)
+            onFire(T);
+    }
+    int fired = 0;
+    std::vector<uint32> firedAt;
+    std::function<void(KTimer&)> onFire;
+};
+K_POINTER_CLASS(Target, KThingPtr);
+
+class Timers : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        s_now = 1000;
+        knsSetTickSource(&drivenClock);
+        KTimerManager::initManager();
+    }
+    void TearDown() override
+    {
+        KTimerManager::exitManager();
+        knsSetTickSource(nullptr);
+    }
+
+    KTimerManager& manager() { return KTimerManager::getManager(); }
+
+    KTimerPtr makeTimer(Target& T, long Period, uint8 Mode, bool Repeating)
+    {
+        KTimerPtr timer = new KTimer;
+        timer->setTarget(T);
+        timer->setPeriod(Period);
+        timer->setCatchUpMode(Mode);
+        timer->setRepeating(Repeating);
+        return timer;
+    }
+
+    // Polls without time passing until a pass fires nothing; answers the firings.
+    int pollUntilQuiet(Target& T)
+    {
+        int before = T.fired;
+        for (int pass = 0; pass < 10000; ++pass) {
+            int now = T.fired;
+            manager().fire();
+            if (T.fired == now)
+                break;
+        }
+        return T.fired - before;
+    }
+};
+
+TEST_F(Timers, NewTimerWithNegativePeriodDoesNotStart)
+{
+    KTimerPtr timer = new KTimer;
+    EXPECT_EQ(timer->getPeriod(), -1);
+    EXPECT_EQ(timer->getCatchUpMode(), KTimer::FromNow);
+    EXPECT_EQ(timer->getMaxLag(), 1000);
+    timer->start();
+    EXPECT_FALSE(timer->isRunning());
+    EXPECT_EQ(timer->getStartTime(), 1000u);
+    EXPECT_TRUE(timer->isDue());
+    EXPECT_EQ(timer->getElapsed(), 0);
+    EXPECT_EQ(manager().getTimerCount(), 0);
+}
+
+TEST_F(Timers, PeriodZeroIsDueOnceOneMillisecondHasPassed)
+{
+    TargetPtr target = new Target;
+    KTimerPtr timer = makeTimer(*target, 0, KTimer::FromNow, false);
+    timer->start();
+    manager().fire();
+    EXPECT_EQ(target->fired, 0);
+    s_now += 1;
+    manager().fire();
+    EXPECT_EQ(target->fired, 1);
+}
+
+TEST_F(Timers, CatchUpModesAfterAStall)
+{
+    struct Case {
+        uint8 mode;
+        uint32 stall;
+        int firings;
+    };
+    // Mode 0 fires every missed period; mode 1 only about the maximum lag's worth; mode 2
+    // drops them.
+    const Case cases[] = {{KTimer::Steady, 100, 4},
+                          {KTimer::Steady, 5000, 249},
+                          {KTimer::SteadyWithLagLimit, 5000, 49},
+                          {KTimer::FromNow, 5000, 1}};
+    for (const Case& c : cases) {
+        TargetPtr target = new Target;
+        KTimerPtr timer = makeTimer(*target, 20, c.mode, true);
+        timer->start();
+        s_now += c.stall;
+        EXPECT_EQ(pollUntilQuiet(*target), c.firings) << "mode " << int(c.mode) << " after " << c.stall;
+        EXPECT_TRUE(timer->isRunning());
+        timer->stop();
+    }
+}
+
+TEST_F(Timers, LagLimitResumesAPeriodAfterNowLessTheMaximumLag)
+{
+    TargetPtr target = new Target;
+    KTimerPtr timer = makeTimer(*target, 20, KTimer::SteadyWithLagLimit, true);
+    timer->start();
+    s_now += 5000;
+    manager().fire();
+    EXPECT_EQ(timer->getStartTime(), s_now - 980);
+}
+
+TEST_F(Timers, FromNowFiresAgainOnePeriodAfterTheFiring)
+{
+    TargetPtr target = new Target;
+    KTimerPtr timer = makeTimer(*target, 20, KTimer::FromNow, true);
+    timer->start();
+    s_now += 5000;
+    manager().fire();
+    s_now += 20;
+    manager().fire();
+    EXPECT_EQ(target->fired, 1);
+    s_now += 1;
+    manager().fire();
+    EXPECT_EQ(target->fired, 2);
+}
+
+TEST_F(Timers, OneShotLeavesTheListBeforeItsTargetRunsAndMayStartAgain)
+{
+    TargetPtr target = new Target;
+    TargetPtr other = new Target;
+    KTimerPtr oneShot = makeTimer(*target, 10, KTimer::FromNow, false);
+    KTimerPtr repeating = makeTimer(*other, 10, KTimer::FromNow, true);
+    bool inListWhileFiring = true;
+    bool restart = true;
+    target->onFire = [&](KTimer& T) {
+        inListWhileFiring = manager().hasTimer(T);
+        if (restart)
+            T.start();
+    };
+    oneShot->start();
+    repeating->start();
+    s_now += 11;
+    manager().fire();
+    EXPECT_FALSE(inListWhileFiring);
+    // The timer behind the one-shot moved into its place and was still fired this pass.
+    EXPECT_EQ(other->fired, 1);
+    EXPECT_TRUE(oneShot->isRunning());
+    EXPECT_EQ(oneShot->getStartTime(), s_now);
+    // Started again, it went to the end of the list.
+    ASSERT_EQ(manager().getTimers().getCount(), 2);
+    EXPECT_EQ(&manager().getTimers()[1], oneShot.get());
+
+    restart = false;
+    s_now += 11;
+    manager().fire();
+    EXPECT_EQ(target->fired, 2);
+    EXPECT_FALSE(oneShot->isRunning());
+    EXPECT_FALSE(manager().hasTimer(*oneShot));
+    EXPECT_EQ(manager().getTimerCount(), 1);
+}
+
+TEST_F(Timers, TimerStoppedWhileFiringStaysStoppedAndTheNextStillFires)
+{
+    TargetPtr first = new Target;
+    TargetPtr second = new Target;
+    KTimerPtr stopping = makeTimer(*first, 10, KTimer::Steady, true);
+    KTimerPtr next = makeTimer(*second, 10, KTimer::Steady, true);
+    first->onFire = [](KTimer& T) { T.stop(); };
+    stopping->start();
+    next->start();
+    const uint32 startedAt = s_now;
+    s_now += 11;
+    manager().fire();
+    EXPECT_EQ(first->fired, 1);
+    EXPECT_FALSE(stopping->isRunning());
+    // Not rescheduled after it stopped itself.
+    EXPECT_EQ(stopping->getStartTime(), startedAt);
+    EXPECT_EQ(second->fired, 1);
+    EXPECT_EQ(manager().getTimerCount(), 1);
+
+    // A hook that stops another timer, ahead of it in the list, keeps that one from firing.
+    TargetPtr third = new Target;
+    KTimerPtr victim = makeTimer(*third, 10, KTimer::Steady, true);
+    second->onFire = [&](KTimer&) { victim->stop(); };
+    victim->start();
+    s_now += 20;
+    manager().fire();
+    EXPECT_EQ(third->fired, 0);
+    EXPECT_FALSE(manager().hasTimer(*victim));
+}
+
+TEST_F(Timers, TimerWithoutTargetIsStillStoppedOrRescheduled)
+{
+    KTimerPtr oneShot = new KTimer;
+    oneShot->setPeriod(5);
+    oneShot->start();
+    s_now += 6;
+    manager().fire();
+    EXPECT_FALSE(oneShot->isRunning());
+    {
+        ReportCatcher catcher;
+        oneShot->getTarget();
+        EXPECT_TRUE(catcher.caught(18, "KThing& KThingPtr::getObject() const"));
+    }
+}
+
+TEST_F(Timers, FiresAcrossTheWrapOfTheMillisecondClock)
+{
+    s_now = 0xFFFFFFF0u;
+    TargetPtr target = new Target;
+    KTimerPtr timer = makeTimer(*target, 20, KTimer::Steady, true);
+    timer->start();
+    s_now += 10; // 0xFFFFFFFA
+    manager().fire();
+    EXPECT_EQ(target->fired, 0);
+    EXPECT_EQ(timer->getElapsed(), 10);
+    s_now += 15; // wrapped to 9
+    EXPECT_EQ(timer->getElapsed(), 25);
+    EXPECT_EQ(manager().getNextDueTime(), 0xFFFFFFF0u + 20u);
+    manager().fire();
+    EXPECT_EQ(target->fired, 1);
+    EXPECT_EQ(timer->getStartTime(), 4u);
+}
+
+TEST_F(Timers, NextDueTimeIsTheEarliestReadAcrossTheWrap)
+{
+    EXPECT_EQ(manager().getNextDueTime(), 0u);
+    s_now = 0xFFFFFF00u;
+    TargetPtr target = new Target;
+    KTimerPtr late = makeTimer(*target, 300, KTimer::FromNow, true); // due at 0x2C
+    KTimerPtr early = makeTimer(*target, 100, KTimer::FromNow, true); // due at 0xFFFFFF64
+    late->start();
+    early->start();
+    EXPECT_EQ(manager().getNextDueTime(), 0xFFFFFF64u);
+    early->stop();
+    EXPECT_EQ(manager().getNextDueTime(), 0x2Cu);
+}
+
+TEST_F(Timers, NegativePeriodStopsARunningTimer)
+{
+    TargetPtr target = new Target;
+    KTimerPtr timer = makeTimer(*target, 10, KTimer::FromNow, true);
+    timer->start();
+    EXPECT_EQ(manager().getTimerCount(), 1);
+    timer->setPeriod(-1);
+    EXPECT_FALSE(timer->isRunning());
+    EXPECT_EQ(manager().getTimerCount(), 0);
+}
+
+TEST_F(Timers, TimersAreNotStored)
+{
+    ReportCatcher catcher;
+    KTimerPtr timer = new KTimer;
+    timer->readFromFile(kNullReference<KFile>());
+    timer->writeToFile(kNullReference<KFile>(), 1);
+    ASSERT_EQ(catcher.boxes().size(), 2u);
+    EXPECT_EQ(catcher.boxes()[0].caption, "Not Yet Implemented!");
+    EXPECT_EQ(catcher.boxes()[0].text, "KTimer::readFromFile");
+    EXPECT_EQ(catcher.boxes()[1].text, "KTimer::writeToFile");
+}
+
+} // namespace

@@ -1,0 +1,199 @@
+// The GIF reader: signatures, LZW at every code width, interlace, transparency, frames,
+// disposal and composition, and corrupt data.
+#include "graphics/imageimport/DibImageGif.h"
+#include "tests/graphics/imageimport/DecoderTestSupport.h"
+#include "tests/graphics/imageimport/GifWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<uint32_t> FourColours = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+
+std::vector<uint8_t> pattern(int width, int height, int colours)
+{
+    std::vector<uint8_t> pixels(size_t(width * height));
+    for (int i = 0; i < width * height; ++i)
+        pixels[size_t(i)] = uint8_t((i * 7 + i / width) % colours);
+    return pixels;
+}
+
+void expectPixels(const DibImage& image, const std::vector<uint8_t>& pixels)
+{
+    for (long y = 0; y < image.getHeight(); ++y)
+        for (long x = 0; x < image.getWidth(); ++x)
+            ASSERT_EQ(image.getPixelIndex(x, image.getHeight() - 1 - y), pixels[size_t(y * image.getWidth() + x)])
+                << x << "," << y;
+}
+
+TEST(GifDecoder, DecodesCompressedImagesAtEachDepth)
+{
+    for (int colours : {2, 16, 256}) {
+        std::vector<uint32_t> table(static_cast<size_t>(colours));
+        for (int i = 0; i < colours; ++i)
+            table[size_t(i)] = uint32_t(i * 0x010101);
+        const auto pixels = pattern(61, 37, colours);
+        DibImageGif image;
+        ASSERT_TRUE(decodeBytes(image, GifWriter(61, 37, table).frame(0, 0, 61, 37, pixels).finish()));
+        EXPECT_EQ(image.getBitCount(), colours == 2 ? 1 : colours == 16 ? 4 : 8);
+        expectPixels(image, pixels);
+        EXPECT_EQ(image.getNumFrames(), 1);
+    }
+}
+
+TEST(GifDecoder, LongRunsFillTheCodeTableAndReset)
+{
+    // Enough varied data to fill the 4096-entry table more than once.
+    std::vector<uint8_t> pixels(300 * 200);
+    uint32_t seed = 1;
+    for (auto& pixel : pixels) {
+        seed = seed * 1103515245 + 12345;
+        pixel = uint8_t((seed >> 16) & 0xFF);
+    }
+    std::vector<uint32_t> table(256);
+    DibImageGif image;
+    ASSERT_TRUE(decodeBytes(image, GifWriter(300, 200, table).frame(0, 0, 300, 200, pixels).finish()));
+    expectPixels(image, pixels);
+}
+
+TEST(GifDecoder, SignaturesAreCheckedOnTheirFirstFourBytes)
+{
+    const auto pixels = pattern(4, 4, 4);
+    for (const char* version : {"GIF87a", "GIF89a", "GIF8zz"}) {
+        DibImageGif image;
+        EXPECT_TRUE(decodeBytes(image, GifWriter(4, 4, FourColours, version).frame(0, 0, 4, 4, pixels).finish())) << version;
+    }
+    DibImageGif refused;
+    EXPECT_FALSE(decodeBytes(refused, GifWriter(4, 4, FourColours, "GIF7a9").frame(0, 0, 4, 4, pixels).finish()));
+    EXPECT_STREQ(refused.getLastError(), "Not a GIF");
+}
+
+TEST(GifDecoder, InterlacedRowsLandInPictureOrder)
+{
+    for (int height : {1, 2, 5, 9, 17}) {
+        const auto pixels = pattern(3, height, 4);
+        DibImageGif image;
+        ASSERT_TRUE(decodeBytes(image, GifWriter(3, height, FourColours).frame(0, 0, 3, height, pixels, {}, true).finish()));
+        expectPixels(image, pixels);
+    }
+}
+
+TEST(GifDecoder, TransparentFramesGetAWhiteFilled256EntryPalette)
+{
+    std::vector<uint32_t> sixteen(16, 0x102030);
+    const auto pixels = pattern(4, 2, 16);
+    DibImageGif image;
+    ASSERT_TRUE(decodeBytes(image, GifWriter(4, 2, sixteen).control(0, 3, 7).frame(0, 0, 4, 2, pixels).finish()));
+    EXPECT_EQ(image.getTransIndex(), 3);
+    EXPECT_EQ(image.getFrameDelay(), 7);
+    EXPECT_EQ(image.getHeader().biClrUsed, 256u);
+    EXPECT_EQ(image.getPaletteColor(15).rgbRed, 0x10);
+    EXPECT_EQ(image.getPaletteColor(16).rgbRed, 255);
+    EXPECT_EQ(image.getPaletteColor(255).rgbBlue, 255);
+    expectPixels(image, pixels);
+}
+
+TEST(GifDecoder, FramesAreChosenCountedAndKeptOverTheirPredecessor)
+{
+    // Frame 0 fills the screen; frame 1 (disposal 1, index 0 transparent) paints one
+    // pixel at (1, 1) and leaves the rest.
+    const std::vector<uint8_t> first(16, 2);
+    const std::vector<uint8_t> second = {0, 0, 0, 3};
+    const auto bytes = GifWriter(4, 4, FourColours)
+                           .looping(0)
+                           .comment("made here")
+                           .control(1, -1)
+                           .frame(0, 0, 4, 4, first)
+                           .control(1, 0)
+                           .frame(0, 0, 2, 2, second)
+                           .finish();
+    DibImageGif frameZero;
+    ASSERT_TRUE(decodeBytes(frameZero, bytes));
+    EXPECT_EQ(frameZero.getNumFrames(), 2);
+    EXPECT_STREQ(frameZero.getComment(), "made here");
+    EXPECT_EQ(frameZero.getTransIndex(), -1);   // frame 1's transparency is not frame 0's
+    expectPixels(frameZero, first);
+
+    DibImageGif frameOne;
+    frameOne.setFrame(1);
+    ASSERT_TRUE(decodeBytes(frameOne, bytes));
+    EXPECT_EQ(frameOne.getWidth(), 4);
+    EXPECT_EQ(rgbAt(frameOne, 1, 1), 0x0000FFu);
+    EXPECT_EQ(rgbAt(frameOne, 0, 0), 0x00FF00u);
+    EXPECT_EQ(rgbAt(frameOne, 3, 3), 0x00FF00u);
+
+    DibImageGif missing;
+    missing.setFrame(2);
+    EXPECT_FALSE(decodeBytes(missing, bytes));
+    EXPECT_EQ(missing.getNumFrames(), 2);
+    DibImage target(DibImage::FormatBmp);
+    target.setFrame(5);
+    EXPECT_FALSE(dispatchBytes(target, bytes, DibImage::FormatGif));
+    EXPECT_EQ(target.getNumFrames(), 2);
+}
+
+TEST(GifDecoder, PiecesWithoutAGlobalTableAreComposedAt24Bits)
+{
+    const auto bytes = GifWriter(4, 4, {})
+                           .frame(0, 0, 2, 2, {1, 1, 1, 1}, FourColours)
+                           .frame(2, 2, 2, 2, {3, 3, 3, 3}, FourColours)
+                           .finish();
+    DibImageGif image;
+    ASSERT_TRUE(decodeBytes(image, bytes));
+    EXPECT_EQ(image.getBitCount(), 24);
+    EXPECT_EQ(image.getWidth(), 4);
+    EXPECT_EQ(rgbAt(image, 0, 0), 0xFF0000u);
+    EXPECT_EQ(rgbAt(image, 3, 3), 0x0000FFu);
+    EXPECT_EQ(rgbAt(image, 3, 0), 0u);
+    EXPECT_EQ(image.getNumFrames(), 2);
+}
+
+TEST(GifDecoder, CorruptDataEndsTheImageSafely)
+{
+    // A code chain that loops: every code refers to a later slot.
+    ByteWriter looping;
+    looping.text("GIF89a").u16(8).u16(8).u8(0x81).u8(0).u8(0).fill(12, 0);
+    looping.u8(',').u16(0).u16(0).u16(8).u16(8).u8(0).u8(2);
+    std::vector<uint8_t> data(200, 0xFF);
+    looping.u8(200).raw(data).u8(0).u8(';');
+    DibImageGif image;
+    EXPECT_TRUE(decodeBytes(image, looping.bytes));
+    EXPECT_EQ(image.getWidth(), 8);
+
+    // Bad initial code sizes leave the frame blank; zero-sized frames are refused.
+    for (int codeSize : {1, 10}) {
+        auto bytes = GifWriter(2, 2, FourColours).frame(0, 0, 2, 2, {1, 1, 1, 1}, {}, false, 2).finish();
+        bytes[13 + 12 + 10] = uint8_t(codeSize);
+        DibImageGif blank;
+        EXPECT_TRUE(decodeBytes(blank, bytes));
+        EXPECT_EQ(blank.getPixelIndex(0, 0), 0);
+    }
+    DibImageGif empty;
+    EXPECT_FALSE(decodeBytes(empty, GifWriter(2, 2, FourColours).frame(0, 0, 0, 2, {}).finish()));
+    EXPECT_STREQ(empty.getLastError(), "Corrupted GIF");
+}
+
+TEST(GifDecoder, TruncatedFilesKeepTheRowsReadOrFailCleanly)
+{
+    const auto pixels = pattern(20, 20, 4);
+    const auto bytes = GifWriter(20, 20, FourColours).frame(0, 0, 20, 20, pixels).finish();
+    for (size_t length = 0; length < bytes.size(); ++length) {
+        DibImageGif image;
+        if (!decodeBytes(image, std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(length)))) {
+            EXPECT_STRNE(image.getLastError(), "") << length;
+        }
+    }
+    DibImageGif half;
+    ASSERT_TRUE(decodeBytes(half, std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(bytes.size() / 2 + 20))));
+    EXPECT_EQ(half.getPixelIndex(0, 19), pixels[0]);
+}
+
+TEST(GifDecoder, CancellationFailsWithoutAMessage)
+{
+    DibImageGif image;
+    image.setEscape(1);
+    EXPECT_FALSE(decodeBytes(image, GifWriter(2, 2, FourColours).frame(0, 0, 2, 2, {1, 1, 1, 1}).finish()));
+    EXPECT_STREQ(image.getLastError(), "");
+}
+
+} // namespace
