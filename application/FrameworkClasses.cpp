@@ -19,6 +19,7 @@
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
+#include "foundation/KFileSystem.h"
 #include "foundation/KFileType.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
@@ -77,6 +78,7 @@ void kksRegisterFrameworkClasses()
     KDirectory::registerClass();
     KFileReference::registerClass();
     KFile::registerClass();
+    KFileSystem::registerClass();
     KFileType::registerClass();
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
