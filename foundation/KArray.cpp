@@ -1,6 +1,9 @@
 #include "foundation/KArray.h"
 
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
 #include "foundation/KComparable.h"
+#include "foundation/KFile.h"
 #include "foundation/KMemory.h"
 #include "foundation/KernelFunctions.h"
 
@@ -388,5 +391,169 @@ void KArray::quickSort(long Lo, long Hi)
             quickSort(Lo, j);
             Lo = j + 1;
         }
+    }
+}
+
+namespace {
+// Arrays nest through their elements; a file that nests deeper than any document of the
+// system is damaged, and reading it on would exhaust the stack.
+constexpr int kMaxReadDepth = 200;
+int s_readDepth = 0;
+
+class ReadDepthGuard {
+public:
+    ReadDepthGuard() { ++s_readDepth; }
+    ~ReadDepthGuard() { --s_readDepth; }
+    ReadDepthGuard(const ReadDepthGuard&) = delete;
+    ReadDepthGuard& operator=(const ReadDepthGuard&) = delete;
+    bool tooDeep() const { return s_readDepth > kMaxReadDepth; }
+};
+
+// Every stored slot takes at least four bytes: a raw value or a class ID.
+constexpr long kMinimumSlotBytes = 4;
+} // namespace
+
+void KArray::readFromFile(KFile& F)
+{
+    ReadDepthGuard depth;
+    KClassReader reader;
+    if (reader.beginAtSection(F, KArray::getClassRecord(), 1)) {
+        if (depth.tooDeep()) {
+            F.setError(KClassReader::kDamagedDataError);
+            reader.skipSection();
+        } else {
+            readSlots(F, reader);
+        }
+    }
+    reader.end();
+}
+
+void KArray::readSlots(KFile& F, KClassReader& Reader)
+{
+    long count = 0;
+    uint8 direct = 0;
+    F.readLong(count);
+    F.readByte(direct);
+    // A count the section cannot hold is damage: nothing is allocated for it and the
+    // array keeps what it had.
+    if (count < 0 || count > Reader.getSectionBytesLeft() / kMinimumSlotBytes) {
+        F.setError(KClassReader::kDamagedDataError);
+        Reader.skipSection();
+        return;
+    }
+    // Slots of the other mode would be released as objects or kept as raw words.
+    if ((direct != 0) != (m_direct != 0))
+        setSize(0);
+    m_direct = direct != 0 ? 1 : 0;
+    setSize(count);
+    if (getCapacity() != count) {
+        Reader.skipSection();
+        return;
+    }
+    if (m_direct)
+        readDirectSlots(F, count);
+    else
+        readObjectSlots(F, count);
+}
+
+void KArray::readDirectSlots(KFile& F, long Count)
+{
+    static_assert(sizeof(Word) == sizeof(uint32), "slots are stored as 32-bit words");
+    F.read(m_slots, Count * kMinimumSlotBytes);
+    for (long pos = 0; pos < Count; ++pos)
+        m_slots[pos] = static_cast<uint32>(knsSwapLong(static_cast<long>(m_slots[pos])));
+}
+
+void KArray::readObjectSlots(KFile& F, long Count)
+{
+    long store = 0;
+    long dropped = 0;
+    for (long entry = 0; entry < Count; ++entry) {
+        long classID = 0;
+        F.readLong(classID);
+        if (classID == 0) {
+            ++store;
+            continue;
+        }
+        if (KClass::isClassID(classID)) {
+            KThing* element = KClass::findClass(classID)->createObject();
+            if (element) {
+                element->readFromFile(F);
+                putAt(*element, store);
+            } else {
+                KClassReader().skipBlock(F);
+            }
+            ++store;
+            continue;
+        }
+        KClassReader().skipBlock(F);
+        switch (KClassReader::getUnknownClassMode()) {
+        case KClassReader::KeepEmptySlot:
+            ++store;
+            ++m_skippedCount;
+            break;
+        case KClassReader::DropElement:
+            KClassReader::countMismatchedBlock();
+            ++m_missingCount;
+            ++dropped;
+            break;
+        default:
+            // Refused; the block has been stepped over all the same, so that what
+            // follows is read from its start, and the slot stays empty.
+            kksReportError(28, "void KArray::readFromFile(KFile& F)");
+            ++store;
+            break;
+        }
+    }
+    if (dropped > 0)
+        setSize(Count - dropped);
+}
+
+void KArray::writeToFile(KFile& F, long)
+{
+    KClassWriter writer;
+    writer.begin(F, KArray::getClassRecord());
+    writer.newSection(1);
+    F.writeLong(m_size);
+    F.writeByte(m_direct);
+    if (m_direct)
+        writeDirectSlots(F);
+    else
+        writeObjectSlots(F);
+    writer.end();
+}
+
+void KArray::writeDirectSlots(KFile& F) const
+{
+    auto* block = static_cast<uint32*>(KMemory::allocate(m_size * sizeof(uint32), false));
+    if (!block) {
+        // The same bytes, one value at a time.
+        for (long pos = 0; pos < m_size; ++pos)
+            F.writeLong(static_cast<long>(m_slots[pos]));
+        return;
+    }
+    for (long pos = 0; pos < m_size; ++pos)
+        block[pos] = static_cast<uint32>(knsSwapLong(static_cast<long>(m_slots[pos])));
+    F.write(block, m_size * sizeof(uint32));
+    KMemory::dispose(block);
+}
+
+void KArray::writeObjectSlots(KFile& F) const
+{
+    for (long pos = 0; pos < m_size; ++pos) {
+        KThing* element = objectAt(pos);
+        KClass* record = element ? &element->getClass() : nullptr;
+        if (element && kIsNullReference(record)) {
+            // Its class has no record, so no reader could re-create it: it is stored as
+            // an empty slot and the rest of the file stays readable.
+            kksReportError(28, "void KArray::writeToFile(KFile& F, long Ver)");
+            record = nullptr;
+        }
+        if (!record) {
+            F.writeLong(0);
+            continue;
+        }
+        F.writeLong(record->getClassID());
+        element->writeToFile(F, 1);
     }
 }

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+class KClassReader;
+
 class KArray : public KThing {
     K_DECLARE_CLASS(KArray)
 public:
@@ -25,6 +27,11 @@ public:
     ~KArray() override;
 
     KThing& deepCopy() const override;
+    // Object elements are written inline behind their class IDs and re-created through
+    // the class registry; an element of an unregistered class follows the process-wide
+    // unknown-class mode (kept as an empty slot, dropped, or refused).
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
 
     virtual void setSize(long N);
     // A bag answers its count here, so that every caller sees the used slots only.
@@ -83,6 +90,12 @@ protected:
 private:
     bool isValidPosition(long Pos) const { return Pos >= 0 && Pos < m_size; }
     KThing* objectAt(long Pos) const { return reinterpret_cast<KThing*>(m_slots[Pos]); }
+
+    void readSlots(KFile& F, KClassReader& Reader);
+    void readDirectSlots(KFile& F, long Count);
+    void readObjectSlots(KFile& F, long Count);
+    void writeDirectSlots(KFile& F) const;
+    void writeObjectSlots(KFile& F) const;
 
     short compareSlots(long A, long B) const;
     void quickSort(long Lo, long Hi);

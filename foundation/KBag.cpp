@@ -1,5 +1,11 @@
 #include "foundation/KBag.h"
 
+#include "foundation/KClassReader.h"
+#include "foundation/KClassWriter.h"
+#include "foundation/KFile.h"
+
+#include <limits>
+
 K_DEFINE_CLASS(KBag, KArray, 1)
 
 KBag::KBag() = default;
@@ -39,6 +45,10 @@ bool KBag::makeRoom()
 {
     if (m_count < getCapacity())
         return true;
+    if (m_growSize > std::numeric_limits<long>::max() - getCapacity()) {
+        kksReportError(19, "KBag::add(const KThing& Obj)");
+        return false;
+    }
     setSize(getCapacity() + m_growSize);
     // A failed growth has been reported by the allocator; the element is not counted,
     // so the count never runs past the slots.
@@ -191,4 +201,83 @@ void KBag::setMinSize(long N)
     m_minSize = N;
     if (getCapacity() < N)
         setSize(N);
+}
+
+void KBag::readFromFile(KFile& F)
+{
+    KClassReader reader;
+    if (reader.beginAtSection(F, KBag::getClassRecord(), 1)) {
+        resetMissingCount();
+        KArray::readFromFile(F);
+        long storedCount = 0;
+        long growSize = 0;
+        long minSize = 0;
+        F.readLong(storedCount);
+        F.readLong(growSize);
+        F.readLong(minSize);
+        m_growSize = growSize > 0 ? growSize : 1;
+        m_minSize = minSize;
+        long count = storedCount - getMissingCount();
+        // Counts outside the slots read, or a negative minimum, are damage; the slots
+        // are kept all the same.
+        if (count < 0 || count > getCapacity() || minSize < 0) {
+            F.setError(KClassReader::kDamagedDataError);
+            count = count < 0 ? 0 : (count > getCapacity() ? getCapacity() : count);
+            m_minSize = minSize < 0 ? 0 : minSize;
+        }
+        m_count = count;
+    }
+    reader.end();
+}
+
+void KBag::writeToFile(KFile& F, long)
+{
+    KClassWriter writer;
+    writer.begin(F, KBag::getClassRecord());
+    writer.newSection(1);
+    KArray::writeToFile(F, 1);
+    F.writeLong(m_count);
+    F.writeLong(m_growSize);
+    F.writeLong(m_minSize);
+    writer.end();
+}
+
+void KBag::readPairs(KFile& F, KClass* Record, KBag& First, bool FirstIsDirect, KBag& Second)
+{
+    KClassReader reader;
+    if (reader.beginAtSection(F, Record, 1)) {
+        const uint8 mode = KClassReader::getUnknownClassMode();
+        if (mode == KClassReader::DropElement)
+            KClassReader::setUnknownClassMode(KClassReader::KeepEmptySlot);
+        First.readFromFile(F);
+        Second.resetSkippedCount();
+        Second.readFromFile(F);
+        KClassReader::setUnknownClassMode(mode);
+
+        // Bags in the wrong mode cannot be used as names, keys or objects: damage, and
+        // the entries go.
+        if (First.isDirect() != FirstIsDirect || Second.isDirect()) {
+            F.setError(KClassReader::kDamagedDataError);
+            First.setSize(0);
+            First.setIsDirect(FirstIsDirect);
+            Second.setSize(0);
+            Second.setIsDirect(false);
+        }
+        // Bags of different lengths cannot be paired: damage, and the surplus goes.
+        if (First.getCount() != Second.getCount()) {
+            F.setError(KClassReader::kDamagedDataError);
+            KBag& longer = First.getCount() > Second.getCount() ? First : Second;
+            const long shorter = First.getCount() < Second.getCount() ? First.getCount() : Second.getCount();
+            while (longer.getCount() > shorter)
+                longer.removeAt(longer.getCount() - 1);
+        }
+        if (Second.getSkippedCount() > 0) {
+            long pos = -1;
+            while (Second.has(nullptr, &pos) && pos < Second.getCount()) {
+                Second.removeAt(pos);
+                First.removeAt(pos);
+            }
+        }
+    }
+    reader.end();
 }

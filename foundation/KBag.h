@@ -13,6 +13,10 @@ public:
     ~KBag() override;
 
     KThing& deepCopy() const override;
+    // The block holds the whole array block (spare slots as empty ones), then the count,
+    // the grow size and the minimum size.
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
 
     // Also clamps the count.
     void setSize(long N) override;
@@ -40,6 +44,13 @@ public:
     long getGrowSize() const { return m_growSize; }
     void setMinSize(long N);
     long getMinSize() const { return m_minSize; }
+
+    // The block of two bags whose entries pair up (names and objects, keys and objects),
+    // stored one after the other in section 1. Reading keeps an empty slot for an object
+    // of an unknown class, then drops every pair whose object is missing, so that the
+    // pairs stay aligned whatever the unknown-class mode. The second bag holds objects;
+    // the first holds objects or, when FirstIsDirect, raw values.
+    static void readPairs(KFile& F, KClass* Record, KBag& First, bool FirstIsDirect, KBag& Second);
 
 private:
     // Makes room for one more element; false when the bag could not grow.

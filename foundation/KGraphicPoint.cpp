@@ -1,5 +1,7 @@
 #include "foundation/KGraphicPoint.h"
 
+#include "foundation/PairBlocks.h"
+
 #include <windef.h>
 
 K_DEFINE_CLASS(KGraphicPoint, KThing, 1)
@@ -27,4 +29,14 @@ void KGraphicPoint::setFromNative(const tagPOINT& P)
 {
     m_h = static_cast<short>(P.x);
     m_v = static_cast<short>(P.y);
+}
+
+void KGraphicPoint::readFromFile(KFile& F)
+{
+    kReadValuePairBlock(F, KGraphicPoint::getClassRecord(), m_h, m_v);
+}
+
+void KGraphicPoint::writeToFile(KFile& F, long)
+{
+    kWriteValuePairBlock(F, KGraphicPoint::getClassRecord(), m_h, m_v);
 }

@@ -11,6 +11,8 @@ public:
     KGraphicPoint(short H, short V) : m_h(H), m_v(V) {}
     KGraphicPoint(const KGraphicPoint& P) : KThing(), m_h(P.m_h), m_v(P.m_v) {}
     KGraphicPoint& operator=(const KGraphicPoint& P);
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
 
     bool operator==(const KGraphicPoint& P) const { return m_h == P.m_h && m_v == P.m_v; }
 

@@ -1,5 +1,7 @@
 #include "foundation/KGraphicRectangle.h"
 
+#include "foundation/PairBlocks.h"
+
 #include <windef.h>
 
 #include <algorithm>
@@ -176,4 +178,14 @@ void KGraphicRectangle::toNativeRect(tagRECT& Out) const
 void KGraphicRectangle::fromNativeRect(const tagRECT& R)
 {
     setBounds(wrap(R.left), wrap(R.top), wrap(R.right), wrap(R.bottom));
+}
+
+void KGraphicRectangle::readFromFile(KFile& F)
+{
+    kReadMemberPairBlock(F, KGraphicRectangle::getClassRecord(), m_origin, m_size);
+}
+
+void KGraphicRectangle::writeToFile(KFile& F, long)
+{
+    kWriteMemberPairBlock(F, KGraphicRectangle::getClassRecord(), m_origin, m_size);
 }

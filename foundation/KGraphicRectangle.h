@@ -17,6 +17,11 @@ public:
 
     bool operator!=(const KGraphicRectangle& R) const;
 
+    // The origin's block, then the size's block, although the object holds the size
+    // first.
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
+
     void set(short X, short Y, short Width, short Height);
     void get(short& X, short& Y, short& Width, short& Height) const;
     void setOrigin(short X, short Y) { m_origin.set(X, Y); }

@@ -1,5 +1,7 @@
 #include "foundation/KGraphicSize.h"
 
+#include "foundation/PairBlocks.h"
+
 K_DEFINE_CLASS(KGraphicSize, KThing, 1)
 
 KGraphicSize& KGraphicSize::operator=(const KGraphicSize& S)
@@ -19,4 +21,14 @@ void KGraphicSize::get(short& Width, short& Height) const
 {
     Width = m_width;
     Height = m_height;
+}
+
+void KGraphicSize::readFromFile(KFile& F)
+{
+    kReadValuePairBlock(F, KGraphicSize::getClassRecord(), m_width, m_height);
+}
+
+void KGraphicSize::writeToFile(KFile& F, long)
+{
+    kWriteValuePairBlock(F, KGraphicSize::getClassRecord(), m_width, m_height);
 }

@@ -9,6 +9,8 @@ public:
     KGraphicSize(short Width, short Height) : m_width(Width), m_height(Height) {}
     KGraphicSize(const KGraphicSize& S) : KThing(), m_width(S.m_width), m_height(S.m_height) {}
     KGraphicSize& operator=(const KGraphicSize& S);
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
 
     bool operator==(const KGraphicSize& S) const
     {

@@ -1,5 +1,7 @@
 #include "foundation/KIndexedBag.h"
 
+#include "foundation/PairBlocks.h"
+
 K_DEFINE_CLASS(KIndexedBag, KThing, 1)
 
 KIndexedBag::KIndexedBag()
@@ -34,4 +36,14 @@ bool KIndexedBag::find(long Key, long* OutPos) const
         }
     }
     return false;
+}
+
+void KIndexedBag::readFromFile(KFile& F)
+{
+    KBag::readPairs(F, KIndexedBag::getClassRecord(), m_keys, true, m_objects);
+}
+
+void KIndexedBag::writeToFile(KFile& F, long)
+{
+    kWriteMemberPairBlock(F, KIndexedBag::getClassRecord(), m_keys, m_objects);
 }

@@ -11,6 +11,11 @@ public:
     KIndexedBag(const KIndexedBag&) = delete;
     KIndexedBag& operator=(const KIndexedBag&) = delete;
 
+    // The keys bag's block (the keys as raw values), then the objects bag's block. An
+    // entry whose object is of an unknown class is read back without its key.
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
+
     // A present key keeps its first object.
     void add(long Key, const KThing& Obj);
     void remove(long Key);

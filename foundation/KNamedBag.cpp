@@ -1,5 +1,7 @@
 #include "foundation/KNamedBag.h"
 
+#include "foundation/PairBlocks.h"
+
 K_DEFINE_CLASS(KNamedBag, KThing, 1)
 
 void KNamedBag::addNamedObject(const KString& Name, const KThing& Obj, bool Replace)
@@ -73,4 +75,14 @@ void KNamedBag::clear()
 {
     m_names.clear();
     m_objects.clear();
+}
+
+void KNamedBag::readFromFile(KFile& F)
+{
+    KBag::readPairs(F, KNamedBag::getClassRecord(), m_names, false, m_objects);
+}
+
+void KNamedBag::writeToFile(KFile& F, long)
+{
+    kWriteMemberPairBlock(F, KNamedBag::getClassRecord(), m_names, m_objects);
 }

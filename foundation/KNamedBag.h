@@ -12,6 +12,11 @@ public:
     KNamedBag(const KNamedBag&) = delete;
     KNamedBag& operator=(const KNamedBag&) = delete;
 
+    // The names bag's block, then the objects bag's block. An entry whose object is of
+    // an unknown class is read back without its name, whatever the unknown-class mode.
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
+
     void setCaseSensitive(bool Flag) { m_caseSensitive = Flag ? 1 : 0; }
     bool isCaseSensitive() const { return m_caseSensitive != 0; }
 

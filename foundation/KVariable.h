@@ -6,6 +6,8 @@
 #include "foundation/KString.h"
 #include "foundation/KThingPtr.h"
 
+class KClassReader;
+
 class KVariable : public KThing {
     K_DECLARE_CLASS(KVariable)
 public:
@@ -32,6 +34,13 @@ public:
     KVariable(const KVariable& Other);
     // Copies the type and all eight value bytes, and holds the other's object itself.
     KVariable& operator=(const KVariable& Other);
+
+    // The type as a 16-bit number, then the value in its width; a string or object only
+    // when one is held, an object behind its class ID. An object of a class this program
+    // does not know is stepped over and counted as a mismatched block: the variable is
+    // left without object, and the document that holds it loads as converted.
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
 
     void setType(uint8 Type) { m_type = Type; }
     uint8 getType() const { return m_type; }
@@ -71,6 +80,10 @@ private:
     void store(T Value, uint8 Type);
     template <typename T>
     T load() const;
+    void readValue(KFile& F, KClassReader& Reader);
+    void readHeldString(KFile& F);
+    void readHeldObject(KFile& F);
+    void writeHeldObject(KFile& F);
 
     KThingPtr m_object;
     uint8 m_type = Long;

@@ -1,5 +1,7 @@
 #include "foundation/KWidePoint.h"
 
+#include "foundation/PairBlocks.h"
+
 #include "foundation/KGraphicPoint.h"
 
 K_DEFINE_CLASS(KWidePoint, KThing, 1)
@@ -41,4 +43,14 @@ void KWidePoint::get(long& X, long& Y) const
 {
     X = m_x;
     Y = m_y;
+}
+
+void KWidePoint::readFromFile(KFile& F)
+{
+    kReadValuePairBlock(F, KWidePoint::getClassRecord(), m_x, m_y);
+}
+
+void KWidePoint::writeToFile(KFile& F, long)
+{
+    kWriteValuePairBlock(F, KWidePoint::getClassRecord(), m_x, m_y);
 }

@@ -12,6 +12,8 @@ public:
     KWidePoint(const KWidePoint& P) : KThing(), m_x(P.m_x), m_y(P.m_y) {}
     explicit KWidePoint(const KGraphicPoint& P);
     KWidePoint& operator=(const KWidePoint& P);
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
 
     KWidePoint& operator+=(const KWidePoint& P);
     KWidePoint& operator-=(const KWidePoint& P);

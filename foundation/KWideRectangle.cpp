@@ -1,5 +1,7 @@
 #include "foundation/KWideRectangle.h"
 
+#include "foundation/PairBlocks.h"
+
 K_DEFINE_CLASS(KWideRectangle, KThing, 1)
 
 KWideRectangle::KWideRectangle(long X, long Y, long Width, long Height)
@@ -29,4 +31,14 @@ bool KWideRectangle::intersects(const KWideRectangle& R) const
 {
     return getX() < R.getRight() && R.getX() < getRight() && getY() < R.getBottom()
         && R.getY() < getBottom();
+}
+
+void KWideRectangle::readFromFile(KFile& F)
+{
+    kReadMemberPairBlock(F, KWideRectangle::getClassRecord(), m_origin, m_size);
+}
+
+void KWideRectangle::writeToFile(KFile& F, long)
+{
+    kWriteMemberPairBlock(F, KWideRectangle::getClassRecord(), m_origin, m_size);
 }

@@ -12,6 +12,11 @@ public:
     KWideRectangle(const KWideRectangle&) = delete;
     KWideRectangle& operator=(const KWideRectangle&) = delete;
 
+    // The origin's block, then the size's block, although the object holds the size
+    // first.
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
+
     void get(long& X, long& Y, long& Width, long& Height) const;
     void setOrigin(const KWidePoint& P) { m_origin = P; }
     void setSize(const KWideSize& S) { m_size = S; }

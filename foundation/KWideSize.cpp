@@ -1,5 +1,7 @@
 #include "foundation/KWideSize.h"
 
+#include "foundation/PairBlocks.h"
+
 #include "foundation/KGraphicSize.h"
 
 K_DEFINE_CLASS(KWideSize, KThing, 1)
@@ -27,4 +29,14 @@ void KWideSize::get(long& Width, long& Height) const
 {
     Width = m_width;
     Height = m_height;
+}
+
+void KWideSize::readFromFile(KFile& F)
+{
+    kReadValuePairBlock(F, KWideSize::getClassRecord(), m_width, m_height);
+}
+
+void KWideSize::writeToFile(KFile& F, long)
+{
+    kWriteValuePairBlock(F, KWideSize::getClassRecord(), m_width, m_height);
 }

@@ -12,6 +12,8 @@ public:
     KWideSize(const KWideSize& S) : KThing(), m_width(S.m_width), m_height(S.m_height) {}
     explicit KWideSize(const KGraphicSize& S);
     KWideSize& operator=(const KWideSize& S);
+    void readFromFile(KFile& F) override;
+    void writeToFile(KFile& F, long Ver) override;
 
     void set(long Width, long Height);
     void get(long& Width, long& Height) const;
