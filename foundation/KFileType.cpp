@@ -21,23 +21,31 @@ KFileType::KFileType(const KFileType& O)
 void KFileType::readFromFile(KFile& F)
 {
     KClassReader reader;
-    if (reader.beginAtSection(F, KFileType::getClassRecord(), 1)) {
+    long version = 0, sections = 0, id = -1;
+    reader.begin(F, KFileType::getClassRecord(), version, sections);
+    if (sections > 0)
+        reader.nextSection(id);
+    if (id == 1) {
         // A damaged record must not leave a half-read type behind: the fields change only
         // when all five came in whole.
         KString extension, creator, type, description;
-        long id = 0;
+        long typeID = 0;
         extension.readFromFile(F);
         creator.readFromFile(F);
         type.readFromFile(F);
         description.readFromFile(F);
-        F.readLong(id);
+        F.readLong(typeID);
         if (F.getError() == 0) {
             m_extension = extension;
             m_creator = creator;
             m_type = type;
             m_description = description;
-            m_id = id;
+            m_id = typeID;
         }
+    } else if (id != -1) {
+        // The reader closes a block in place once all its sections were handed out, so
+        // a section it does not know is stepped over here, not left half-read.
+        reader.skipSection();
     }
     reader.end();
 }

@@ -1,9 +1,8 @@
 // The file-type list: registration, look-ups in any letter case, the framework's own
 // types, and the file-type record block.
-#include "foundation/KClassWriter.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KFileTypeHandler.h"
-#include "tests/foundation/FileHelpers.h"
+#include "tests/foundation/BlockFile.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -128,7 +127,7 @@ TEST_F(FileTypeList, FrameworkTypesInTheirOrder)
 
 class FileTypeRecords : public testing::Test {
 protected:
-    KFileType sample() const
+    static KFileType sample()
     {
         KFileType type;
         type.setExtension(KString("tpd"));
@@ -139,25 +138,24 @@ protected:
         return type;
     }
 
-    TemporaryFolder folder;
-    std::string path = folder.file("type.bin");
+    BlockFile blocks;
 };
 
 TEST_F(FileTypeRecords, ARecordComesBackWhole)
 {
-    {
-        FreshFile file(path);
-        sample().writeToFile(*file, 1);
-        file->close();
-    }
+    KFileType source = sample();
+    const Bytes bytes = blocks.written(source);
+    // The record opens with its class ID, version 1 and one section of ID 1, and ends
+    // with the ID.
+    ASSERT_GE(bytes.size(), 24u);
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4),
+              ByteList().longs({KClass::computeClassID("KFileType")}).bytes());
+    EXPECT_EQ(Bytes(bytes.begin() + 12, bytes.begin() + 20), ByteList().longs({1, 1}).bytes());
+    EXPECT_EQ(Bytes(bytes.end() - 4, bytes.end()), ByteList().longs({0x00545044}).bytes());
+
     KFileType back;
     EXPECT_EQ(back.getTypeID(), kNoFileType);
-    KFile file(windowsPath(path));
-    file.open();
-    back.readFromFile(file);
-    EXPECT_EQ(file.getPosition(), file.getSize());
-    file.close();
-    EXPECT_EQ(file.getError(), 0);
+    EXPECT_EQ(blocks.read(back, bytes), 0);
     EXPECT_EQ(text(back.getExtension()), "tpd");
     EXPECT_EQ(text(back.getCreator()), "NRAX");
     EXPECT_EQ(text(back.getType()), "LMDF");
@@ -165,49 +163,23 @@ TEST_F(FileTypeRecords, ARecordComesBackWhole)
     back.getDescription(description);
     EXPECT_EQ(text(description), "Project");
     EXPECT_EQ(back.getTypeID(), 0x00545044);
-
-    // The record opens with its class ID, version 1 and one section of ID 1.
-    const Bytes bytes = readBytes(path);
-    ASSERT_GE(bytes.size(), 24u);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4),
-              ByteList().longs({KClass::computeClassID("KFileType")}).bytes());
-    EXPECT_EQ(Bytes(bytes.begin() + 12, bytes.begin() + 20), ByteList().longs({1, 1}).bytes());
-    EXPECT_EQ(Bytes(bytes.end() - 4, bytes.end()), ByteList().longs({0x00545044}).bytes());
 }
 
 TEST_F(FileTypeRecords, ForeignSectionsAndDamageLeaveTheRecordAsItWas)
 {
-    {
-        // A block of the right class whose first section is not 1.
-        FreshFile file(path);
-        KClassWriter writer;
-        writer.begin(*file, KFileType::getClassRecord());
-        writer.newSection(2);
-        file->writeLong(7);
-        writer.end();
-        file->close();
-    }
+    // A block of the right class whose first section is not 1.
+    const long typeClass = KClass::computeClassID("KFileType");
     KFileType kept = sample();
-    {
-        KFile file(windowsPath(path));
-        file.open();
-        kept.readFromFile(file);
-        file.close();
-        EXPECT_EQ(file.getError(), 0);
-    }
+    EXPECT_EQ(blocks.read(kept, ByteList().longs({typeClass, 1, 12, 1, 2, 12, 7})), 0);
     EXPECT_EQ(text(kept.getExtension()), "tpd");
 
-    {
-        FreshFile file(path);
-        KFileType other = sample();
-        other.setExtension(KString("act"));
-        other.writeToFile(*file, 1);
-        file->close();
-    }
-    Bytes cut = readBytes(path);
+    KFileType other = sample();
+    other.setExtension(KString("act"));
+    Bytes cut = blocks.written(other);
     cut.resize(cut.size() - 3);
-    writeBytes(path, cut);
-    KFile file(windowsPath(path));
+    TemporaryFolder folder;
+    writeBytes(folder.file("cut.bin"), cut);
+    KFile file(windowsPath(folder.file("cut.bin")));
     file.open();
     kept.readFromFile(file);
     file.close();
