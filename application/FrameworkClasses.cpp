@@ -24,11 +24,16 @@
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
+#include "foundation/KLocalizer.h"
+#include "foundation/KLocalizerString.h"
 #include "foundation/KMemoryBlock.h"
 #include "foundation/KNamedBag.h"
 #include "foundation/KNativePtr.h"
 #include "foundation/KNumber.h"
 #include "foundation/KPath.h"
+#include "foundation/KPreferences.h"
+#include "foundation/KPrintingManager.h"
+#include "foundation/KSerialPort.h"
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
@@ -37,6 +42,12 @@
 #include "foundation/KVariable.h"
 #include "foundation/KVolume.h"
 #include "foundation/KWideRectangle.h"
+#include "graphics/KAlphaImage.h"
+#include "graphics/KColor.h"
+#include "graphics/KGraphicDevice.h"
+#include "graphics/KGraphicObject.h"
+#include "graphics/KGraphicRegion.h"
+#include "graphics/KImage.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -61,12 +72,16 @@ void kksRegisterFrameworkClasses()
     KMemoryBlock::registerClass();
     KComparable::registerClass();
     KString::registerClass();
+    KLocalizer::registerClass();
+    KLocalizerString::registerClass();
     KNamedBag::registerClass();
     KNativePtr::registerClass();
     KNumber::registerClass();
+    KPreferences::registerClass();
     KTree::registerClass();
     KTreeNode::registerClass();
     KVariable::registerClass();
+    KGraphicObject::registerClass();
     KWideRectangle::registerClass();
     KWidePoint::registerClass();
     KWideSize::registerClass();
@@ -83,11 +98,18 @@ void kksRegisterFrameworkClasses()
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
     KVolume::registerClass();
+    KColor::registerClass();
+    KGraphicDevice::registerClass();
     KGraphicPoint::registerClass();
     KGraphicRectangle::registerClass();
+    KGraphicRegion::registerClass();
     KGraphicSize::registerClass();
+    KImage::registerClass();
+    KAlphaImage::registerClass();
     KWindow::registerClass();
     KWindowManager::registerClass();
+    KPrintingManager::registerClass();
+    KSerialPort::registerClass();
     KEvent::registerClass();
     KActionEvent::registerClass();
     KApplicationEvent::registerClass();

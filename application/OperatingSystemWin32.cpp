@@ -2,6 +2,7 @@
 
 #include "application/WindowClassesWin32.h"
 #include "foundation/ErrorTable.h"
+#include "foundation/KBag.h"
 #include "foundation/KString.h"
 #include "foundation/KThing.h"
 #include "foundation/KernelFunctions.h"
@@ -150,6 +151,25 @@ void getScreenInfoWin32(long* Width, long* Height, long* Depth)
     *Width = s_screenWidth;
     *Height = s_screenHeight;
     *Depth = s_screenDepth;
+}
+
+KBag enumDisplayModesWin32(short Width, short Height, short Depth)
+{
+    KBag modes;
+    modes.setIsDirect(true);
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    for (DWORD index = 0; EnumDisplaySettingsA(nullptr, index, &mode); ++index) {
+        const long width = static_cast<long>(mode.dmPelsWidth);
+        const long height = static_cast<long>(mode.dmPelsHeight);
+        const long depth = static_cast<long>(mode.dmBitsPerPel);
+        if (width >= Width && height >= Height && depth >= Depth) {
+            modes.addDirectData(width);
+            modes.addDirectData(height);
+            modes.addDirectData(depth);
+        }
+    }
+    return modes;
 }
 
 bool changeDisplayModeWin32(short Width, short Height, short Depth)

@@ -71,9 +71,11 @@ KString::~KString()
 
 KString& KString::operator=(const char* S)
 {
+    // S may point into this string's own buffer, which clear frees.
+    const std::string copy(S ? S : "");
     clear();
     if (S)
-        setText(S, textLength(S));
+        setText(copy.data(), static_cast<long>(copy.size()));
     return *this;
 }
 

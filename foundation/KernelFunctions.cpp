@@ -1,7 +1,11 @@
 // The kernel functions that need no operating-system call.
 #include "foundation/KernelFunctions.h"
 
+#include "application/OperatingSystemWin32.h"
 #include "foundation/CharacterSetTables.h"
+#include "foundation/KBag.h"
+#include "foundation/KGraphicSize.h"
+#include "foundation/KString.h"
 
 #include <cstring>
 
@@ -12,7 +16,48 @@ uint8 knsGetCharacterSet(uint8 Platform)
     return Platform == kPlatformWindows ? kCharacterSetWindows : kCharacterSetMacRoman;
 }
 
+KString knsGetPathSeparator(uint8 Platform)
+{
+    switch (Platform) {
+    case 1: return KString(":");
+    case 2: return KString("\\");
+    default: return KString("/");
+    }
+}
+
 bool knsCanRun() { return true; }
+
+void knsMessageBox(const KString& Caption, const KString& Text)
+{
+    knsMessageBox(Caption.getText(), Text.getText());
+}
+
+uint8 knsQuestionBox(const KString& Caption, const KString& Text)
+{
+    return knsQuestionBox(Caption.getText(), Text.getText());
+}
+
+KBag knsFindDisplayMode(short Width, short Height, short Depth)
+{
+    return enumDisplayModesWin32(Width, Height, Depth);
+}
+
+KGraphicSize knsChooseDisplayMode(short Width, short Height, short Depth)
+{
+    return knsFirstModeAtLeast(knsFindDisplayMode(Width, Height, Depth), Width, Height, Depth);
+}
+
+KGraphicSize knsFirstModeAtLeast(const KBag& Modes, short Width, short Height, short Depth)
+{
+    for (long i = 0; i + 2 < Modes.getCount(); i += 3) {
+        const long width = Modes.getDirectDataAt(i);
+        const long height = Modes.getDirectDataAt(i + 1);
+        const long depth = Modes.getDirectDataAt(i + 2);
+        if (width >= Width && height >= Height && depth >= Depth)
+            return KGraphicSize(static_cast<short>(width), static_cast<short>(height));
+    }
+    return KGraphicSize(0, 0);
+}
 
 uint16 knsScaleRandom(uint16 Min, uint16 Max, long Sample)
 {

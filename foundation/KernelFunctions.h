@@ -3,6 +3,11 @@
 // everything that is not a window, a drawing surface or a file.
 #include "foundation/KTypes.h"
 
+class KBag;
+class KGraphicSize;
+class KString;
+class KStringBag;
+
 // Platform codes: 1 Mac, 2 Windows (the running platform); 0 and 3 are known to the
 // path-separator table. Character sets: 0 Mac OS Roman, 1 Windows-1252.
 constexpr uint8 kPlatformMac = 1;
@@ -18,6 +23,8 @@ bool knsCanRun();
 // Platform.
 uint8 knsGetPlatform();
 uint8 knsGetCharacterSet(uint8 Platform);
+// "/" for 0 and 3, ":" for 1, "\" for 2, "/" for any other.
+KString knsGetPathSeparator(uint8 Platform);
 uint8 knsGetOSVersion();
 uint16 knsRandom(uint16 Min, uint16 Max);
 uint32 knsGetTicks();
@@ -42,7 +49,10 @@ void knsFreeScratch();
 
 // Message boxes: no owner window, task-modal, foreground and topmost.
 void knsMessageBox(const char* Caption, const char* Text);
+void knsMessageBox(const KString& Caption, const KString& Text);
+// 2 when Yes was chosen, 3 otherwise.
 uint8 knsQuestionBox(const char* Caption, const char* Text);
+uint8 knsQuestionBox(const KString& Caption, const KString& Text);
 void knsNotYetImplemented(const char* What);
 void knsBeep();
 
@@ -50,6 +60,11 @@ void knsBeep();
 long knsGetScreenWidth();
 long knsGetScreenHeight();
 long knsGetScreenDepth();
+// The display modes of at least this width, height and depth: a direct bag of longs,
+// three per mode (width, height, bits per pixel), in the order the system lists them.
+KBag knsFindDisplayMode(short Width, short Height, short Depth);
+// The first such mode's width and height; (0, 0) when there is none.
+KGraphicSize knsChooseDisplayMode(short Width, short Height, short Depth);
 void knsRestoreScreenSettings();
 
 // Input.
@@ -59,6 +74,10 @@ bool knsIsControlDown();
 bool knsIsMouseButtonDown();
 void knsSetNativeCursor(uint8 Shape);
 unsigned long knsGetDoubleClickTime();
+
+// The family names of the display's fonts, each once, sorted.
+KStringBag knsGetFontNames();
+void knsDestroyNativeWindow(void* Handle);
 long knsGetDoubleClickWidth();
 long knsGetDoubleClickHeight();
 
@@ -81,5 +100,8 @@ uint16 knsScaleRandom(uint16 Min, uint16 Max, long Sample);
 // knsGetOSVersion: the code for a platform family (VER_PLATFORM_WIN32s = 0,
 // VER_PLATFORM_WIN32_WINDOWS = 1, VER_PLATFORM_WIN32_NT = 2) and version.
 uint8 knsClassifyOSVersion(unsigned long PlatformId, unsigned long Major, unsigned long Minor);
+// knsChooseDisplayMode: the first mode of a bag of (width, height, depth) triples that
+// is at least as large in all three, as (width, height); (0, 0) when none is.
+KGraphicSize knsFirstModeAtLeast(const KBag& Modes, short Width, short Height, short Depth);
 // knsIsKeyDown: the Windows virtual key that a framework key code tests, 0 for none.
 int knsVirtualKeyOfKeyCode(uint8 Code);

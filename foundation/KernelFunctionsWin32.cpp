@@ -3,6 +3,7 @@
 
 #include "application/OperatingSystemWin32.h"
 #include "foundation/ErrorTable.h"
+#include "foundation/KStringBag.h"
 
 #include <cstdlib>
 
@@ -155,3 +156,33 @@ long knsGetScreenDepth()
 }
 
 void knsRestoreScreenSettings() { restoreDisplayModeWin32(); }
+
+namespace {
+int CALLBACK collectFontName(const LOGFONTA* Font, const TEXTMETRICA*, DWORD, LPARAM Names)
+{
+    KStringBag& names = *reinterpret_cast<KStringBag*>(Names);
+    const KString name(Font->lfFaceName);
+    if (!names.contains(name))
+        names.add(name);
+    return 1;
+}
+} // namespace
+
+KStringBag knsGetFontNames()
+{
+    KStringBag names;
+    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    if (display) {
+        LOGFONTA wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        EnumFontFamiliesExA(display, &wanted, &collectFontName, reinterpret_cast<LPARAM>(&names), 0);
+        DeleteDC(display);
+    }
+    names.sort();
+    return names;
+}
+
+void knsDestroyNativeWindow(void* Handle)
+{
+    DestroyWindow(static_cast<HWND>(Handle));
+}

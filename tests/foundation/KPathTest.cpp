@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -148,22 +149,16 @@ TEST(KPath, FileNamesSplitAtTheLastDot)
 
 TEST(KPath, LeafNamesByKind)
 {
-    KString leaf("stale");
-    KPath path;
-    path.getLeafName(leaf);
-    EXPECT_EQ(text(leaf), "");
-    path.setPathText(KString("C:\\"), 2);
-    path.getLeafName(leaf);
-    EXPECT_EQ(text(leaf), "C");
-    path.setPathText(KString("C:\\a\\b\\"), 2);
-    path.getLeafName(leaf);
-    EXPECT_EQ(text(leaf), "b");
-    path.setPathText(KString("C:\\a\\b.txt"), 2);
-    path.getLeafName(leaf);
-    EXPECT_EQ(text(leaf), "b.txt");
-    path.setPathText(KString("C:\\a\\b"), 2);
-    path.getLeafName(leaf);
-    EXPECT_EQ(text(leaf), "b");
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""}, {"C:\\", "C"}, {"C:\\a\\b\\", "b"}, {"C:\\a\\b.txt", "b.txt"}, {"C:\\a\\b", "b"},
+    };
+    for (const auto& c : cases) {
+        KPath path;
+        path.setPathText(KString(c.first), 2);
+        KString leaf("stale");
+        path.getLeafName(leaf);
+        EXPECT_EQ(text(leaf), c.second) << c.first;
+    }
 }
 
 TEST(KPath, EqualityCopiesAndDirectories)

@@ -1,0 +1,22 @@
+#pragma once
+// Which reader an image file goes to, decided by the file's type.
+#include "foundation/KFileTypeHandler.h"
+
+class KFileReference;
+
+enum class KImageFileFormat : uint8 {
+    kOther,
+    kBMP,
+    kJPEG,
+    kPNG,
+    kGIF,
+    kTIFF,
+    kPICT,
+};
+
+// The reference's file-type ID, or the ID of its extension when it has none, compared with
+// the types of "BMP"; "JPG", "JPEG"; "PNG"; "GIF"; "TIF", "TIFF"; "PIC", "PICT", "PCT".
+KImageFileFormat getImageFileFormat(const KFileReference& Ref);
+
+// Whether a file-type ID is the type of "BMP".
+bool isBMPFileType(KFileTypeID ID);
