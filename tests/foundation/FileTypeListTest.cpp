@@ -2,7 +2,7 @@
 // types, and the file-type record block.
 #include "foundation/KFileReference.h"
 #include "foundation/KFileTypeHandler.h"
-#include "tests/foundation/BlockFile.h"
+#include "tests/foundation/FileHelpers.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -138,7 +138,8 @@ protected:
         return type;
     }
 
-    BlockFile blocks;
+    TemporaryFolder folder;
+    BlockFile blocks{folder.file("type.bin")};
 };
 
 TEST_F(FileTypeRecords, ARecordComesBackWhole)
@@ -177,7 +178,6 @@ TEST_F(FileTypeRecords, ForeignSectionsAndDamageLeaveTheRecordAsItWas)
     other.setExtension(KString("act"));
     Bytes cut = blocks.written(other);
     cut.resize(cut.size() - 3);
-    TemporaryFolder folder;
     writeBytes(folder.file("cut.bin"), cut);
     KFile file(windowsPath(folder.file("cut.bin")));
     file.open();

@@ -5,7 +5,6 @@
 #include "foundation/KClassWriter.h"
 #include "foundation/KDate.h"
 #include "foundation/KDocument.h"
-#include "tests/foundation/BlockFile.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
