@@ -15,9 +15,12 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KDate.h"
+#include "foundation/KDirectory.h"
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
+#include "foundation/KFileSystem.h"
+#include "foundation/KFileType.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
@@ -87,8 +90,11 @@ void kksRegisterFrameworkClasses()
     KTimer::registerClass();
     KTimerManager::registerClass();
     KDiskObjectReference::registerClass();
+    KDirectory::registerClass();
     KFileReference::registerClass();
     KFile::registerClass();
+    KFileSystem::registerClass();
+    KFileType::registerClass();
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
     KVolume::registerClass();
