@@ -1,12 +1,14 @@
 #include "application/KApplication.h"
 
 #include "application/FrameworkClasses.h"
+#include "application/FrameworkTexts.h"
 #include "application/KApplicationEvent.h"
 #include "application/KTimerManager.h"
 #include "application/KWindowManager.h"
 #include "application/MailslotWin32.h"
 #include "application/MessagePumpWin32.h"
 #include "application/OperatingSystemWin32.h"
+#include "foundation/KPrintingManager.h"
 #include "foundation/KernelFunctions.h"
 
 namespace {
@@ -145,6 +147,7 @@ void KApplication::run(const KString& MainWindowClassName)
 void KApplication::startUp(const KString& MainWindowClassName)
 {
     parseCommandLine();
+    initLocalizedStrings();
     if (KClass* managerClass = KClass::findClass(knsGetWindowManagerClassName()))
         createWindowManager(*managerClass);
     if (KClass* windowClass = KClass::findClass(MainWindowClassName.getText()))
@@ -165,6 +168,7 @@ void KApplication::shutDown()
     destroySingletons();
     closeMainWindow();
     destroyWindowManager();
+    resetLocalizer();
 }
 
 void KApplication::processEvents()
@@ -261,9 +265,30 @@ void KApplication::closeMainWindow()
 
 void KApplication::destroyWindowManager() { KWindowManager::release(); }
 
-void KApplication::createSingletons() { KTimerManager::initManager(); }
+void KApplication::createSingletons()
+{
+    KTimerManager::initManager();
+    KPrintingManager::initPrintingManager();
+}
 
-void KApplication::destroySingletons() { KTimerManager::exitManager(); }
+void KApplication::destroySingletons()
+{
+    KPrintingManager::exitPrintingManager();
+    KTimerManager::exitManager();
+}
+
+void KApplication::initLocalizedStrings()
+{
+    KLocalizerPtr localizer = new KLocalizer;
+    for (long language = 0; language < FrameworkTexts::getLanguageCount(); ++language)
+        localizer->addLanguage(FrameworkTexts::getLanguageName(language));
+    for (long row = 0; row < FrameworkTexts::getKeyCount(); ++row) {
+        for (long language = 0; language < FrameworkTexts::getLanguageCount(); ++language)
+            localizer->setText(FrameworkTexts::getKey(row), language, FrameworkTexts::getText(row, language));
+    }
+    localizer->finish();
+    setLocalizer(*localizer);
+}
 
 void KApplication::parseCommandLine()
 {
