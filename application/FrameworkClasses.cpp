@@ -4,12 +4,17 @@
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KEvent.h"
+#include "application/KInteractiveElement.h"
 #include "application/KKeyEvent.h"
+#include "application/KLayer.h"
+#include "application/KMouseEvent.h"
 #include "application/KNativeEvent.h"
 #include "application/KTimerManager.h"
 #include "application/KWindow.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
+#include "controls/KControlsLayer.h"
+#include "controls/KDragObjectsLayer.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
 #include "foundation/KClassReader.h"
@@ -110,10 +115,15 @@ void kksRegisterFrameworkClasses()
     KWindowManager::registerClass();
     KPrintingManager::registerClass();
     KSerialPort::registerClass();
+    KInteractiveElement::registerClass();
+    KLayer::registerClass();
+    KControlsLayer::registerClass();
+    KDragObjectsLayer::registerClass();
     KEvent::registerClass();
     KActionEvent::registerClass();
     KApplicationEvent::registerClass();
     KKeyEvent::registerClass();
+    KMouseEvent::registerClass();
     KNativeEvent::registerClass();
     KWindowEvent::registerClass();
     registerPlaceholder("KEventHandler");

@@ -8,6 +8,7 @@
 #include "application/MailslotWin32.h"
 #include "application/MessagePumpWin32.h"
 #include "application/OperatingSystemWin32.h"
+#include "application/SplashWindowWin32.h"
 #include "foundation/KPrintingManager.h"
 #include "foundation/KernelFunctions.h"
 
@@ -16,6 +17,8 @@ namespace {
 // counted reference that keeps a heap application alive while it is current.
 KApplication* s_current = nullptr;
 KApplicationPtr s_currentReference;
+
+bool s_splashRequested = false;
 
 // Closer than this, the next timer is polled for instead of waited for, so that timers of
 // a few milliseconds keep their rhythm.
@@ -113,6 +116,29 @@ void KApplication::setMailslotName(const KString& Name)
     m_name = Name;
 }
 
+void KApplication::setSplashRequested(bool Requested) { s_splashRequested = Requested; }
+bool KApplication::isSplashRequested() { return s_splashRequested; }
+
+void KApplication::openSplash()
+{
+    if (!(m_flags.getFlags() & SplashOpenFlag) && kksOpenSplash())
+        m_flags.set(SplashOpenFlag);
+}
+
+void KApplication::closeSplash()
+{
+    if (!(m_flags.getFlags() & SplashOpenFlag))
+        return;
+    kksCloseSplash();
+    m_flags.clear(SplashOpenFlag);
+}
+
+void KApplication::setSplashText(const KString& Text)
+{
+    if (m_flags.getFlags() & SplashOpenFlag)
+        kksSetSplashText(Text);
+}
+
 void KApplication::addIdleHandler(KThing& Handler)
 {
     if (!m_idleHandlers.has(Handler))
@@ -137,6 +163,7 @@ void KApplication::run(const KString& MainWindowClassName)
     startUp(MainWindowClassName);
     m_state = Starting;
     doStart();
+    closeSplash();
     m_flags.set(RunningFlag);
     m_state = Running;
     while (isRunning())
@@ -152,6 +179,8 @@ void KApplication::startUp(const KString& MainWindowClassName)
         createWindowManager(*managerClass);
     if (KClass* windowClass = KClass::findClass(MainWindowClassName.getText()))
         createMainWindow(*windowClass);
+    if (s_splashRequested)
+        openSplash();
     createSingletons();
     m_flags.set(ActiveFlag);
 }

@@ -116,6 +116,14 @@ public:
     void setApplicationFlags(uint32 Mask) { m_flags.set(Mask); }
     void clearApplicationFlags(uint32 Mask) { m_flags.clear(Mask); }
 
+    // The splash window, opened during start-up when the program's main function asked
+    // for it and closed once the start hook has run.
+    static void setSplashRequested(bool Requested);
+    static bool isSplashRequested();
+    void openSplash();
+    void closeSplash();
+    void setSplashText(const KString& Text);
+
     void addIdleHandler(KThing& Handler);
     void removeIdleHandler(KThing& Handler);
     long getIdleHandlerCount() const { return m_idleHandlers.getCount(); }

@@ -115,7 +115,7 @@ TEST(FrameworkClasses, TheApplicationRegistersThemInTheOneOrderWithTheirParents)
         const char* parent;
     };
     const Parent parents[] = {{"KTimer", "KThing"},           {"KTimerManager", "KThing"},
-                              {"KWindow", "KThing"},          {"KWindowManager", "KThing"},
+                              {"KWindow", "KGraphicDevice"},  {"KWindowManager", "KThing"},
                               {"KEvent", "KThing"},           {"KActionEvent", "KEvent"},
                               {"KApplicationEvent", "KEvent"}, {"KKeyEvent", "KEvent"},
                               {"KNativeEvent", "KEvent"},     {"KWindowEvent", "KEvent"},
