@@ -8,7 +8,8 @@
 #include "foundation/KNamedBag.h"
 #include "foundation/KVariable.h"
 #include "foundation/KWideRectangle.h"
-#include "tests/foundation/BlockFile.h"
+#include "tests/foundation/FileHelpers.h"
+#include "tests/support/TemporaryFolder.h"
 #include "tests/foundation/ContainerHelpers.h"
 #include "tests/support/ReportCatcher.h"
 
@@ -62,7 +63,8 @@ protected:
     uint8 roundTrip(KThing& Source, KThing& Target) { return m_blocks.roundTrip(Source, Target); }
     static Bytes header(const char* ClassName, long SectionLength) { return BlockFile::header(ClassName, SectionLength); }
 
-    BlockFile m_blocks;
+    TemporaryFolder m_folder;
+    BlockFile m_blocks{m_folder.file("block.bin")};
     uint8 m_mode = 1;
     long m_heapBlocks = 0;
 };

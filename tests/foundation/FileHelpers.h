@@ -117,6 +117,8 @@ public:
         return readBack(Object);
     }
 
+    uint8 roundTrip(KThing& Source, KThing& Target) { return read(Target, written(Source)); }
+
     // The same from the file as it stands.
     uint8 readBack(KThing& Object)
     {
