@@ -40,6 +40,9 @@
 #include "graphics/KGraphicObject.h"
 #include "graphics/KGraphicRegion.h"
 #include "graphics/KImage.h"
+#include "graphics/KTextBlockObject.h"
+#include "graphics/KTextLineObject.h"
+#include "graphics/KTextStyleRun.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -84,6 +87,13 @@ void kksRegisterFrameworkClasses()
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
     KVolume::registerClass();
+    KFont::registerClass();
+    KTextStyle::registerClass();
+    KTextStyleRun::registerClass();
+    KTextLine::registerClass();
+    KTextLineObject::registerClass();
+    KTextBlock::registerClass();
+    KTextBlockObject::registerClass();
     KColor::registerClass();
     KGraphicDevice::registerClass();
     KGraphicPoint::registerClass();
