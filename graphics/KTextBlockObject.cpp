@@ -20,12 +20,7 @@ const KGraphicSize& KTextBlockObject::getSize() const
 void KTextBlockObject::setTextBlock(KTextBlock& Block)
 {
     m_block = Block;
-    const uint8 pending = m_pending;
-    m_pending = kNothingPending;
-    if (pending == kPendingAll)
-        highlightAll();
-    else if (pending != kNothingPending)
-        rebuildHighlight(pending == kPendingCopy);
+    m_highlight.applyPending(Block);
 }
 
 void KTextBlockObject::clearTextBlock() { m_block.reset(); }
@@ -49,58 +44,13 @@ void KTextBlockObject::setWrap(bool Wrap)
     m_relayout = true;
 }
 
-void KTextBlockObject::setHighlightRange(long Start, long End)
-{
-    m_highlightStart = Start;
-    m_highlightEnd = End;
-    if (!hasTextBlock()) {
-        m_pending = kPendingRange;
-        return;
-    }
-    rebuildHighlight(false);
-}
+void KTextBlockObject::setHighlightRange(long Start, long End) { m_highlight.setRange(Start, End, m_block.get()); }
 
-void KTextBlockObject::highlightAll()
-{
-    if (!hasTextBlock()) {
-        m_pending = kPendingAll;
-        return;
-    }
-    m_highlightStart = 0;
-    m_highlightEnd = getTextBlock().getCharacterCount();
-    rebuildHighlight(false);
-}
+void KTextBlockObject::highlightAll() { m_highlight.highlightAll(m_block.get()); }
 
-void KTextBlockObject::setHighlightColor(const KColor& Color)
-{
-    m_highlightColor = Color;
-    if (!hasTextBlock()) {
-        if (m_pending == kNothingPending)
-            m_pending = kPendingCopy;
-        return;
-    }
-    rebuildHighlight(true);
-}
+void KTextBlockObject::setHighlightColor(const KColor& Color) { m_highlight.setColor(Color, m_block.get()); }
 
-void KTextBlockObject::clearHighlight()
-{
-    m_highlightStart = -1;
-    m_highlightEnd = -1;
-    m_pending = kNothingPending;
-    m_highlightBlock.reset();
-}
-
-void KTextBlockObject::rebuildHighlight(bool CopyWithoutRange)
-{
-    if (!hasHighlightRange() && !CopyWithoutRange) {
-        m_highlightBlock.reset();
-        return;
-    }
-    KTextBlockPtr copy = new KTextBlock(getTextBlock());
-    if (hasHighlightRange())
-        copy->setColorOfRange(m_highlightStart, m_highlightEnd - m_highlightStart, m_highlightColor);
-    m_highlightBlock = copy;
-}
+void KTextBlockObject::clearHighlight() { m_highlight.clear(); }
 
 void KTextBlockObject::prepareLine(KTextLineObject& Piece, const KTextBlock& Block, long Index,
                                    KGraphicDevice* Measuring) const
@@ -139,7 +89,7 @@ void KTextBlockObject::layout()
 
 void KTextBlockObject::draw(KGraphicDevice& D, const KGraphicRectangle& R)
 {
-    const KTextBlockPtr block = hasHighlightBlock() ? m_highlightBlock : m_block;
+    const KTextBlockPtr block = hasHighlightBlock() ? &getHighlightBlock() : m_block.get();
     if (!block.hasObject(nullptr) || !D.isBound())
         return;
     getSize();
@@ -170,18 +120,7 @@ void KTextBlockObject::drawPart(KGraphicDevice& Device, const KGraphicRectangle&
     drawTextWithoutBackground(
         size, [&](KGraphicDevice& Image) { draw(Image, whole); },
         [&](KGraphicDevice& Mask) {
-            const KColor color(m_highlightColor);
-            const long start = m_highlightStart;
-            const long end = m_highlightEnd;
-            const bool hadCopy = hasHighlightBlock();
-            m_highlightColor = KColor(kBlack);
-            highlightAll();
-            drawAt(Mask, KGraphicPoint(0, 0));
-            // The highlight in force before is in force again, and none stays none.
-            m_highlightColor = color;
-            m_highlightStart = start;
-            m_highlightEnd = end;
-            rebuildHighlight(hadCopy);
+            m_highlight.whileAllBlack(getTextBlock(), [&] { drawAt(Mask, KGraphicPoint(0, 0)); });
         },
         Device, S, D);
 }

@@ -6,6 +6,7 @@
 #include "graphics/KGraphicDevice.h"
 #include "graphics/KGraphicObject.h"
 #include "graphics/KTextBlock.h"
+#include "graphics/TextHighlight.h"
 
 class KTextLineObject;
 
@@ -54,26 +55,15 @@ public:
     // Always rebuilds the highlight copy, uncoloured when no range is set.
     void setHighlightColor(const KColor& Color);
     void clearHighlight();
-    long getHighlightStart() const { return m_highlightStart; }
-    long getHighlightEnd() const { return m_highlightEnd; }
-    const KColor& getHighlightColor() const { return m_highlightColor; }
-    bool hasHighlightBlock() const { return m_highlightBlock.hasObject(nullptr); }
-    KTextBlock& getHighlightBlock() const { return m_highlightBlock.getObject(); }
+    long getHighlightStart() const { return m_highlight.getStart(); }
+    long getHighlightEnd() const { return m_highlight.getEnd(); }
+    const KColor& getHighlightColor() const { return m_highlight.getColor(); }
+    bool hasHighlightBlock() const { return m_highlight.hasCopy(); }
+    KTextBlock& getHighlightBlock() const { return m_highlight.getCopy(); }
 
     void layout();
 
 private:
-    enum PendingHighlight : uint8 {
-        kNothingPending = 0,
-        kPendingRange = 1,
-        kPendingCopy = 2,
-        kPendingAll = 3,
-    };
-
-    bool hasHighlightRange() const { return m_highlightStart != -1 && m_highlightEnd != -1; }
-    // A new copy of the block with the range coloured; with no range, an uncoloured copy
-    // when CopyWithoutRange, else none.
-    void rebuildHighlight(bool CopyWithoutRange);
     // Sets up Piece to lay out or draw line Index of Block as this object would.
     void prepareLine(KTextLineObject& Piece, const KTextBlock& Block, long Index, KGraphicDevice* Measuring) const;
 
@@ -82,11 +72,7 @@ private:
     bool m_relayout = true;
     bool m_wrap = false;
     long m_width = 100;
-    KColor m_highlightColor;
-    long m_highlightStart = -1;
-    long m_highlightEnd = -1;
-    KTextBlockPtr m_highlightBlock;
-    uint8 m_pending = kNothingPending;
+    TextHighlight<KTextBlock, KTextBlockPtr> m_highlight;
 };
 
 K_POINTER_CLASS(KTextBlockObject, KGraphicObjectPtr);

@@ -60,20 +60,14 @@ void KTextLineObject::setText(KTextLine& Line)
 {
     m_line = Line;
     m_relayout = true;
-    const uint8 pending = m_pending;
-    m_pending = kNothingPending;
-    if (pending == kPendingRange)
-        rebuildHighlight(false);
-    else if (pending == kPendingCopy)
-        rebuildHighlight(true);
-    else
-        clearHighlight();
+    if (!m_highlight.applyPending(Line))
+        m_highlight.clear();
 }
 
 void KTextLineObject::clearText()
 {
     m_line.reset();
-    clearHighlight();
+    m_highlight.clear();
     m_subLines.clear();
     setSize(KGraphicSize(0, 0));
     m_relayout = false;
@@ -100,47 +94,24 @@ void KTextLineObject::setWrap(bool Wrap)
 
 void KTextLineObject::setHighlightRange(long Start, long End)
 {
-    m_highlightStart = Start;
-    m_highlightEnd = End;
-    if (!hasTextLine()) {
-        m_pending = kPendingRange;
-        return;
-    }
-    rebuildHighlight(false);
+    m_highlight.setRange(Start, End, m_line.get());
+    highlightChanged();
 }
 
 void KTextLineObject::setHighlightColor(const KColor& Color)
 {
-    m_highlightColor = Color;
-    if (!hasTextLine()) {
-        if (m_pending == kNothingPending)
-            m_pending = kPendingCopy;
-        return;
-    }
-    rebuildHighlight(true);
+    m_highlight.setColor(Color, m_line.get());
+    highlightChanged();
 }
 
 void KTextLineObject::clearHighlight()
 {
-    m_highlightStart = -1;
-    m_highlightEnd = -1;
-    m_pending = kNothingPending;
-    if (m_highlightLine.hasObject(nullptr) && m_wrap)
-        m_relayout = true;
-    m_highlightLine.reset();
+    m_highlight.clear();
+    highlightChanged();
 }
 
-void KTextLineObject::rebuildHighlight(bool CopyWithoutRange)
+void KTextLineObject::highlightChanged()
 {
-    if (hasHighlightRange() || CopyWithoutRange) {
-        KTextLinePtr copy = static_cast<KTextLine&>(getTextLine().deepCopy());
-        if (hasHighlightRange())
-            copy->setColorOfRange(m_highlightStart, m_highlightEnd - m_highlightStart, m_highlightColor);
-        m_highlightLine = copy;
-    } else {
-        m_highlightLine.reset();
-    }
-    // Wrapped sub-lines are cut from the highlight copy: they must be cut again to show it.
     if (m_wrap)
         m_relayout = true;
 }
@@ -303,7 +274,7 @@ void KTextLineObject::draw(KGraphicDevice& D, const KGraphicRectangle& R)
         for (long i = 0; i < m_subLines.getCount() && !stop; ++i)
             drawLine(D, static_cast<KTextLine&>(m_subLines.getObjectAt(i)), area, stop);
     } else {
-        const bool highlighted = hasHighlightRange() && hasHighlightLine();
+        const bool highlighted = m_highlight.hasRange() && hasHighlightLine();
         drawLine(D, highlighted ? getHighlightLine() : getTextLine(), area, stop);
     }
     D.popClipRegion();
@@ -324,18 +295,11 @@ void KTextLineObject::drawPart(KGraphicDevice& Device, const KGraphicRectangle& 
     drawTextWithoutBackground(
         size, [&](KGraphicDevice& Image) { draw(Image, whole); },
         [&](KGraphicDevice& Mask) {
-            const KColor color(m_highlightColor);
-            const long start = m_highlightStart;
-            const long end = m_highlightEnd;
-            const bool hadCopy = hasHighlightLine();
-            m_highlightColor = KColor(kBlack);
-            setHighlightRange(0, getTextLine().getLength());
-            drawAt(Mask, KGraphicPoint(0, 0));
-            // The highlight in force before is in force again, and none stays none.
-            m_highlightColor = color;
-            m_highlightStart = start;
-            m_highlightEnd = end;
-            rebuildHighlight(hadCopy);
+            m_highlight.whileAllBlack(getTextLine(), [&] {
+                highlightChanged();
+                drawAt(Mask, KGraphicPoint(0, 0));
+            });
+            highlightChanged();
         },
         Device, S, D);
 }

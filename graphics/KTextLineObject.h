@@ -8,6 +8,7 @@
 #include "graphics/KGraphicDevice.h"
 #include "graphics/KGraphicObject.h"
 #include "graphics/KTextLine.h"
+#include "graphics/TextHighlight.h"
 
 #include <vector>
 
@@ -64,11 +65,11 @@ public:
     // Always rebuilds the highlight copy, uncoloured when no range is set.
     void setHighlightColor(const KColor& Color);
     void clearHighlight();
-    long getHighlightStart() const { return m_highlightStart; }
-    long getHighlightEnd() const { return m_highlightEnd; }
-    const KColor& getHighlightColor() const { return m_highlightColor; }
-    bool hasHighlightLine() const { return m_highlightLine.hasObject(nullptr); }
-    KTextLine& getHighlightLine() const { return m_highlightLine.getObject(); }
+    long getHighlightStart() const { return m_highlight.getStart(); }
+    long getHighlightEnd() const { return m_highlight.getEnd(); }
+    const KColor& getHighlightColor() const { return m_highlight.getColor(); }
+    bool hasHighlightLine() const { return m_highlight.hasCopy(); }
+    KTextLine& getHighlightLine() const { return m_highlight.getCopy(); }
 
     // Every run of the shown line itself takes the colour.
     void setColor(const KColor& Color);
@@ -85,16 +86,8 @@ public:
                            std::vector<KTextRunPlacement>& Out);
 
 private:
-    enum PendingHighlight : uint8 {
-        kNothingPending = 0,
-        kPendingRange = 1,
-        kPendingCopy = 2,
-    };
-
-    bool hasHighlightRange() const { return m_highlightStart != -1 && m_highlightEnd != -1; }
-    // A new copy of the line with the range coloured; with no range, an uncoloured copy
-    // when CopyWithoutRange, else none.
-    void rebuildHighlight(bool CopyWithoutRange);
+    // Wrapped sub-lines are cut from the highlight copy: a new copy means cutting again.
+    void highlightChanged();
     void measure(KGraphicDevice* D);
     void drawLine(KGraphicDevice& D, const KTextLine& Line, KGraphicRectangle& R, bool& Stop);
     KGraphicDevice* getMeasuringDevice() const { return m_aux.get(); }
@@ -104,12 +97,8 @@ private:
     bool m_wrap = false;
     long m_width = 100;
     bool m_relayout = true;
-    KColor m_highlightColor;
-    long m_highlightStart = -1;
-    long m_highlightEnd = -1;
-    KTextLinePtr m_highlightLine;
+    TextHighlight<KTextLine, KTextLinePtr> m_highlight;
     KBag m_subLines;
-    uint8 m_pending = kNothingPending;
 };
 
 K_POINTER_CLASS(KTextLineObject, KGraphicObjectPtr);

@@ -144,27 +144,16 @@ TEST(KTextLine, ColouringARangeSplitsAtMostTwoRuns)
     EXPECT_EQ(runColors(*untouched), (std::vector<uint32>{kNativeRed, kNativeBlue}));
 }
 
-TEST(KTextLine, AppendingAndRestylingWorkOnRunsOnly)
+TEST(KTextLine, RestylingReachesEveryRunButNotTheDefaultStyle)
 {
-    KTextLinePtr line = new KTextLine;
-    line->appendStyleRun(KString("abc"), arialFont(18), KColor(kRed));
-    EXPECT_EQ(textOf(line->getText()), "abc");
-    EXPECT_EQ(runLengths(*line), (std::vector<long>{3}));
-    EXPECT_EQ(line->getStyleRunAt(0).getFont().getSize(), 18.0);
-    EXPECT_EQ(runColors(*line), (std::vector<uint32>{kNativeRed}));
-
-    line->appendStyleRun(KString("de"), arialFont(10), KColor(kBlue));
+    KTextLinePtr line = threeAndFour();
     line->setColor(KColor(kGreen));
     line->setFontName(KString("Times"));
-    line->setFontSize(16.0, kPlatformMac);
     line->setFontStyle(KFlagSet(kFontBold));
     for (long i = 0; i < 2; ++i) {
-        const KTextStyleRun& run = line->getStyleRunAt(i);
-        EXPECT_EQ(run.getColor(), KColor(kGreen));
-        EXPECT_EQ(textOf(run.getFont().getName()), "Times");
-        EXPECT_EQ(run.getFont().getSize(), 16.0);
-        EXPECT_EQ(run.getFont().getPlatform(), kPlatformMac);
-        EXPECT_EQ(run.getFont().getStyle().getFlags(), kFontBold);
+        EXPECT_EQ(line->getStyleRunAt(i).getColor(), KColor(kGreen));
+        EXPECT_EQ(textOf(line->getStyleRunAt(i).getFont().getName()), "Times");
+        EXPECT_EQ(line->getStyleRunAt(i).getFont().getStyle().getFlags(), kFontBold);
     }
     EXPECT_EQ(line->getDefaultStyle().getColor(), KColor(kBlack));
     EXPECT_NE(textOf(line->getDefaultStyle().getFont().getName()), "Times");
@@ -178,13 +167,7 @@ TEST(KTextLine, CopiesAreDeep)
     line->setColorOfRange(0, 7, KColor(kGreen));
     line->removeFirstChars(1);
     EXPECT_EQ(textOf(copy->getText()), "abcdefg");
-    EXPECT_EQ(runLengths(*copy), (std::vector<long>{3, 4}));
     EXPECT_EQ(runColors(*copy), (std::vector<uint32>{kNativeRed, kNativeBlue}));
-    EXPECT_EQ(copy->getAlignment(), kAlignCenter);
-
-    copy->clear();
-    EXPECT_EQ(copy->getLength(), 0);
-    EXPECT_EQ(copy->getStyleRunCount(), 0);
     EXPECT_EQ(copy->getAlignment(), kAlignCenter);
 }
 
