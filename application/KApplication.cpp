@@ -8,6 +8,8 @@
 #include "application/MailslotWin32.h"
 #include "application/MessagePumpWin32.h"
 #include "application/OperatingSystemWin32.h"
+#include "foundation/KFileSystem.h"
+#include "foundation/KFileTypeHandler.h"
 #include "foundation/KPrintingManager.h"
 #include "foundation/KernelFunctions.h"
 
@@ -47,6 +49,7 @@ KApplication::KApplication()
     // holds them (a test program registers them before anything else) keeps its records.
     if (!KClass::getFirst())
         kksRegisterFrameworkClasses();
+    initFileTypes();
     KApplicationEvent::initQueue();
     m_commandLine = knsGetCommandLineString();
 }
@@ -55,6 +58,7 @@ KApplication::~KApplication()
 {
     m_state = Destroyed;
     KApplicationEvent::clearQueue();
+    KFileTypeHandler::removeAllAssociations();
     KClass::unregisterAll();
     m_flags.clearAll();
     m_mainWindow.reset();
@@ -268,14 +272,18 @@ void KApplication::destroyWindowManager() { KWindowManager::release(); }
 void KApplication::createSingletons()
 {
     KTimerManager::initManager();
+    KFileSystem::initFileSystem();
     KPrintingManager::initPrintingManager();
 }
 
 void KApplication::destroySingletons()
 {
     KPrintingManager::exitPrintingManager();
+    KFileSystem::exitFileSystem();
     KTimerManager::exitManager();
 }
+
+void KApplication::initFileTypes() { KFileTypeHandler::registerFrameworkTypes(); }
 
 void KApplication::initLocalizedStrings()
 {
