@@ -15,17 +15,25 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KDate.h"
+#include "foundation/KDirectory.h"
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
+#include "foundation/KFileSystem.h"
+#include "foundation/KFileType.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
+#include "foundation/KLocalizer.h"
+#include "foundation/KLocalizerString.h"
 #include "foundation/KMemoryBlock.h"
 #include "foundation/KNamedBag.h"
 #include "foundation/KNativePtr.h"
 #include "foundation/KNumber.h"
 #include "foundation/KPath.h"
+#include "foundation/KPreferences.h"
+#include "foundation/KPrintingManager.h"
+#include "foundation/KSerialPort.h"
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
@@ -67,9 +75,12 @@ void kksRegisterFrameworkClasses()
     KMemoryBlock::registerClass();
     KComparable::registerClass();
     KString::registerClass();
+    KLocalizer::registerClass();
+    KLocalizerString::registerClass();
     KNamedBag::registerClass();
     KNativePtr::registerClass();
     KNumber::registerClass();
+    KPreferences::registerClass();
     KTree::registerClass();
     KTreeNode::registerClass();
     KVariable::registerClass();
@@ -82,8 +93,11 @@ void kksRegisterFrameworkClasses()
     KTimer::registerClass();
     KTimerManager::registerClass();
     KDiskObjectReference::registerClass();
+    KDirectory::registerClass();
     KFileReference::registerClass();
     KFile::registerClass();
+    KFileSystem::registerClass();
+    KFileType::registerClass();
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
     KVolume::registerClass();
@@ -104,6 +118,8 @@ void kksRegisterFrameworkClasses()
     KAlphaImage::registerClass();
     KWindow::registerClass();
     KWindowManager::registerClass();
+    KPrintingManager::registerClass();
+    KSerialPort::registerClass();
     KEvent::registerClass();
     KActionEvent::registerClass();
     KApplicationEvent::registerClass();

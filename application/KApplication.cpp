@@ -1,12 +1,16 @@
 #include "application/KApplication.h"
 
 #include "application/FrameworkClasses.h"
+#include "application/FrameworkTexts.h"
 #include "application/KApplicationEvent.h"
 #include "application/KTimerManager.h"
 #include "application/KWindowManager.h"
 #include "application/MailslotWin32.h"
 #include "application/MessagePumpWin32.h"
 #include "application/OperatingSystemWin32.h"
+#include "foundation/KFileSystem.h"
+#include "foundation/KFileTypeHandler.h"
+#include "foundation/KPrintingManager.h"
 #include "foundation/KernelFunctions.h"
 
 namespace {
@@ -45,6 +49,7 @@ KApplication::KApplication()
     // holds them (a test program registers them before anything else) keeps its records.
     if (!KClass::getFirst())
         kksRegisterFrameworkClasses();
+    initFileTypes();
     KApplicationEvent::initQueue();
     m_commandLine = knsGetCommandLineString();
 }
@@ -53,6 +58,7 @@ KApplication::~KApplication()
 {
     m_state = Destroyed;
     KApplicationEvent::clearQueue();
+    KFileTypeHandler::removeAllAssociations();
     KClass::unregisterAll();
     m_flags.clearAll();
     m_mainWindow.reset();
@@ -145,6 +151,7 @@ void KApplication::run(const KString& MainWindowClassName)
 void KApplication::startUp(const KString& MainWindowClassName)
 {
     parseCommandLine();
+    initLocalizedStrings();
     if (KClass* managerClass = KClass::findClass(knsGetWindowManagerClassName()))
         createWindowManager(*managerClass);
     if (KClass* windowClass = KClass::findClass(MainWindowClassName.getText()))
@@ -165,6 +172,7 @@ void KApplication::shutDown()
     destroySingletons();
     closeMainWindow();
     destroyWindowManager();
+    resetLocalizer();
 }
 
 void KApplication::processEvents()
@@ -261,9 +269,34 @@ void KApplication::closeMainWindow()
 
 void KApplication::destroyWindowManager() { KWindowManager::release(); }
 
-void KApplication::createSingletons() { KTimerManager::initManager(); }
+void KApplication::createSingletons()
+{
+    KTimerManager::initManager();
+    KFileSystem::initFileSystem();
+    KPrintingManager::initPrintingManager();
+}
 
-void KApplication::destroySingletons() { KTimerManager::exitManager(); }
+void KApplication::destroySingletons()
+{
+    KPrintingManager::exitPrintingManager();
+    KFileSystem::exitFileSystem();
+    KTimerManager::exitManager();
+}
+
+void KApplication::initFileTypes() { KFileTypeHandler::registerFrameworkTypes(); }
+
+void KApplication::initLocalizedStrings()
+{
+    KLocalizerPtr localizer = new KLocalizer;
+    for (long language = 0; language < FrameworkTexts::getLanguageCount(); ++language)
+        localizer->addLanguage(FrameworkTexts::getLanguageName(language));
+    for (long row = 0; row < FrameworkTexts::getKeyCount(); ++row) {
+        for (long language = 0; language < FrameworkTexts::getLanguageCount(); ++language)
+            localizer->setText(FrameworkTexts::getKey(row), language, FrameworkTexts::getText(row, language));
+    }
+    localizer->finish();
+    setLocalizer(*localizer);
+}
 
 void KApplication::parseCommandLine()
 {

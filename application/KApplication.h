@@ -8,6 +8,7 @@
 #include "application/KWindow.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
+#include "foundation/KLocalizer.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KString.h"
 
@@ -142,6 +143,16 @@ public:
     void createSingletons();
     void destroySingletons();
 
+    // The framework's built-in file types (text, bitmaps, images...).
+    void initFileTypes();
+
+    // The framework's texts: a localizer of the framework's keys in four languages.
+    void initLocalizedStrings();
+    void setLocalizer(KLocalizer& Localizer) { m_localizer.setObject(Localizer); }
+    void resetLocalizer() { m_localizer.reset(); }
+    bool hasLocalizer() const { return m_localizer.hasObject(nullptr); }
+    KLocalizer& getLocalizer() const { return m_localizer.getObject(); }
+
     void parseCommandLine();
     const KString& getCommandLine() const { return m_commandLine; }
     const KBag& getArguments() const { return m_arguments; }
@@ -154,6 +165,7 @@ public:
 private:
     void runIdleHandlers();
 
+    KLocalizerPtr m_localizer;
     uint8 m_state = Constructed;
     KFlagSet m_flags;
     KBag m_idleHandlers;
