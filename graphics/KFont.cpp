@@ -4,7 +4,6 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
-#include "graphics/SectionOne.h"
 #include "foundation/KernelFunctions.h"
 
 K_DEFINE_CLASS(KFont, KThing, 1)
@@ -84,7 +83,7 @@ void KFont::writeToFile(KFile& F, long)
 void KFont::readFromFile(KFile& F)
 {
     KClassReader reader;
-    if (beginSectionOne(reader, F, KFont::getClassRecord())) {
+    if (reader.beginAtSection(F, KFont::getClassRecord(), 1)) {
         // Read aside, so that a damaged section leaves the font as it was.
         KString name;
         double size = 0.0;

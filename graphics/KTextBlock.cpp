@@ -4,7 +4,6 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
-#include "graphics/SectionOne.h"
 
 K_DEFINE_CLASS(KTextBlock, KThing, 1)
 
@@ -141,7 +140,7 @@ void KTextBlock::writeToFile(KFile& F, long)
 void KTextBlock::readFromFile(KFile& F)
 {
     KClassReader reader;
-    if (beginSectionOne(reader, F, KTextBlock::getClassRecord())) {
+    if (reader.beginAtSection(F, KTextBlock::getClassRecord(), 1)) {
         KBag lines;
         short alignment = 0;
         lines.readFromFile(F);

@@ -4,7 +4,6 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
-#include "graphics/SectionOne.h"
 
 K_DEFINE_CLASS(KTextLine, KThing, 1)
 
@@ -198,7 +197,7 @@ void KTextLine::writeToFile(KFile& F, long)
 void KTextLine::readFromFile(KFile& F)
 {
     KClassReader reader;
-    if (beginSectionOne(reader, F, KTextLine::getClassRecord())) {
+    if (reader.beginAtSection(F, KTextLine::getClassRecord(), 1)) {
         KString text;
         KBag runs;
         text.readFromFile(F);

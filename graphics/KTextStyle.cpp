@@ -3,7 +3,6 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
-#include "graphics/SectionOne.h"
 
 K_DEFINE_CLASS(KTextStyle, KThing, 1)
 
@@ -38,7 +37,7 @@ void KTextStyle::writeToFile(KFile& F, long)
 void KTextStyle::readFromFile(KFile& F)
 {
     KClassReader reader;
-    if (beginSectionOne(reader, F, KTextStyle::getClassRecord())) {
+    if (reader.beginAtSection(F, KTextStyle::getClassRecord(), 1)) {
         KFont font(m_font);
         KColor color(m_color);
         font.readFromFile(F);

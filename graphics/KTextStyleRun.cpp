@@ -3,7 +3,6 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
-#include "graphics/SectionOne.h"
 
 K_DEFINE_CLASS(KTextStyleRun, KTextStyle, 1)
 
@@ -31,7 +30,7 @@ void KTextStyleRun::writeToFile(KFile& F, long)
 void KTextStyleRun::readFromFile(KFile& F)
 {
     KClassReader reader;
-    if (beginSectionOne(reader, F, KTextStyleRun::getClassRecord())) {
+    if (reader.beginAtSection(F, KTextStyleRun::getClassRecord(), 1)) {
         KTextStyle style(*this);
         long length = 0;
         style.KTextStyle::readFromFile(F);
