@@ -4,6 +4,7 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
+#include "graphics/BagOfClass.h"
 
 K_DEFINE_CLASS(KTextBlock, KThing, 1)
 
@@ -145,13 +146,8 @@ void KTextBlock::readFromFile(KFile& F)
         short alignment = 0;
         lines.readFromFile(F);
         F.readShort(alignment);
-        // Lines are used as lines everywhere: an empty slot or another class is damage.
-        for (long i = 0; i < lines.getCount(); ++i) {
-            if (!lines.hasObjectAt(i) || !lines.getObjectAt(i).isEqualOrSubClass(*KTextLine::getClassRecord())) {
-                F.setError(KClassReader::kDamagedDataError);
-                break;
-            }
-        }
+        if (!bagHoldsOnly(lines, *KTextLine::getClassRecord()))
+            F.setError(KClassReader::kDamagedDataError);
         if (F.getError() == 0) {
             m_lines.copyFrom(lines);
             const uint8 stored = static_cast<uint8>(alignment & 0xFF);

@@ -4,6 +4,7 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
+#include "graphics/BagOfClass.h"
 
 K_DEFINE_CLASS(KTextLine, KThing, 1)
 
@@ -202,14 +203,8 @@ void KTextLine::readFromFile(KFile& F)
         KBag runs;
         text.readFromFile(F);
         runs.readFromFile(F);
-        // Everything else in the line trusts its runs to be runs: a bag that holds an
-        // empty slot or an object of another class is damage, not a line.
-        for (long i = 0; i < runs.getCount(); ++i) {
-            if (!runs.hasObjectAt(i) || !runs.getObjectAt(i).isEqualOrSubClass(*KTextStyleRun::getClassRecord())) {
-                F.setError(KClassReader::kDamagedDataError);
-                break;
-            }
-        }
+        if (!bagHoldsOnly(runs, *KTextStyleRun::getClassRecord()))
+            F.setError(KClassReader::kDamagedDataError);
         if (F.getError() == 0) {
             m_text = text;
             m_runs.copyFrom(runs);

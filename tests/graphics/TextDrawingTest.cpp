@@ -137,7 +137,8 @@ TEST_F(TextDrawing, ATransparentDrawShowsOnlyTheTextAndKeepsTheHighlight)
     EXPECT_EQ(object.getHighlightEnd(), 5);
     EXPECT_EQ(object.getHighlightColor(), KColor(kRed));
     ASSERT_TRUE(object.hasHighlightBlock());
-    EXPECT_EQ(runColors(object.getHighlightBlock().getLineAt(0)), (std::vector<uint32>{kNativeRed, kNativeBlack, kNativeBlack}));
+    EXPECT_EQ(runColors(object.getHighlightBlock().getLineAt(0)),
+              (std::vector<uint32>{kNativeRed, kNativeBlack, kNativeBlack}));
 
     // The yellow shows between the characters; the text is there, red where highlighted.
     const long areaPixels = long(area.getWidth()) * area.getHeight();

@@ -9,35 +9,15 @@
 
 namespace {
 
-struct Placed {
-    long start;
-    long count;
-    short h;
-    short v;
-    short width;
-    short height;
-    bool operator==(const Placed& O) const
-    {
-        return start == O.start && count == O.count && h == O.h && v == O.v && width == O.width && height == O.height;
-    }
-};
-
-std::ostream& operator<<(std::ostream& Out, const Placed& P)
-{
-    return Out << "{" << P.start << "+" << P.count << " at " << P.h << "," << P.v << " " << P.width << "x" << P.height
-               << "}";
-}
+using Placed = KTextRunPlacement;
 
 std::vector<Placed> placed(const KTextLine& Line, const KGraphicRectangle& R, short* Height = nullptr)
 {
-    std::vector<KTextRunPlacement> placements;
+    std::vector<Placed> placements;
     const short height = KTextLineObject::placeRuns(Line, R, nullptr, placements);
     if (Height)
         *Height = height;
-    std::vector<Placed> result;
-    for (const KTextRunPlacement& p : placements)
-        result.push_back({p.start, p.count, p.h, p.v, p.width, p.height});
-    return result;
+    return placements;
 }
 
 KGraphicSize sizeOf(const KGraphicObject& Object) { return Object.getSize(); }
@@ -45,6 +25,18 @@ KGraphicSize sizeOf(const KGraphicObject& Object) { return Object.getSize(); }
 } // namespace
 
 void PrintTo(const KGraphicSize& Size, std::ostream* Out) { *Out << Size.getWidth() << "x" << Size.getHeight(); }
+
+bool operator==(const KTextRunPlacement& A, const KTextRunPlacement& B)
+{
+    return A.start == B.start && A.count == B.count && A.h == B.h && A.v == B.v && A.width == B.width
+           && A.height == B.height && A.run == B.run;
+}
+
+void PrintTo(const KTextRunPlacement& P, std::ostream* Out)
+{
+    *Out << "{run " << P.run << ": " << P.start << "+" << P.count << " at " << P.h << "," << P.v << " " << P.width
+         << "x" << P.height << "}";
+}
 
 namespace {
 
@@ -105,14 +97,14 @@ TEST_F(TextLayout, AlignmentPlacesTheLineInItsBox)
 {
     KTextLinePtr line = styledLine({{"abcd", 10}});
     const KGraphicRectangle box(7, 3, 100, 20);
-    EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, 7, 3, 40, 12}}));
+    EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, 7, 3, 40, 12, 0}}));
     line->setAlignment(kAlignRight);
-    EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, 67, 3, 40, 12}}));
+    EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, 67, 3, 40, 12, 0}}));
     line->setAlignment(kAlignCenter);
-    EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, 37, 3, 40, 12}}));
+    EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, 37, 3, 40, 12, 0}}));
     // Codes above 3 draw as left.
     line->setAlignment(9);
-    EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, 7, 3, 40, 12}}));
+    EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, 7, 3, 40, 12, 0}}));
 }
 
 TEST_F(TextLayout, JustifiedRunsWidenTheirOwnBlanks)
@@ -121,19 +113,19 @@ TEST_F(TextLayout, JustifiedRunsWidenTheirOwnBlanks)
     KTextLinePtr line = styledLine({{"ab cd", 10}, {" ef gh", 10}});
     line->setAlignment(kAlignJustified);
     EXPECT_EQ(placed(*line, KGraphicRectangle(0, 0, 200, 20)),
-              (std::vector<Placed>{{0, 5, 0, 0, 80, 12}, {5, 6, 80, 0, 120, 12}}));
+              (std::vector<Placed>{{0, 5, 0, 0, 80, 12, 0}, {5, 6, 80, 0, 120, 12, 1}}));
 
     // The spec's case: 40 pixels with three blanks widen each by 20 in 100.
     KTextLinePtr spaced = styledLine({{"a ", 10}, {"  ", 10}});
     spaced->setAlignment(kAlignJustified);
     ASSERT_EQ(spaced->getText().countChar(' '), 3);
     EXPECT_EQ(placed(*spaced, KGraphicRectangle(0, 0, 100, 20)),
-              (std::vector<Placed>{{0, 2, 0, 0, 40, 12}, {2, 2, 40, 0, 60, 12}}));
+              (std::vector<Placed>{{0, 2, 0, 0, 40, 12, 0}, {2, 2, 40, 0, 60, 12, 1}}));
 
     // Without blanks, or wider than the box, nothing is spread.
     KTextLinePtr solid = styledLine({{"abc", 10}});
     solid->setAlignment(kAlignJustified);
-    EXPECT_EQ(placed(*solid, KGraphicRectangle(0, 0, 100, 20)), (std::vector<Placed>{{0, 3, 0, 0, 30, 12}}));
+    EXPECT_EQ(placed(*solid, KGraphicRectangle(0, 0, 100, 20)), (std::vector<Placed>{{0, 3, 0, 0, 30, 12, 0}}));
 }
 
 TEST_F(TextLayout, RunsOfTwoFontsShareOneBaseline)
@@ -142,7 +134,7 @@ TEST_F(TextLayout, RunsOfTwoFontsShareOneBaseline)
     KTextLinePtr line = styledLine({{"ab", 10}, {"cd", 14}});
     short height = 0;
     EXPECT_EQ(placed(*line, KGraphicRectangle(0, 5, 100, 30), &height),
-              (std::vector<Placed>{{0, 2, 0, 9, 20, 12}, {2, 2, 20, 5, 20, 16}}));
+              (std::vector<Placed>{{0, 2, 0, 9, 20, 12, 0}, {2, 2, 20, 5, 20, 16, 1}}));
     EXPECT_EQ(height, 16);
 }
 
@@ -150,13 +142,13 @@ TEST_F(TextLayout, ALineWiderThanItsBoxStopsAtTheEdge)
 {
     KTextLinePtr line = styledLine({{"abc", 10}, {"def", 10}, {"ghi", 10}});
     EXPECT_EQ(placed(*line, KGraphicRectangle(0, 0, 50, 20)),
-              (std::vector<Placed>{{0, 3, 0, 0, 30, 12}, {3, 3, 30, 0, 20, 12}}));
+              (std::vector<Placed>{{0, 3, 0, 0, 30, 12, 0}, {3, 3, 30, 0, 20, 12, 1}}));
 
     // Right-aligned, it starts left of the box: the first run does not reach in, the
     // second shows from the box's edge.
     line->setAlignment(kAlignRight);
     EXPECT_EQ(placed(*line, KGraphicRectangle(0, 0, 50, 20)),
-              (std::vector<Placed>{{3, 3, 0, 0, 20, 12}, {6, 3, 20, 0, 30, 12}}));
+              (std::vector<Placed>{{3, 3, 0, 0, 20, 12, 1}, {6, 3, 20, 0, 30, 12, 2}}));
 
     // A line that measures to nothing stops the drawing.
     KTextLinePtr empty = new KTextLine(KString(""));

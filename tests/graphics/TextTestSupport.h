@@ -21,7 +21,10 @@ public:
     FixedAdvances(const FixedAdvances&) = delete;
     FixedAdvances& operator=(const FixedAdvances&) = delete;
 
-    static double heightOf(const KTextStyle& Style) { return std::trunc(Style.getFont().getSize(kPlatformWindows)) + 2; }
+    static double heightOf(const KTextStyle& Style)
+    {
+        return std::trunc(Style.getFont().getSize(kPlatformWindows)) + 2;
+    }
 
 private:
     static void measure(const KString& Text, const KTextStyle& Style, double& Width, double& Height, double& Ascent)
