@@ -115,7 +115,7 @@ TEST_F(TextLayout, JustifiedRunsWidenTheirOwnBlanks)
     EXPECT_EQ(placed(*line, KGraphicRectangle(0, 0, 200, 20)),
               (std::vector<Placed>{{0, 5, 0, 0, 80, 12, 0}, {5, 6, 80, 0, 120, 12, 1}}));
 
-    // The spec's case: 40 pixels with three blanks widen each by 20 in 100.
+    // 40 pixels of text with three blanks widen each by 20 in 100.
     KTextLinePtr spaced = styledLine({{"a ", 10}, {"  ", 10}});
     spaced->setAlignment(kAlignJustified);
     ASSERT_EQ(spaced->getText().countChar(' '), 3);
