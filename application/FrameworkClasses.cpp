@@ -53,6 +53,9 @@
 #include "graphics/KGraphicObject.h"
 #include "graphics/KGraphicRegion.h"
 #include "graphics/KImage.h"
+#include "graphics/KTextBlockObject.h"
+#include "graphics/KTextLineObject.h"
+#include "graphics/KTextStyleRun.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -103,6 +106,13 @@ void kksRegisterFrameworkClasses()
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
     KVolume::registerClass();
+    KFont::registerClass();
+    KTextStyle::registerClass();
+    KTextStyleRun::registerClass();
+    KTextLine::registerClass();
+    KTextLineObject::registerClass();
+    KTextBlock::registerClass();
+    KTextBlockObject::registerClass();
     KColor::registerClass();
     KGraphicDevice::registerClass();
     KGraphicPoint::registerClass();

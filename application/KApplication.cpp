@@ -9,6 +9,8 @@
 #include "application/MessagePumpWin32.h"
 #include "application/OperatingSystemWin32.h"
 #include "application/SplashWindowWin32.h"
+#include "foundation/KFileSystem.h"
+#include "foundation/KFileTypeHandler.h"
 #include "foundation/KPrintingManager.h"
 #include "foundation/KernelFunctions.h"
 
@@ -50,6 +52,7 @@ KApplication::KApplication()
     // holds them (a test program registers them before anything else) keeps its records.
     if (!KClass::getFirst())
         kksRegisterFrameworkClasses();
+    initFileTypes();
     KApplicationEvent::initQueue();
     m_commandLine = knsGetCommandLineString();
 }
@@ -58,6 +61,7 @@ KApplication::~KApplication()
 {
     m_state = Destroyed;
     KApplicationEvent::clearQueue();
+    KFileTypeHandler::removeAllAssociations();
     KClass::unregisterAll();
     m_flags.clearAll();
     m_mainWindow.reset();
@@ -297,14 +301,18 @@ void KApplication::destroyWindowManager() { KWindowManager::release(); }
 void KApplication::createSingletons()
 {
     KTimerManager::initManager();
+    KFileSystem::initFileSystem();
     KPrintingManager::initPrintingManager();
 }
 
 void KApplication::destroySingletons()
 {
     KPrintingManager::exitPrintingManager();
+    KFileSystem::exitFileSystem();
     KTimerManager::exitManager();
 }
+
+void KApplication::initFileTypes() { KFileTypeHandler::registerFrameworkTypes(); }
 
 void KApplication::initLocalizedStrings()
 {

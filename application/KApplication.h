@@ -151,6 +151,9 @@ public:
     void createSingletons();
     void destroySingletons();
 
+    // The framework's built-in file types (text, bitmaps, images...).
+    void initFileTypes();
+
     // The framework's texts: a localizer of the framework's keys in four languages.
     void initLocalizedStrings();
     void setLocalizer(KLocalizer& Localizer) { m_localizer.setObject(Localizer); }
