@@ -52,46 +52,20 @@ KEventReturn KMouseEvent::handle()
         return 1;
     // The route through the layers that track presses and lie under the mouse is the
     // cursor manager's; without one the window and then the application are asked.
-    KEventReturn answer = 0;
-    switch (kind) {
-    case Enter:
-        answer = window->mouseEnter(*this);
-        break;
-    case Leave:
-        answer = window->mouseLeave(*this);
-        break;
-    case Down:
-        answer = window->mouseDown(*this);
-        break;
-    case Move:
-        answer = window->mouseMove(*this);
-        break;
-    case Tick:
-        answer = window->mouseTick(*this);
-        break;
-    case Up:
-        answer = window->mouseUp(*this);
-        break;
-    default:
+    struct Route {
+        KEventReturn (KWindow::*window)(KMouseEvent&);
+        KEventReturn (KApplication::*application)(KMouseEvent&);
+    };
+    static const Route routes[] = {
+        {&KWindow::mouseEnter, &KApplication::mouseEnter}, {&KWindow::mouseLeave, &KApplication::mouseLeave},
+        {&KWindow::mouseDown, &KApplication::mouseDown},   {&KWindow::mouseMove, &KApplication::mouseMove},
+        {&KWindow::mouseTick, &KApplication::mouseTick},   {&KWindow::mouseUp, &KApplication::mouseUp},
+    };
+    if (kind < Enter || kind > Up)
         return 0;
-    }
-    if (answer)
+    const Route& route = routes[kind];
+    if (const KEventReturn answer = ((*window).*route.window)(*this))
         return answer;
     KApplication* application = KApplication::getApplication();
-    if (!application)
-        return 0;
-    switch (kind) {
-    case Enter:
-        return application->mouseEnter(*this);
-    case Leave:
-        return application->mouseLeave(*this);
-    case Down:
-        return application->mouseDown(*this);
-    case Move:
-        return application->mouseMove(*this);
-    case Tick:
-        return application->mouseTick(*this);
-    default:
-        return application->mouseUp(*this);
-    }
+    return application ? (application->*route.application)(*this) : 0;
 }
