@@ -4,28 +4,41 @@
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KEvent.h"
+#include "application/KInteractiveElement.h"
 #include "application/KKeyEvent.h"
+#include "application/KLayer.h"
+#include "application/KMouseEvent.h"
 #include "application/KNativeEvent.h"
 #include "application/KTimerManager.h"
 #include "application/KWindow.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
+#include "controls/KControlsLayer.h"
+#include "controls/KDragObjectsLayer.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KDate.h"
+#include "foundation/KDirectory.h"
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
+#include "foundation/KFileSystem.h"
+#include "foundation/KFileType.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
+#include "foundation/KLocalizer.h"
+#include "foundation/KLocalizerString.h"
 #include "foundation/KMemoryBlock.h"
 #include "foundation/KNamedBag.h"
 #include "foundation/KNativePtr.h"
 #include "foundation/KNumber.h"
 #include "foundation/KPath.h"
+#include "foundation/KPreferences.h"
+#include "foundation/KPrintingManager.h"
+#include "foundation/KSerialPort.h"
 #include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTime.h"
@@ -40,6 +53,9 @@
 #include "graphics/KGraphicObject.h"
 #include "graphics/KGraphicRegion.h"
 #include "graphics/KImage.h"
+#include "graphics/KTextBlockObject.h"
+#include "graphics/KTextLineObject.h"
+#include "graphics/KTextStyleRun.h"
 
 namespace {
 // "KMemory", "KFileTypeHandler", "KEventHandler" and "KErrorHandler" have no objects of
@@ -64,9 +80,12 @@ void kksRegisterFrameworkClasses()
     KMemoryBlock::registerClass();
     KComparable::registerClass();
     KString::registerClass();
+    KLocalizer::registerClass();
+    KLocalizerString::registerClass();
     KNamedBag::registerClass();
     KNativePtr::registerClass();
     KNumber::registerClass();
+    KPreferences::registerClass();
     KTree::registerClass();
     KTreeNode::registerClass();
     KVariable::registerClass();
@@ -79,11 +98,21 @@ void kksRegisterFrameworkClasses()
     KTimer::registerClass();
     KTimerManager::registerClass();
     KDiskObjectReference::registerClass();
+    KDirectory::registerClass();
     KFileReference::registerClass();
     KFile::registerClass();
+    KFileSystem::registerClass();
+    KFileType::registerClass();
     registerPlaceholder("KFileTypeHandler");
     KPath::registerClass();
     KVolume::registerClass();
+    KFont::registerClass();
+    KTextStyle::registerClass();
+    KTextStyleRun::registerClass();
+    KTextLine::registerClass();
+    KTextLineObject::registerClass();
+    KTextBlock::registerClass();
+    KTextBlockObject::registerClass();
     KColor::registerClass();
     KGraphicDevice::registerClass();
     KGraphicPoint::registerClass();
@@ -94,10 +123,17 @@ void kksRegisterFrameworkClasses()
     KAlphaImage::registerClass();
     KWindow::registerClass();
     KWindowManager::registerClass();
+    KPrintingManager::registerClass();
+    KSerialPort::registerClass();
+    KInteractiveElement::registerClass();
+    KLayer::registerClass();
+    KControlsLayer::registerClass();
+    KDragObjectsLayer::registerClass();
     KEvent::registerClass();
     KActionEvent::registerClass();
     KApplicationEvent::registerClass();
     KKeyEvent::registerClass();
+    KMouseEvent::registerClass();
     KNativeEvent::registerClass();
     KWindowEvent::registerClass();
     registerPlaceholder("KEventHandler");

@@ -1,12 +1,17 @@
 #include "application/KApplication.h"
 
 #include "application/FrameworkClasses.h"
+#include "application/FrameworkTexts.h"
 #include "application/KApplicationEvent.h"
 #include "application/KTimerManager.h"
 #include "application/KWindowManager.h"
 #include "application/MailslotWin32.h"
 #include "application/MessagePumpWin32.h"
 #include "application/OperatingSystemWin32.h"
+#include "application/SplashWindowWin32.h"
+#include "foundation/KFileSystem.h"
+#include "foundation/KFileTypeHandler.h"
+#include "foundation/KPrintingManager.h"
 #include "foundation/KernelFunctions.h"
 
 namespace {
@@ -14,6 +19,8 @@ namespace {
 // counted reference that keeps a heap application alive while it is current.
 KApplication* s_current = nullptr;
 KApplicationPtr s_currentReference;
+
+bool s_splashRequested = false;
 
 // Closer than this, the next timer is polled for instead of waited for, so that timers of
 // a few milliseconds keep their rhythm.
@@ -45,6 +52,7 @@ KApplication::KApplication()
     // holds them (a test program registers them before anything else) keeps its records.
     if (!KClass::getFirst())
         kksRegisterFrameworkClasses();
+    initFileTypes();
     KApplicationEvent::initQueue();
     m_commandLine = knsGetCommandLineString();
 }
@@ -53,6 +61,7 @@ KApplication::~KApplication()
 {
     m_state = Destroyed;
     KApplicationEvent::clearQueue();
+    KFileTypeHandler::removeAllAssociations();
     KClass::unregisterAll();
     m_flags.clearAll();
     m_mainWindow.reset();
@@ -111,6 +120,29 @@ void KApplication::setMailslotName(const KString& Name)
     m_name = Name;
 }
 
+void KApplication::setSplashRequested(bool Requested) { s_splashRequested = Requested; }
+bool KApplication::isSplashRequested() { return s_splashRequested; }
+
+void KApplication::openSplash()
+{
+    if (!(m_flags.getFlags() & SplashOpenFlag) && kksOpenSplash())
+        m_flags.set(SplashOpenFlag);
+}
+
+void KApplication::closeSplash()
+{
+    if (!(m_flags.getFlags() & SplashOpenFlag))
+        return;
+    kksCloseSplash();
+    m_flags.clear(SplashOpenFlag);
+}
+
+void KApplication::setSplashText(const KString& Text)
+{
+    if (m_flags.getFlags() & SplashOpenFlag)
+        kksSetSplashText(Text);
+}
+
 void KApplication::addIdleHandler(KThing& Handler)
 {
     if (!m_idleHandlers.has(Handler))
@@ -135,6 +167,7 @@ void KApplication::run(const KString& MainWindowClassName)
     startUp(MainWindowClassName);
     m_state = Starting;
     doStart();
+    closeSplash();
     m_flags.set(RunningFlag);
     m_state = Running;
     while (isRunning())
@@ -145,10 +178,13 @@ void KApplication::run(const KString& MainWindowClassName)
 void KApplication::startUp(const KString& MainWindowClassName)
 {
     parseCommandLine();
+    initLocalizedStrings();
     if (KClass* managerClass = KClass::findClass(knsGetWindowManagerClassName()))
         createWindowManager(*managerClass);
     if (KClass* windowClass = KClass::findClass(MainWindowClassName.getText()))
         createMainWindow(*windowClass);
+    if (s_splashRequested)
+        openSplash();
     createSingletons();
     m_flags.set(ActiveFlag);
 }
@@ -165,6 +201,7 @@ void KApplication::shutDown()
     destroySingletons();
     closeMainWindow();
     destroyWindowManager();
+    resetLocalizer();
 }
 
 void KApplication::processEvents()
@@ -261,9 +298,34 @@ void KApplication::closeMainWindow()
 
 void KApplication::destroyWindowManager() { KWindowManager::release(); }
 
-void KApplication::createSingletons() { KTimerManager::initManager(); }
+void KApplication::createSingletons()
+{
+    KTimerManager::initManager();
+    KFileSystem::initFileSystem();
+    KPrintingManager::initPrintingManager();
+}
 
-void KApplication::destroySingletons() { KTimerManager::exitManager(); }
+void KApplication::destroySingletons()
+{
+    KPrintingManager::exitPrintingManager();
+    KFileSystem::exitFileSystem();
+    KTimerManager::exitManager();
+}
+
+void KApplication::initFileTypes() { KFileTypeHandler::registerFrameworkTypes(); }
+
+void KApplication::initLocalizedStrings()
+{
+    KLocalizerPtr localizer = new KLocalizer;
+    for (long language = 0; language < FrameworkTexts::getLanguageCount(); ++language)
+        localizer->addLanguage(FrameworkTexts::getLanguageName(language));
+    for (long row = 0; row < FrameworkTexts::getKeyCount(); ++row) {
+        for (long language = 0; language < FrameworkTexts::getLanguageCount(); ++language)
+            localizer->setText(FrameworkTexts::getKey(row), language, FrameworkTexts::getText(row, language));
+    }
+    localizer->finish();
+    setLocalizer(*localizer);
+}
 
 void KApplication::parseCommandLine()
 {

@@ -8,6 +8,7 @@
 #include "application/KWindow.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
+#include "foundation/KLocalizer.h"
 #include "foundation/KFlagSet.h"
 #include "foundation/KString.h"
 
@@ -115,6 +116,14 @@ public:
     void setApplicationFlags(uint32 Mask) { m_flags.set(Mask); }
     void clearApplicationFlags(uint32 Mask) { m_flags.clear(Mask); }
 
+    // The splash window, opened during start-up when the program's main function asked
+    // for it and closed once the start hook has run.
+    static void setSplashRequested(bool Requested);
+    static bool isSplashRequested();
+    void openSplash();
+    void closeSplash();
+    void setSplashText(const KString& Text);
+
     void addIdleHandler(KThing& Handler);
     void removeIdleHandler(KThing& Handler);
     long getIdleHandlerCount() const { return m_idleHandlers.getCount(); }
@@ -142,6 +151,16 @@ public:
     void createSingletons();
     void destroySingletons();
 
+    // The framework's built-in file types (text, bitmaps, images...).
+    void initFileTypes();
+
+    // The framework's texts: a localizer of the framework's keys in four languages.
+    void initLocalizedStrings();
+    void setLocalizer(KLocalizer& Localizer) { m_localizer.setObject(Localizer); }
+    void resetLocalizer() { m_localizer.reset(); }
+    bool hasLocalizer() const { return m_localizer.hasObject(nullptr); }
+    KLocalizer& getLocalizer() const { return m_localizer.getObject(); }
+
     void parseCommandLine();
     const KString& getCommandLine() const { return m_commandLine; }
     const KBag& getArguments() const { return m_arguments; }
@@ -154,6 +173,7 @@ public:
 private:
     void runIdleHandlers();
 
+    KLocalizerPtr m_localizer;
     uint8 m_state = Constructed;
     KFlagSet m_flags;
     KBag m_idleHandlers;

@@ -1,8 +1,14 @@
 #include "application/KWindow.h"
 
 #include "application/KApplication.h"
+#include "application/KApplicationEvent.h"
+#include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
+#include "application/NativeDeviceWin32.h"
 #include "application/NativeWindowWin32.h"
+#include "controls/KControlsLayer.h"
+#include "controls/KDragObjectsLayer.h"
+#include "foundation/KernelFunctions.h"
 
 namespace {
 constexpr uint32 kInitialState = KWindow::EnabledFlag | KWindow::ResizableFlag | KWindow::MovableFlag
@@ -10,21 +16,105 @@ constexpr uint32 kInitialState = KWindow::EnabledFlag | KWindow::ResizableFlag |
 constexpr uint32 kAllKinds = 0x3F;
 constexpr short kInitialWidth = 400;
 constexpr short kInitialHeight = 250;
-} // namespace
+constexpr unsigned long kPopupStyle = 0x80000000;
+constexpr unsigned long kAppWindowExStyle = 0x40000;
 
-K_DEFINE_CLASS(KWindow, KThing, 1)
+KWindow::NativeWindowTest s_hooksActive = nullptr;
+KWindow::NativeWindowHook s_attachHook = nullptr;
+KWindow::NativeWindowHook s_detachHook = nullptr;
 
-KWindow::KWindow()
-    : m_state(kInitialState)
-    , m_kind(kAllKinds)
+bool hooksInstalled() { return s_hooksActive && s_attachHook && s_detachHook && s_hooksActive(); }
+
+NativeFrameWin32 frameOf(const KGraphicRectangle& R) { return {R.getH(), R.getV(), R.getWidth(), R.getHeight()}; }
+
+KGraphicRectangle rectangleOf(const NativeFrameWin32& F)
 {
-    if (KApplication* application = KApplication::getApplication())
-        m_title = application->getName();
+    return KGraphicRectangle(static_cast<short>(F.h), static_cast<short>(F.v), static_cast<short>(F.width),
+                             static_cast<short>(F.height));
 }
 
-KWindow::~KWindow() = default;
+bool sameArea(const NativeFrameWin32& Client, const KGraphicRectangle& R)
+{
+    return Client.h == R.getH() && Client.v == R.getV() && Client.width == R.getWidth()
+           && Client.height == R.getHeight();
+}
+} // namespace
+
+K_DEFINE_CLASS(KWindow, KGraphicDevice, 1)
+
+void KWindow::setNativeWindowHooks(NativeWindowTest IsActive, NativeWindowHook Attach, NativeWindowHook Detach)
+{
+    s_hooksActive = IsActive;
+    s_attachHook = Attach;
+    s_detachHook = Detach;
+}
+
+KWindow::KWindow()
+    : KGraphicDevice(kKindWindow)
+    , m_state(kInitialState)
+    , m_kind(kAllKinds)
+{
+    setBounds(KGraphicRectangle(0, 0, kInitialWidth, kInitialHeight));
+    center();
+    if (KApplication* application = KApplication::getApplication())
+        m_title = application->getName();
+    KControlsLayerPtr controls = new KControlsLayer;
+    if (controls.hasObject(nullptr))
+        setControlsLayer(*controls);
+    KDragObjectsLayerPtr dragObjects = new KDragObjectsLayer;
+    if (dragObjects.hasObject(nullptr))
+        setDragObjectsLayer(*dragObjects);
+}
+
+KWindow::~KWindow()
+{
+    while (m_layers.getCount() > 0)
+        removeLayer(static_cast<KLayer&>(m_layers[0]));
+    m_controlsLayer.reset();
+    m_dragObjectsLayer.reset();
+}
+
+void KWindow::setFocusElement(KInteractiveElement& E) { m_focusElement.setObject(E); }
+void KWindow::resetFocusElement() { m_focusElement.reset(); }
+void KWindow::setReturnElement(KInteractiveElement& E) { m_returnElement.setObject(E); }
+void KWindow::resetReturnElement() { m_returnElement.reset(); }
+void KWindow::setEscapeElement(KInteractiveElement& E) { m_escapeElement.setObject(E); }
+void KWindow::resetEscapeElement() { m_escapeElement.reset(); }
+
+void KWindow::setControlsLayer(KControlsLayer& L)
+{
+    m_controlsLayer.setObject(L);
+    m_layers.add(L);
+    L.setWindow(*this);
+}
+
+void KWindow::resetControlsLayer() { m_controlsLayer.reset(); }
+
+void KWindow::setDragObjectsLayer(KDragObjectsLayer& L)
+{
+    m_dragObjectsLayer.setObject(L);
+    m_layers.add(L);
+    L.setWindow(*this);
+}
+
+void KWindow::resetDragObjectsLayer() { m_dragObjectsLayer.reset(); }
+
+KControlsLayer& KWindow::getControlsLayer() const { return static_cast<KControlsLayer&>(m_controlsLayer.getObject()); }
+
+KDragObjectsLayer& KWindow::getDragObjectsLayer() const
+{
+    return static_cast<KDragObjectsLayer&>(m_dragObjectsLayer.getObject());
+}
 
 unsigned long KWindow::getNativeStyle() const { return nativeWindowStyleWin32(m_kind.getFlags()); }
+
+KGraphicRectangle KWindow::getFrame() const
+{
+    if (m_nativeWindow)
+        return rectangleOf(getNativeWindowRectWin32(m_nativeWindow));
+    // The menu bar counts only once a menu manager puts it on the windows.
+    return rectangleOf(adjustFrameWin32(frameOf(m_bounds), getNativeStyle() | kPopupStyle, kAppWindowExStyle, false));
+}
 
 void KWindow::open(uint8 Mode)
 {
@@ -33,20 +123,58 @@ void KWindow::open(uint8 Mode)
         knsFatalError("KWindow::open()", "Already Open.");
         return;
     }
-    void* window = createNativeWindowWin32(getNativeStyle(), m_title.getText(), kInitialWidth, kInitialHeight);
+    const KGraphicRectangle frame = getFrame();
+    void* window = createNativeWindowWin32(kAppWindowExStyle, "KWindowClass", m_title.getText(),
+                                           getNativeStyle() | kPopupStyle, frameOf(frame), nullptr, nullptr);
     if (!window) {
-        // A window that has no native window stays closed, and nobody is told it opened.
+        // A window without a native window stays closed, and nobody hears that it opened.
         kksReportError(18, "void KWindow::open(OpenMode Mode)");
         return;
     }
     setNativeWindow(window);
-    if (Mode == OpenShown)
+    if (!m_nativeWindow)
+        return;
+    if (hooksInstalled())
+        s_attachHook(m_nativeWindow);
+    if (Mode == OpenShown) {
         show(true);
-    else
+        KWindowEventPtr activation = new KWindowEvent;
+        if (activation.hasObject(nullptr)) {
+            activation->setType(KWindowEvent::Activated);
+            activation->setWindow(*this);
+            KApplicationEvent::post(*activation);
+        }
+    } else {
         m_state.clear(ShownFlag);
+    }
     m_state.set(OpenFlag);
     if (KWindowManager::exists())
         KWindowManager::get().windowOpened(*this);
+}
+
+void KWindow::setNativeWindow(void* W)
+{
+    m_nativeWindow = W;
+    void* dc = getNativeWindowDCWin32(W);
+    if (!dc) {
+        if (KWindowManager::exists())
+            KWindowManager::get().windowClosed(*this);
+        knsFatalError("void KWindow::setNativeWindow(void* W)", "HDC==NULL");
+        // Reached only when the application took the error: the window stays unbound.
+        m_nativeWindow = nullptr;
+        destroyNativeWindowWin32(W);
+        return;
+    }
+    initBoundsFromNative(createAndInitNativeDeviceWin32(static_cast<HDC>(dc)));
+    KGraphicDevice::setBounds(KGraphicRectangle(0, 0, m_bounds.getWidth(), m_bounds.getHeight()));
+    bindNativeWindowWin32(W, this);
+}
+
+void KWindow::clearNativeWindow()
+{
+    if (m_nativeWindow)
+        bindNativeWindowWin32(m_nativeWindow, nullptr);
+    m_nativeWindow = nullptr;
 }
 
 void KWindow::close()
@@ -55,7 +183,14 @@ void KWindow::close()
         return;
     KWindowPtr hold(isOnHeap() ? this : nullptr);
     void* window = m_nativeWindow;
-    clearNativeWindow();
+    if (window) {
+        if (hooksInstalled())
+            s_detachHook(window);
+        void* dc = getHDCWin32(*this);
+        releaseNative();
+        releaseNativeWindowDCWin32(window, dc);
+        clearNativeWindow();
+    }
     m_state.clear(OpenFlag);
     if (KWindowManager::exists())
         KWindowManager::get().windowClosed(*this);
@@ -78,11 +213,17 @@ void KWindow::show(bool Show)
 
 void KWindow::hide()
 {
-    if (m_nativeWindow)
+    if (m_nativeWindow && isBound())
         showNativeWindowWin32(m_nativeWindow, false);
     m_state.clear(ShownFlag);
     if (KWindowManager::exists())
         KWindowManager::get().arrangeNativeWindows();
+}
+
+void KWindow::eraseRect(const KGraphicRectangle& R)
+{
+    if (isVisible())
+        KGraphicDevice::eraseRect(R);
 }
 
 bool KWindow::draw(KWindowEvent&) { return false; }
@@ -91,18 +232,75 @@ bool KWindow::resized(KWindowEvent&) { return false; }
 bool KWindow::moved(KWindowEvent&) { return false; }
 bool KWindow::activated(KWindowEvent&) { return false; }
 bool KWindow::deactivated(KWindowEvent&) { return false; }
+bool KWindow::keyTyped(KKeyEvent&) { return false; }
+bool KWindow::focusGained(KKeyEvent&) { return false; }
+bool KWindow::focusLost(KKeyEvent&) { return false; }
+KEventReturn KWindow::mouseEnter(KMouseEvent&) { return 0; }
+KEventReturn KWindow::mouseLeave(KMouseEvent&) { return 0; }
+KEventReturn KWindow::mouseDown(KMouseEvent&) { return 0; }
+KEventReturn KWindow::mouseMove(KMouseEvent&) { return 0; }
+KEventReturn KWindow::mouseTick(KMouseEvent&) { return 0; }
+KEventReturn KWindow::mouseUp(KMouseEvent&) { return 0; }
+bool KWindow::handleAction(KActionEvent&) { return false; }
 
-void KWindow::setNativeWindow(void* W)
+void KWindow::setTitle(const KString& Title)
 {
-    m_nativeWindow = W;
-    bindNativeWindowWin32(W, this);
+    m_title = Title;
+    if (m_nativeWindow)
+        setNativeWindowTitleWin32(m_nativeWindow, m_title.getText());
 }
 
-void KWindow::clearNativeWindow()
+void KWindow::setBounds(const KGraphicRectangle& R)
 {
-    if (m_nativeWindow)
-        bindNativeWindowWin32(m_nativeWindow, nullptr);
-    m_nativeWindow = nullptr;
+    m_bounds = R;
+    KGraphicDevice::setBounds(KGraphicRectangle(0, 0, R.getWidth(), R.getHeight()));
+}
+
+void KWindow::resize(const KGraphicRectangle& R)
+{
+    if (!isOpen() || !m_nativeWindow) {
+        setBounds(R);
+        return;
+    }
+    setDCExtentWin32(getHDCWin32(*this), R.getWidth(), R.getHeight());
+    // A menu bar that wraps to a second line once the frame changes needs a second move.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const NativeFrameWin32 client = getClientAreaWin32(m_nativeWindow);
+        if (sameArea(client, R))
+            break;
+        const NativeFrameWin32 frame = getNativeWindowRectWin32(m_nativeWindow);
+        moveNativeWindowWin32(m_nativeWindow, {R.getH() - (client.h - frame.h), R.getV() - (client.v - frame.v),
+                                               R.getWidth() + (frame.width - client.width),
+                                               R.getHeight() + (frame.height - client.height)});
+    }
+    setBounds(R);
+}
+
+void KWindow::setPosition(const KGraphicPoint& P)
+{
+    KGraphicRectangle wanted(m_bounds);
+    wanted.setOrigin(P);
+    if (isBound())
+        resize(wanted);
+    else
+        setBounds(wanted);
+}
+
+void KWindow::setSize(const KGraphicSize& S)
+{
+    KGraphicRectangle wanted(m_bounds);
+    wanted.setSize(S);
+    if (isBound())
+        resize(wanted);
+    else
+        setBounds(wanted);
+}
+
+void KWindow::center()
+{
+    const long h = (knsGetScreenWidth() - m_bounds.getWidth()) / 2;
+    const long v = (knsGetScreenHeight() - m_bounds.getHeight()) / 2;
+    setPosition(KGraphicPoint(static_cast<short>(h), static_cast<short>(v)));
 }
 
 bool KWindow::isVisible() const
@@ -116,20 +314,141 @@ void KWindow::setKindFlags(uint32 Flags)
     m_kind.set(Flags);
 }
 
+void KWindow::blockInput()
+{
+    if (m_nativeWindow)
+        enableNativeWindowWin32(m_nativeWindow, false);
+    m_state.set(BlockedFlag);
+}
+
+void KWindow::unblockInput()
+{
+    if (m_nativeWindow)
+        enableNativeWindowWin32(m_nativeWindow, isEnabled());
+    m_state.clear(BlockedFlag);
+}
+
+void KWindow::setResizable(bool Resizable)
+{
+    if (Resizable)
+        m_state.set(ResizableFlag);
+    else
+        m_state.clear(ResizableFlag);
+}
+
 void KWindow::attachMenuBar(bool Attach)
 {
     if (!Attach) {
         detachMenuBar();
         return;
     }
+    // The native menu follows once a menu manager with a menu bar exists.
     m_state.set(CarriesMenuBarFlag);
 }
 
 void KWindow::detachMenuBar() { m_state.clear(CarriesMenuBarFlag); }
 
-void KWindow::setTitle(const KString& Title)
+void KWindow::invalidate() { invalidateRect(KGraphicRectangle(0, 0, m_bounds.getWidth(), m_bounds.getHeight())); }
+
+void KWindow::invalidateRect(const KGraphicRectangle& R)
 {
-    m_title = Title;
     if (m_nativeWindow)
-        setNativeWindowTitleWin32(m_nativeWindow, m_title.getText());
+        redrawNativeRectWin32(m_nativeWindow, R.getH(), R.getV(), R.getWidth(), R.getHeight());
+}
+
+void KWindow::screenToLocal(KGraphicPoint& P) const
+{
+    if (!m_nativeWindow)
+        return;
+    short h = P.getH(), v = P.getV();
+    screenToClientWin32(m_nativeWindow, h, v);
+    P.set(h, v);
+}
+
+void KWindow::localToScreen(KGraphicPoint& P) const
+{
+    if (!m_nativeWindow)
+        return;
+    short h = P.getH(), v = P.getV();
+    clientToScreenWin32(m_nativeWindow, h, v);
+    P.set(h, v);
+}
+
+void KWindow::addElement(KInteractiveElement& E) { getControlsLayer().addControl(E); }
+void KWindow::removeControl(KInteractiveElement& E) { getControlsLayer().removeControl(E); }
+bool KWindow::hasControl(const KInteractiveElement& E) const { return getControlsLayer().containsControl(E); }
+
+void KWindow::addLayer(KLayer& L)
+{
+    if (m_layers.has(L))
+        return;
+    m_layers.add(L);
+    L.setWindow(*this);
+    // The new layer goes under the two standard layers, which stay on top.
+    const long count = m_layers.getCount();
+    if (count >= 2)
+        m_layers.swap(count - 1, count - 2);
+    if (count >= 3)
+        m_layers.swap(count - 2, count - 3);
+}
+
+void KWindow::removeLayer(KLayer& L)
+{
+    if (!m_layers.has(L))
+        return;
+    L.resetWindow();
+    m_layers.remove(L);
+}
+
+bool KWindow::getLayerAt(const KGraphicPoint& P, KLayerPtr& Out) const
+{
+    Out.reset();
+    for (long i = m_layers.getCount() - 1; i >= 0; --i) {
+        auto& layer = static_cast<KLayer&>(m_layers[i]);
+        if (layer.isMouseTarget(P)) {
+            Out = layer;
+            return true;
+        }
+    }
+    return false;
+}
+
+void KWindow::collectFocusableElements(KBag& Out) const
+{
+    Out.clear();
+    for (long i = m_layers.getCount() - 1; i >= 0; --i) {
+        KBag fromLayer;
+        static_cast<KLayer&>(m_layers[i]).collectFocusableElements(fromLayer);
+        Out.addAll(fromLayer);
+    }
+}
+
+bool KWindow::findFocusableNeighbour(const KInteractiveElement& E, long Step, KInteractiveElementPtr& Out) const
+{
+    KBag elements;
+    collectFocusableElements(elements);
+    const long count = elements.getCount();
+    if (count < 2)
+        return false;
+    const long index = elements.findIndexOf(E);
+    if (index < 0)
+        return false;
+    Out = static_cast<KInteractiveElement&>(elements[(index + Step + count) % count]);
+    return true;
+}
+
+bool KWindow::getNextFocusableElement(const KInteractiveElement& E, KInteractiveElementPtr& Out) const
+{
+    return findFocusableNeighbour(E, 1, Out);
+}
+
+bool KWindow::getPreviousFocusableElement(const KInteractiveElement& E, KInteractiveElementPtr& Out) const
+{
+    return findFocusableNeighbour(E, -1, Out);
+}
+
+void KWindow::restoreFocus()
+{
+    if (m_nativeWindow)
+        focusNativeWindowIfNoneWin32(m_nativeWindow);
 }

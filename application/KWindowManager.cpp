@@ -3,18 +3,31 @@
 #include "application/KApplication.h"
 #include "application/WindowStackingWin32.h"
 
+#include <cstring>
+
 namespace {
 KWindowManagerPtr s_manager;
+
+// Any window layer: the find operations that take no layer.
+constexpr long kAnyLayer = -1;
+
+// The dialog class is registered by the dialogs' own code; until then nothing is a
+// dialog. The registry is walked so that a missing class is not an error.
+KClass* findDialogClass()
+{
+    for (KClass* record = KClass::getFirst(); record; record = record->getNext()) {
+        if (std::strcmp(record->getName(), "KDialog") == 0)
+            return record;
+    }
+    return nullptr;
 }
+} // namespace
 
 K_DEFINE_CLASS(KWindowManager, KThing, 1)
 
 KWindowManager::KWindowManager() = default;
 
-KWindowManager::~KWindowManager()
-{
-    m_windows.clear();
-}
+KWindowManager::~KWindowManager() { m_windows.clear(); }
 
 KWindowManager& KWindowManager::get() { return s_manager.getObject(); }
 bool KWindowManager::exists() { return s_manager.hasObject(nullptr); }
@@ -33,14 +46,29 @@ void KWindowManager::create(KClass& ManagerClass)
 
 void KWindowManager::release() { s_manager.reset(); }
 
+bool KWindowManager::isDialog(const KWindow& W)
+{
+    KClass* dialogClass = findDialogClass();
+    return dialogClass && W.isEqualOrSubClass(*dialogClass);
+}
+
 void KWindowManager::setActiveWindow(KWindow& W) { m_activeWindow.setObject(W); }
 void KWindowManager::resetActiveWindow() { m_activeWindow.reset(); }
 
 void KWindowManager::windowOpened(KWindow& W)
 {
+    const bool dialog = isDialog(W);
+    if (dialog)
+        ++m_dialogCount;
     m_windows.add(W);
     acceptDroppedFilesWin32(W.getNativeWindow());
     bringToFront(W);
+    if (dialog) {
+        for (long i = 0; i < m_windows.getCount(); ++i) {
+            if (&windowAt(i) != &W)
+                windowAt(i).blockInput();
+        }
+    }
     arrangeNativeWindows();
 }
 
@@ -48,9 +76,23 @@ void KWindowManager::windowClosed(KWindow& W)
 {
     KWindowPtr hold(W.isOnHeap() ? &W : nullptr);
     m_windows.remove(W);
+    // The front-most remaining dialog and everything in front of it take input; the
+    // windows behind it stay blocked.
+    bool behindDialog = false;
+    for (long i = m_windows.getCount() - 1; i >= 0; --i) {
+        KWindow& window = windowAt(i);
+        if (behindDialog)
+            window.blockInput();
+        else
+            window.unblockInput();
+        if (isDialog(window))
+            behindDialog = true;
+    }
     arrangeNativeWindows();
     if (hasActiveWindow() && &getActiveWindow() == &W)
         resetActiveWindow();
+    if (isDialog(W) && m_dialogCount > 0)
+        --m_dialogCount;
 }
 
 void KWindowManager::bringToFront(KWindow& W)
@@ -58,8 +100,8 @@ void KWindowManager::bringToFront(KWindow& W)
     // One pass: W moves forward past every window of an equal or lower layer, and any
     // window standing behind one of a lower layer moves one place forward.
     for (long i = 0; i + 1 < m_windows.getCount(); ++i) {
-        auto& back = static_cast<KWindow&>(m_windows[i]);
-        auto& front = static_cast<KWindow&>(m_windows[i + 1]);
+        KWindow& back = windowAt(i);
+        KWindow& front = windowAt(i + 1);
         const bool swap = &back == &W ? back.getWindowLayer() >= front.getWindowLayer()
                                       : back.getWindowLayer() > front.getWindowLayer();
         if (swap)
@@ -76,7 +118,7 @@ void KWindowManager::closeAllWindowsButMain()
     for (long i = m_windows.getCount() - 1; i >= 0; --i) {
         if (i >= m_windows.getCount())
             continue;
-        auto& window = static_cast<KWindow&>(m_windows[i]);
+        KWindow& window = windowAt(i);
         if (&window != mainWindow)
             window.close();
     }
@@ -84,15 +126,126 @@ void KWindowManager::closeAllWindowsButMain()
 
 void KWindowManager::arrangeNativeWindows()
 {
-    // The visible windows, front-most first, stacked in that order.
-    KBag visible;
+    if (!exists())
+        return;
+    std::vector<void*> visible;
     for (long i = m_windows.getCount() - 1; i >= 0; --i) {
-        auto& window = static_cast<KWindow&>(m_windows[i]);
-        if (window.isVisible())
-            visible.add(window);
+        KWindow& window = windowAt(i);
+        if (window.isVisible() && window.getNativeWindow())
+            visible.push_back(window.getNativeWindow());
     }
-    if (visible.getCount() < 2)
+    void* commonDialog = KEvent::getCommonDialogWindow();
+    if (visible.size() + (commonDialog ? 1 : 0) < 2)
         return;
     void* active = hasActiveWindow() ? getActiveWindow().getNativeWindow() : nullptr;
-    stackNativeWindowsWin32(visible, active);
+    stackNativeWindowsWin32(commonDialog, visible, active);
+}
+
+bool KWindowManager::findVisibleFrom(long Start, long Step, long Layer, KWindowPtr& Out) const
+{
+    for (long i = Start; i >= 0 && i < m_windows.getCount(); i += Step) {
+        KWindow& window = windowAt(i);
+        if (window.isVisible() && (Layer == kAnyLayer || window.getWindowLayer() == Layer)) {
+            Out = window;
+            return true;
+        }
+    }
+    return false;
+}
+
+KWindow& KWindowManager::reportNoWindow(const char* Context) const
+{
+    kksReportError(91, Context);
+    // Reached only when the application took the fatal report; callers must not use it.
+    return kNullReference<KWindow>();
+}
+
+bool KWindowManager::findFrontWindow(KWindowPtr& Out) const
+{
+    return findVisibleFrom(m_windows.getCount() - 1, -1, kAnyLayer, Out);
+}
+
+bool KWindowManager::hasFrontWindow() const
+{
+    KWindowPtr found;
+    return findFrontWindow(found);
+}
+
+KWindow& KWindowManager::getFrontWindow() const
+{
+    KWindowPtr found;
+    if (!findFrontWindow(found))
+        return reportNoWindow("KWindow& KWindowManager::getFrontWindow() const");
+    return *found;
+}
+
+bool KWindowManager::findFrontWindow(long Layer, KWindowPtr& Out) const
+{
+    return findVisibleFrom(m_windows.getCount() - 1, -1, Layer, Out);
+}
+
+bool KWindowManager::hasFrontWindow(long Layer) const
+{
+    KWindowPtr found;
+    return findFrontWindow(Layer, found);
+}
+
+KWindow& KWindowManager::getFrontWindow(long Layer) const
+{
+    KWindowPtr found;
+    if (!findFrontWindow(Layer, found))
+        return reportNoWindow("KWindow& KWindowManager::getFrontWindow(long Layer) const");
+    return *found;
+}
+
+bool KWindowManager::findWindowBelow(const KWindow& W, KWindowPtr& Out) const
+{
+    const long index = m_windows.findIndexOf(W);
+    return index >= 0 && findVisibleFrom(index - 1, -1, kAnyLayer, Out);
+}
+
+bool KWindowManager::hasWindowBelow(const KWindow& W) const
+{
+    KWindowPtr found;
+    return findWindowBelow(W, found);
+}
+
+KWindow& KWindowManager::getWindowBelow(const KWindow& W) const
+{
+    KWindowPtr found;
+    if (!findWindowBelow(W, found))
+        return reportNoWindow("KWindow& KWindowManager::getWindowBelow(KWindow& W) const");
+    return *found;
+}
+
+bool KWindowManager::findWindowAbove(const KWindow& W, KWindowPtr& Out) const
+{
+    const long index = m_windows.findIndexOf(W);
+    return index >= 0 && findVisibleFrom(index + 1, 1, kAnyLayer, Out);
+}
+
+bool KWindowManager::hasWindowAbove(const KWindow& W) const
+{
+    KWindowPtr found;
+    return findWindowAbove(W, found);
+}
+
+KWindow& KWindowManager::getWindowAbove(const KWindow& W) const
+{
+    KWindowPtr found;
+    if (!findWindowAbove(W, found))
+        return reportNoWindow("KWindow& KWindowManager::getWindowAbove(KWindow&) const");
+    return *found;
+}
+
+bool KWindowManager::findWindowAt(const KGraphicPoint& ScreenPos, KWindowPtr& Out) const
+{
+    for (long i = m_windows.getCount() - 1; i >= 0; --i) {
+        KWindow& window = windowAt(i);
+        if (window.isVisible() && window.getFrame().contains(ScreenPos)) {
+            Out = window;
+            return true;
+        }
+    }
+    return false;
 }

@@ -1,9 +1,12 @@
 #include "application/NativeWindowWin32.h"
 
 #include "application/OperatingSystemWin32.h"
-#include "foundation/KernelFunctions.h"
 
 #include <windows.h>
+
+namespace {
+HWND hwnd(void* W) { return static_cast<HWND>(W); }
+} // namespace
 
 unsigned long nativeWindowStyleWin32(uint32 KindFlags)
 {
@@ -23,45 +26,104 @@ unsigned long nativeWindowStyleWin32(uint32 KindFlags)
     return style;
 }
 
-void* createNativeWindowWin32(unsigned long Style, const char* Title, short Width, short Height)
+NativeFrameWin32 adjustFrameWin32(const NativeFrameWin32& Content, unsigned long Style, unsigned long ExStyle,
+                                  bool HasMenu)
 {
-    const unsigned long style = Style | WS_POPUP;
-    RECT frame;
-    frame.left = (knsGetScreenWidth() - Width) / 2;
-    frame.top = (knsGetScreenHeight() - Height) / 2;
-    frame.right = frame.left + Width;
-    frame.bottom = frame.top + Height;
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_APPWINDOW);
-    return CreateWindowExA(WS_EX_APPWINDOW, "KWindowClass", Title, style, frame.left, frame.top,
-                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                           static_cast<HINSTANCE>(knsGetInstance()), nullptr);
+    RECT frame{Content.h, Content.v, Content.h + Content.width, Content.v + Content.height};
+    AdjustWindowRectEx(&frame, Style, HasMenu ? TRUE : FALSE, ExStyle);
+    return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
 }
 
-void destroyNativeWindowWin32(void* W) { DestroyWindow(static_cast<HWND>(W)); }
+void* createNativeWindowWin32(unsigned long ExStyle, const char* ClassName, const char* Title, unsigned long Style,
+                              const NativeFrameWin32& Frame, void* Owner, void* Menu)
+{
+    return CreateWindowExA(ExStyle, ClassName, Title, Style, Frame.h, Frame.v, Frame.width, Frame.height, hwnd(Owner),
+                           static_cast<HMENU>(Menu), static_cast<HINSTANCE>(knsGetInstance()), nullptr);
+}
+
+void destroyNativeWindowWin32(void* W) { DestroyWindow(hwnd(W)); }
 
 void showNativeWindowWin32(void* W, bool Show)
 {
-    const auto window = static_cast<HWND>(W);
     if (!Show) {
-        ShowWindow(window, SW_HIDE);
+        ShowWindow(hwnd(W), SW_HIDE);
         return;
     }
-    ShowWindow(window, SW_SHOWNORMAL);
-    ShowOwnedPopups(window, TRUE);
+    ShowWindow(hwnd(W), SW_SHOWNORMAL);
+    ShowOwnedPopups(hwnd(W), TRUE);
 }
 
-bool isNativeWindowIconicWin32(void* W) { return IsIconic(static_cast<HWND>(W)) != FALSE; }
+bool isNativeWindowIconicWin32(void* W) { return IsIconic(hwnd(W)) != FALSE; }
+void setNativeWindowTitleWin32(void* W, const char* Title) { SetWindowTextA(hwnd(W), Title); }
+void enableNativeWindowWin32(void* W, bool Enable) { EnableWindow(hwnd(W), Enable ? TRUE : FALSE); }
 
-void setNativeWindowTitleWin32(void* W, const char* Title) { SetWindowTextA(static_cast<HWND>(W), Title); }
+NativeFrameWin32 getNativeWindowRectWin32(void* W)
+{
+    RECT r{};
+    GetWindowRect(hwnd(W), &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+NativeFrameWin32 getClientAreaWin32(void* W)
+{
+    POINT origin{0, 0};
+    ClientToScreen(hwnd(W), &origin);
+    RECT client{};
+    GetClientRect(hwnd(W), &client);
+    return {origin.x, origin.y, client.right - client.left, client.bottom - client.top};
+}
+
+void moveNativeWindowWin32(void* W, const NativeFrameWin32& Frame)
+{
+    MoveWindow(hwnd(W), Frame.h, Frame.v, Frame.width, Frame.height, TRUE);
+}
+
+void setNativeMenuWin32(void* W, void* Menu)
+{
+    SetMenu(hwnd(W), static_cast<HMENU>(Menu));
+    DrawMenuBar(hwnd(W));
+}
+
+void redrawNativeRectWin32(void* W, long H, long V, long Width, long Height)
+{
+    RECT r{H, V, H + Width, V + Height};
+    RedrawWindow(hwnd(W), &r, nullptr, RDW_INVALIDATE | RDW_NOERASE);
+}
+
+void screenToClientWin32(void* W, short& H, short& V)
+{
+    POINT p{H, V};
+    ScreenToClient(hwnd(W), &p);
+    H = static_cast<short>(p.x);
+    V = static_cast<short>(p.y);
+}
+
+void clientToScreenWin32(void* W, short& H, short& V)
+{
+    POINT p{H, V};
+    ClientToScreen(hwnd(W), &p);
+    H = static_cast<short>(p.x);
+    V = static_cast<short>(p.y);
+}
+
+void* getNativeWindowDCWin32(void* W) { return GetDC(hwnd(W)); }
+void releaseNativeWindowDCWin32(void* W, void* DC) { ReleaseDC(hwnd(W), static_cast<HDC>(DC)); }
+void setDCExtentWin32(void* DC, long Width, long Height) { SetWindowExtEx(static_cast<HDC>(DC), Width, Height, nullptr); }
+
+void focusNativeWindowIfNoneWin32(void* W)
+{
+    if (!GetFocus())
+        SetFocus(hwnd(W));
+}
 
 void bindNativeWindowWin32(void* W, KWindow* Window)
 {
-    SetWindowLongPtrA(static_cast<HWND>(W), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Window));
+    SetWindowLongPtrA(hwnd(W), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Window));
 }
 
 KWindow* findWindowOfNativeWin32(void* W)
 {
-    if (!W)
+    if (!W || !IsWindow(hwnd(W)))
         return nullptr;
-    return reinterpret_cast<KWindow*>(GetWindowLongPtrA(static_cast<HWND>(W), GWLP_USERDATA));
+    return reinterpret_cast<KWindow*>(GetWindowLongPtrA(hwnd(W), GWLP_USERDATA));
 }

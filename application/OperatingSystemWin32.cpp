@@ -81,7 +81,10 @@ void knsInitOS()
         knsFatalError("knsInitOS", "CoInitialize error");
     if (FAILED(OleInitialize(nullptr)))
         knsFatalError("knsInitOS", "OleInitialize error");
+    registerSplashWindowClassWin32();
     registerKWindowClassesWin32();
+    registerDragObjectWindowClassWin32();
+    registerMacStyleMenuWindowClassWin32();
     if (!knsInitCommonControls())
         knsFatalError("knsInitOS", "InitCommonControls error");
     knsAllocScratch();
@@ -92,7 +95,10 @@ void knsExitOS()
     knsFreeScratch();
     knsRestoreScreenSettings();
     knsFreeRichEdit();
+    unregisterSplashWindowClassWin32();
     unregisterKWindowClassesWin32();
+    unregisterDragObjectWindowClassWin32();
+    unregisterMacStyleMenuWindowClassWin32();
     OleUninitialize();
     CoUninitialize();
 }

@@ -1,11 +1,21 @@
 #pragma once
-// The window classes of the framework's own windows and their procedures. A procedure
-// wraps each message into a native message record, has it translated into a framework
-// event and sends that at once; the answer decides whether the platform's default
-// procedure still runs.
+// The window classes of the framework's own windows and their procedures. The framework
+// procedures wrap each message into a native message record, have it translated into a
+// framework event and send that at once; the answer decides whether the platform's
+// default procedure still runs. Every class stays registered until the process ends.
 
+// "SplashWindowClass"; a class the platform refuses ends the program.
+unsigned short registerSplashWindowClassWin32();
 // "KWindowClass", "KPaletteClass", "KOverlayWindowClass" and "KDialogClass", in that
-// order; a class the platform refuses ends the program. Answers the last class's atom.
+// order, stopping at the first the platform refuses (which ends the program). Answers the
+// last class's atom.
 unsigned short registerKWindowClassesWin32();
-// The classes stay registered until the process ends.
+// "DragObjectWindowClass".
+unsigned short registerDragObjectWindowClassWin32();
+// "MacStyleMenuWindowClass", the class of the separate menu-bar window.
+unsigned short registerMacStyleMenuWindowClassWin32();
+
+void unregisterSplashWindowClassWin32();
 void unregisterKWindowClassesWin32();
+void unregisterDragObjectWindowClassWin32();
+void unregisterMacStyleMenuWindowClassWin32();

@@ -1,26 +1,26 @@
 #include "application/WindowStackingWin32.h"
 
-#include "application/KWindow.h"
-#include "foundation/KBag.h"
-
 #include <windows.h>
 #include <shellapi.h>
 
-void stackNativeWindowsWin32(const KBag& FrontToBack, void* ActiveWindow)
+void stackNativeWindowsWin32(void* CommonDialog, const std::vector<void*>& FrontToBack, void* ManagersActive)
 {
-    HDWP positions = BeginDeferWindowPos(FrontToBack.getCount());
+    const int count = static_cast<int>(FrontToBack.size()) + (CommonDialog ? 1 : 0);
+    HDWP positions = BeginDeferWindowPos(count);
     if (!positions)
         return;
+    const HWND active = GetActiveWindow() ? GetActiveWindow() : static_cast<HWND>(ManagersActive);
     HWND previous = HWND_TOP;
-    const HWND active = GetActiveWindow() ? GetActiveWindow() : static_cast<HWND>(ActiveWindow);
-    for (long i = 0; i < FrontToBack.getCount() && positions; ++i) {
-        const auto window = static_cast<HWND>(static_cast<KWindow&>(FrontToBack[i]).getNativeWindow());
-        if (!window)
-            continue;
-        const UINT flags = SWP_NOSIZE | SWP_NOMOVE | (window == active ? 0 : SWP_NOACTIVATE);
-        positions = DeferWindowPos(positions, window, previous, 0, 0, 0, 0, flags);
-        previous = window;
-    }
+    auto place = [&](HWND Window) {
+        if (!positions || !Window)
+            return;
+        const UINT flags = SWP_NOSIZE | SWP_NOMOVE | (Window == active ? 0 : SWP_NOACTIVATE);
+        positions = DeferWindowPos(positions, Window, previous, 0, 0, 0, 0, flags);
+        previous = Window;
+    };
+    place(static_cast<HWND>(CommonDialog));
+    for (void* window : FrontToBack)
+        place(static_cast<HWND>(window));
     if (positions)
         EndDeferWindowPos(positions);
 }

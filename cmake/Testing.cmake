@@ -15,7 +15,9 @@ target_compile_definitions(testsupport PUBLIC
   K_SOURCE_DIR="${CMAKE_SOURCE_DIR}" K_BUILD_DIR="${CMAKE_BINARY_DIR}")
 
 function(k_add_test_suite name)
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/${name}/*.cpp")
+  # A suite's .rc files give its program the resources its tests load (bitmaps).
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/${name}/*.cpp"
+       "${CMAKE_SOURCE_DIR}/tests/${name}/*.rc")
   if(NOT sources)
     return()
   endif()

@@ -281,13 +281,3 @@ void KBag::readPairs(KFile& F, KClass* Record, KBag& First, bool FirstIsDirect, 
     }
     reader.end();
 }
-
-void KBag::writePairs(KFile& F, KClass* Record, KBag& First, KBag& Second)
-{
-    KClassWriter writer;
-    writer.begin(F, Record);
-    writer.newSection(1);
-    First.writeToFile(F, 1);
-    Second.writeToFile(F, 1);
-    writer.end();
-}

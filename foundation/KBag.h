@@ -51,7 +51,6 @@ public:
     // pairs stay aligned whatever the unknown-class mode. The second bag holds objects;
     // the first holds objects or, when FirstIsDirect, raw values.
     static void readPairs(KFile& F, KClass* Record, KBag& First, bool FirstIsDirect, KBag& Second);
-    static void writePairs(KFile& F, KClass* Record, KBag& First, KBag& Second);
 
 private:
     // Makes room for one more element; false when the bag could not grow.

@@ -128,11 +128,17 @@ void KClassReader::end()
         kksReportError(18, "KClassReader::end");
         return;
     }
+    const long blockEnd = m_blockStart + m_blockSize;
     if (m_sectionsLeft > 0) {
-        m_file->setPosition(m_blockStart + m_blockSize);
+        m_file->setPosition(blockEnd);
         m_sectionsLeft = 0;
         ++s_unreadSections;
     }
+    // A reader that met a section it does not know and did not skip it, or did not read a
+    // section to its end, would leave the file inside the block, and the next read would
+    // take section data for a header. The block's end is where the next block starts.
+    if (m_file->getPosition() != blockEnd)
+        m_file->setPosition(blockEnd);
     m_file = nullptr;
 }
 

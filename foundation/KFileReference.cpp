@@ -1,5 +1,7 @@
 #include "foundation/KFileReference.h"
 
+#include "foundation/KDirectory.h"
+
 #include "foundation/DiskWin32.h"
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
@@ -145,4 +147,12 @@ void KFileReference::readFromFile(KFile& F)
         KDiskObjectReference::readFromFile(F);
     }
     reader.end();
+}
+
+KDirectory KFileReference::getDirectory() const
+{
+    KPath folder(getPath());
+    folder.clearName();
+    folder.setExtension(KString());
+    return KDirectory(folder);
 }

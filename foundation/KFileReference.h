@@ -5,6 +5,8 @@
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KFileTypeHandler.h"
 
+class KDirectory;
+
 class KFileReference : public KDiskObjectReference {
     K_DECLARE_CLASS(KFileReference)
 public:
@@ -31,6 +33,8 @@ public:
     void copyAndRename(const KDiskObjectReference& Target, const KString& NewName) override;
     void copyAndRename(const KPath& Target) override;
     virtual void changeExtension(const KString& Extension);
+    // The directory that holds the file: the path without its name and extension.
+    virtual KDirectory getDirectory() const;
 
     void readFromFile(KFile& F) override;
     void writeToFile(KFile& F, long Ver) override;

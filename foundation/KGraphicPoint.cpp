@@ -1,6 +1,6 @@
 #include "foundation/KGraphicPoint.h"
 
-#include "foundation/ValuePairBlock.h"
+#include "foundation/PairBlocks.h"
 
 #include <windef.h>
 

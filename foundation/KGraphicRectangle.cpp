@@ -1,7 +1,6 @@
 #include "foundation/KGraphicRectangle.h"
 
-#include "foundation/KClassReader.h"
-#include "foundation/KClassWriter.h"
+#include "foundation/PairBlocks.h"
 
 #include <windef.h>
 
@@ -183,20 +182,10 @@ void KGraphicRectangle::fromNativeRect(const tagRECT& R)
 
 void KGraphicRectangle::readFromFile(KFile& F)
 {
-    KClassReader reader;
-    if (reader.beginAtSection(F, KGraphicRectangle::getClassRecord(), 1)) {
-        m_origin.readFromFile(F);
-        m_size.readFromFile(F);
-    }
-    reader.end();
+    kReadMemberPairBlock(F, KGraphicRectangle::getClassRecord(), m_origin, m_size);
 }
 
 void KGraphicRectangle::writeToFile(KFile& F, long)
 {
-    KClassWriter writer;
-    writer.begin(F, KGraphicRectangle::getClassRecord());
-    writer.newSection(1);
-    m_origin.writeToFile(F, 1);
-    m_size.writeToFile(F, 1);
-    writer.end();
+    kWriteMemberPairBlock(F, KGraphicRectangle::getClassRecord(), m_origin, m_size);
 }

@@ -1,6 +1,6 @@
 #include "foundation/KGraphicSize.h"
 
-#include "foundation/ValuePairBlock.h"
+#include "foundation/PairBlocks.h"
 
 K_DEFINE_CLASS(KGraphicSize, KThing, 1)
 

@@ -1,5 +1,7 @@
 #include "foundation/KIndexedBag.h"
 
+#include "foundation/PairBlocks.h"
+
 K_DEFINE_CLASS(KIndexedBag, KThing, 1)
 
 KIndexedBag::KIndexedBag()
@@ -43,5 +45,5 @@ void KIndexedBag::readFromFile(KFile& F)
 
 void KIndexedBag::writeToFile(KFile& F, long)
 {
-    KBag::writePairs(F, KIndexedBag::getClassRecord(), m_keys, m_objects);
+    kWriteMemberPairBlock(F, KIndexedBag::getClassRecord(), m_keys, m_objects);
 }

@@ -1,5 +1,7 @@
 #include "foundation/KNamedBag.h"
 
+#include "foundation/PairBlocks.h"
+
 K_DEFINE_CLASS(KNamedBag, KThing, 1)
 
 void KNamedBag::addNamedObject(const KString& Name, const KThing& Obj, bool Replace)
@@ -82,5 +84,5 @@ void KNamedBag::readFromFile(KFile& F)
 
 void KNamedBag::writeToFile(KFile& F, long)
 {
-    KBag::writePairs(F, KNamedBag::getClassRecord(), m_names, m_objects);
+    kWriteMemberPairBlock(F, KNamedBag::getClassRecord(), m_names, m_objects);
 }

@@ -126,6 +126,11 @@ void KTree::resetRoot()
 
 void KTree::insert(const KComparable& Obj)
 {
+    // A node holds its key by count, which an object outside the heap cannot give.
+    if (kIsNullReference(&Obj) || !Obj.isOnHeap()) {
+        kksReportError(3, "void KTree::insert(const KComparable& Obj)");
+        return;
+    }
     KTreeNode* node = new KTreeNode;
     if (!node)
         return;

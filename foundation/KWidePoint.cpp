@@ -1,6 +1,6 @@
 #include "foundation/KWidePoint.h"
 
-#include "foundation/ValuePairBlock.h"
+#include "foundation/PairBlocks.h"
 
 #include "foundation/KGraphicPoint.h"
 

@@ -1,7 +1,6 @@
 #include "foundation/KWideRectangle.h"
 
-#include "foundation/KClassReader.h"
-#include "foundation/KClassWriter.h"
+#include "foundation/PairBlocks.h"
 
 K_DEFINE_CLASS(KWideRectangle, KThing, 1)
 
@@ -36,20 +35,10 @@ bool KWideRectangle::intersects(const KWideRectangle& R) const
 
 void KWideRectangle::readFromFile(KFile& F)
 {
-    KClassReader reader;
-    if (reader.beginAtSection(F, KWideRectangle::getClassRecord(), 1)) {
-        m_origin.readFromFile(F);
-        m_size.readFromFile(F);
-    }
-    reader.end();
+    kReadMemberPairBlock(F, KWideRectangle::getClassRecord(), m_origin, m_size);
 }
 
 void KWideRectangle::writeToFile(KFile& F, long)
 {
-    KClassWriter writer;
-    writer.begin(F, KWideRectangle::getClassRecord());
-    writer.newSection(1);
-    m_origin.writeToFile(F, 1);
-    m_size.writeToFile(F, 1);
-    writer.end();
+    kWriteMemberPairBlock(F, KWideRectangle::getClassRecord(), m_origin, m_size);
 }

@@ -1,6 +1,6 @@
 #include "foundation/KWideSize.h"
 
-#include "foundation/ValuePairBlock.h"
+#include "foundation/PairBlocks.h"
 
 #include "foundation/KGraphicSize.h"
 

@@ -77,6 +77,7 @@ unsigned long knsGetDoubleClickTime();
 
 // The family names of the display's fonts, each once, sorted.
 KStringBag knsGetFontNames();
+void knsDestroyNativeWindow(void* Handle);
 long knsGetDoubleClickWidth();
 long knsGetDoubleClickHeight();
 

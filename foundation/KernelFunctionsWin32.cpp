@@ -181,3 +181,8 @@ KStringBag knsGetFontNames()
     names.sort();
     return names;
 }
+
+void knsDestroyNativeWindow(void* Handle)
+{
+    DestroyWindow(static_cast<HWND>(Handle));
+}

@@ -1,5 +1,6 @@
 // The program's main function until the player's own exists: the framework's application
-// with a plain main window, shown once start-up is done; closing it ends the program.
+// with its splash window and a plain main window, shown once start-up is done; closing it
+// ends the program.
 #include "application/KApplication.h"
 #include "application/OperatingSystemWin32.h"
 
@@ -8,6 +9,8 @@ class StandInApplication : public KApplication {
 public:
     void doStart() override
     {
+        setSplashText(KString("Loading..."));
+        closeSplash();
         if (hasMainWindow())
             getMainWindow().show(true);
     }
@@ -16,6 +19,7 @@ public:
 
 void programMain()
 {
+    KApplication::setSplashRequested(true);
     new StandInApplication;
     if (KApplication* application = KApplication::getApplication())
         application->run("KWindow");

@@ -5,6 +5,8 @@
 #include "tests/application/ApplicationTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
+#include "foundation/KFileTypeHandler.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -115,7 +117,7 @@ TEST(FrameworkClasses, TheApplicationRegistersThemInTheOneOrderWithTheirParents)
         const char* parent;
     };
     const Parent parents[] = {{"KTimer", "KThing"},           {"KTimerManager", "KThing"},
-                              {"KWindow", "KThing"},          {"KWindowManager", "KThing"},
+                              {"KWindow", "KGraphicDevice"},  {"KWindowManager", "KThing"},
                               {"KEvent", "KThing"},           {"KActionEvent", "KEvent"},
                               {"KApplicationEvent", "KEvent"}, {"KKeyEvent", "KEvent"},
                               {"KNativeEvent", "KEvent"},     {"KWindowEvent", "KEvent"},
@@ -142,6 +144,18 @@ TEST(ApplicationObject, StartsWithItsNameAndBuildDateAndBecomesCurrent)
     EXPECT_EQ(application->getState(), KApplication::Constructed);
     EXPECT_EQ(application->getApplicationFlags(), 0u);
     EXPECT_FALSE(application->hasMainWindow());
+}
+
+TEST(ApplicationObject, HoldsTheFrameworkFileTypesWhileItLives)
+{
+    {
+        ApplicationScope application;
+        const KBag& types = KFileTypeHandler::getTypeList();
+        ASSERT_EQ(types.getCount(), 15);
+        EXPECT_TRUE(KFileTypeHandler::hasExtension("bmp"));
+        EXPECT_EQ(KFileTypeHandler::getTypeIDOfExtension("TIFF"), KFileTypeHandler::makeTypeID("TIFF"));
+    }
+    EXPECT_EQ(KFileTypeHandler::getTypeList().getCount(), 0);
 }
 
 TEST(ApplicationObject, ASecondApplicationReplacesTheFirst)

@@ -184,6 +184,8 @@ TEST_F(Events, ActivationGoesToTheWindowThenTheApplicationAndMakesItTheActiveWin
     application->createWindowManager(*KWindowManager::getClassRecord());
     RecordingWindowPtr window = new RecordingWindow;
     window->open(KWindow::OpenHidden);
+    // Opening brings the window to the front, which activates it natively.
+    s_seen.clear();
 
     KWindowEventPtr activation = new KWindowEvent;
     activation->setType(KWindowEvent::Activated);
@@ -216,6 +218,8 @@ TEST_F(Events, ClosingTheMainWindowAsksTheQuitRequestAndClosingAnotherDoesNot)
     application->createMainWindow(*windowClass);
     // Kept hidden: hiding a mapped window makes the display wait for it.
     auto& mainWindow = static_cast<RecordingWindow&>(application->getMainWindow());
+    // Opening brings the window to the front, which activates it natively.
+    s_seen.clear();
 
     KWindowEventPtr close = new KWindowEvent;
     close->setType(KWindowEvent::Close);
@@ -240,6 +244,7 @@ TEST_F(Events, ClosingTheMainWindowAsksTheQuitRequestAndClosingAnotherDoesNot)
     s_seen.clear();
     RecordingWindowPtr other = new RecordingWindow;
     other->open(KWindow::OpenHidden);
+    s_seen.clear();
     other->closeAnswer = 0;
     close->setWindow(*other);
     EXPECT_EQ(KEvent::send(*close), 0);

@@ -1,6 +1,7 @@
 // The framework's texts and their bytes in the running platform's character set.
 #include "application/FrameworkTexts.h"
 #include "foundation/KernelFunctions.h"
+#include "tests/application/ApplicationTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,22 @@ TEST(FrameworkTexts, LanguagesKeysAndTexts)
     EXPECT_EQ(FrameworkTexts::getLanguageName(0).getCharacterSet(), kCharacterSetWindows);
     EXPECT_TRUE(FrameworkTexts::getText(5, 0).isEmpty());
     EXPECT_TRUE(FrameworkTexts::getText(0, 3).isEmpty());
+}
+
+TEST(FrameworkTexts, BecomeTheApplicationsLocalizer)
+{
+    ApplicationScope application;
+    EXPECT_FALSE(application->hasLocalizer());
+    application->initLocalizedStrings();
+    ASSERT_TRUE(application->hasLocalizer());
+    KLocalizer& texts = application->getLocalizer();
+    EXPECT_EQ(texts.getKeyCount(), 5);
+    texts.setLanguage("Deutsch");
+    EXPECT_EQ(bytesOf(texts.getText("Cancel")), "Abbrechen");
+    texts.setLanguage(FrameworkTexts::getLanguageName(0));
+    EXPECT_EQ(bytesOf(texts.getText("Preferences...")), "Pr\xE9" "f\xE9" "rences...");
+    texts.setLanguage("English");
+    EXPECT_EQ(bytesOf(texts.getText("Help")), "Help");
 }
 
 } // namespace

@@ -129,6 +129,27 @@ TEST_F(ClassBlocks, UnreadSectionsAreSteppedOverAndCounted)
     EXPECT_EQ(file->readLong(value), 0x7E57);
 }
 
+TEST_F(ClassBlocks, AReaderThatMeetsAnUnexpectedOnlySectionStillEndsAfterTheBlock)
+{
+    FreshFile file(path);
+    KClassWriter writer;
+    writer.begin(*file, KThing::getClassRecord());
+    writer.newSection(7);
+    file->writeLong(700);
+    file->writeLong(701);
+    writer.end();
+    file->writeLong(0x7E57);
+    reopen(*file);
+
+    KClassReader reader;
+    EXPECT_FALSE(reader.beginAtSection(*file, KThing::getClassRecord(), 1));
+    reader.end();
+    long value = 0;
+    EXPECT_EQ(file->readLong(value), 0x7E57);
+    // The one section was handed out: nothing counts as unread.
+    EXPECT_EQ(KClassReader::getUnreadSectionCount(), 0);
+}
+
 TEST_F(ClassBlocks, LoopReaderSkipsUnknownSectionsWithoutCounting)
 {
     FreshFile file(path);

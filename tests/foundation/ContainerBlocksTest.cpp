@@ -8,10 +8,10 @@
 #include "foundation/KNamedBag.h"
 #include "foundation/KVariable.h"
 #include "foundation/KWideRectangle.h"
-#include "tests/foundation/ContainerHelpers.h"
 #include "tests/foundation/FileHelpers.h"
-#include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/foundation/ContainerHelpers.h"
+#include "tests/support/ReportCatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -58,39 +58,13 @@ protected:
         EXPECT_EQ(KThing::getHeapBlockCount(), m_heapBlocks) << "leaked objects";
     }
 
-    Bytes written(KThing& Object)
-    {
-        {
-            FreshFile file(m_path);
-            Object.writeToFile(*file, 1);
-            file->close();
-        }
-        return readBytes(m_path);
-    }
-
-    // Reads Object from the bytes, checks that the whole block was consumed, and gives
-    // the file's error code.
-    uint8 read(KThing& Object, const Bytes& Content)
-    {
-        writeBytes(m_path, Content);
-        KFile file(windowsPath(m_path));
-        file.open();
-        Object.readFromFile(file);
-        EXPECT_EQ(file.getPosition(), static_cast<long>(Content.size()));
-        file.close();
-        return file.getError();
-    }
-
-    uint8 roundTrip(KThing& Source, KThing& Target) { return read(Target, written(Source)); }
-
-    static Bytes header(const char* ClassName, long SectionLength)
-    {
-        const long id = KClass::findClass(ClassName)->getClassID();
-        return ByteList().longs({id, 1, SectionLength, 1, 1, SectionLength});
-    }
+    Bytes written(KThing& Object) { return m_blocks.written(Object); }
+    uint8 read(KThing& Object, const Bytes& Content) { return m_blocks.read(Object, Content); }
+    uint8 roundTrip(KThing& Source, KThing& Target) { return m_blocks.roundTrip(Source, Target); }
+    static Bytes header(const char* ClassName, long SectionLength) { return BlockFile::header(ClassName, SectionLength); }
 
     TemporaryFolder m_folder;
-    std::string m_path = m_folder.file("block.bin");
+    BlockFile m_blocks{m_folder.file("block.bin")};
     uint8 m_mode = 1;
     long m_heapBlocks = 0;
 };

@@ -1,5 +1,6 @@
 // Disk-object references: existence, file operations, copies, the operations that only
 // show the "Not Yet Implemented!" box, and file type IDs.
+#include "foundation/KDirectory.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KVolume.h"
 #include "tests/foundation/FileHelpers.h"
@@ -50,6 +51,16 @@ TEST_F(References, ExistenceOfFilesDirectoriesAndDrives)
     EXPECT_TRUE(drive.exists());
     volume.setVolume(KString("c"));
     EXPECT_FALSE(KDiskObjectReference(volume).exists());
+}
+
+TEST_F(References, AFileKnowsTheDirectoryThatHoldsIt)
+{
+    writeBytes(folder.file("inside.txt"), {1});
+    KDirectory holder = file("inside.txt").getDirectory();
+    EXPECT_TRUE(holder.exists());
+    EXPECT_TRUE(holder.getPath().getName().isEmpty());
+    EXPECT_TRUE(holder.getPath().getExtension().isEmpty());
+    EXPECT_EQ(text(holder.getNativePath()), folder.path() + "\\");
 }
 
 TEST_F(References, CopiesTakeKindDatesAndPathButNotTimes)

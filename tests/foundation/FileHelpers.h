@@ -4,6 +4,8 @@
 #include "foundation/KFile.h"
 #include "foundation/KPath.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <fstream>
 #include <initializer_list>
@@ -90,4 +92,51 @@ public:
 
 private:
     KFile m_file;
+};
+
+// A file through which a test writes an object's class block and reads one back.
+class BlockFile {
+public:
+    explicit BlockFile(const std::string& Path) : m_path(Path) {}
+
+    Bytes written(KThing& Object)
+    {
+        {
+            FreshFile file(m_path);
+            Object.writeToFile(*file, 1);
+            file->close();
+        }
+        return readBytes(m_path);
+    }
+
+    // Reads Object from the bytes, checks that the whole block was consumed, and gives
+    // the file's error code.
+    uint8 read(KThing& Object, const Bytes& Content)
+    {
+        writeBytes(m_path, Content);
+        return readBack(Object);
+    }
+
+    uint8 roundTrip(KThing& Source, KThing& Target) { return read(Target, written(Source)); }
+
+    // The same from the file as it stands.
+    uint8 readBack(KThing& Object)
+    {
+        KFile file(windowsPath(m_path));
+        file.open();
+        Object.readFromFile(file);
+        EXPECT_EQ(file.getPosition(), file.getSize());
+        file.close();
+        return file.getError();
+    }
+
+    // The start of a block of one section: class ID, version 1, sizes and section 1.
+    static Bytes header(const char* ClassName, long SectionLength)
+    {
+        const long id = KClass::findClass(ClassName)->getClassID();
+        return ByteList().longs({id, 1, SectionLength, 1, 1, SectionLength});
+    }
+
+private:
+    std::string m_path;
 };

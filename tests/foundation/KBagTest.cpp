@@ -159,6 +159,11 @@ TEST_F(KBagTest, CopiesShareElementsAndDeepCopiesMakeNewOnes)
     EXPECT_NE(&deep->getObjectAt(0), a.get());
     EXPECT_EQ(deep->getObjectAt(0).getReferenceCount(), 2);
     EXPECT_EQ(a->getReferenceCount(), 5);
+
+    copy.clear();
+    assigned.clear();
+    EXPECT_EQ(a->getReferenceCount(), 3);
+    EXPECT_EQ(copy.getCapacity(), 0);
 }
 
 TEST_F(KBagTest, AddAllTakesTheUsedSlotsOfContainersOfTheSameMode)

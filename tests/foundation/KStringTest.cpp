@@ -309,12 +309,4 @@ TEST(KString, SetTimeWritesTheChosenFields)
     EXPECT_EQ(s.getLength(), 0);
 }
 
-TEST(KString, PointerClassDerivesFromComparablePointer)
-{
-    KStringPtr pointer(new KString("shared"));
-    KComparablePtr& asComparable = pointer;
-    EXPECT_EQ(text(static_cast<KString&>(asComparable.getObject())), "shared");
-    EXPECT_EQ(pointer->getReferenceCount(), 2);
-}
-
 } // namespace

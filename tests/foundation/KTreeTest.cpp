@@ -131,6 +131,15 @@ TEST_F(KTreeTest, NodesHoldTheirKeysAndChildrenByCount)
     ReportCatcher catcher;
     EXPECT_TRUE(kIsNullReference(&child->getObject()));
     EXPECT_TRUE(catcher.caught(18, "KThing& KThingPtr::getObject() const"));
+
+    // A key that cannot be counted is refused and leaves the tree as it was.
+    KTree tree;
+    KString onStack("s");
+    tree.insert(onStack);
+    EXPECT_EQ(catcher.codes(), (std::vector<int>{18, 3}));
+    EXPECT_TRUE(catcher.caught(3, "void KTree::insert(const KComparable& Obj)"));
+    EXPECT_FALSE(tree.hasRoot());
+    EXPECT_EQ(tree.getNodeCount(), 0);
 }
 
 } // namespace

@@ -90,4 +90,12 @@ TEST(KernelServices, FontNamesAreUniqueAndSorted)
         EXPECT_TRUE(names.getStringAt(i - 1) < names.getStringAt(i)) << text(names.getStringAt(i));
 }
 
+TEST(KernelServices, DestroyingANativeWindow)
+{
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    knsDestroyNativeWindow(window);
+    EXPECT_FALSE(IsWindow(window));
+}
+
 } // namespace

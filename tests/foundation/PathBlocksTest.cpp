@@ -26,52 +26,33 @@ class PathBlocks : public testing::Test {
 protected:
     void SetUp() override { KClassReader::resetLoadCounters(); }
 
-    Bytes written(KThing& Object)
-    {
-        {
-            FreshFile file(path);
-            Object.writeToFile(*file, 1);
-            file->close();
-        }
-        return readBytes(path);
-    }
-
-    uint8 read(KThing& Object)
-    {
-        KFile file(windowsPath(path));
-        file.open();
-        Object.readFromFile(file);
-        EXPECT_EQ(file.getPosition(), file.getSize());
-        file.close();
-        return file.getError();
-    }
-
     TemporaryFolder folder;
     std::string path = folder.file("path.bin");
+    BlockFile blocks{path};
 };
 
 TEST_F(PathBlocks, PathsRoundTripWithTheServerInASecondSection)
 {
     KPath local = windowsPath("C:\\Program\\Data\\file.txt");
-    const Bytes localBytes = written(local);
+    const Bytes localBytes = blocks.written(local);
     EXPECT_EQ(longAt(localBytes, 0), classID("KPath"));
     EXPECT_EQ(longAt(localBytes, 12), 1);
     // Section 1 begins with the volume's string block.
     EXPECT_EQ(longAt(localBytes, 24), classID("KString"));
     KPath back;
-    EXPECT_EQ(read(back), 0);
+    EXPECT_EQ(blocks.readBack(back), 0);
     EXPECT_TRUE(back == local);
 
     KPath network = windowsPath("\\\\host\\share\\a.b");
-    EXPECT_EQ(longAt(written(network), 12), 2);
+    EXPECT_EQ(longAt(blocks.written(network), 12), 2);
     KPath networkBack;
-    EXPECT_EQ(read(networkBack), 0);
+    EXPECT_EQ(blocks.readBack(networkBack), 0);
     EXPECT_TRUE(networkBack == network);
     EXPECT_EQ(KClassReader::getUnreadSectionCount(), 0);
 
     // A path read over one with a server does not keep that server.
-    written(local);
-    EXPECT_EQ(read(networkBack), 0);
+    blocks.written(local);
+    EXPECT_EQ(blocks.readBack(networkBack), 0);
     EXPECT_TRUE(networkBack == local);
 }
 
@@ -93,7 +74,7 @@ TEST_F(PathBlocks, DirectoriesThatAreNotStringsAreDamage)
         file->close();
     }
     KPath path;
-    EXPECT_EQ(read(path), KClassReader::kDamagedDataError);
+    EXPECT_EQ(blocks.readBack(path), KClassReader::kDamagedDataError);
     ASSERT_EQ(path.getDirectoryCount(), 1);
     EXPECT_TRUE(*path.getDirectory(0) == KString("kept"));
     EXPECT_TRUE(path.getName() == KString("x"));
@@ -119,7 +100,7 @@ TEST_F(PathBlocks, ReferencesCarryDatesThroughCopiesButNotTimes)
         file->close();
     }
     KDiskObjectReference stored;
-    EXPECT_EQ(read(stored), 0);
+    EXPECT_EQ(blocks.readBack(stored), 0);
     EXPECT_EQ(KClassReader::getUnreadSectionCount(), 0);
     EXPECT_EQ(stored.getKind(), KPath::FileKind);
     EXPECT_TRUE(stored.getFirstDate() == KDate(1999, 12, 31));
@@ -127,9 +108,9 @@ TEST_F(PathBlocks, ReferencesCarryDatesThroughCopiesButNotTimes)
     EXPECT_TRUE(stored.getPath() == windowsPath("C:\\a.txt"));
 
     KDiskObjectReference copy(stored);
-    written(copy);
+    blocks.written(copy);
     KDiskObjectReference back;
-    EXPECT_EQ(read(back), 0);
+    EXPECT_EQ(blocks.readBack(back), 0);
     EXPECT_TRUE(back == stored);
     EXPECT_TRUE(back.getSecondDate() == KDate(2000, 1, 1));
     EXPECT_TRUE(back.getFirstTime() == KTime());
@@ -140,7 +121,7 @@ TEST_F(PathBlocks, FileReferenceWrapsTheBaseBlock)
 {
     KFileReference reference(windowsPath("C:\\Docs\\story.tpd"));
     reference.setFileTypeHandle(0x545044);
-    const Bytes bytes = written(reference);
+    const Bytes bytes = blocks.written(reference);
     EXPECT_EQ(longAt(bytes, 0), classID("KFileReference"));
     EXPECT_EQ(longAt(bytes, 12), 1);
     EXPECT_EQ(longAt(bytes, 16), 1);
@@ -152,13 +133,13 @@ TEST_F(PathBlocks, FileReferenceWrapsTheBaseBlock)
     EXPECT_EQ(bytes.at(53), KPath::FileKind);
 
     KFileReference back;
-    EXPECT_EQ(read(back), 0);
+    EXPECT_EQ(blocks.readBack(back), 0);
     EXPECT_TRUE(back == reference);
     EXPECT_EQ(back.getFileTypeHandle(), 0x545044);
 
     // A file object stores itself as its reference.
     KFile file(reference);
-    const Bytes fileBytes = written(file);
+    const Bytes fileBytes = blocks.written(file);
     EXPECT_EQ(fileBytes, bytes);
 }
 
@@ -166,10 +147,10 @@ TEST_F(PathBlocks, VolumesStoreTheBaseBlock)
 {
     KVolume volume;
     volume.setPath(windowsPath("D:\\x\\y.z"));
-    const Bytes bytes = written(volume);
+    const Bytes bytes = blocks.written(volume);
     EXPECT_EQ(longAt(bytes, 0), classID("KDiskObjectReference"));
     KVolume back;
-    EXPECT_EQ(read(back), 0);
+    EXPECT_EQ(blocks.readBack(back), 0);
     EXPECT_TRUE(back == volume);
     EXPECT_EQ(back.getKind(), KPath::VolumeKind);
 }

@@ -23,36 +23,8 @@ namespace {
 
 class ValueBlocks : public testing::Test {
 protected:
-    Bytes written(KThing& Object)
-    {
-        {
-            FreshFile file(path);
-            Object.writeToFile(*file, 1);
-            file->close();
-        }
-        return readBytes(path);
-    }
-
-    // Reads Object from the bytes; gives the file's error code.
-    uint8 read(KThing& Object, const Bytes& Content)
-    {
-        writeBytes(path, Content);
-        KFile file(windowsPath(path));
-        file.open();
-        Object.readFromFile(file);
-        EXPECT_EQ(file.getPosition(), static_cast<long>(Content.size()));
-        file.close();
-        return file.getError();
-    }
-
-    static Bytes header(const char* ClassName, long SectionLength)
-    {
-        const long id = KClass::findClass(ClassName)->getClassID();
-        return ByteList().longs({id, 1, SectionLength, 1, 1, SectionLength});
-    }
-
     TemporaryFolder folder;
-    std::string path = folder.file("value.bin");
+    BlockFile blocks{folder.file("value.bin")};
 };
 
 std::string text(const KString& S)
@@ -63,28 +35,28 @@ std::string text(const KString& S)
 TEST_F(ValueBlocks, StringBlockBytes)
 {
     KString ab("ab");
-    EXPECT_EQ(written(ab), ByteList().append(header("KString", 17)).shorts({1}).longs({2}).text(std::string("ab", 3)).bytes());
+    EXPECT_EQ(blocks.written(ab), ByteList().append(BlockFile::header("KString", 17)).shorts({1}).longs({2}).text(std::string("ab", 3)).bytes());
     KString empty;
-    EXPECT_EQ(written(empty), ByteList().append(header("KString", 14)).shorts({1}).longs({0}).bytes());
+    EXPECT_EQ(blocks.written(empty), ByteList().append(BlockFile::header("KString", 14)).shorts({1}).longs({0}).bytes());
 }
 
 TEST_F(ValueBlocks, StringFromAMacIsConvertedWhenRead)
 {
     KString stored;
-    const Bytes mac = ByteList().append(header("KString", 19)).shorts({0}).longs({4}).text(std::string("caf\x8E", 5));
-    EXPECT_EQ(read(stored, mac), 0);
+    const Bytes mac = ByteList().append(BlockFile::header("KString", 19)).shorts({0}).longs({4}).text(std::string("caf\x8E", 5));
+    EXPECT_EQ(blocks.read(stored, mac), 0);
     EXPECT_EQ(text(stored), "caf\xE9");
     EXPECT_EQ(stored.getCharacterSet(), 1);
-    EXPECT_EQ(written(stored), ByteList().append(header("KString", 19)).shorts({1}).longs({4}).text(std::string("caf\xE9", 5)).bytes());
+    EXPECT_EQ(blocks.written(stored), ByteList().append(BlockFile::header("KString", 19)).shorts({1}).longs({4}).text(std::string("caf\xE9", 5)).bytes());
 
     // Both directions of the tables: a Windows text read on this platform is kept.
     KString windows;
-    EXPECT_EQ(read(windows, written(stored)), 0);
+    EXPECT_EQ(blocks.read(windows, blocks.written(stored)), 0);
     EXPECT_EQ(text(windows), "caf\xE9");
 
     // The stored NUL is not trusted either.
     KString unterminated;
-    EXPECT_EQ(read(unterminated, ByteList().append(header("KString", 17)).shorts({1}).longs({2}).text("abc")), 0);
+    EXPECT_EQ(blocks.read(unterminated, ByteList().append(BlockFile::header("KString", 17)).shorts({1}).longs({2}).text("abc")), 0);
     EXPECT_EQ(text(unterminated), "ab");
     EXPECT_EQ(unterminated.getBuffer()[2], '\0');
 }
@@ -97,7 +69,7 @@ TEST_F(ValueBlocks, MacTextRoundTripsExceptWhereTheTablesAreOneWay)
         all += static_cast<char>(b);
     KString stored;
     const long length = static_cast<long>(all.size());
-    EXPECT_EQ(read(stored, ByteList().append(header("KString", 8 + 6 + length + 1)).shorts({0}).longs({length}).text(all + '\0')), 0);
+    EXPECT_EQ(blocks.read(stored, ByteList().append(BlockFile::header("KString", 8 + 6 + length + 1)).shorts({0}).longs({length}).text(all + '\0')), 0);
     ASSERT_EQ(stored.getLength(), length);
 
     // Look-alikes that the Mac table folds onto another character do not come back, nor
@@ -118,39 +90,39 @@ TEST_F(ValueBlocks, StringLengthBeyondItsSectionFailsTheRead)
 {
     KString s("old");
     // Claims 0x7FFFFFF0 bytes of text; the section holds 3.
-    const Bytes huge = ByteList().append(header("KString", 17)).shorts({1}).longs({0x7FFFFFF0}).text(std::string("ab", 3));
-    EXPECT_EQ(read(s, huge), KClassReader::kDamagedDataError);
+    const Bytes huge = ByteList().append(BlockFile::header("KString", 17)).shorts({1}).longs({0x7FFFFFF0}).text(std::string("ab", 3));
+    EXPECT_EQ(blocks.read(s, huge), KClassReader::kDamagedDataError);
     EXPECT_EQ(s.getLength(), 0);
     EXPECT_EQ(s.getBuffer(), nullptr);
 
     // One byte short: the NUL would lie outside the section.
-    const Bytes tight = ByteList().append(header("KString", 16)).shorts({1}).longs({2}).text("ab");
-    EXPECT_EQ(read(s, tight), KClassReader::kDamagedDataError);
+    const Bytes tight = ByteList().append(BlockFile::header("KString", 16)).shorts({1}).longs({2}).text("ab");
+    EXPECT_EQ(blocks.read(s, tight), KClassReader::kDamagedDataError);
     EXPECT_EQ(s.getLength(), 0);
 
     // A negative length is an empty string.
-    const Bytes negative = ByteList().append(header("KString", 14)).shorts({1}).longs({-5});
-    EXPECT_EQ(read(s, negative), 0);
+    const Bytes negative = ByteList().append(BlockFile::header("KString", 14)).shorts({1}).longs({-5});
+    EXPECT_EQ(blocks.read(s, negative), 0);
     EXPECT_EQ(s.getLength(), 0);
 }
 
 TEST_F(ValueBlocks, MemoryBlockBytesAndLimits)
 {
     KMemoryBlock block;
-    const Bytes empty = ByteList().append(header("KMemoryBlock", 12)).longs({0});
-    EXPECT_EQ(written(block), empty);
-    EXPECT_EQ(read(block, empty), 0);
+    const Bytes empty = ByteList().append(BlockFile::header("KMemoryBlock", 12)).longs({0});
+    EXPECT_EQ(blocks.written(block), empty);
+    EXPECT_EQ(blocks.read(block, empty), 0);
     EXPECT_EQ(block.getSize(), 0);
     EXPECT_EQ(block.getData(), nullptr);
 
-    const Bytes three = ByteList().append(header("KMemoryBlock", 15)).longs({3}).raw({0xDE, 0xAD, 0x00});
-    EXPECT_EQ(read(block, three), 0);
+    const Bytes three = ByteList().append(BlockFile::header("KMemoryBlock", 15)).longs({3}).raw({0xDE, 0xAD, 0x00});
+    EXPECT_EQ(blocks.read(block, three), 0);
     ASSERT_EQ(block.getSize(), 3);
     EXPECT_EQ(block.getData()[1], 0xAD);
-    EXPECT_EQ(written(block), three);
+    EXPECT_EQ(blocks.written(block), three);
 
-    const Bytes huge = ByteList().append(header("KMemoryBlock", 15)).longs({0x7FFFFFF0}).raw({1, 2, 3});
-    EXPECT_EQ(read(block, huge), KClassReader::kDamagedDataError);
+    const Bytes huge = ByteList().append(BlockFile::header("KMemoryBlock", 15)).longs({0x7FFFFFF0}).raw({1, 2, 3});
+    EXPECT_EQ(blocks.read(block, huge), KClassReader::kDamagedDataError);
     EXPECT_EQ(block.getSize(), 0);
     EXPECT_EQ(block.getData(), nullptr);
 }
@@ -159,11 +131,11 @@ TEST_F(ValueBlocks, NumberKeepsAll64Bits)
 {
     for (double value : {1.5, 0.1, -0.0, std::numeric_limits<double>::denorm_min(), 1e308}) {
         KNumber number(value);
-        const Bytes bytes = written(number);
+        const Bytes bytes = blocks.written(number);
         ASSERT_EQ(bytes.size(), 16u + 8u + 8u);
         EXPECT_EQ(bytes[24], value == 1.5 ? 0x3F : bytes[24]);
         KNumber back;
-        EXPECT_EQ(read(back, bytes), 0);
+        EXPECT_EQ(blocks.read(back, bytes), 0);
         const double got = back.getValue();
         EXPECT_EQ(std::memcmp(&got, &value, sizeof value), 0) << value;
     }
@@ -173,13 +145,13 @@ TEST_F(ValueBlocks, SetStoresOnlyItsBitCount)
 {
     KSet set;
     set.set(3);
-    const Bytes bytes = ByteList().append(header("KSet", 12)).longs({32});
-    EXPECT_EQ(written(set), bytes);
+    const Bytes bytes = ByteList().append(BlockFile::header("KSet", 12)).longs({32});
+    EXPECT_EQ(blocks.written(set), bytes);
 
     // A larger stored count gets words to match; the bits are not stored.
     KSet target;
     target.set(1);
-    EXPECT_EQ(read(target, ByteList().append(header("KSet", 12)).longs({100})), 0);
+    EXPECT_EQ(blocks.read(target, ByteList().append(BlockFile::header("KSet", 12)).longs({100})), 0);
     EXPECT_EQ(target.getSize(), 100u);
     EXPECT_FALSE(target.isSet(1));
     target.set(99);
@@ -189,35 +161,35 @@ TEST_F(ValueBlocks, SetStoresOnlyItsBitCount)
     KSet smaller;
     smaller.set(2);
     smaller.set(20);
-    EXPECT_EQ(read(smaller, ByteList().append(header("KSet", 12)).longs({16})), 0);
+    EXPECT_EQ(blocks.read(smaller, ByteList().append(BlockFile::header("KSet", 12)).longs({16})), 0);
     EXPECT_EQ(smaller.getSize(), 16u);
     EXPECT_TRUE(smaller.isSet(2));
     EXPECT_FALSE(smaller.isSet(20));
 
     KSet damaged;
-    EXPECT_EQ(read(damaged, ByteList().append(header("KSet", 12)).longs({-1})), KClassReader::kDamagedDataError);
+    EXPECT_EQ(blocks.read(damaged, ByteList().append(BlockFile::header("KSet", 12)).longs({-1})), KClassReader::kDamagedDataError);
     EXPECT_EQ(damaged.getSize(), 32u);
 }
 
 TEST_F(ValueBlocks, FlagSetDateAndTime)
 {
     KFlagSet flags(0x80000001u);
-    const Bytes flagBytes = ByteList().append(header("KFlagSet", 12)).raw({0x80, 0x00, 0x00, 0x01});
-    EXPECT_EQ(written(flags), flagBytes);
+    const Bytes flagBytes = ByteList().append(BlockFile::header("KFlagSet", 12)).raw({0x80, 0x00, 0x00, 0x01});
+    EXPECT_EQ(blocks.written(flags), flagBytes);
     KFlagSet flagsBack;
-    EXPECT_EQ(read(flagsBack, flagBytes), 0);
+    EXPECT_EQ(blocks.read(flagsBack, flagBytes), 0);
     EXPECT_EQ(flagsBack.getFlags(), 0x80000001u);
 
     KDate date(1999, 12, 31);
-    const Bytes dateBytes = ByteList().append(header("KDate", 14)).raw({0x07, 0xCF, 0x00, 0x0C, 0x00, 0x1F});
-    EXPECT_EQ(written(date), dateBytes);
+    const Bytes dateBytes = ByteList().append(BlockFile::header("KDate", 14)).raw({0x07, 0xCF, 0x00, 0x0C, 0x00, 0x1F});
+    EXPECT_EQ(blocks.written(date), dateBytes);
     KDate dateBack;
-    EXPECT_EQ(read(dateBack, dateBytes), 0);
+    EXPECT_EQ(blocks.read(dateBack, dateBytes), 0);
     EXPECT_TRUE(dateBack == date);
 
     KTime time(23, -1, 59);
     KTime timeBack;
-    EXPECT_EQ(read(timeBack, written(time)), 0);
+    EXPECT_EQ(blocks.read(timeBack, blocks.written(time)), 0);
     EXPECT_TRUE(timeBack == time);
     EXPECT_EQ(timeBack.getMinute(), -1);
 }

@@ -1,0 +1,191 @@
+// The file-type list: registration, look-ups in any letter case, the framework's own
+// types, and the file-type record block.
+#include "foundation/KFileReference.h"
+#include "foundation/KFileTypeHandler.h"
+#include "tests/foundation/FileHelpers.h"
+#include "tests/support/ReportCatcher.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string text(const KString& S)
+{
+    return std::string(S.getText(), S.getLength());
+}
+
+KFileTypeID associate(const char* Extension, const char* Description = "Some File")
+{
+    return KFileTypeHandler::makeAssociation(KString(Extension), KString("ttxt"), KString("TEXT"),
+                                             KString(Description));
+}
+
+class FileTypeList : public testing::Test {
+protected:
+    void SetUp() override { KFileTypeHandler::removeAllAssociations(); }
+    void TearDown() override { KFileTypeHandler::removeAllAssociations(); }
+};
+
+TEST_F(FileTypeList, ExtensionsAreStoredLowerCaseAndUniqueInAnyCase)
+{
+    EXPECT_EQ(associate("TXT", "Text File"), 0x00545854);
+    const KFileType& txt = KFileTypeHandler::getAssociation(0x00545854);
+    EXPECT_EQ(text(txt.getExtension()), "txt");
+    EXPECT_EQ(text(txt.getCreator()), "ttxt");
+    EXPECT_EQ(text(txt.getType()), "TEXT");
+
+    {
+        ReportCatcher catcher;
+        EXPECT_EQ(associate("Txt", "Another"), 0);
+        EXPECT_EQ(catcher.codes(), std::vector<int>{63});
+        EXPECT_TRUE(catcher.caught(63, "KFileTypeHandler::makeAssociation()"));
+    }
+    ASSERT_EQ(KFileTypeHandler::getTypeList().getCount(), 1);
+    KString description;
+    KFileTypeHandler::getAssociationByExtension(KString("tXT")).getDescription(description);
+    EXPECT_EQ(text(description), "Text File");
+}
+
+TEST_F(FileTypeList, LookUpsThatNeverReport)
+{
+    const KFileTypeID txt = associate("TXT");
+    EXPECT_TRUE(KFileTypeHandler::hasExtension(KString("txt")));
+    EXPECT_TRUE(KFileTypeHandler::hasAssociation(txt));
+    EXPECT_EQ(KFileTypeHandler::getTypeIDOfExtension(KString("Txt")), txt);
+    EXPECT_EQ(KFileTypeHandler::getTypeIDOfExtension(KString("doc")), kNoFileType);
+    EXPECT_FALSE(KFileTypeHandler::hasAssociation(kNoFileType));
+
+    KString extension("old");
+    KFileTypeHandler::getExtension(extension, txt);
+    EXPECT_EQ(text(extension), "txt");
+    KFileTypeHandler::getExtension(extension, 0x00444F43);
+    EXPECT_EQ(text(extension), "");
+}
+
+TEST_F(FileTypeList, CoincidingIDsAreBothKeptAndTheFirstIsFound)
+{
+    const KFileTypeID first = associate("xjpeg", "First");
+    const KFileTypeID second = associate("yjpeg", "Second");
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(KFileTypeHandler::getTypeList().getCount(), 2);
+    KString description;
+    KFileTypeHandler::getAssociation(first).getDescription(description);
+    EXPECT_EQ(text(description), "First");
+    KFileTypeHandler::getAssociationByExtension(KString("YJPEG")).getDescription(description);
+    EXPECT_EQ(text(description), "Second");
+}
+
+TEST_F(FileTypeList, AMissingTypeIsError62)
+{
+    ReportCatcher catcher;
+    EXPECT_TRUE(kIsNullReference(&KFileTypeHandler::getAssociation(42)));
+    EXPECT_TRUE(kIsNullReference(&KFileTypeHandler::getAssociationByExtension(KString("tpd"))));
+    EXPECT_EQ(catcher.codes(), (std::vector<int>{62, 62}));
+    EXPECT_TRUE(catcher.caught(62, "KFileTypeHandler::getAssociation(KFileTypeID T)"));
+}
+
+TEST_F(FileTypeList, FrameworkTypesInTheirOrder)
+{
+    KFileTypeHandler::registerFrameworkTypes();
+    const char* expected[][4] = {
+        {"txt", "ttxt", "TEXT", "Text File"},
+        {"exe", "????", "APPL", "Application"},
+        {"dxf", "????", "????", "DXF File"},
+        {"bmp", "TVOD", "BMP ", "Windows Bitmap"},
+        {"jpg", "TVOD", "JPEG", "JPEG Image"},
+        {"jpeg", "TVOD", "JPEG", "JPEG Image"},
+        {"pct", "ttxt", "PICT", "Macintosh Picture"},
+        {"pic", "ttxt", "PICT", "Macintosh Picture"},
+        {"pict", "ttxt", "PICT", "Macintosh Picture"},
+        {"tga", "prvw", "TPIC", "TGA Image"},
+        {"xpm", "ttxt", "XPM ", "Linux Pixmap"},
+        {"png", "TVOD", "PNG ", "Portable Network Graphics"},
+        {"gif", "TVOD", "GIF ", "GIF Image"},
+        {"tif", "TVOD", "TIFF", "TIFF Image"},
+        {"tiff", "TVOD", "TIFF", "TIFF Image"},
+    };
+    const KBag& list = KFileTypeHandler::getTypeList();
+    ASSERT_EQ(list.getCount(), 15);
+    for (long i = 0; i < 15; ++i) {
+        const KFileType& type = static_cast<const KFileType&>(list.getObjectAt(i));
+        KString description;
+        type.getDescription(description);
+        EXPECT_EQ(text(type.getExtension()), expected[i][0]);
+        EXPECT_EQ(text(type.getCreator()), expected[i][1]);
+        EXPECT_EQ(text(type.getType()), expected[i][2]);
+        EXPECT_EQ(text(description), expected[i][3]);
+        EXPECT_EQ(type.getTypeID(), KFileTypeHandler::makeTypeID(KString(expected[i][0])));
+    }
+
+    // A file reference now takes its type from its extension, in any letter case.
+    KFileReference picture(windowsPath("C:\\art\\cat.Png"));
+    EXPECT_EQ(picture.getFileTypeHandle(), 0x00504E47);
+    KFileReference unknown(windowsPath("C:\\art\\cat.psd"));
+    EXPECT_EQ(unknown.getFileTypeHandle(), kNoFileType);
+}
+
+class FileTypeRecords : public testing::Test {
+protected:
+    static KFileType sample()
+    {
+        KFileType type;
+        type.setExtension(KString("tpd"));
+        type.setCreator(KString("NRAX"));
+        type.setType(KString("LMDF"));
+        type.setDescription(KString("Project"));
+        type.setTypeID(0x00545044);
+        return type;
+    }
+
+    TemporaryFolder folder;
+    BlockFile blocks{folder.file("type.bin")};
+};
+
+TEST_F(FileTypeRecords, ARecordComesBackWhole)
+{
+    KFileType source = sample();
+    const Bytes bytes = blocks.written(source);
+    // The record opens with its class ID, version 1 and one section of ID 1, and ends
+    // with the ID.
+    ASSERT_GE(bytes.size(), 24u);
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4),
+              ByteList().longs({KClass::computeClassID("KFileType")}).bytes());
+    EXPECT_EQ(Bytes(bytes.begin() + 12, bytes.begin() + 20), ByteList().longs({1, 1}).bytes());
+    EXPECT_EQ(Bytes(bytes.end() - 4, bytes.end()), ByteList().longs({0x00545044}).bytes());
+
+    KFileType back;
+    EXPECT_EQ(back.getTypeID(), kNoFileType);
+    EXPECT_EQ(blocks.read(back, bytes), 0);
+    EXPECT_EQ(text(back.getExtension()), "tpd");
+    EXPECT_EQ(text(back.getCreator()), "NRAX");
+    EXPECT_EQ(text(back.getType()), "LMDF");
+    KString description;
+    back.getDescription(description);
+    EXPECT_EQ(text(description), "Project");
+    EXPECT_EQ(back.getTypeID(), 0x00545044);
+}
+
+TEST_F(FileTypeRecords, ForeignSectionsAndDamageLeaveTheRecordAsItWas)
+{
+    // A block of the right class whose first section is not 1.
+    const long typeClass = KClass::computeClassID("KFileType");
+    KFileType kept = sample();
+    EXPECT_EQ(blocks.read(kept, ByteList().longs({typeClass, 1, 12, 1, 2, 12, 7})), 0);
+    EXPECT_EQ(text(kept.getExtension()), "tpd");
+
+    KFileType other = sample();
+    other.setExtension(KString("act"));
+    Bytes cut = blocks.written(other);
+    cut.resize(cut.size() - 3);
+    writeBytes(folder.file("cut.bin"), cut);
+    KFile file(windowsPath(folder.file("cut.bin")));
+    file.open();
+    kept.readFromFile(file);
+    file.close();
+    EXPECT_NE(file.getError(), 0);
+    EXPECT_EQ(text(kept.getExtension()), "tpd");
+    EXPECT_EQ(kept.getTypeID(), 0x00545044);
+}
+
+} // namespace
