@@ -4,6 +4,7 @@
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
+#include "foundation/KFileTypeHandler.h"
 #include "foundation/KMemory.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/DeviceDrawingWin32.h"
@@ -320,7 +321,7 @@ void KImage::createFromFileNameScaled(const KPath& Path, const KGraphicSize& Siz
 
 void KImage::saveAsBMP(const KFileReference& Ref)
 {
-    if (!hasBitmap() || getImageFileFormat(Ref) != KImageFileFormat::kBMP)
+    if (!hasBitmap() || !isBMPFileType(Ref.getFileTypeHandle()))
         return;
     KFile file(Ref);
     file.create();
@@ -329,10 +330,10 @@ void KImage::saveAsBMP(const KFileReference& Ref)
     file.close();
 }
 
-void KImage::saveAsBMPFileName(const KPath& Path, KFileTypeID T)
+void KImage::saveAsBMPFileName(const KPath& Path, const KFileType& T)
 {
     KFileReference ref(Path);
-    ref.setFileTypeHandle(T);
+    ref.setFileTypeHandle(T.getTypeID());
     saveAsBMP(ref);
 }
 
@@ -403,26 +404,28 @@ void KImage::readBMPBlock(KFile& F, const KGraphicSize& Size, long BytesAvailabl
     drawDibBlockWin32(*this, block.bytes, layout.bitsOffset, Size.getWidth(), Size.getHeight());
 }
 
-void KImage::writeBMPData(KFile& F, KFileTypeID T)
+void KImage::writeBMPData(KFile& F, const KFileType& T)
 {
-    F.writeLong(T);
+    F.writeLong(T.getTypeID());
     F.writeLong(getSizeValue());
     F.writeShort(getSize().getWidth());
     F.writeShort(getSize().getHeight());
-    if (isBMPFileType(T) && hasBitmap())
+    if (isBMPFileType(T.getTypeID()) && hasBitmap())
         writeBMPBytes(F);
 }
 
 void KImage::readBMPData(KFile& F)
 {
-    long type = 0, sizeValue = 0;
+    long typeID = 0, sizeValue = 0;
     short width = 0, height = 0;
-    F.readLong(type);
+    F.readLong(typeID);
+    // A type that is not registered is error 62.
+    const KFileType& type = KFileTypeHandler::getAssociation(typeID);
     F.readLong(sizeValue);
     F.readShort(width);
     F.readShort(height);
     disposeNative();
-    if (!isBMPFileType(type))
+    if (kIsNullReference(&type) || !isBMPFileType(type.getTypeID()))
         return;
     // The record of an image without bitmap ends here: what follows is left unread.
     const long start = F.getPosition();

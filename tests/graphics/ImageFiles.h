@@ -1,6 +1,7 @@
 #pragma once
 // Image files for the image tests: BMP made by hand, PNG through libpng, and the small
 // JPEG and TIFF files of the fixtures folder.
+#include "foundation/KFileTypeHandler.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/graphics/imageimport/ByteWriter.h"
 
@@ -78,4 +79,17 @@ inline Bytes pngFile(const RgbRows& Rows)
 inline Bytes fixture(const char* Name)
 {
     return readBytes(std::string(K_SOURCE_DIR) + "/tests/graphics/fixtures/" + Name);
+}
+
+// Images find their reader by the registered file types, which the application object
+// registers in the program.
+inline void registerFrameworkFileTypes()
+{
+    if (!KFileTypeHandler::hasExtension(KString("BMP")))
+        KFileTypeHandler::registerFrameworkTypes();
+}
+
+inline const KFileType& fileTypeOf(const char* Extension)
+{
+    return KFileTypeHandler::getAssociationByExtension(KString(Extension));
 }

@@ -26,6 +26,8 @@ public:
 
 class KImageTest : public testing::Test {
 protected:
+    void SetUp() override { registerFrameworkFileTypes(); }
+
     KFileReference reference(const std::string& Name) const { return KFileReference(windowsPath(files.file(Name))); }
     KFileReference fileWith(const std::string& Name, const Bytes& Content) const
     {
@@ -308,9 +310,9 @@ TEST_F(KImageTest, SavingToAnotherTypeWritesNothing)
     EXPECT_EQ(readBytes(files.file("keep.png")), (Bytes{'k', 'e', 'e', 'p'}));
 
     // The type given with a path decides, not the path's extension.
-    image.saveAsBMPFileName(windowsPath(files.file("picture.dat")), KFileTypeHandler::makeTypeID(KString("BMP")));
+    image.saveAsBMPFileName(windowsPath(files.file("picture.dat")), fileTypeOf("BMP"));
     EXPECT_EQ(readBytes(files.file("picture.dat")).size(), 78u);
-    image.saveAsBMPFileName(windowsPath(files.file("other.bmp")), KFileTypeHandler::makeTypeID(KString("PNG")));
+    image.saveAsBMPFileName(windowsPath(files.file("other.bmp")), fileTypeOf("PNG"));
     EXPECT_TRUE(readBytes(files.file("other.bmp")).empty());
 }
 
@@ -378,8 +380,8 @@ TEST_F(KImageTest, TheBlocksBMPDataMustFitItsSectionAndItsHeader)
 
 TEST_F(KImageTest, TheRawRecordCarriesBMPDataOnlyForTheBMPType)
 {
-    const KFileTypeID bmp = KFileTypeHandler::makeTypeID(KString("BMP"));
-    const KFileTypeID png = KFileTypeHandler::makeTypeID(KString("PNG"));
+    const KFileType& bmp = fileTypeOf("BMP");
+    const KFileType& png = fileTypeOf("PNG");
     makePicture(image, kColourPixels);
     KImage empty;
     {
@@ -393,7 +395,10 @@ TEST_F(KImageTest, TheRawRecordCarriesBMPDataOnlyForTheBMPType)
     const Bytes records = readBytes(files.file("records.bin"));
     EXPECT_EQ(records.size(), 12u + 78u + 12u + 12u + 4u);
     EXPECT_EQ(Bytes(records.begin() + 90, records.begin() + 102),
-              ByteList().longs({png, 3 * image.getGraphicDevice().getPixelDepth() * 2 / 8}).shorts({3, 2}).bytes());
+              ByteList()
+                  .longs({png.getTypeID(), 3 * image.getGraphicDevice().getPixelDepth() * 2 / 8})
+                  .shorts({3, 2})
+                  .bytes());
 
     KFile file(windowsPath(files.file("records.bin")));
     file.open();
@@ -408,6 +413,19 @@ TEST_F(KImageTest, TheRawRecordCarriesBMPDataOnlyForTheBMPType)
     EXPECT_FALSE(second.hasBitmap());
     EXPECT_FALSE(third.hasBitmap());
     EXPECT_EQ(marker, 0x12345678);
+}
+
+TEST_F(KImageTest, ARawRecordOfAnUnknownTypeIsReported)
+{
+    writeBytes(files.file("unknown.bin"), ByteList().longs({0x00515151, 0}).shorts({3, 2}).longs({7}));
+    ReportCatcher catcher;
+    KFile file(windowsPath(files.file("unknown.bin")));
+    file.open();
+    image.readBMPData(file);
+    EXPECT_EQ(file.getPosition(), 12);
+    file.close();
+    EXPECT_EQ(catcher.codes(), std::vector<int>{62});
+    EXPECT_FALSE(image.hasBitmap());
 }
 
 } // namespace
