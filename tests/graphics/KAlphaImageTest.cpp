@@ -236,8 +236,9 @@ TEST_F(KAlphaImageTest, AnImageWithoutMaskIsStoredWithAnEmptyImageInItsPlace)
     const Bytes emptyBlock = files.written(empty);
     const Bytes tail = BlockFiles::header("KGraphicPoint", 12).shorts({0, 0, 1}).raw({0, 0, 0, 0, 0, 0, 0, 0}).bytes();
     const long sectionLength = long(8 + imageBlock.size() + emptyBlock.size() + tail.size());
-    EXPECT_EQ(block,
-              BlockFiles::header("KAlphaImage", sectionLength).append(imageBlock).append(emptyBlock).append(tail).bytes());
+    const Bytes expected =
+        BlockFiles::header("KAlphaImage", sectionLength).append(imageBlock).append(emptyBlock).append(tail);
+    EXPECT_EQ(block, expected);
 
     // A mask the reader had before goes: the block has none.
     KAlphaImage back;
