@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the file and class-block tests: files of known bytes inside a
 // temporary folder, and big-endian byte lists that read like the stored layout.
+#include "foundation/KClassReader.h"
 #include "foundation/KFile.h"
 #include "foundation/KPath.h"
 
@@ -75,6 +76,18 @@ private:
     }
 
     Bytes m_bytes;
+};
+
+// Keeps the reader's unknown-class mode across a test and starts its load counters afresh.
+class ReaderState {
+public:
+    ReaderState() : m_mode(KClassReader::getUnknownClassMode()) { KClassReader::resetLoadCounters(); }
+    ~ReaderState() { KClassReader::setUnknownClassMode(m_mode); }
+    ReaderState(const ReaderState&) = delete;
+    ReaderState& operator=(const ReaderState&) = delete;
+
+private:
+    uint8 m_mode;
 };
 
 // A file object in Direct mode over a path, created empty and opened.

