@@ -107,6 +107,16 @@ private:
     KFile m_file;
 };
 
+// An existing file, opened in a mode.
+class OpenedFile : public KFile {
+public:
+    explicit OpenedFile(const std::string& Path, uint8 Mode = KFile::Direct) : KFile(windowsPath(Path))
+    {
+        setMode(Mode);
+        open();
+    }
+};
+
 // A file through which a test writes an object's class block and reads one back.
 class BlockFile {
 public:
@@ -135,8 +145,7 @@ public:
     // The same from the file as it stands.
     uint8 readBack(KThing& Object)
     {
-        KFile file(windowsPath(m_path));
-        file.open();
+        OpenedFile file(m_path);
         Object.readFromFile(file);
         EXPECT_EQ(file.getPosition(), file.getSize());
         file.close();
