@@ -90,9 +90,8 @@ TEST_F(ClassBlocks, WrittenLayoutEmptyBackPatchedAndNested)
               ByteList().longs({kThingID, 1, 8 + 12, 2}).longs({1, 8}).longs({2, 12, 0x0A0B0C0D}).bytes());
 
     // Nested blocks lie inside the owner's section.
-    const long stringID = KString::getClassRecord()->getClassID();
-    const Bytes ab = ByteList().longs({stringID, 1, 17, 1, 1, 17}).shorts({1}).longs({2}).text(std::string("ab", 3));
-    const Bytes none = ByteList().longs({stringID, 1, 14, 1, 1, 14}).shorts({1}).longs({0});
+    const Bytes ab = writtenStringBlock("ab");
+    const Bytes none = writtenStringBlock("");
     const long outer = 8 + 4 + static_cast<long>(ab.size() + none.size());
     EXPECT_EQ(writtenBy([](KFile& F) {
                   KClassWriter writer;

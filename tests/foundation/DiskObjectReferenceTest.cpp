@@ -1,8 +1,9 @@
-// Disk-object references: existence, file operations, copies, the operations that only
-// show the "Not Yet Implemented!" box, and file type IDs.
+// Disk-object references: existence, file operations, copies, and the operations that
+// only show the "Not Yet Implemented!" box.
 #include "foundation/KDirectory.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KVolume.h"
+#include "tests/foundation/ContainerHelpers.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
@@ -12,11 +13,6 @@
 #include <windows.h>
 
 namespace {
-
-std::string text(const KString& S)
-{
-    return std::string(S.getText(), S.getLength());
-}
 
 class References : public testing::Test {
 protected:
@@ -30,60 +26,40 @@ protected:
     TemporaryFolder folder;
 };
 
-TEST_F(References, ExistenceOfFilesDirectoriesAndDrives)
+TEST_F(References, ExistenceKindsAndCopies)
 {
     writeBytes(folder.file("a.txt"), {1});
     EXPECT_TRUE(file("a.txt").exists());
     EXPECT_FALSE(file("b.txt").exists());
-
-    // A trailing separator is dropped before the look-up.
-    EXPECT_TRUE(KDiskObjectReference(windowsPath(folder.path() + "\\")).exists());
-    EXPECT_EQ(KDiskObjectReference(windowsPath(folder.path() + "\\")).getKind(), KPath::DirectoryKind);
-    // A file reference without name and extension does not exist, whatever its folder.
+    // A trailing separator is dropped before the look-up; a file reference without name
+    // and extension does not exist, whatever its folder.
+    EXPECT_TRUE(directory("").exists());
+    EXPECT_EQ(directory("").getKind(), KPath::DirectoryKind);
     EXPECT_FALSE(KFileReference(windowsPath(folder.path() + "\\")).exists());
     EXPECT_FALSE(KDiskObjectReference().exists());
-
     // Drives are matched by their exact letter.
     KPath volume;
     volume.setVolume(KString("C"));
-    KDiskObjectReference drive(volume);
-    EXPECT_EQ(drive.getKind(), KPath::VolumeKind);
-    EXPECT_TRUE(drive.exists());
+    EXPECT_EQ(KDiskObjectReference(volume).getKind(), KPath::VolumeKind);
+    EXPECT_TRUE(KDiskObjectReference(volume).exists());
     volume.setVolume(KString("c"));
     EXPECT_FALSE(KDiskObjectReference(volume).exists());
-}
 
-TEST_F(References, AFileKnowsTheDirectoryThatHoldsIt)
-{
-    writeBytes(folder.file("inside.txt"), {1});
-    KDirectory holder = file("inside.txt").getDirectory();
+    // A file knows the directory that holds it.
+    KDirectory holder = file("a.txt").getDirectory();
     EXPECT_TRUE(holder.exists());
     EXPECT_TRUE(holder.getPath().getName().isEmpty());
-    EXPECT_TRUE(holder.getPath().getExtension().isEmpty());
     EXPECT_EQ(text(holder.getNativePath()), folder.path() + "\\");
-}
 
-TEST_F(References, CopiesTakeKindDatesAndPathButNotTimes)
-{
-    KDiskObjectReference source(windowsPath("C:\\x\\y.txt"));
-    KDiskObjectReference copy(source);
-    EXPECT_TRUE(copy == source);
-    EXPECT_EQ(copy.getKind(), KPath::FileKind);
-
-    // Two references to one path with different kinds differ.
-    KDiskObjectReference asDirectory(windowsPath("C:\\x\\"));
-    EXPECT_EQ(asDirectory.getKind(), KPath::DirectoryKind);
-    KFileReference made(asDirectory);
+    // Two references to one path with different kinds differ; copies keep the type.
+    KFileReference made(directory("x"));
     EXPECT_EQ(made.getKind(), KPath::FileKind);
-    EXPECT_TRUE(made != asDirectory);
-    EXPECT_TRUE(made.getPath() == asDirectory.getPath());
-
+    EXPECT_TRUE(made != directory("x"));
+    EXPECT_TRUE(made.getPath() == directory("x").getPath());
     KFileReference typed(windowsPath("C:\\x\\y.txt"));
     typed.setFileTypeHandle(0x545854);
-    KFileReference typedCopy(typed);
-    EXPECT_EQ(typedCopy.getFileTypeHandle(), 0x545854);
     KFileReference assigned;
-    assigned = typed;
+    assigned = KFileReference(typed);
     EXPECT_EQ(assigned.getFileTypeHandle(), 0x545854);
     EXPECT_TRUE(assigned == typed);
 }
@@ -109,9 +85,8 @@ TEST_F(References, RemoveAndRename)
     EXPECT_EQ(readBytes(folder.file("taken.txt")), Bytes{2});
 
     a.remove();
+    a.remove(); // removing what is not there is silent
     EXPECT_FALSE(a.exists());
-    // Removing what is not there is silent.
-    a.remove();
 
     ReportCatcher catcher;
     KFileReference().remove();
@@ -134,9 +109,8 @@ TEST_F(References, CopyIntoDirectories)
     EXPECT_EQ(readBytes(folder.file("target\\x.txt")), (Bytes{7, 8}));
 
     x.copyAndRename(directory("target"), KString("y.dat"));
-    EXPECT_EQ(readBytes(folder.file("target\\y.dat")), (Bytes{7, 8}));
-
     x.copyAndRename(windowsPath(folder.file("target\\z.bin")));
+    EXPECT_EQ(readBytes(folder.file("target\\y.dat")), (Bytes{7, 8}));
     EXPECT_EQ(readBytes(folder.file("target\\z.bin")), (Bytes{7, 8}));
 
     // Nothing happens, and nothing is reported, when either side is missing.
@@ -167,43 +141,15 @@ TEST_F(References, UnsupportedOperationsShowABoxAndDoNothing)
     volume.rename(KString("D"));
     volume.copy(directory(""));
 
-    const std::vector<std::string> expected = {
-        "void KDiskObjectReference::remove()",
-        "void KDiskObjectReference::rename(const KString& NewName)",
-        "void KDiskObjectReference::copy(const KDirectory& D)",
-        "void KDiskObjectReference::copyAndRename(const KDirectory& D, const KString& NewName)",
-        "void KDiskObjectReference::copyAndRename(const KDirectory& D, const KString& NewName)",
-        "void KFileReference::changeExtension(const KString&)",
-        "bool KVolume::doesExist() const",
-        "void KVolume::rename(const KString& S)",
-        "void KVolume::copy(const KDirectory& D)",
-    };
-    ASSERT_EQ(catcher.boxes().size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(catcher.boxes()[i].caption, "Not Yet Implemented!");
-        EXPECT_EQ(catcher.boxes()[i].text, expected[i]);
-    }
+    ASSERT_EQ(catcher.boxes().size(), 9u);
+    for (const CaughtMessageBox& box : catcher.boxes())
+        EXPECT_EQ(box.caption, "Not Yet Implemented!");
+    EXPECT_EQ(catcher.boxes()[0].text, "void KDiskObjectReference::remove()");
+    EXPECT_EQ(catcher.boxes()[5].text, "void KFileReference::changeExtension(const KString&)");
+    EXPECT_EQ(catcher.boxes()[6].text, "bool KVolume::doesExist() const");
     EXPECT_TRUE(catcher.reports().empty());
     EXPECT_EQ(readBytes(folder.file("keep.txt")), Bytes{1});
     EXPECT_EQ(text(reference.getPath().getExtension()), "txt");
-}
-
-TEST(FileTypes, IDsPackTheUpperCasedExtension)
-{
-    EXPECT_EQ(KFileTypeHandler::makeTypeID(KString("tpd")), 0x00545044);
-    EXPECT_EQ(KFileTypeHandler::makeTypeID(KString("TPD")), 0x00545044);
-    EXPECT_EQ(KFileTypeHandler::makeTypeID(KString("Tpd")), 0x00545044);
-    EXPECT_EQ(KFileTypeHandler::makeTypeID(KString()), 0);
-    EXPECT_EQ(KFileTypeHandler::makeTypeID(KString("jpeg")), 0x4A504547);
-    // Only the last four characters of a longer one count.
-    EXPECT_EQ(KFileTypeHandler::makeTypeID(KString("xjpeg")), 0x4A504547);
-    // Bytes of 0x80 and above enter sign-extended; only a to z are upper-cased.
-    EXPECT_EQ(KFileTypeHandler::makeTypeID(KString("\xE9")), -23);
-    EXPECT_EQ(KFileTypeHandler::makeTypeID(KString("a\xE9")), 0x41 * 256 - 23);
-
-    // No file type is registered yet, so references carry no type.
-    KFileReference reference(windowsPath("C:\\notes.txt"));
-    EXPECT_EQ(reference.getFileTypeHandle(), kNoFileType);
 }
 
 } // namespace

@@ -162,3 +162,16 @@ public:
 private:
     std::string m_path;
 };
+
+// A string's block as this platform writes it: character set 1, the length, the text and
+// its NUL (none for an empty string).
+inline Bytes writtenStringBlock(const std::string& Text)
+{
+    const long length = static_cast<long>(Text.size());
+    const long section = 14 + (length > 0 ? length + 1 : 0);
+    ByteList block;
+    block.append(BlockFile::header("KString", section)).shorts({1}).longs({length});
+    if (length > 0)
+        block.text(Text).raw({0});
+    return block;
+}

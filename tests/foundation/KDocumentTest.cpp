@@ -5,6 +5,7 @@
 #include "foundation/KClassWriter.h"
 #include "foundation/KDate.h"
 #include "foundation/KDocument.h"
+#include "tests/foundation/ContainerHelpers.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
@@ -16,11 +17,6 @@
 namespace {
 
 const long kProjectType = 0x4C4D4446; // "LMDF"
-
-std::string text(const KThing& S)
-{
-    return static_cast<const KString&>(S).getText();
-}
 
 // The names of the entries of a folder, in the order the system lists them.
 std::vector<std::string> entriesOf(const std::string& Folder)
@@ -73,19 +69,8 @@ public:
     }
 };
 
-class Documents : public testing::Test {
+class Documents : public LeakChecked {
 protected:
-    void SetUp() override
-    {
-        m_mode = KClassReader::getUnknownClassMode();
-        m_heapBlocks = KThing::getHeapBlockCount();
-    }
-    void TearDown() override
-    {
-        KClassReader::setUnknownClassMode(m_mode);
-        EXPECT_EQ(KThing::getHeapBlockCount(), m_heapBlocks) << "leaked objects";
-    }
-
     void bind(KDocument& D, const std::string& Name) const
     {
         D.setFileReference(*new KFileReference(windowsPath(folder.file(Name))));
@@ -102,15 +87,6 @@ protected:
         ASSERT_TRUE(document.save());
     }
 
-    static Bytes stringBlock(const std::string& S)
-    {
-        return ByteList()
-            .append(BlockFile::header("KString", static_cast<long>(8 + 2 + 4 + S.size() + 1)))
-            .shorts({1})
-            .longs({static_cast<long>(S.size())})
-            .text(S)
-            .raw({0});
-    }
     static Bytes bagOfOne(const Bytes& Element, long ClassID)
     {
         const Bytes array = ByteList()
@@ -122,9 +98,8 @@ protected:
         return ByteList().append(BlockFile::header("KBag", static_cast<long>(8 + array.size() + 12))).append(array).longs({1, 1, 0});
     }
 
+    ReaderState m_reader;
     TemporaryFolder folder;
-    uint8 m_mode = 1;
-    long m_heapBlocks = 0;
 };
 
 TEST_F(Documents, ASavedDocumentIsItsCodesThenItsNamedBag)
@@ -136,8 +111,8 @@ TEST_F(Documents, ASavedDocumentIsItsCodesThenItsNamedBag)
     ASSERT_TRUE(document.save());
 
     const long stringID = KString::getClassRecord()->getClassID();
-    const Bytes names = bagOfOne(stringBlock("Tape"), stringID);
-    const Bytes objects = bagOfOne(stringBlock("hi"), stringID);
+    const Bytes names = bagOfOne(writtenStringBlock("Tape"), stringID);
+    const Bytes objects = bagOfOne(writtenStringBlock("hi"), stringID);
     const Bytes expected = ByteList()
                                .longs({kProjectType, 3})
                                .append(BlockFile::header("KNamedBag", static_cast<long>(8 + names.size() + objects.size())))

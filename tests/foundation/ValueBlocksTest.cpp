@@ -28,7 +28,7 @@ protected:
     BlockFile blocks{folder.file("value.bin")};
 };
 
-Bytes stringBlock(short CharacterSet, long Length, const std::string& Stored)
+Bytes storedString(short CharacterSet, long Length, const std::string& Stored)
 {
     const long section = 14 + static_cast<long>(Stored.size());
     return ByteList().append(BlockFile::header("KString", section)).shorts({CharacterSet}).longs({Length}).text(Stored);
@@ -37,23 +37,23 @@ Bytes stringBlock(short CharacterSet, long Length, const std::string& Stored)
 TEST_F(ValueBlocks, StringBlocksAndTheirCharacterSets)
 {
     KString ab("ab");
-    EXPECT_EQ(blocks.written(ab), stringBlock(1, 2, std::string("ab", 3)));
+    EXPECT_EQ(blocks.written(ab), storedString(1, 2, std::string("ab", 3)));
     KString empty;
-    EXPECT_EQ(blocks.written(empty), stringBlock(1, 0, ""));
+    EXPECT_EQ(blocks.written(empty), writtenStringBlock(""));
 
     // Text from a Mac is converted when read, and written back as Windows text.
     KString stored;
-    EXPECT_EQ(blocks.read(stored, stringBlock(0, 4, std::string("caf\x8E", 5))), 0);
+    EXPECT_EQ(blocks.read(stored, storedString(0, 4, std::string("caf\x8E", 5))), 0);
     EXPECT_EQ(text(stored), "caf\xE9");
     EXPECT_EQ(stored.getCharacterSet(), 1);
-    const Bytes windows = stringBlock(1, 4, std::string("caf\xE9", 5));
+    const Bytes windows = storedString(1, 4, std::string("caf\xE9", 5));
     EXPECT_EQ(blocks.written(stored), windows);
     KString again;
     EXPECT_EQ(blocks.read(again, windows), 0);
     EXPECT_EQ(text(again), "caf\xE9");
 
     // The stored NUL is not trusted either.
-    EXPECT_EQ(blocks.read(stored, stringBlock(1, 2, "abc")), 0);
+    EXPECT_EQ(blocks.read(stored, storedString(1, 2, "abc")), 0);
     EXPECT_EQ(text(stored), "ab");
     EXPECT_EQ(stored.getBuffer()[2], '\0');
 }
@@ -66,7 +66,7 @@ TEST_F(ValueBlocks, MacTextRoundTripsExceptWhereTheTablesAreOneWay)
         all += static_cast<char>(b);
     KString stored;
     const long length = static_cast<long>(all.size());
-    EXPECT_EQ(blocks.read(stored, stringBlock(0, length, all + '\0')), 0);
+    EXPECT_EQ(blocks.read(stored, storedString(0, length, all + '\0')), 0);
     ASSERT_EQ(stored.getLength(), length);
 
     // Look-alikes that the Mac table folds onto another character do not come back, nor
@@ -87,14 +87,14 @@ TEST_F(ValueBlocks, StringLengthBeyondItsSectionFailsTheRead)
 {
     KString s("old");
     // Claims 0x7FFFFFF0 bytes of text; the section holds 3.
-    EXPECT_EQ(blocks.read(s, stringBlock(1, 0x7FFFFFF0, std::string("ab", 3))), KClassReader::kDamagedDataError);
+    EXPECT_EQ(blocks.read(s, storedString(1, 0x7FFFFFF0, std::string("ab", 3))), KClassReader::kDamagedDataError);
     EXPECT_EQ(s.getBuffer(), nullptr);
     // One byte short: the NUL would lie outside the section.
-    EXPECT_EQ(blocks.read(s, stringBlock(1, 2, "ab")), KClassReader::kDamagedDataError);
+    EXPECT_EQ(blocks.read(s, storedString(1, 2, "ab")), KClassReader::kDamagedDataError);
     EXPECT_EQ(s.getLength(), 0);
     // A negative length is an empty string.
     s = "old";
-    EXPECT_EQ(blocks.read(s, stringBlock(1, -5, "")), 0);
+    EXPECT_EQ(blocks.read(s, storedString(1, -5, "")), 0);
     EXPECT_EQ(s.getLength(), 0);
 }
 
