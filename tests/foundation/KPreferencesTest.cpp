@@ -19,74 +19,52 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-struct RawValue {
-    DWORD type = 0;
-    Bytes data;
-    bool operator==(const RawValue& O) const { return type == O.type && data == O.data; }
-};
-
-std::ostream& operator<<(std::ostream& Out, const RawValue& V)
-{
-    Out << "type " << V.type << ":";
-    for (unsigned char b : V.data)
-        Out << ' ' << std::hex << int(b) << std::dec;
-    return Out;
-}
-
 // HKEY_LOCAL_MACHINE\SOFTWARE\<application>\<set> for one test.
 class RegistrySet {
 public:
     RegistrySet(const std::string& Application, const std::string& Set)
-        : m_application("SOFTWARE\\" + Application)
-        , m_path(m_application + "\\" + Set)
-        , m_set(Set)
+        : name(Set.c_str()), m_application("SOFTWARE\\" + Application), m_path(m_application + "\\" + Set)
     {
         HKEY key = nullptr;
         m_applicationExisted = RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_application.c_str(), 0, KEY_READ, &key) == 0;
-        if (m_applicationExisted)
-            RegCloseKey(key);
-        remove();
+        RegCloseKey(key);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_path.c_str());
     }
     ~RegistrySet()
     {
-        remove();
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_path.c_str());
         if (!m_applicationExisted)
             RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_application.c_str());
     }
 
-    KString setName() const { return KString(m_set.c_str()); }
-
     void write(const char* Name, DWORD Type, const Bytes& Data)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                  nullptr),
-                  0);
-        RegSetValueExA(key, Name, 0, Type, Data.data(), static_cast<DWORD>(Data.size()));
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        ASSERT_EQ(RegSetValueExA(key, Name, 0, Type, Data.data(), static_cast<DWORD>(Data.size())), 0);
         RegCloseKey(key);
     }
 
-    RawValue read(const char* Name) const
+    // A value's type, then its bytes; nothing for a missing value.
+    Bytes read(const char* Name) const
     {
-        RawValue value;
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, KEY_READ, &key) != 0)
-            return value;
-        DWORD size = 0;
-        if (RegQueryValueExA(key, Name, nullptr, &value.type, nullptr, &size) == 0) {
-            value.data.resize(size);
-            RegQueryValueExA(key, Name, nullptr, &value.type, value.data.data(), &size);
+        DWORD type = 0, size = 0;
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, KEY_READ, &key);
+        Bytes value;
+        if (RegQueryValueExA(key, Name, nullptr, &type, nullptr, &size) == 0) {
+            value.assign(size + 1, static_cast<unsigned char>(type));
+            RegQueryValueExA(key, Name, nullptr, &type, value.data() + 1, &size);
         }
         RegCloseKey(key);
         return value;
     }
 
-private:
-    void remove() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_path.c_str()); }
+    const KString name;
 
+private:
     std::string m_application;
     std::string m_path;
-    std::string m_set;
     bool m_applicationExisted = false;
 };
 
@@ -96,7 +74,7 @@ std::string uniqueName(const char* Stem) { return Stem + std::to_string(GetCurre
 class KPreferencesTest : public testing::Test {
 protected:
     RegistrySet registry{"KApplication", uniqueName("KPreferencesTest.")};
-    KString set = registry.setName();
+    const KString& set = registry.name;
 };
 
 KVariable& variable(KPreferences& P, const char* Name)
@@ -122,29 +100,29 @@ TEST_F(KPreferencesTest, EveryTypeIsWrittenInItsLayoutAndReadBack)
     saved.setLong(longName.c_str(), 7);
     saved.save(set);
 
-    EXPECT_EQ(registry.read("Char"), (RawValue{REG_BINARY, {0x00, 0x41}}));
-    EXPECT_EQ(registry.read("Bool"), (RawValue{REG_BINARY, {0x01, 0x01}}));
-    EXPECT_EQ(registry.read("Short"), (RawValue{REG_DWORD, {0xFE, 0xFF, 0xFF, 0xFF}}));
-    EXPECT_EQ(registry.read("Long"), (RawValue{REG_BINARY, {0x03, 0x01, 0x00, 0x00, 0x00}}));
-    EXPECT_EQ(registry.read("Float"), (RawValue{REG_BINARY, {0x04, 0x00, 0x00, 0x80, 0x3F}}));
-    EXPECT_EQ(registry.read("Double"), (RawValue{REG_BINARY, {0x05, 0, 0, 0, 0, 0, 0, 0x04, 0xC0}}));
-    EXPECT_EQ(registry.read("DocFolder"), (RawValue{REG_SZ, {'C', ':', '\\', 'D', 'o', 'c', 's', 0}}));
-    EXPECT_EQ(registry.read("Empty"), (RawValue{REG_SZ, {0}}));
+    EXPECT_EQ(registry.read("Char"), (Bytes{REG_BINARY, 0x00, 0x41}));
+    EXPECT_EQ(registry.read("Bool"), (Bytes{REG_BINARY, 0x01, 0x01}));
+    EXPECT_EQ(registry.read("Short"), (Bytes{REG_DWORD, 0xFE, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(registry.read("Long"), (Bytes{REG_BINARY, 0x03, 0x01, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(registry.read("Float"), (Bytes{REG_BINARY, 0x04, 0x00, 0x00, 0x80, 0x3F}));
+    EXPECT_EQ(registry.read("Double"), (Bytes{REG_BINARY, 0x05, 0, 0, 0, 0, 0, 0, 0x04, 0xC0}));
+    EXPECT_EQ(registry.read("DocFolder"), (Bytes{REG_SZ, 'C', ':', '\\', 'D', 'o', 'c', 's', 0}));
+    EXPECT_EQ(registry.read("Empty"), (Bytes{REG_SZ, 0}));
 
     KPreferences loaded;
     EXPECT_TRUE(loaded.exists(set));
     loaded.load(set);
     EXPECT_EQ(loaded.getVariables().getCount(), 10);
-    EXPECT_EQ(variable(loaded, "Char").getType(), KVariable::Char);
+    const std::pair<const char*, uint8> types[] = {{"Char", KVariable::Char},   {"Bool", KVariable::Bool},
+                                                   {"Short", KVariable::Short}, {"Long", KVariable::Long},
+                                                   {"Float", KVariable::Float}, {"Double", KVariable::Double}};
+    for (const auto& [name, type] : types)
+        EXPECT_EQ(variable(loaded, name).getType(), type) << name;
     EXPECT_EQ(variable(loaded, "Char").getChar(), 'A');
-    EXPECT_EQ(variable(loaded, "Bool").getType(), KVariable::Bool);
     EXPECT_TRUE(loaded.getBool("Bool"));
-    EXPECT_EQ(variable(loaded, "Short").getType(), KVariable::Short);
     EXPECT_EQ(loaded.getShort("Short"), -2);
     EXPECT_EQ(loaded.getLong("Long"), 1);
-    EXPECT_EQ(variable(loaded, "Float").getType(), KVariable::Float);
     EXPECT_EQ(variable(loaded, "Float").getFloat(), 1.0f);
-    EXPECT_EQ(variable(loaded, "Double").getType(), KVariable::Double);
     EXPECT_EQ(variable(loaded, "Double").getDouble(), -2.5);
     KString folder("left over");
     loaded.getString(folder, "DocFolder");
@@ -257,7 +235,7 @@ TEST(KPreferencesOfAnApplication, LiveUnderTheApplicationsName)
     // The application's destructor empties the class registry.
     if (!KClass::getFirst())
         kksRegisterFrameworkClasses();
-    EXPECT_EQ(registry.read("NewDocW"), (RawValue{REG_BINARY, {0x03, 0x20, 0x03, 0x00, 0x00}}));
+    EXPECT_EQ(registry.read("NewDocW"), (Bytes{REG_BINARY, 0x03, 0x20, 0x03, 0x00, 0x00}));
 }
 
 } // namespace

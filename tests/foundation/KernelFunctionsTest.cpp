@@ -1,5 +1,5 @@
-// The kernel functions: platform and versions, byte order, character sets, random
-// scaling, key codes, message boxes, display modes and memory.
+// The kernel functions: platform and versions, character sets, random scaling, key codes,
+// message boxes, display modes and memory.
 #include "foundation/KBag.h"
 #include "foundation/KGraphicSize.h"
 #include "foundation/KMemory.h"
@@ -36,18 +36,6 @@ TEST(KernelFunctions, PlatformVersionsAndSeparators)
     const uint8 running = knsGetOSVersion();
     EXPECT_TRUE(running == 20 || running == 21) << int(running);
     EXPECT_TRUE(knsCanRun());
-}
-
-TEST(KernelFunctions, SwapsReverseTheBytes)
-{
-    EXPECT_EQ(knsSwapShort(0x1234), 0x3412);
-    EXPECT_EQ(knsSwapLong(0x11223344), 0x44332211);
-    const float swapped = knsSwapFloat(1.0f);
-    unsigned char bytes[4];
-    std::memcpy(bytes, &swapped, 4);
-    EXPECT_EQ(bytes[0], 0x3F);
-    EXPECT_EQ(bytes[1], 0x80);
-    EXPECT_EQ(knsSwapDouble(knsSwapDouble(3.25)), 3.25);
 }
 
 TEST(KernelFunctions, CharacterConversionTables)
@@ -153,14 +141,10 @@ TEST(KernelFunctions, DisplayModesAndFontNames)
     // Every mode the system lists for a minimum meets it.
     const KBag large = knsFindDisplayMode(1024, 768, 16);
     ASSERT_EQ(large.getCount() % 3, 0);
-    for (long i = 0; i < large.getCount(); i += 3) {
-        EXPECT_GE(large.getDirectDataAt(i), 1024);
-        EXPECT_GE(large.getDirectDataAt(i + 1), 768);
-        EXPECT_GE(large.getDirectDataAt(i + 2), 16);
-    }
-    const KGraphicSize chosen = knsChooseDisplayMode(1024, 768, 16);
-    EXPECT_EQ(chosen.getWidth(), large.getCount() > 0 ? large.getDirectDataAt(0) : 0);
+    for (long i = 0; i < large.getCount(); i += 3)
+        EXPECT_TRUE(large.getDirectDataAt(i) >= 1024 && large.getDirectDataAt(i + 1) >= 768 && large.getDirectDataAt(i + 2) >= 16);
 
+    // Font names come unique and sorted.
     const KStringBag names = knsGetFontNames();
     for (long i = 1; i < names.getCount(); ++i)
         EXPECT_TRUE(names.getStringAt(i - 1) < names.getStringAt(i)) << text(names.getStringAt(i));
@@ -171,11 +155,7 @@ TEST(Memory, AllocatesZeroFilledBlocksAndRefusesNullDisposal)
     auto* block = static_cast<unsigned char*>(KMemory::allocate(16, true));
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(std::memcmp(block, std::string(16, '\0').data(), 16), 0);
-    KMemory::copy("0123456789abcdef", block, 16);
-    KMemory::clear(block, 4);
-    EXPECT_EQ(std::memcmp(block, "\0\0\0\0" "456789abcdef", 16), 0);
     KMemory::dispose(block);
-
     ReportCatcher catcher;
     KMemory::dispose(nullptr);
     EXPECT_TRUE(catcher.caught(20, "KMemory::dispose"));
