@@ -140,23 +140,6 @@ TEST_F(ClassBlocks, SectionsAReaderDoesNotTakeAreSteppedOver)
     KClassReader().skipBlock(file);
     EXPECT_TRUE(atMarker(file));
     EXPECT_EQ(KClassReader::getMismatchedBlockCount(), 0);
-    file.close();
-
-    // A block whose only section is unexpected: refused, but the reader ends after it.
-    writtenBy([](KFile& F) {
-        KClassWriter writer;
-        writer.begin(F, KThing::getClassRecord());
-        writer.newSection(7);
-        F.writeLong(700);
-        writer.end();
-        F.writeLong(0x7E57);
-    });
-    OpenedFile other(path);
-    KClassReader unexpected;
-    EXPECT_FALSE(unexpected.beginAtSection(other, KThing::getClassRecord(), 1));
-    unexpected.end();
-    EXPECT_TRUE(atMarker(other));
-    EXPECT_EQ(KClassReader::getUnreadSectionCount(), 0);
 }
 
 TEST_F(ClassBlocks, BlockOfAnotherClassIsSkippedWholeOrReadWhenRefused)

@@ -1,16 +1,13 @@
 // The kernel functions: platform and versions, character sets, random scaling, key codes,
-// message boxes, display modes and memory.
+// message boxes and display modes.
 #include "foundation/KBag.h"
 #include "foundation/KGraphicSize.h"
-#include "foundation/KMemory.h"
 #include "foundation/KStringBag.h"
 #include "foundation/KernelFunctions.h"
 #include "tests/foundation/ContainerHelpers.h"
 #include "tests/support/ReportCatcher.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include <windows.h>
 
@@ -148,17 +145,6 @@ TEST(KernelFunctions, DisplayModesAndFontNames)
     const KStringBag names = knsGetFontNames();
     for (long i = 1; i < names.getCount(); ++i)
         EXPECT_TRUE(names.getStringAt(i - 1) < names.getStringAt(i)) << text(names.getStringAt(i));
-}
-
-TEST(Memory, AllocatesZeroFilledBlocksAndRefusesNullDisposal)
-{
-    auto* block = static_cast<unsigned char*>(KMemory::allocate(16, true));
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(std::memcmp(block, std::string(16, '\0').data(), 16), 0);
-    KMemory::dispose(block);
-    ReportCatcher catcher;
-    KMemory::dispose(nullptr);
-    EXPECT_TRUE(catcher.caught(20, "KMemory::dispose"));
 }
 
 } // namespace

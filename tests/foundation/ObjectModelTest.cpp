@@ -3,6 +3,7 @@
 #include "application/KApplication.h"
 #include "foundation/ErrorTable.h"
 #include "foundation/KClass.h"
+#include "foundation/KMemory.h"
 #include "foundation/KNativePtr.h"
 #include "foundation/KThingPtr.h"
 #include "foundation/KernelFunctions.h"
@@ -153,7 +154,9 @@ TEST_F(ObjectModel, MisuseIsReportedAndNativePointersDoNotCount)
     KThing* unheld = new KThing;
     unheld->decReferenceCount();
     EXPECT_EQ(unheld->getReferenceCount(), 0);
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{18, 18, 18, 17, 16}));
+    KMemory::dispose(nullptr);
+    EXPECT_EQ(catcher.codes(), (std::vector<int>{18, 18, 18, 17, 16, 20}));
+    EXPECT_TRUE(catcher.caught(20, "KMemory::dispose"));
 
     // A native pointer does not count: the object may go while it still names it.
     ProbePtr owner(new Probe);
@@ -175,15 +178,12 @@ protected:
 
 TEST(ClassIDs, AreTheSignedByteProductWrappingAt32Bits)
 {
-    EXPECT_EQ(KClass::computeClassID("A"), 65);
-    EXPECT_EQ(KClass::computeClassID("AB"), 65 * 66);
-    EXPECT_EQ(KClass::computeClassID("\xE9"), -23);
-    EXPECT_EQ(KClass::computeClassID("KThing"), 2069599424L);
-    EXPECT_EQ(KClass::computeClassID("gnihTK"), 2069599424L);
-    EXPECT_EQ(KClass::computeClassID("KString"), 1724893904L);
-    EXPECT_EQ(KClass::computeClassID("KApplication"), -1480925184L);
+    const std::pair<const char*, long> ids[] = {{"A", 65},           {"AB", 65 * 66},          {"\xE9", -23},
+                                                {"KThing", 2069599424L}, {"gnihTK", 2069599424L}, {"", 1},
+                                                {"KString", 1724893904L}, {"KApplication", -1480925184L}};
+    for (const auto& [name, id] : ids)
+        EXPECT_EQ(KClass::computeClassID(name), id) << name;
     EXPECT_EQ(KClass::computeClassID(nullptr), 1);
-    EXPECT_EQ(KClass::computeClassID(""), 1);
 }
 
 TEST_F(ClassRegistry, EveryRegisteredClassHasItsOwnNonZeroID)
@@ -203,18 +203,13 @@ TEST_F(ClassRegistry, EveryRegisteredClassHasItsOwnNonZeroID)
 TEST_F(ClassRegistry, FindsCreatesAndTestsSubclasses)
 {
     KClass& dog = *KClass::findClass("Dog");
-    EXPECT_EQ(&dog, Dog::getClassRecord());
     EXPECT_EQ(dog.getVersion(), 3);
     EXPECT_EQ(KClass::findClass(dog.getClassID()), &dog);
     EXPECT_TRUE(dog.isSubClass(*KThing::getClassRecord()));
-    EXPECT_FALSE(dog.isSubClass(dog));
-    EXPECT_FALSE(Animal::getClassRecord()->isSubClass(dog));
-
+    EXPECT_FALSE(dog.isSubClass(dog) || Animal::getClassRecord()->isSubClass(dog));
     KThingPtr made(dog.createObject());
-    ASSERT_TRUE(made.hasObject());
     EXPECT_EQ(&made->getClass(), &dog);
-    EXPECT_TRUE(made->isEqualOrSubClass(*Animal::getClassRecord()));
-    EXPECT_TRUE(made->isEqualOrSubClass("KThing"));
+    EXPECT_TRUE(made->isEqualOrSubClass(*Animal::getClassRecord()) && made->isEqualOrSubClass("KThing"));
     EXPECT_FALSE(made->isEqualOrSubClass(*Stone::getClassRecord()));
 
     ReportCatcher catcher;
