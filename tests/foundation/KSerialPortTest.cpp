@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include <windows.h>
 
@@ -31,24 +32,20 @@ TEST(KSerialPort, NamesAndSpeeds)
 
 TEST(KSerialPort, IndexesBecomeTheLineValuesOfTheControlBlock)
 {
+    // Speed, data bits, parity and stop bits as the block holds them.
+    auto line = [](const DCB& B) {
+        return std::vector<unsigned long>{B.BaudRate, B.ByteSize, B.Parity, B.StopBits};
+    };
     KSerialPort port;
     DCB block = {};
     applySerialLineSettingsWin32(block, port.getLineSettings());
-    EXPECT_EQ(block.BaudRate, 9600u);
-    EXPECT_EQ(block.ByteSize, 8);
-    EXPECT_EQ(block.Parity, NOPARITY);
-    EXPECT_EQ(block.StopBits, ONESTOPBIT);
-
+    EXPECT_EQ(line(block), (std::vector<unsigned long>{9600, 8, NOPARITY, ONESTOPBIT}));
     port.setSpeedIndex(10);
     port.setDataBitsIndex(0);
     port.setParityIndex(2);
     port.setStopBitsIndex(1);
     applySerialLineSettingsWin32(block, port.getLineSettings());
-    EXPECT_EQ(block.BaudRate, 115200u);
-    EXPECT_EQ(block.ByteSize, 5);
-    EXPECT_EQ(block.Parity, ODDPARITY);
-    EXPECT_EQ(block.StopBits, ONE5STOPBITS);
-
+    EXPECT_EQ(line(block), (std::vector<unsigned long>{115200, 5, ODDPARITY, ONE5STOPBITS}));
     // Indexes outside their tables keep what the device had.
     port.setSpeedIndex(13);
     port.setDataBitsIndex(4);
@@ -56,10 +53,7 @@ TEST(KSerialPort, IndexesBecomeTheLineValuesOfTheControlBlock)
     port.setStopBitsIndex(3);
     block.Parity = MARKPARITY;
     applySerialLineSettingsWin32(block, port.getLineSettings());
-    EXPECT_EQ(block.BaudRate, 115200u);
-    EXPECT_EQ(block.ByteSize, 5);
-    EXPECT_EQ(block.Parity, MARKPARITY);
-    EXPECT_EQ(block.StopBits, ONE5STOPBITS);
+    EXPECT_EQ(line(block), (std::vector<unsigned long>{115200, 5, MARKPARITY, ONE5STOPBITS}));
 }
 
 TEST(KSerialPort, FlowControlStartsFromEveryHandshakeOff)
