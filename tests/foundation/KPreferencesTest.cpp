@@ -180,8 +180,9 @@ TEST_F(KPreferencesTest, ShortDamagedAndForeignValues)
         for (const CaughtMessageBox& box : catcher.boxes())
             texts.push_back(box.caption + ": " + box.text);
         std::sort(texts.begin(), texts.end());
-        EXPECT_EQ(texts, (std::vector<std::string>{"Not Yet Implemented!: KPreferences::load unimplemented data format",
-                                                   "Not Yet Implemented!: KPreferences::load unimplemented register format"}));
+        EXPECT_EQ(texts, (std::vector<std::string>{
+                             "Not Yet Implemented!: KPreferences::load unimplemented data format",
+                             "Not Yet Implemented!: KPreferences::load unimplemented register format"}));
     }
     EXPECT_EQ(variable(preferences, "Char").getChar(), 'z');
     EXPECT_EQ(preferences.getLong("Long"), 9);

@@ -133,7 +133,8 @@ TEST_F(Values, VariablesShareTheirStorageAndHoldObjectsByCount)
 TEST_F(Values, NumbersDatesAndTimes)
 {
     KNumber one(1.5);
-    EXPECT_EQ(blocks.written(one), ByteList().append(BlockFile::header("KNumber", 16)).raw({0x3F, 0xF8, 0, 0, 0, 0, 0, 0}).bytes());
+    EXPECT_EQ(blocks.written(one),
+              ByteList().append(BlockFile::header("KNumber", 16)).raw({0x3F, 0xF8, 0, 0, 0, 0, 0, 0}).bytes());
     for (double value : {0.1, -0.0, std::numeric_limits<double>::denorm_min(), 1e308}) {
         KNumber number(value), back;
         EXPECT_EQ(blocks.roundTrip(number, back), 0);
