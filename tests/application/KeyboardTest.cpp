@@ -1,0 +1,210 @@
+// The keyboard manager and the control action events: the focus moving between elements,
+// Tab traversal, key previewers, and Return and Escape pressing a dialog's standard buttons,
+// which the control action event then carries out.
+#include "application/KDialog.h"
+#include "controls/KPushButtonControl.h"
+#include "tests/application/InteractionTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class Keyboard : public ::testing::Test {
+protected:
+    Keyboard()
+    {
+        for (const char* name : {"a", "b", "c"}) {
+            LoggingElementPtr element = new LoggingElement(name, true);
+            window->addElement(*element);
+            elements.push_back(element);
+        }
+        KWindowManager::get().setActiveWindow(*window);
+    }
+
+    bool type(uint16 Key, uint32 Modifiers = 0)
+    {
+        KKeyEventPtr key = keyEvent(Key, Modifiers);
+        return KEvent::send(*key) != 0;
+    }
+
+    const std::string& focusName() const
+    {
+        static const std::string none = "none";
+        if (!keyboard.hasFocusElement())
+            return none;
+        return static_cast<LoggingElement&>(keyboard.getFocusElement()).name;
+    }
+
+    InteractionScope scope;
+    KKeyboardManager& keyboard = KKeyboardManager::getManager();
+    LoggingWindowPtr window = new LoggingWindow;
+    std::vector<LoggingElementPtr> elements;
+};
+
+TEST_F(Keyboard, TheOldElementLosesTheFocusBeforeTheNewOneGainsIt)
+{
+    keyboard.setFocusElement(*elements[0]);
+    keyboard.setFocusElement(*elements[1]);
+    keyboard.setFocusElement(*elements[1]);
+    EXPECT_EQ(&window->getFocusElement(), elements[1].get());
+    EXPECT_TRUE(window->ownsKeyboardFocus());
+    keyboard.clearFocusElement();
+    keyboard.clearFocusElement();
+    EXPECT_EQ(interactionLog(), (Log{"window gained a", "application gained", "window lost a",
+                                     "application lost", "window gained b", "application gained",
+                                     "window lost b", "application lost"}));
+}
+
+TEST_F(Keyboard, TabMovesTheFocusAroundTheActiveWindowAndOnlyThere)
+{
+    window->focusFirstElement();
+    std::vector<std::string> seen{focusName()};
+    for (int i = 0; i < 3; ++i) {
+        type(KKeyboardManager::TabKey);
+        seen.push_back(focusName());
+    }
+    type(KKeyboardManager::TabKey, KKeyEvent::Shift);
+    seen.push_back(focusName());
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b", "c", "a", "c"}));
+
+    // The Tab key itself goes on to the window and the application.
+    interactionLog().clear();
+    elements[0]->disable();
+    elements[1]->hide();
+    type(KKeyboardManager::TabKey);
+    EXPECT_EQ(focusName(), "c");
+    EXPECT_EQ(interactionLog(), (Log{"window key", "application key"}));
+
+    KWindowManager::get().resetActiveWindow();
+    elements[0]->enable(true);
+    type(KKeyboardManager::TabKey);
+    EXPECT_EQ(focusName(), "c");
+}
+
+TEST_F(Keyboard, AKeyTakenByAPreviewerReachesNothingElse)
+{
+    LoggingElementPtr previewer = new LoggingElement("previewer");
+    keyboard.addKeyPreviewer(*previewer);
+    keyboard.setFocusElement(*elements[0]);
+    interactionLog().clear();
+    EXPECT_FALSE(type('x'));
+    previewer->answers.answer("preview", 1);
+    EXPECT_TRUE(type('y'));
+    EXPECT_EQ(interactionLog(), (Log{"previewer preview", "window key", "application key", "previewer preview"}));
+}
+
+// Receives the events a modeless dialog sends about its standard buttons.
+class Receiver : public KThing {
+public:
+    bool handleEvent(KEvent& E) override
+    {
+        note("receiver " + std::to_string(E.getType()));
+        return false;
+    }
+};
+
+class ModalDialog : public KDialog {
+public:
+    using KDialog::setRunningModal;
+};
+K_POINTER_CLASS(ModalDialog, KDialogPtr);
+
+class TakingButton : public KPushButtonControl {
+public:
+    bool handleAction(KControlActionEvent&) override { return true; }
+};
+
+class DialogButtons : public ::testing::Test {
+protected:
+    DialogButtons()
+    {
+        for (KPushButtonControlPtr& button : buttons) {
+            button = new KPushButtonControl;
+            dialog->addElement(*button);
+            button->setWindow(*dialog);
+        }
+        dialog->setOKButton(*buttons[0]);
+        dialog->setCancelButton(*buttons[1]);
+        dialog->setApplyButton(*buttons[2]);
+        dialog->setReturnElement(*buttons[0]);
+        dialog->setEscapeElement(*buttons[1]);
+        dialog->addReceiver(*receiver);
+    }
+
+    static KEventReturn act(KControl& Source, long Type = KControlActionEvent::Done)
+    {
+        KControlActionEventPtr action = new KControlActionEvent;
+        action->setType(Type);
+        action->setSource(Source);
+        return KEvent::send(*action);
+    }
+
+    // The dialog class is the dialogs' own to register; here it is registered for the
+    // length of the test.
+    InteractionScope scope;
+    bool registered = KDialog::registerClass() != nullptr;
+    ModalDialogPtr dialog = new ModalDialog;
+    KPushButtonControlPtr buttons[3];
+    KThingPtr receiver = new Receiver;
+};
+
+TEST_F(DialogButtons, ReturnAndEscapePressTheFrontDialogsOKAndCancelButtons)
+{
+    LoggingElementPtr field = new LoggingElement("field", true);
+    dialog->addElement(*field);
+    struct Case {
+        uint16 key;
+        uint8 result;
+    };
+    for (const Case c : {Case{KKeyboardManager::ReturnKey, KDialog::OKResult},
+                         Case{KKeyboardManager::EscapeKey, KDialog::CancelResult}}) {
+        dialog->open(KWindow::OpenShown);
+        KKeyboardManager::getManager().setFocusElement(*field);
+        // A disabled button is not pressed; the key stops at the dialog.
+        buttons[c.result - 1]->disable();
+        KKeyEventPtr key = keyEvent(c.key);
+        EXPECT_EQ(KEvent::send(*key), 1);
+        EXPECT_TRUE(dialog->isOpen());
+        buttons[c.result - 1]->enable(true);
+        interactionLog().clear();
+        EXPECT_EQ(KEvent::send(*key), 1);
+        EXPECT_EQ(dialog->getResult(), c.result);
+        EXPECT_FALSE(dialog->isOpen());
+        EXPECT_FALSE(KKeyboardManager::getManager().hasFocusElement());
+        EXPECT_EQ(interactionLog(), (Log{"application control action 4", "receiver " + std::to_string(c.result + 2),
+                                         "application lost"}));
+    }
+}
+
+TEST_F(DialogButtons, OnlyAReleaseThatNobodyTookCarriesOutAStandardButton)
+{
+    for (long type : {1, 2, 3})
+        EXPECT_EQ(act(*buttons[0], type), 0);
+    EXPECT_EQ(dialog->getResult(), KDialog::NoResult);
+
+    dialog->setRunningModal(true);
+    interactionLog().clear();
+    EXPECT_EQ(act(*buttons[2]), 1);
+    EXPECT_EQ(dialog->getResult(), KDialog::ApplyResult);
+    EXPECT_EQ(interactionLog(), (Log{"application control action 4"}));
+
+    // A button inside a container counts as the container, which is no push button.
+    KControlPtr group = new KControl;
+    group->setWindow(*dialog);
+    buttons[0]->setParentControl(*group);
+    EXPECT_EQ(act(*buttons[0]), 0);
+
+    KPushButtonControlPtr taking = new TakingButton;
+    taking->setWindow(*dialog);
+    dialog->setOKButton(*taking);
+    EXPECT_EQ(act(*taking), 1);
+    LoggingWindowPtr plain = new LoggingWindow;
+    KPushButtonControlPtr elsewhere = new KPushButtonControl;
+    elsewhere->setWindow(*plain);
+    EXPECT_EQ(act(*elsewhere), 0);
+    EXPECT_EQ(dialog->getResult(), KDialog::ApplyResult);
+}
+
+} // namespace
