@@ -36,7 +36,7 @@ uint32* prepareCopy(KAlphaImage& Image, AlphaBitmapWin32& Record, bool TellFailu
         DeleteDC(Record.dc);
     Record.dc = nullptr;
 
-    HDC imageDC = getHDCWin32(Image.getGraphicDevice());
+    HDC imageDC = getHDCWin32(Image.peekGraphicDevice());
     long width = 0, height = 0;
     if (!bitmapSize(Image.getNativeImage().bitmap, width, height))
         return nullptr;
@@ -78,8 +78,8 @@ bool canPrepare(KAlphaImage& Image)
         return false;
     KImage& mask = Image.getAlphaMask();
     mask.createGraphicDevice();
-    return Image.hasBitmap() && getHDCWin32(Image.getGraphicDevice()) && mask.hasBitmap()
-        && getHDCWin32(mask.getGraphicDevice());
+    return Image.hasBitmap() && getHDCWin32(Image.peekGraphicDevice()) && mask.hasBitmap()
+        && getHDCWin32(mask.peekGraphicDevice());
 }
 } // namespace
 
@@ -100,7 +100,7 @@ void createAlphaBitmapWin32(KAlphaImage& Image)
     bitmapSize(Image.getNativeImage().bitmap, width, height);
     // MERGEPAINT ORs in the inverse of its source: with the mask inverted first, white mask
     // pixels turn the copy white and black ones leave it as it is.
-    HDC maskDC = getHDCWin32(Image.getAlphaMask().getGraphicDevice());
+    HDC maskDC = getHDCWin32(Image.getAlphaMask().peekGraphicDevice());
     BitBlt(maskDC, 0, 0, width, height, nullptr, 0, 0, DSTINVERT);
     BitBlt(record.dc, 0, 0, width, height, maskDC, 0, 0, MERGEPAINT);
     BitBlt(maskDC, 0, 0, width, height, nullptr, 0, 0, DSTINVERT);
@@ -116,7 +116,7 @@ void applyAlphaMaskWin32(KAlphaImage& Image)
         return;
     long width = 0, height = 0;
     bitmapSize(Image.getNativeImage().bitmap, width, height);
-    HDC maskDC = getHDCWin32(Image.getAlphaMask().getGraphicDevice());
+    HDC maskDC = getHDCWin32(Image.getAlphaMask().peekGraphicDevice());
     // The section's rows run from the bottom: its row y is the mask's row height − 1 − y.
     for (long y = 0; y < height; ++y) {
         for (long x = 0; x < width; ++x) {

@@ -25,7 +25,7 @@ public:
     {
         if (!Image.hasBitmap())
             return;
-        m_dc = getHDCWin32(Image.getGraphicDevice());
+        m_dc = getHDCWin32(Image.peekGraphicDevice());
         m_bitmap = Image.getNativeImage().bitmap;
         BITMAP description;
         if (!m_dc || !GetObjectA(m_bitmap, sizeof description, &description))
@@ -85,7 +85,7 @@ private:
 // white, all others black.
 void convertThroughMonochrome(KImage& Image)
 {
-    HDC dc = getHDCWin32(Image.getGraphicDevice());
+    HDC dc = getHDCWin32(Image.peekGraphicDevice());
     if (!Image.hasBitmap() || !dc)
         return;
     const long width = Image.getSize().getWidth(), height = Image.getSize().getHeight();
@@ -111,7 +111,7 @@ void convertToBlackAndWhiteWin32(KImage& Image, short Level)
     Image.createGraphicDevice();
     if (Level == -1) {
         convertThroughMonochrome(Image);
-    } else if (Image.hasBitmap() && getHDCWin32(Image.getGraphicDevice())) {
+    } else if (Image.hasBitmap() && getHDCWin32(Image.peekGraphicDevice())) {
         // A failure to read or write the bits ends the operation before the change hook.
         BitmapPixels pixels(Image);
         if (!pixels.isValid())
@@ -159,8 +159,8 @@ void thresholdAndSmoothWin32(KImage& Image, short Level)
 void convertToGreyWin32(KImage& Image)
 {
     Image.createGraphicDevice();
-    if (Image.hasBitmap() && getHDCWin32(Image.getGraphicDevice())) {
-        KGraphicDevice& device = Image.getGraphicDevice();
+    if (Image.hasBitmap() && getHDCWin32(Image.peekGraphicDevice())) {
+        KGraphicDevice& device = Image.peekGraphicDevice();
         const short width = Image.getSize().getWidth(), height = Image.getSize().getHeight();
         for (short x = 0; x < width; ++x) {
             for (short y = 0; y < height; ++y) {

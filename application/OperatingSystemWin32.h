@@ -3,7 +3,6 @@
 // the program entry, and the display-mode helpers.
 #include "foundation/KTypes.h"
 
-class KBag;
 class KString;
 
 // The player's main function, run between entering and leaving the framework's kernel:
@@ -39,11 +38,3 @@ const char* knsGetWindowManagerClassName();
 // printf-style text to the debugger, cut to 511 characters; answers the characters sent.
 int knsDebugPrint(const char* Format, ...) __attribute__((format(printf, 1, 2)));
 
-// The screen's size in pixels and its bits per pixel, asked once and remembered until a
-// display-mode change sets new values.
-void getScreenInfoWin32(long* Width, long* Height, long* Depth);
-// The display modes the system lists whose width, height and depth are each at least the
-// given ones: a direct bag of longs, three per mode (width, height, bits per pixel).
-KBag enumDisplayModesWin32(short Width, short Height, short Depth);
-bool changeDisplayModeWin32(short Width, short Height, short Depth);
-void restoreDisplayModeWin32();

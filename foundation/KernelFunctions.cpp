@@ -1,6 +1,7 @@
 // The kernel functions that need no operating-system call.
 #include "foundation/KernelFunctions.h"
 
+#include "application/DisplayModesWin32.h"
 #include "application/OperatingSystemWin32.h"
 #include "foundation/CharacterSetTables.h"
 #include "foundation/KBag.h"

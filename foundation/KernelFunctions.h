@@ -97,7 +97,8 @@ long knsGetDoubleClickHeight();
 // button chosen (IDOK, IDYES, IDNO...).
 using KMessageBoxPresenter = int (*)(const char* Caption, const char* Text, unsigned Flags);
 void knsSetMessageBoxPresenter(KMessageBoxPresenter Presenter);
-int knsPresentMessageBox(const char* Caption, const char* Text, unsigned Flags);
+// Owner is the native window the box belongs to, null for none; presenters ignore it.
+int knsPresentMessageBox(const char* Caption, const char* Text, unsigned Flags, void* Owner = nullptr);
 
 using KTickSource = uint32 (*)();
 void knsSetTickSource(KTickSource Source);

@@ -1,6 +1,7 @@
 // The kernel functions that call the operating system.
 #include "foundation/KernelFunctions.h"
 
+#include "application/DisplayModesWin32.h"
 #include "application/KApplication.h"
 #include "application/OperatingSystemWin32.h"
 #include "foundation/ErrorTable.h"
@@ -86,11 +87,11 @@ void knsFreeScratch()
 
 void knsSetMessageBoxPresenter(KMessageBoxPresenter Presenter) { s_presenter = Presenter; }
 
-int knsPresentMessageBox(const char* Caption, const char* Text, unsigned Flags)
+int knsPresentMessageBox(const char* Caption, const char* Text, unsigned Flags, void* Owner)
 {
     if (s_presenter)
         return s_presenter(Caption, Text, Flags);
-    return MessageBoxA(nullptr, Text, Caption, Flags);
+    return MessageBoxA(static_cast<HWND>(Owner), Text, Caption, Flags);
 }
 
 void knsMessageBox(const char* Caption, const char* Text)

@@ -6,6 +6,37 @@
 #include "graphics/KGraphicDevice.h"
 #include "graphics/NativeRectWin32.h"
 
+namespace {
+void copyContextBits(HDC source, HDC destination, const KGraphicRectangle& S, const KGraphicRectangle& D, uint32 Rop)
+{
+    const RECT from = toNativeRectWin32(S);
+    const RECT to = toNativeRectWin32(D);
+    const int fromWidth = from.right - from.left, fromHeight = from.bottom - from.top;
+    const int toWidth = to.right - to.left, toHeight = to.bottom - to.top;
+    if (fromWidth == toWidth && fromHeight == toHeight) {
+        BitBlt(destination, to.left, to.top, toWidth, toHeight, source, from.left, from.top, Rop);
+        return;
+    }
+    SetStretchBltMode(destination, HALFTONE);
+    StretchBlt(destination, to.left, to.top, toWidth, toHeight, source, from.left, from.top, fromWidth, fromHeight,
+               Rop);
+}
+
+void alphaBlendContexts(HDC source, HDC destination, const KGraphicRectangle& S, const KGraphicRectangle& D,
+                        uint8 Alpha, bool PerPixel)
+{
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, Alpha, BYTE(PerPixel ? AC_SRC_ALPHA : 0)};
+    AlphaBlend(destination, D.getH(), D.getV(), D.getWidth(), D.getHeight(), source, S.getH(), S.getV(),
+               S.getWidth(), S.getHeight(), blend);
+}
+
+HDC alphaImageSource(KAlphaImage& Source)
+{
+    HDC prepared = getAlphaDCWin32(Source);
+    return prepared ? prepared : getHDCWin32(Source.peekGraphicDevice());
+}
+} // namespace
+
 bool readDeviceMetricsWin32(const NativeDeviceWin32& Record, DeviceMetricsWin32& Metrics)
 {
     HDC dc = Record.dc;
@@ -67,37 +98,6 @@ void drawFocusRectWin32(KGraphicDevice& D, const KGraphicRectangle& R)
     const RECT rect = toNativeRectWin32(R);
     DrawFocusRect(getHDCWin32(D), &rect);
 }
-
-namespace {
-void copyContextBits(HDC source, HDC destination, const KGraphicRectangle& S, const KGraphicRectangle& D, uint32 Rop)
-{
-    const RECT from = toNativeRectWin32(S);
-    const RECT to = toNativeRectWin32(D);
-    const int fromWidth = from.right - from.left, fromHeight = from.bottom - from.top;
-    const int toWidth = to.right - to.left, toHeight = to.bottom - to.top;
-    if (fromWidth == toWidth && fromHeight == toHeight) {
-        BitBlt(destination, to.left, to.top, toWidth, toHeight, source, from.left, from.top, Rop);
-        return;
-    }
-    SetStretchBltMode(destination, HALFTONE);
-    StretchBlt(destination, to.left, to.top, toWidth, toHeight, source, from.left, from.top, fromWidth, fromHeight,
-               Rop);
-}
-
-void alphaBlendContexts(HDC source, HDC destination, const KGraphicRectangle& S, const KGraphicRectangle& D,
-                        uint8 Alpha, bool PerPixel)
-{
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, Alpha, BYTE(PerPixel ? AC_SRC_ALPHA : 0)};
-    AlphaBlend(destination, D.getH(), D.getV(), D.getWidth(), D.getHeight(), source, S.getH(), S.getV(),
-               S.getWidth(), S.getHeight(), blend);
-}
-
-HDC alphaImageSource(KAlphaImage& Source)
-{
-    HDC prepared = getAlphaDCWin32(Source);
-    return prepared ? prepared : getHDCWin32(Source.getGraphicDevice());
-}
-} // namespace
 
 void copyBitsWin32(const KGraphicDevice& Source, KGraphicDevice& Destination, const KGraphicRectangle& S,
                    const KGraphicRectangle& D, uint32 Rop)

@@ -15,21 +15,31 @@ constexpr FormatOfExtension s_formats[] = {
     {"TIFF", KImageFileFormat::kTIFF}, {"PIC", KImageFileFormat::kPICT}, {"PICT", KImageFileFormat::kPICT},
     {"PCT", KImageFileFormat::kPICT},
 };
+
+// The ID of the type registered for an extension; a type that is not registered is error
+// 62, after which no ID matches.
+KFileTypeID registeredTypeID(const char* Extension)
+{
+    const KFileType& type = KFileTypeHandler::getAssociationByExtension(KString(Extension));
+    return kIsNullReference(&type) ? kNoFileType : type.getTypeID();
+}
 } // namespace
 
-// The type list gives every extension the ID that makeTypeID computes from it, and the
-// framework registers all the extensions above; so until a reference carries a type of
-// its own, the IDs are computed here from the extensions themselves.
 KImageFileFormat getImageFileFormat(const KFileReference& Ref)
 {
     KFileTypeID id = Ref.getFileTypeHandle();
     if (id == kNoFileType)
-        id = KFileTypeHandler::makeTypeID(Ref.getPath().getExtension());
+        id = KFileTypeHandler::getTypeIDOfExtension(Ref.getPath().getExtension());
+    if (id == kNoFileType)
+        return KImageFileFormat::kOther;
     for (const FormatOfExtension& entry : s_formats) {
-        if (id == KFileTypeHandler::makeTypeID(KString(entry.extension)))
+        if (id == registeredTypeID(entry.extension))
             return entry.format;
     }
     return KImageFileFormat::kOther;
 }
 
-bool isBMPFileType(KFileTypeID ID) { return ID == KFileTypeHandler::makeTypeID(KString("BMP")); }
+bool isBMPFileType(KFileTypeID ID)
+{
+    return ID != kNoFileType && ID == KFileTypeHandler::getTypeIDOfExtension(KString("BMP"));
+}

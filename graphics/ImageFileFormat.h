@@ -14,9 +14,10 @@ enum class KImageFileFormat : uint8 {
     kPICT,
 };
 
-// The reference's file-type ID, or the ID of its extension when it has none, compared with
-// the types of "BMP"; "JPG", "JPEG"; "PNG"; "GIF"; "TIF", "TIFF"; "PIC", "PICT", "PCT".
+// The reference's file-type ID, or the ID registered for its extension when it has none,
+// compared with the registered types of "BMP"; "JPG", "JPEG"; "PNG"; "GIF"; "TIF", "TIFF";
+// "PIC", "PICT", "PCT" (the framework registers all of them).
 KImageFileFormat getImageFileFormat(const KFileReference& Ref);
 
-// Whether a file-type ID is the type of "BMP".
+// Whether a file-type ID is the type registered for "BMP".
 bool isBMPFileType(KFileTypeID ID);

@@ -34,7 +34,7 @@ bool swapInBitmap(KImage& Image, HBITMAP Loaded)
         return false;
     Image.create(width, height);
     NativeImageWin32& record = Image.getNativeImage();
-    HDC dc = getHDCWin32(Image.getGraphicDevice());
+    HDC dc = getHDCWin32(Image.peekGraphicDevice());
     if (!record.bitmap || !dc)
         return false;
     SelectObject(dc, record.previousBitmap);
@@ -64,14 +64,14 @@ bool createImageBitmapWin32(KImage& Image, short Width, short Height)
     record.bitmap = bitmap;
     record.previousBitmap = static_cast<HBITMAP>(SelectObject(dc, bitmap));
     PatBlt(dc, 0, 0, Width, Height, BLACKNESS);
-    Image.getGraphicDevice().initBoundsFromNative(createAndInitNativeDeviceWin32(dc));
+    Image.peekGraphicDevice().initBoundsFromNative(createAndInitNativeDeviceWin32(dc));
     return true;
 }
 
 void disposeImageBitmapWin32(KImage& Image)
 {
     NativeImageWin32& record = Image.getNativeImage();
-    KGraphicDevice& device = Image.getGraphicDevice();
+    KGraphicDevice& device = Image.peekGraphicDevice();
     HDC dc = getHDCWin32(device);
     if (record.previousBitmap) {
         SelectObject(dc, record.previousBitmap);
@@ -89,7 +89,7 @@ void disposeImageBitmapWin32(KImage& Image)
 
 void drawDibBlockWin32(KImage& Image, const uint8* Block, uint32 BitsOffset, short Width, short Height)
 {
-    HDC dc = getHDCWin32(Image.getGraphicDevice());
+    HDC dc = getHDCWin32(Image.peekGraphicDevice());
     if (!dc)
         return;
     SetStretchBltMode(dc, HALFTONE);
@@ -142,7 +142,7 @@ void importImageFileWin32(KImage& Image, const char* Path, KImageFileFormat Form
     }
     DibImage decoded(Path, code);
     Image.create(short(decoded.getWidth()), short(decoded.getHeight()));
-    HDC dc = getHDCWin32(Image.getGraphicDevice());
+    HDC dc = getHDCWin32(Image.peekGraphicDevice());
     if (dc)
         decoded.drawToDevice(dc, 0, 0, decoded.getWidth(), decoded.getHeight(), nullptr);
 }

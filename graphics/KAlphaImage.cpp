@@ -104,71 +104,68 @@ void KAlphaImage::setAlphaMaskFromFileName(const KPath& ImagePath, const KPath& 
     setAlphaMaskFromFile(KFileReference(ImagePath), KFileReference(MaskPath));
 }
 
-void KAlphaImage::createFromFile(const KFileReference& Ref)
+// A new picture has no mask: the mask goes first, the prepared copy after the load.
+template <typename Load>
+void KAlphaImage::reloadWithoutMask(Load&& LoadPicture)
 {
     removeAlphaMask();
-    KImage::createFromFile(Ref);
+    LoadPicture();
     updateAlpha();
+}
+
+void KAlphaImage::createFromFile(const KFileReference& Ref)
+{
+    reloadWithoutMask([&] { KImage::createFromFile(Ref); });
 }
 
 void KAlphaImage::createFromResource(short Number)
 {
-    removeAlphaMask();
-    KImage::createFromResource(Number);
-    updateAlpha();
+    reloadWithoutMask([&] { KImage::createFromResource(Number); });
 }
 
 void KAlphaImage::createFromFileScaled(const KFileReference& Ref, const KGraphicSize& Size)
 {
-    removeAlphaMask();
-    KImage::createFromFileScaled(Ref, Size);
-    updateAlpha();
+    reloadWithoutMask([&] { KImage::createFromFileScaled(Ref, Size); });
 }
 
 void KAlphaImage::createFromResourceScaled(short Number, const KGraphicSize& Size)
 {
-    removeAlphaMask();
-    KImage::createFromResourceScaled(Number, Size);
-    updateAlpha();
+    reloadWithoutMask([&] { KImage::createFromResourceScaled(Number, Size); });
 }
 
 void KAlphaImage::createFromFileNameScaled(const KPath& Path, const KGraphicSize& Size)
 {
-    removeAlphaMask();
-    KImage::createFromFileNameScaled(Path, Size);
+    reloadWithoutMask([&] { KImage::createFromFileNameScaled(Path, Size); });
+}
+
+// The same turn for the picture (as a plain image) and its mask, then a new prepared copy.
+template <typename TurnPicture>
+void KAlphaImage::turnWithMask(TurnPicture&& Picture, void (KImage::*Turn)())
+{
+    Picture();
+    if (hasAlphaMask())
+        (getAlphaMask().*Turn)();
     updateAlpha();
 }
 
 void KAlphaImage::flipHorizontal()
 {
-    KImage::flipHorizontal();
-    if (hasAlphaMask())
-        getAlphaMask().flipHorizontal();
-    updateAlpha();
+    turnWithMask([&] { KImage::flipHorizontal(); }, &KImage::flipHorizontal);
 }
 
 void KAlphaImage::flipVertical()
 {
-    KImage::flipVertical();
-    if (hasAlphaMask())
-        getAlphaMask().flipVertical();
-    updateAlpha();
+    turnWithMask([&] { KImage::flipVertical(); }, &KImage::flipVertical);
 }
 
 void KAlphaImage::rotateClockwise()
 {
-    KImage::rotateClockwise();
-    if (hasAlphaMask())
-        getAlphaMask().rotateClockwise();
-    updateAlpha();
+    turnWithMask([&] { KImage::rotateClockwise(); }, &KImage::rotateClockwise);
 }
 
 void KAlphaImage::rotateCounterClockwise()
 {
-    KImage::rotateCounterClockwise();
-    if (hasAlphaMask())
-        getAlphaMask().rotateCounterClockwise();
-    updateAlpha();
+    turnWithMask([&] { KImage::rotateCounterClockwise(); }, &KImage::rotateCounterClockwise);
 }
 
 void KAlphaImage::drawAt(KGraphicDevice& D, const KGraphicPoint& P)

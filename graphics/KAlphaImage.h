@@ -77,6 +77,10 @@ public:
     AlphaBitmapWin32* getAlphaRecord() const { return m_alphaRecord; }
 
 private:
+    template <typename Load>
+    void reloadWithoutMask(Load&& LoadPicture);
+    template <typename TurnPicture>
+    void turnWithMask(TurnPicture&& Picture, void (KImage::*Turn)());
     uint8 getConstantAlpha() const;
     void drawBlendedThroughMask(KGraphicDevice& Device, const KGraphicRectangle& S, const KGraphicRectangle& D);
 

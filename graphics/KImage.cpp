@@ -4,6 +4,7 @@
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
+#include "foundation/KFileTypeHandler.h"
 #include "foundation/KMemory.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/DeviceDrawingWin32.h"
@@ -98,7 +99,7 @@ void KImage::create(const KGraphicSize& Size)
     disposeNative();
     const short width = Size.getWidth(), height = Size.getHeight();
     if (m_native && m_device.get() && createImageBitmapWin32(*this, width, height))
-        getGraphicDevice().setBounds(KGraphicRectangle(0, 0, width, height));
+        peekGraphicDevice().setBounds(KGraphicRectangle(0, 0, width, height));
     setSize(Size);
 }
 
@@ -119,7 +120,7 @@ void KImage::drawPart(KGraphicDevice& Device, const KGraphicRectangle& S, const 
         return;
     if (Device.getKind() == KGraphicDevice::kKindWindow || Device.getKind() == KGraphicDevice::kKindImage) {
         setHalftoneStretchModeWin32(Device);
-        getGraphicDevice().copyBits(Device, S, D);
+        peekGraphicDevice().copyBits(Device, S, D);
     } else if (hasBitmap()) {
         drawImageThroughDibWin32(*this, Device, S, D);
     }
@@ -142,26 +143,21 @@ void KImage::invertImage()
     device.restoreState();
 }
 
-void KImage::flipHorizontal()
+// A negative width or height of the destination makes the stretched copy a mirror image.
+void KImage::mirror(bool Horizontally)
 {
     const short width = getSize().getWidth(), height = getSize().getHeight();
     KImage mirrored;
     mirrored.create(width, height);
-    // A negative width makes the stretched copy a mirror image.
-    getGraphicDevice().copyBitsInto(mirrored.getGraphicDevice(),
-                                    KGraphicRectangle(short(width - 1), 0, short(-width), height));
+    const KGraphicRectangle flipped = Horizontally ? KGraphicRectangle(short(width - 1), 0, short(-width), height)
+                                                   : KGraphicRectangle(0, short(height - 1), width, short(-height));
+    getGraphicDevice().copyBitsInto(mirrored.getGraphicDevice(), flipped);
     mirrored.drawAt(getGraphicDevice(), KGraphicPoint(0, 0));
 }
 
-void KImage::flipVertical()
-{
-    const short width = getSize().getWidth(), height = getSize().getHeight();
-    KImage mirrored;
-    mirrored.create(width, height);
-    getGraphicDevice().copyBitsInto(mirrored.getGraphicDevice(),
-                                    KGraphicRectangle(0, short(height - 1), width, short(-height)));
-    mirrored.drawAt(getGraphicDevice(), KGraphicPoint(0, 0));
-}
+void KImage::flipHorizontal() { mirror(true); }
+
+void KImage::flipVertical() { mirror(false); }
 
 void KImage::rotate(bool Clockwise)
 {
@@ -295,24 +291,27 @@ void KImage::createFromResource(short Number)
 
 void KImage::createFromFileName(const KPath& Path) { createFromFile(KFileReference(Path)); }
 
+// A new bitmap of the size with the original stretched into it.
+void KImage::createStretchedFrom(KImage& Original, const KGraphicSize& Size)
+{
+    create(Size);
+    Original.drawPart(getGraphicDevice(),
+                      KGraphicRectangle(0, 0, Original.getSize().getWidth(), Original.getSize().getHeight()),
+                      KGraphicRectangle(0, 0, Size.getWidth(), Size.getHeight()));
+}
+
 void KImage::createFromFileScaled(const KFileReference& Ref, const KGraphicSize& Size)
 {
     KImage original;
     original.KImage::createFromFile(Ref);
-    create(Size);
-    original.drawPart(getGraphicDevice(),
-                      KGraphicRectangle(0, 0, original.getSize().getWidth(), original.getSize().getHeight()),
-                      KGraphicRectangle(0, 0, Size.getWidth(), Size.getHeight()));
+    createStretchedFrom(original, Size);
 }
 
 void KImage::createFromResourceScaled(short Number, const KGraphicSize& Size)
 {
     KImage original;
     original.KImage::createFromResource(Number);
-    create(Size);
-    original.drawPart(getGraphicDevice(),
-                      KGraphicRectangle(0, 0, original.getSize().getWidth(), original.getSize().getHeight()),
-                      KGraphicRectangle(0, 0, Size.getWidth(), Size.getHeight()));
+    createStretchedFrom(original, Size);
 }
 
 void KImage::createFromFileNameScaled(const KPath& Path, const KGraphicSize& Size)
@@ -322,7 +321,7 @@ void KImage::createFromFileNameScaled(const KPath& Path, const KGraphicSize& Siz
 
 void KImage::saveAsBMP(const KFileReference& Ref)
 {
-    if (!hasBitmap() || getImageFileFormat(Ref) != KImageFileFormat::kBMP)
+    if (!hasBitmap() || !isBMPFileType(Ref.getFileTypeHandle()))
         return;
     KFile file(Ref);
     file.create();
@@ -331,10 +330,10 @@ void KImage::saveAsBMP(const KFileReference& Ref)
     file.close();
 }
 
-void KImage::saveAsBMPFileName(const KPath& Path, KFileTypeID T)
+void KImage::saveAsBMPFileName(const KPath& Path, const KFileType& T)
 {
     KFileReference ref(Path);
-    ref.setFileTypeHandle(T);
+    ref.setFileTypeHandle(T.getTypeID());
     saveAsBMP(ref);
 }
 
@@ -375,6 +374,8 @@ void KImage::readFromFile(KFile& F)
         // An image written without bitmap ends its section here.
         if (reader.getSectionBytesLeft() > 0)
             readBMPBlock(F, getSize(), reader.getSectionBytesLeft(), "void KImage::readFromFile(KFile& F)");
+        // Damaged BMP data may stop the reading anywhere inside the section.
+        reader.skipSection();
     }
     reader.end();
 }
@@ -403,26 +404,28 @@ void KImage::readBMPBlock(KFile& F, const KGraphicSize& Size, long BytesAvailabl
     drawDibBlockWin32(*this, block.bytes, layout.bitsOffset, Size.getWidth(), Size.getHeight());
 }
 
-void KImage::writeBMPData(KFile& F, KFileTypeID T)
+void KImage::writeBMPData(KFile& F, const KFileType& T)
 {
-    F.writeLong(T);
+    F.writeLong(T.getTypeID());
     F.writeLong(getSizeValue());
     F.writeShort(getSize().getWidth());
     F.writeShort(getSize().getHeight());
-    if (isBMPFileType(T) && hasBitmap())
+    if (isBMPFileType(T.getTypeID()) && hasBitmap())
         writeBMPBytes(F);
 }
 
 void KImage::readBMPData(KFile& F)
 {
-    long type = 0, sizeValue = 0;
+    long typeID = 0, sizeValue = 0;
     short width = 0, height = 0;
-    F.readLong(type);
+    F.readLong(typeID);
+    // A type that is not registered is error 62.
+    const KFileType& type = KFileTypeHandler::getAssociation(typeID);
     F.readLong(sizeValue);
     F.readShort(width);
     F.readShort(height);
     disposeNative();
-    if (!isBMPFileType(type))
+    if (kIsNullReference(&type) || !isBMPFileType(type.getTypeID()))
         return;
     // The record of an image without bitmap ends here: what follows is left unread.
     const long start = F.getPosition();

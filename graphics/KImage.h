@@ -4,11 +4,11 @@
 // context, so that anything that draws on a device can draw into an image. Images are made
 // blank, loaded from files by type or from resources, drawn onto any device, saved as BMP
 // and kept in class blocks with their pixels as BMP data.
-#include "foundation/KFileTypeHandler.h"
 #include "graphics/KGraphicDevice.h"
 #include "graphics/KGraphicObject.h"
 
 class KFileReference;
+class KFileType;
 class KPath;
 struct NativeImageWin32;
 
@@ -63,11 +63,12 @@ public:
 
     // Writes only to a reference of the BMP type.
     virtual void saveAsBMP(const KFileReference& Ref);
-    // The type is given by its ID until the file-type records exist.
-    virtual void saveAsBMPFileName(const KPath& Path, KFileTypeID T);
+    // The type given decides, not the path's extension.
+    virtual void saveAsBMPFileName(const KPath& Path, const KFileType& T);
     // A raw record without class block: type, size value, width, height, then BMP data
-    // when the type is BMP and there is a bitmap.
-    virtual void writeBMPData(KFile& F, KFileTypeID T);
+    // when the type is BMP and there is a bitmap. A reader finds no data by the missing
+    // "BM" signature.
+    virtual void writeBMPData(KFile& F, const KFileType& T);
     virtual void readBMPData(KFile& F);
 
     void create(short Width, short Height) { create(KGraphicSize(Width, Height)); }
@@ -75,6 +76,9 @@ public:
     NativeImageWin32& getNativeImage() const;
     // Calls the device hook first when the device is unbound.
     KGraphicDevice& getGraphicDevice();
+    // The device as it is, without the hook: for the code that makes and frees the bitmap,
+    // which a hook that makes the bitmap itself would otherwise re-enter.
+    KGraphicDevice& peekGraphicDevice() const { return m_device.getObject(); }
     void setGraphicDevice(KGraphicDevice& Device) { m_device.setObject(Device); }
     bool hasGraphicDevice() const { return m_device.hasObject(nullptr); }
     bool hasBitmap() const;
@@ -86,7 +90,9 @@ private:
     void readBMPBlock(KFile& F, const KGraphicSize& Size, long BytesAvailable, const char* Context);
     long getSizeValue();
     void writeBMPBytes(KFile& F);
+    void createStretchedFrom(KImage& Original, const KGraphicSize& Size);
     void fadeTowards(KStandardColor Color, double Amount);
+    void mirror(bool Horizontally);
     void rotate(bool Clockwise);
 
     NativeImageWin32* m_native = nullptr;

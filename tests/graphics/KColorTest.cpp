@@ -71,12 +71,6 @@ TEST(KColor, SystemColoursAreTheDesktopColoursTimes256)
     EXPECT_EQ(KColor(kSystemButtonFace), KColor(kSystemDialogFace));
 }
 
-TEST(KColor, CodesPastTheTableGiveOpaqueBlack)
-{
-    const KColor color(static_cast<KStandardColor>(21));
-    EXPECT_EQ(color, KColor(kBlack));
-}
-
 TEST(KColor, NativeValuesMapByTheTimes256Rule)
 {
     EXPECT_EQ(KColor(kMediumGray).getNativeColor(), 0x898989u);
@@ -99,14 +93,6 @@ TEST(KColor, NativeValuesMapByTheTimes256Rule)
     white.setNativeColor(white.getNativeColor());
     EXPECT_EQ(componentsOf(white).red, 0xFF00);
     EXPECT_NE(white, KColor(kWhite));
-}
-
-TEST(KColor, SetRGBKeepsTheTransparency)
-{
-    KColor color(kTransparent);
-    color.setRGB(1, 2, 3);
-    EXPECT_EQ(componentsOf(color).blue, 3);
-    EXPECT_EQ(color.getTransparency(), 1.0);
 }
 
 TEST(KColor, BlockHoldsComponentsAndTransparencyBigEndian)

@@ -123,18 +123,6 @@ TEST_F(KGraphicDeviceTest, AnEllipseOfOnePixelSetsItInTheForegroundColourWhateve
     EXPECT_EQ(pixelRows(device(), 1, 1, 3, 3), (PixelRows{"...", ".r.", "..."}));
 }
 
-TEST_F(KGraphicDeviceTest, LargerEllipsesStayInsideTheirRectangle)
-{
-    device().setForeColor(KColor(kWhite));
-    device().drawEllipse(KGraphicRectangle(1, 1, 6, 4));
-    const PixelRows drawn = pixels();
-    EXPECT_EQ(drawn[0], "........");
-    EXPECT_EQ(drawn[5], "........");
-    EXPECT_EQ(drawn[2][0], '.');
-    EXPECT_EQ(drawn[2][7], '.');
-    EXPECT_EQ(drawn[2][3], '#');
-}
-
 TEST_F(KGraphicDeviceTest, RestoringAStateBringsBackItsColoursForTheNextPrimitive)
 {
     device().setForeColor(KColor(kWhite));
@@ -151,19 +139,6 @@ TEST_F(KGraphicDeviceTest, RestoringAStateBringsBackItsColoursForTheNextPrimitiv
     device().setForeColor(KColor(kGreen));
     device().restoreState();
     EXPECT_EQ(device().getForeColor(), KColor(kGreen));
-}
-
-TEST_F(KGraphicDeviceTest, SavedStatesComeBackInReverseOrder)
-{
-    device().setPenSize(2);
-    device().saveState();
-    device().setPenSize(3);
-    device().saveState();
-    device().setPenSize(4);
-    device().restoreState();
-    EXPECT_EQ(device().getPenSize(), 3);
-    device().restoreState();
-    EXPECT_EQ(device().getPenSize(), 2);
 }
 
 TEST_F(KGraphicDeviceTest, AClipRectangleKeepsDrawingInsideIt)

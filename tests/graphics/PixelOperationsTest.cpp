@@ -1,0 +1,200 @@
+// The image operations that change the picture in place.
+#include "graphics/KImage.h"
+#include "tests/graphics/GraphicsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+KColor grey(uint8 Level) { return nativeColor(uint32(Level) * 0x010101); }
+
+uint8 nativeRed(const KColor& Color) { return uint8(Color.getNativeColor() & 0xFF); }
+
+// Columns of the given grey levels, two rows high: GDI paints no rectangle of one pixel's
+// height, which the operations that paint a rectangle over the image would meet.
+void makeGreys(KImage& Image, std::initializer_list<uint8> Levels)
+{
+    Image.create(short(Levels.size() < 2 ? 2 : Levels.size()), 2);
+    short x = 0;
+    for (uint8 level : Levels) {
+        Image.getGraphicDevice().setPixel(x, 0, grey(level));
+        Image.getGraphicDevice().setPixel(x++, 1, grey(level));
+    }
+}
+
+std::vector<uint32> nativePixels(KImage& Image)
+{
+    std::vector<uint32> pixels;
+    for (short y = 0; y < Image.getSize().getHeight(); ++y)
+        for (short x = 0; x < Image.getSize().getWidth(); ++x)
+            pixels.push_back(Image.getGraphicDevice().getPixel(x, y).getNativeColor());
+    return pixels;
+}
+
+// Every pixel a different colour, so that moved pixels show.
+void makeGradient(KImage& Image, short Width, short Height)
+{
+    Image.create(Width, Height);
+    for (short y = 0; y < Height; ++y)
+        for (short x = 0; x < Width; ++x)
+            Image.getGraphicDevice().setPixel(x, y, nativeColor(uint32(x * 20) | uint32(y * 20) << 8 | 0x400000));
+}
+
+TEST(PixelOperations, BlackAndWhiteAtHalfLevelSplitsBetween127And128)
+{
+    KImage image;
+    makeGreys(image, {127, 128, 0, 255});
+    image.getGraphicDevice().setPixel(2, 0, nativeColor(0x0000FF)); // mean 85: black
+    image.makeBlackAndWhite(short(32768));
+    EXPECT_EQ(pixelRows(image.getGraphicDevice(), 0, 0, 4, 1), PixelRows{".#.#"});
+
+    makeGreys(image, {0, 1, 255});
+    image.makeBlackAndWhite(0);
+    EXPECT_EQ(pixelRows(image), PixelRows(2, "###"));
+}
+
+TEST(PixelOperations, BlackAndWhiteAtMinusOneUsesThePlatformsMonochromeRule)
+{
+    KImage image;
+    makePicture(image, {"#r.g"});
+    image.makeBlackAndWhite(-1);
+    // Only the context's background colour, white, stays white.
+    EXPECT_EQ(pixelRows(image), PixelRows{"#..."});
+}
+
+TEST(PixelOperations, TheFiltersWorkOnlyWhereTheSizeAndTheBitmapAgree)
+{
+    KImage image;
+    makeGreys(image, {200, 10});
+    // A size larger than the bitmap must not take the filters past its pixels.
+    image.setSize(KGraphicSize(300, 200));
+    image.makeBlackAndWhite(short(32768));
+    image.makeSmoothBlackAndWhite(32768);
+    EXPECT_EQ(pixelRows(image.getGraphicDevice(), 0, 0, 2, 1), PixelRows{"#."});
+}
+
+TEST(PixelOperations, SmoothBlackAndWhiteGreysTheInteriorOnly)
+{
+    KImage image;
+    makePicture(image, {".....", ".....", "..#..", ".....", "....."});
+    image.getGraphicDevice().setPixel(4, 4, grey(200));
+    image.makeSmoothBlackAndWhite(32768);
+    const KGraphicDevice& device = image.getGraphicDevice();
+    // The border is only thresholded: 200 × 3 is not below 128 × 3.
+    EXPECT_EQ(pixelRows(device, 0, 0, 5, 1), PixelRows{"....."});
+    EXPECT_EQ(pixelRows(device, 0, 4, 5, 1), PixelRows{"....#"});
+    // In place, column by column: the centre's neighbours to the left and above count
+    // with the greys they were just given, (28 + 34 + 31 + 255 + 31) / 9.
+    EXPECT_EQ(device.getPixel(1, 1), grey(255 / 9));
+    EXPECT_EQ(device.getPixel(2, 2), grey(42));
+    for (short y = 1; y < 4; ++y) {
+        for (short x = 1; x < 4; ++x) {
+            const uint32 native = device.getPixel(x, y).getNativeColor();
+            EXPECT_EQ(native, (native & 0xFF) * 0x010101u) << x << "," << y;
+            EXPECT_GT(native, 0u) << x << "," << y;
+        }
+    }
+}
+
+TEST(PixelOperations, GreyIsTheMeanOfTheThreeComponents)
+{
+    KImage image;
+    image.create(2, 1);
+    image.getGraphicDevice().setPixel(0, 0, nativeColor(0x903060));
+    image.getGraphicDevice().setPixel(1, 0, nativeColor(0x0000FF));
+    image.makeGrey();
+    EXPECT_EQ(image.getGraphicDevice().getPixel(0, 0), grey(0x60));
+    EXPECT_EQ(image.getGraphicDevice().getPixel(1, 0), grey(0x55));
+}
+
+TEST(PixelOperations, InvertingTwiceRestoresTheImage)
+{
+    KImage image;
+    makeGradient(image, 5, 3);
+    const std::vector<uint32> before = nativePixels(image);
+    image.invertImage();
+    const std::vector<uint32> inverted = nativePixels(image);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(inverted[i], ~before[i] & 0xFFFFFF) << i;
+    image.invertImage();
+    EXPECT_EQ(nativePixels(image), before);
+}
+
+TEST(PixelOperations, FlipsMirrorThePixels)
+{
+    KImage image;
+    makePicture(image, {"#rg", "..b"});
+    image.flipHorizontal();
+    EXPECT_EQ(pixelRows(image), (PixelRows{"gr#", "b.."}));
+    image.flipVertical();
+    EXPECT_EQ(pixelRows(image), (PixelRows{"b..", "gr#"}));
+}
+
+TEST(PixelOperations, RotationsTurnTheImageAndUndoEachOther)
+{
+    KImage image;
+    makeGradient(image, 40, 10);
+    const std::vector<uint32> before = nativePixels(image);
+    const KColor bottomLeft = image.getGraphicDevice().getPixel(0, 9);
+    image.rotateClockwise();
+    EXPECT_EQ(image.getSize(), KGraphicSize(10, 40));
+    EXPECT_EQ(image.getGraphicDevice().getBounds().getHeight(), 40);
+    EXPECT_EQ(image.getGraphicDevice().getPixel(0, 0), bottomLeft);
+    image.rotateCounterClockwise();
+    EXPECT_EQ(image.getSize(), KGraphicSize(40, 10));
+    EXPECT_EQ(nativePixels(image), before);
+
+    makePicture(image, {"#r", ".."});
+    image.rotateCounterClockwise();
+    EXPECT_EQ(pixelRows(image), (PixelRows{"r.", "#."}));
+}
+
+TEST(PixelOperations, DarkenAndLightenBlendTowardsBlackAndWhite)
+{
+    KImage image;
+    makeGradient(image, 4, 2);
+    const std::vector<uint32> before = nativePixels(image);
+    image.darken(0.0);
+    EXPECT_EQ(nativePixels(image), before);
+    image.lighten(0.0);
+    EXPECT_EQ(nativePixels(image), before);
+    image.darken(1.0);
+    EXPECT_EQ(pixelRows(image), PixelRows(2, "...."));
+    image.lighten(1.0);
+    EXPECT_EQ(pixelRows(image), PixelRows(2, "####"));
+
+    // Half way, by Wine's rounding or Windows': each component near half of what it was.
+    makeGreys(image, {200});
+    image.darken(0.5);
+    EXPECT_NEAR(nativeRed(image.getGraphicDevice().getPixel(0, 0)), 100, 2);
+    makeGreys(image, {100});
+    image.lighten(0.5);
+    EXPECT_NEAR(nativeRed(image.getGraphicDevice().getPixel(0, 0)), 177, 2);
+}
+
+TEST(PixelOperations, BrightnessAndContrast)
+{
+    KImage image;
+    makeGradient(image, 4, 2);
+    const std::vector<uint32> before = nativePixels(image);
+    image.adjustBrightnessContrast(0.0, 0.0);
+    EXPECT_EQ(nativePixels(image), before);
+
+    // Contrast −1 gives the factor 0.01: every component within 1 % (327) of 32768.
+    image.adjustBrightnessContrast(0.0, -1.0);
+    for (uint32 native : nativePixels(image))
+        for (int shift : {0, 8, 16})
+            EXPECT_NEAR(int((native >> shift) & 0xFF), 0x80, 2);
+
+    image.adjustBrightnessContrast(1.0, 0.0);
+    EXPECT_EQ(pixelRows(image), PixelRows(2, "####"));
+
+    makeGreys(image, {100});
+    image.adjustBrightnessContrast(-0.25, 1.0);
+    // (25600 − 32768) × 2 + 32768 − 16384 = 2048: the high byte is 8.
+    EXPECT_EQ(image.getGraphicDevice().getPixel(0, 0), grey(8));
+}
+
+} // namespace
