@@ -274,13 +274,6 @@ void KCursorManager::notePress(const KMouseEvent& E)
     m_pressedButton = E.getButton();
 }
 
-void KCursorManager::trackReleasePoint(const KMouseEvent& E)
-{
-    KGraphicPoint screen(E.getLocalPosition());
-    E.getWindow().localToScreen(screen);
-    trackMouse(screen);
-}
-
 bool KCursorManager::routeMouseDown(KMouseEvent& E)
 {
     if (!E.hasWindow())
@@ -317,123 +310,118 @@ bool KCursorManager::routeMouseDown(KMouseEvent& E)
     return answer != 0;
 }
 
-bool KCursorManager::routeMouseMove(KMouseEvent& E)
+bool KCursorManager::offerToTracker(KMouseEvent& E, KWindow& Window, const MouseRoute& Route, KEventReturn& Answer)
+{
+    if (hasTrackingLayer()) {
+        KLayerPtr layer = m_trackingLayer;
+        Answer = ((*layer).*Route.layer)(E);
+        if (Route.endsPress) {
+            clearTrackingLayer();
+            m_pressedButton = 0;
+        } else {
+            m_dragPosition = E.getLocalPosition();
+        }
+        if (!Answer)
+            Answer = (Window.*Route.window)(E);
+    } else if (hasCaptureWindow()) {
+        KWindowPtr capture = m_captureWindow;
+        Answer = ((*capture).*Route.window)(E);
+        if (Route.endsPress) {
+            releaseMouse();
+            m_pressedButton = 0;
+        } else {
+            m_dragPosition = E.getLocalPosition();
+        }
+    } else {
+        return false;
+    }
+    // The release ended the tracking: enter and leave catch up with the release point.
+    if (Route.endsPress) {
+        KGraphicPoint screen(E.getLocalPosition());
+        Window.localToScreen(screen);
+        trackMouse(screen);
+    }
+    return true;
+}
+
+bool KCursorManager::routeToTrackerOrHover(KMouseEvent& E, const MouseRoute& Route)
 {
     if (!E.hasWindow())
         return false;
     KWindowPtr window = E.getWindow();
-    if (window->isBlocked())
+    // A window behind an open dialog swallows moves and releases, never ticks.
+    if (Route.blockable && window->isBlocked()) {
+        // A dialog that came up during the press: the release still ends the tracking, or
+        // the next window's moves would go to a layer that waits for a release it never
+        // gets.
+        if (Route.endsPress) {
+            clearTrackingLayer();
+            releaseMouse();
+            m_pressedButton = 0;
+        }
         return true;
+    }
     KEventReturn answer = 0;
-    if (hasTrackingLayer()) {
-        KLayerPtr layer = m_trackingLayer;
-        answer = layer->dispatchMouseMove(E);
-        m_dragPosition = E.getLocalPosition();
+    if (!offerToTracker(E, *window, Route, answer) && Route.blockable) {
+        if (m_layerUnderMouse.hasObject(nullptr)) {
+            KLayerPtr layer = m_layerUnderMouse;
+            answer = ((*layer).*Route.layer)(E);
+        }
         if (!answer)
-            answer = window->mouseMove(E);
-    } else if (hasCaptureWindow()) {
-        KWindowPtr capture = m_captureWindow;
-        answer = capture->mouseMove(E);
-        m_dragPosition = E.getLocalPosition();
-    } else if (m_layerUnderMouse.hasObject(nullptr)) {
-        KLayerPtr layer = m_layerUnderMouse;
-        answer = layer->dispatchMouseMove(E);
-        if (!answer)
-            answer = window->mouseMove(E);
-    } else {
-        answer = window->mouseMove(E);
+            answer = ((*window).*Route.window)(E);
     }
     KApplication* application = KApplication::getApplication();
     if (!answer && application)
-        answer = application->mouseMove(E);
+        answer = (application->*Route.application)(E);
     return answer != 0;
+}
+
+bool KCursorManager::routeMouseMove(KMouseEvent& E)
+{
+    static const MouseRoute route = {&KLayer::dispatchMouseMove, &KWindow::mouseMove, &KApplication::mouseMove,
+                                     true, false};
+    return routeToTrackerOrHover(E, route);
 }
 
 bool KCursorManager::routeMouseTick(KMouseEvent& E)
 {
-    if (!E.hasWindow())
-        return false;
-    KWindowPtr window = E.getWindow();
-    KEventReturn answer = 0;
-    if (hasTrackingLayer()) {
-        KLayerPtr layer = m_trackingLayer;
-        answer = layer->dispatchMouseTick(E);
-        m_dragPosition = E.getLocalPosition();
-        if (!answer)
-            answer = window->mouseTick(E);
-    } else if (hasCaptureWindow()) {
-        KWindowPtr capture = m_captureWindow;
-        answer = capture->mouseTick(E);
-        m_dragPosition = E.getLocalPosition();
-    }
-    KApplication* application = KApplication::getApplication();
-    if (!answer && application)
-        answer = application->mouseTick(E);
-    return answer != 0;
+    static const MouseRoute route = {&KLayer::dispatchMouseTick, &KWindow::mouseTick, &KApplication::mouseTick,
+                                     false, false};
+    return routeToTrackerOrHover(E, route);
 }
 
 bool KCursorManager::routeMouseUp(KMouseEvent& E)
 {
-    if (!E.hasWindow())
-        return false;
-    KWindowPtr window = E.getWindow();
-    if (window->isBlocked()) {
-        // A dialog came up during the press: the release still ends the tracking, or the
-        // next window's moves would go to a layer that waits for a release it never gets.
-        clearTrackingLayer();
-        releaseMouse();
-        m_pressedButton = 0;
-        return true;
-    }
-    KEventReturn answer = 0;
-    if (hasTrackingLayer()) {
-        KLayerPtr layer = m_trackingLayer;
-        answer = layer->dispatchMouseUp(E);
-        clearTrackingLayer();
-        m_pressedButton = 0;
-        if (!answer)
-            answer = window->mouseUp(E);
-        trackReleasePoint(E);
-    } else if (hasCaptureWindow()) {
-        KWindowPtr capture = m_captureWindow;
-        answer = capture->mouseUp(E);
-        releaseMouse();
-        m_pressedButton = 0;
-        trackReleasePoint(E);
-    } else if (m_layerUnderMouse.hasObject(nullptr)) {
-        KLayerPtr layer = m_layerUnderMouse;
-        answer = layer->dispatchMouseUp(E);
-        if (!answer)
-            answer = window->mouseUp(E);
-    } else {
-        answer = window->mouseUp(E);
-    }
+    static const MouseRoute route = {&KLayer::dispatchMouseUp, &KWindow::mouseUp, &KApplication::mouseUp, true,
+                                     true};
+    return routeToTrackerOrHover(E, route);
+}
+
+bool KCursorManager::routeCrossing(KMouseEvent& E, const MouseRoute& Route)
+{
+    KEventReturn answer = E.hasLayer() ? (E.getLayer().*Route.layer)(E) : 0;
+    if (!answer && E.hasWindow())
+        answer = (E.getWindow().*Route.window)(E);
     KApplication* application = KApplication::getApplication();
     if (!answer && application)
-        answer = application->mouseUp(E);
-    return answer != 0;
+        (application->*Route.application)(E);
+    // Enter and leave are news for everybody on the road: none of them ends it for the
+    // sender.
+    return false;
 }
 
 bool KCursorManager::routeMouseEnter(KMouseEvent& E)
 {
-    KEventReturn answer = E.hasLayer() ? E.getLayer().dispatchMouseEnter(E) : 0;
-    if (!answer && E.hasWindow())
-        answer = E.getWindow().mouseEnter(E);
-    KApplication* application = KApplication::getApplication();
-    if (!answer && application)
-        application->mouseEnter(E);
-    return false;
+    static const MouseRoute route = {&KLayer::dispatchMouseEnter, &KWindow::mouseEnter, &KApplication::mouseEnter,
+                                     false, false};
+    return routeCrossing(E, route);
 }
 
 bool KCursorManager::routeMouseLeave(KMouseEvent& E)
 {
-    KEventReturn answer = E.hasLayer() ? E.getLayer().dispatchMouseLeave(E) : 0;
-    if (!answer && E.hasWindow())
-        answer = E.getWindow().mouseLeave(E);
-    KApplication* application = KApplication::getApplication();
-    if (!answer && application)
-        application->mouseLeave(E);
-    return false;
+    static const MouseRoute route = {&KLayer::dispatchMouseLeave, &KWindow::mouseLeave, &KApplication::mouseLeave,
+                                     false, false};
+    return routeCrossing(E, route);
 }
 
 void KCursorManager::startRepeatTimer()

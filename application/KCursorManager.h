@@ -11,6 +11,7 @@
 #include "foundation/KGraphicPoint.h"
 #include "foundation/KTimer.h"
 
+class KApplication;
 class KMouseEvent;
 
 class KCursorManager : public KThing {
@@ -96,10 +97,26 @@ public:
     uint8 getPressedButton() const { return m_pressedButton; }
 
 private:
+    // The layer's, the window's and the application's operation for one mouse kind.
+    struct MouseRoute {
+        KEventReturn (KLayer::*layer)(KMouseEvent&);
+        KEventReturn (KWindow::*window)(KMouseEvent&);
+        KEventReturn (KApplication::*application)(KMouseEvent&);
+        // Swallowed by a blocked window, and offered to the layer under the mouse when no
+        // press is tracked.
+        bool blockable;
+        // The release, which ends the tracking.
+        bool endsPress;
+    };
+
     // Starts tracking a press: its position and button.
     void notePress(const KMouseEvent& E);
-    // The release ended the tracking: enter and leave catch up with the release point.
-    void trackReleasePoint(const KMouseEvent& E);
+    // The tracking layer (then the window) or the capture window gets E; false when
+    // neither tracks a press.
+    bool offerToTracker(KMouseEvent& E, KWindow& Window, const MouseRoute& Route, KEventReturn& Answer);
+    bool routeToTrackerOrHover(KMouseEvent& E, const MouseRoute& Route);
+    // The layer the event names, its window, then the application.
+    bool routeCrossing(KMouseEvent& E, const MouseRoute& Route);
     // Sends an enter or leave event for the layer (with its window) or for the window.
     void sendCrossing(long Kind, KWindow* Window, KLayer* Layer);
     void trackUnderPoint(const KGraphicPoint& ScreenPos);

@@ -166,36 +166,34 @@ bool KKeyboardManager::routeKeyTyped(KKeyEvent& K)
 
 bool KKeyboardManager::routeFocusGained(KKeyEvent& K)
 {
-    bool handled = false;
-    KInteractiveElement* element = elementOf(K);
-    if (KLayer* layer = element ? layerOf(*element) : nullptr) {
-        KLayerPtr hold(layer);
-        handled = layer->focusGained(K);
-        if (layer->hasWindow()) {
-            KWindowPtr window = layer->getWindow();
-            window->setFocusElement(*element);
-            if (!handled)
-                handled = window->focusGained(K);
-        }
-    }
-    KApplication* application = KApplication::getApplication();
-    if (!handled && application)
-        handled = application->focusGained(K) != 0;
-    return handled;
+    return routeFocusChange(K, &KInteractiveElement::focusGained, &KWindow::focusGained, &KApplication::focusGained);
 }
 
 bool KKeyboardManager::routeFocusLost(KKeyEvent& K)
+{
+    return routeFocusChange(K, &KInteractiveElement::focusLost, &KWindow::focusLost, &KApplication::focusLost);
+}
+
+bool KKeyboardManager::routeFocusChange(KKeyEvent& K, bool (KInteractiveElement::*LayerHook)(KKeyEvent&),
+                                        bool (KWindow::*WindowHook)(KKeyEvent&),
+                                        KEventReturn (KApplication::*ApplicationHook)(KKeyEvent&))
 {
     bool handled = false;
     KInteractiveElement* element = elementOf(K);
     if (KLayer* layer = element ? layerOf(*element) : nullptr) {
         KLayerPtr hold(layer);
-        handled = layer->focusLost(K);
-        if (!handled && layer->hasWindow())
-            handled = layer->getWindow().focusLost(K);
+        handled = (layer->*LayerHook)(K);
+        if (layer->hasWindow()) {
+            KWindowPtr window = layer->getWindow();
+            // The window remembers which of its elements last gained the focus.
+            if (K.getType() == KKeyEvent::FocusGained)
+                window->setFocusElement(*element);
+            if (!handled)
+                handled = ((*window).*WindowHook)(K);
+        }
     }
     KApplication* application = KApplication::getApplication();
     if (!handled && application)
-        handled = application->focusLost(K) != 0;
+        handled = (application->*ApplicationHook)(K) != 0;
     return handled;
 }

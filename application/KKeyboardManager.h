@@ -5,10 +5,12 @@
 // the Tab traversal of its window, the front dialog's Return and Escape buttons, the
 // windows from front to back and last the application; focus events go to the element's
 // layer, its window and the application.
+#include "application/KEvent.h"
 #include "application/KInteractiveElement.h"
 #include "foundation/KBag.h"
 #include "foundation/KThingPtr.h"
 
+class KApplication;
 class KKeyEvent;
 class KWindow;
 
@@ -54,6 +56,11 @@ private:
     void moveNativeFocusTo(KInteractiveElement& E);
     // Return and Escape press the front dialog's Return and Escape elements.
     bool pressDialogButton(KWindow& Front, const KKeyEvent& K);
+    // The element's layer (or the element, when it is a layer), its window, then the
+    // application.
+    bool routeFocusChange(KKeyEvent& K, bool (KInteractiveElement::*LayerHook)(KKeyEvent&),
+                          bool (KWindow::*WindowHook)(KKeyEvent&),
+                          KEventReturn (KApplication::*ApplicationHook)(KKeyEvent&));
 
     KInteractiveElementPtr m_focusElement;
     KBag m_keyPreviewers;
