@@ -97,4 +97,23 @@ TEST(KGraphicRectangle, CentringAndFitting)
     EXPECT_EQ(after({1, 1, 0, 5}, fit({0, 0, 10, 10})), (Rect{1, 1, 0, 5}));
 }
 
+TEST(Geometry, EqualValuesCompareEqualWhateverTheObject)
+{
+    KGraphicRectangle a, b;
+    a.set(1, 2, 3, 4);
+    b.set(1, 2, 3, 4);
+    EXPECT_TRUE(a == b);
+    b.set(1, 2, 3, 5);
+    EXPECT_FALSE(a == b);
+
+    KWideRectangle wa, wb;
+    wa.setOrigin(KWidePoint(7, 8));
+    wb.setOrigin(KWidePoint(7, 8));
+    wa.setSize(KWideSize(9, 10));
+    wb.setSize(KWideSize(9, 10));
+    EXPECT_TRUE(wa == wb);
+    wb.setSize(KWideSize(9, 11));
+    EXPECT_TRUE(wa != wb);
+}
+
 } // namespace
