@@ -3,10 +3,10 @@
 #include "application/AlphaBitmapWin32.h"
 #include "foundation/KFileReference.h"
 #include "graphics/KAlphaImage.h"
-#include "tests/graphics/BlockFiles.h"
 #include "tests/graphics/GraphicsTestSupport.h"
-#include "tests/graphics/ImageFiles.h"
+#include "tests/graphics/ImageBuilders.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -39,28 +39,23 @@ protected:
 
     uint32 drawnNative(short X) { return background.getGraphicDevice().getPixel(X, 0).getNativeColor(); }
 
+    TemporaryFolder folder;
+    BlockFile blocks{folder.file("block.bin")};
     KImage background;
     KAlphaImage picture;
 };
 
-TEST_F(KAlphaImageTest, ANewAlphaImageDrawsLikeAnImage)
+TEST_F(KAlphaImageTest, ANewAlphaImageDrawsLikeAnImageAndHasNoMask)
 {
     EXPECT_EQ(picture.getAlphaMode(), KAlphaImage::kMaskByRaster);
-    EXPECT_EQ(picture.getTransparency(), 0.0);
-    EXPECT_FALSE(picture.hasAlphaMask());
     EXPECT_EQ(drawnOverBackground(), PixelRows(2, "rrrr"));
-}
-
-TEST_F(KAlphaImageTest, WithoutAMaskTheMaskIsAPointerError)
-{
     ReportCatcher catcher;
-    KImage& mask = picture.getAlphaMask();
-    EXPECT_TRUE(kIsNullReference(&mask));
+    EXPECT_FALSE(picture.hasAlphaMask());
+    EXPECT_TRUE(kIsNullReference(&picture.getAlphaMask()));
     EXPECT_TRUE(catcher.caught(18, "KThing& KThingPtr::getObject() const"));
-}
 
-TEST_F(KAlphaImageTest, TransparencyIsKeptBetweenZeroAndOne)
-{
+    // Transparency is kept between 0 and 1.
+    EXPECT_EQ(picture.getTransparency(), 0.0);
     picture.setTransparency(1.5);
     EXPECT_EQ(picture.getTransparency(), 1.0);
     picture.setTransparency(-0.2);
@@ -130,25 +125,12 @@ TEST_F(KAlphaImageTest, ModeTwoWithoutAMaskDrawsAsModeOneAndHigherModesDrawNothi
     EXPECT_EQ(drawnOverBackground(), PixelRows(2, "bbbb"));
 }
 
-TEST_F(KAlphaImageTest, ThePreparedCopyFollowsMaskAndModeButNotTheTransparency)
-{
-    EXPECT_EQ(getAlphaDCWin32(picture), nullptr);
-    setMask({"#...", "...."});
-    HDC prepared = getAlphaDCWin32(picture);
-    EXPECT_NE(prepared, nullptr);
-    picture.setTransparency(0.5);
-    EXPECT_EQ(getAlphaDCWin32(picture), prepared);
-    picture.removeAlphaMask();
-    EXPECT_EQ(getAlphaDCWin32(picture), nullptr);
-}
-
 TEST_F(KAlphaImageTest, LoadingAPictureDropsTheMaskButLoadingWithAMaskKeepsIt)
 {
-    BlockFiles files;
-    writeBytes(files.file("image.bmp"), bmp24({{0xFF0000, 0x0000FF}}));
-    writeBytes(files.file("mask.bmp"), bmp24({{0xFFFFFF, 0x000000}}));
-    const KFileReference image(windowsPath(files.file("image.bmp")));
-    const KFileReference mask(windowsPath(files.file("mask.bmp")));
+    writeBytes(folder.file("image.bmp"), bmp24({{0xFF0000, 0x0000FF}}));
+    writeBytes(folder.file("mask.bmp"), bmp24({{0xFFFFFF, 0x000000}}));
+    const KFileReference image(windowsPath(folder.file("image.bmp")));
+    const KFileReference mask(windowsPath(folder.file("mask.bmp")));
 
     setMask({"....", "...."});
     picture.createFromFile(image);
@@ -157,7 +139,8 @@ TEST_F(KAlphaImageTest, LoadingAPictureDropsTheMaskButLoadingWithAMaskKeepsIt)
     picture.setAlphaMaskFromFile(image, mask);
     ASSERT_TRUE(picture.hasAlphaMask());
     EXPECT_EQ(pixelRows(picture.getAlphaMask()), PixelRows{"#."});
-    picture.setAlphaMaskFromFileName(windowsPath(files.file("image.bmp")), windowsPath(files.file("mask.bmp")));
+    picture.removeAlphaMask();
+    picture.setAlphaMaskFromFileName(windowsPath(folder.file("image.bmp")), windowsPath(folder.file("mask.bmp")));
     EXPECT_TRUE(picture.hasAlphaMask());
 }
 
@@ -201,11 +184,13 @@ TEST_F(KAlphaImageTest, TheBlockHoldsImageMaskPointModeAndTransparency)
     picture.setAlphaMode(KAlphaImage::kPerPixelAlpha);
     picture.setTransparency(0.5);
     picture.setPoint(KGraphicPoint(-1, 7));
-    BlockFiles files;
-    const Bytes block = files.written(picture);
+    const Bytes block = blocks.written(picture);
+    // The tail of section 1: point block, mode as a short, transparency as a double.
+    const Bytes tail = ByteList().append(BlockFile::header("KGraphicPoint", 12)).shorts({-1, 7, 2}).raw({0x3F, 0xE0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(Bytes(block.end() - long(tail.size()), block.end()), tail);
 
     KAlphaImage back;
-    EXPECT_EQ(files.read(back, block), long(block.size()));
+    EXPECT_EQ(blocks.readBack(back), 0);
     EXPECT_EQ(pixelRows(back), PixelRows(2, "rrrr"));
     ASSERT_TRUE(back.hasAlphaMask());
     EXPECT_EQ(pixelRows(back.getAlphaMask()), (PixelRows{"#.#.", "...."}));
@@ -213,39 +198,29 @@ TEST_F(KAlphaImageTest, TheBlockHoldsImageMaskPointModeAndTransparency)
     EXPECT_EQ(back.getTransparency(), 0.5);
     EXPECT_EQ(back.getPoint(), KGraphicPoint(-1, 7));
     EXPECT_NE(getAlphaDCWin32(back), nullptr);
-
-    // The tail of section 1: point block, mode as a short, transparency as a double.
-    const Bytes tail = BlockFiles::header("KGraphicPoint", 12)
-                           .shorts({-1, 7, 2})
-                           .raw({0x3F, 0xE0, 0, 0, 0, 0, 0, 0})
-                           .bytes();
-    EXPECT_EQ(Bytes(block.end() - long(tail.size()), block.end()), tail);
 }
 
 TEST_F(KAlphaImageTest, AnImageWithoutMaskIsStoredWithAnEmptyImageInItsPlace)
 {
-    BlockFiles files;
     picture.setAlphaMode(KAlphaImage::kBlendWithMask);
-    const Bytes block = files.written(picture);
-
+    const Bytes block = blocks.written(picture);
     // The image's own block, an image block without bitmap, the point, mode 1, 0.0.
-    KImage alone;
+    KImage alone, empty;
     makePicture(alone, {"rrrr", "rrrr"});
-    const Bytes imageBlock = files.written(alone);
-    KImage empty;
-    const Bytes emptyBlock = files.written(empty);
-    const Bytes tail = BlockFiles::header("KGraphicPoint", 12).shorts({0, 0, 1}).raw({0, 0, 0, 0, 0, 0, 0, 0}).bytes();
-    const long sectionLength = long(8 + imageBlock.size() + emptyBlock.size() + tail.size());
-    const Bytes expected =
-        BlockFiles::header("KAlphaImage", sectionLength).append(imageBlock).append(emptyBlock).append(tail);
-    EXPECT_EQ(block, expected);
+    const Bytes payload = ByteList()
+                              .append(blocks.written(alone))
+                              .append(blocks.written(empty))
+                              .append(BlockFile::header("KGraphicPoint", 12))
+                              .shorts({0, 0, 1})
+                              .raw({0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(block, oneSectionBlock("KAlphaImage", payload));
 
     // A mask the reader had before goes: the block has none.
     KAlphaImage back;
     auto* oldMask = new KImage;
     oldMask->create(4, 2);
     back.setAlphaMask(*oldMask);
-    EXPECT_EQ(files.read(back, block), long(block.size()));
+    EXPECT_EQ(blocks.read(back, block), 0);
     EXPECT_FALSE(back.hasAlphaMask());
     EXPECT_EQ(back.getAlphaMode(), KAlphaImage::kBlendWithMask);
     EXPECT_EQ(pixelRows(back), PixelRows(2, "rrrr"));
@@ -253,22 +228,17 @@ TEST_F(KAlphaImageTest, AnImageWithoutMaskIsStoredWithAnEmptyImageInItsPlace)
 
 TEST_F(KAlphaImageTest, TheARGBFileHoldsAlphaAndColourOfEveryPixel)
 {
-    BlockFiles files;
     makePicture(picture, {"rb"});
-    auto* mask = new KImage;
-    mask->create(2, 1);
-    mask->getGraphicDevice().setPixel(0, 0, nativeColor(0xFFFFFF));
-    mask->getGraphicDevice().setPixel(1, 0, nativeColor(0x303030));
-    picture.setAlphaMask(*mask);
-    const KFileReference argb(windowsPath(files.file("picture.argb")));
-
+    KImage& mask = setMask({"##"});
+    mask.getGraphicDevice().setPixel(1, 0, nativeColor(0x303030));
+    const KFileReference argb(windowsPath(folder.file("picture.argb")));
     picture.saveAsBMP(argb);
-    EXPECT_TRUE(readBytes(files.file("picture.argb")).empty()) << "only mode 2 writes the file";
+    EXPECT_TRUE(readBytes(folder.file("picture.argb")).empty()) << "only mode 2 writes the file";
 
     picture.setAlphaMode(KAlphaImage::kPerPixelAlpha);
     picture.saveAsBMP(argb);
     // Alpha is the high byte of 0xFFFF − the mask's mean: 0x00 over white, 0xCF over 0x3030.
-    EXPECT_EQ(readBytes(files.file("picture.argb")),
+    EXPECT_EQ(readBytes(folder.file("picture.argb")),
               ByteList().text("ARGB").longs({0}).shorts({2, 1}).raw({0x00, 0xFF, 0, 0, 0xCF, 0, 0, 0xFF}).bytes());
 }
 

