@@ -87,15 +87,13 @@ TEST_F(TextLayout, WrappedPiecesKeepRunsStyleAndAlignment)
     ASSERT_EQ(pieces.getCount(), 2);
     const KTextLine& first = static_cast<KTextLine&>(pieces.getObjectAt(0));
     const KTextLine& second = static_cast<KTextLine&>(pieces.getObjectAt(1));
-    EXPECT_EQ(textOf(first.getText()), "abcd");
+    EXPECT_EQ(textOf(first.getText()) + "|" + textOf(second.getText()), "abcd|efgh");
     EXPECT_EQ(runLengths(first), (Runs{1, 1, 2}));
     EXPECT_EQ(runColors(first), (Colors{kNativeBlue, kNativeRed, kNativeRed}));
-    EXPECT_EQ(textOf(second.getText()), "efgh");
     EXPECT_EQ(runLengths(second), (Runs{2, 2}));
     EXPECT_EQ(second.getStyleRunAt(0).getFont().getSize(), 14.0);
     EXPECT_EQ(second.getAlignment(), kAlignCenter);
-    // The line itself is left as it was.
-    EXPECT_EQ(runLengths(*line), (Runs{1, 1, 5, 2}));
+    EXPECT_EQ(runLengths(*line), (Runs{1, 1, 5, 2})); // the line itself is left as it was
 }
 
 TEST_F(TextLayout, ALineMeasuresRunByRun)
@@ -192,7 +190,7 @@ TEST_F(TextLayout, RunsShareOneBaselineAndStopAtTheBoxsEdge)
     EXPECT_EQ(height, 0);
 }
 
-TEST_F(TextLayout, ABlockStacksItsLinesOnceItsWidthOrWrapIsSet)
+TEST_F(TextLayout, ABlockStacksItsLines)
 {
     EXPECT_EQ(KTextBlockObject().getSize(), KGraphicSize(0, 0));
     KTextBlockObject object;
@@ -215,33 +213,18 @@ TEST_F(TextLayout, ABlockStacksItsLinesOnceItsWidthOrWrapIsSet)
     EXPECT_EQ(object.getSize(), KGraphicSize(40, 36));
     // Layout hands the block's alignment to its lines.
     EXPECT_EQ(wrapping->getLineAt(0).getAlignment(), kAlignCenter);
-
-    // A new block is not laid out until the width or the wrap changes.
-    KTextBlockObject later;
-    KTextBlockPtr first = new KTextBlock;
-    first->addLine(styledLine({{"abc", 10}}));
-    later.setTextBlock(*first);
-    EXPECT_EQ(later.getSize(), KGraphicSize(30, 12));
-    later.setTextBlock(*wrapping);
-    later.setWidth(500);
-    EXPECT_EQ(later.getSize(), KGraphicSize(30, 12));
-    later.setWrap(true);
-    EXPECT_EQ(later.getSize(), KGraphicSize(130, 12));
 }
 
-class TextHighlight : public TextLayout {
-protected:
-    // Lines "abcd" and "efghijk".
-    KTextBlockPtr makeBlock()
-    {
-        KTextBlockPtr block = new KTextBlock;
-        block->addLine(styledLine({{"abcd", 10}}));
-        block->addLine(styledLine({{"efghijk", 10}}));
-        return block;
-    }
-};
+// Lines "abcd" and "efghijk".
+KTextBlockPtr makeBlock()
+{
+    KTextBlockPtr block = new KTextBlock;
+    block->addLine(styledLine({{"abcd", 10}}));
+    block->addLine(styledLine({{"efghijk", 10}}));
+    return block;
+}
 
-TEST_F(TextHighlight, ARangeColoursACopyOfTheBlock)
+TEST_F(TextLayout, AHighlightRangeColoursACopyOfTheBlock)
 {
     KTextBlockPtr block = makeBlock();
     KTextBlockObject object;
@@ -270,9 +253,21 @@ TEST_F(TextHighlight, ARangeColoursACopyOfTheBlock)
     object.clearHighlight();
     EXPECT_FALSE(object.hasHighlightBlock());
     EXPECT_EQ(object.getHighlightStart(), -1);
+
+    // A wrapped line is cut again when its highlight changes.
+    KTextLinePtr wrappedLine = styledLine({{"abcd efgh", 10}});
+    KTextLineObject wrapped;
+    wrapped.setText(*wrappedLine);
+    wrapped.setWidth(45);
+    wrapped.setWrap(true);
+    wrapped.setHighlightColor(KColor(kRed));
+    EXPECT_EQ(wrapped.getSize(), KGraphicSize(40, 24));
+    wrapped.setHighlightRange(5, 9);
+    EXPECT_EQ(wrapped.getSize(), KGraphicSize(40, 24));
+    EXPECT_EQ(runColors(static_cast<KTextLine&>(wrapped.getSubLines().getObjectAt(1))), Colors{kNativeRed});
 }
 
-TEST_F(TextHighlight, AHighlightAskedForBeforeTheTextIsAppliedWhenItComes)
+TEST_F(TextLayout, AHighlightAskedForBeforeTheTextIsAppliedWhenItComes)
 {
     // No report may come: every unexpected report fails the test.
     KTextBlockObject ranged;
@@ -310,20 +305,6 @@ TEST_F(TextHighlight, AHighlightAskedForBeforeTheTextIsAppliedWhenItComes)
     early.setText(*next);
     EXPECT_FALSE(early.hasHighlightLine());
     EXPECT_EQ(early.getHighlightStart(), -1);
-}
-
-TEST_F(TextHighlight, AWrappedLineIsCutAgainWhenItsHighlightChanges)
-{
-    KTextLinePtr line = styledLine({{"abcd efgh", 10}});
-    KTextLineObject object;
-    object.setText(*line);
-    object.setWidth(45);
-    object.setWrap(true);
-    object.setHighlightColor(KColor(kRed));
-    EXPECT_EQ(object.getSize(), KGraphicSize(40, 24));
-    object.setHighlightRange(5, 9);
-    EXPECT_EQ(object.getSize(), KGraphicSize(40, 24));
-    EXPECT_EQ(runColors(static_cast<KTextLine&>(object.getSubLines().getObjectAt(1))), Colors{kNativeRed});
 }
 
 } // namespace
