@@ -248,20 +248,23 @@ public:
         writeTable(globalTable);
     }
 
+    // A graphic control block, a comment, or the looping extension other programs add.
     GifWriter& control(int disposal, int transparentIndex, int delay = 0)
     {
-        m_file.raw({0x21, 0xF9, 4}).u8((disposal << 2) | (transparentIndex >= 0 ? 1 : 0)).u16(delay);
-        m_file.u8(transparentIndex >= 0 ? transparentIndex : 0).u8(0);
+        return extension(0xF9, {disposal << 2 | (transparentIndex >= 0), delay & 0xFF, delay >> 8, std::max(transparentIndex, 0)});
+    }
+    GifWriter& comment(const std::string& text) { return extension(0xFE, std::vector<int>(text.begin(), text.end())); }
+    GifWriter& looping()
+    {
+        m_file.raw({0x21, 0xFF, 11}).text("NETSCAPE2.0").raw({3, 1, 0, 0, 0});
         return *this;
     }
-    GifWriter& comment(const std::string& text)
+    GifWriter& extension(int label, const std::vector<int>& data)
     {
-        m_file.raw({0x21, 0xFE}).u8(int(text.size())).text(text).u8(0);
-        return *this;
-    }
-    GifWriter& looping(int count)
-    {
-        m_file.raw({0x21, 0xFF, 11}).text("NETSCAPE2.0").raw({3, 1}).u16(count).u8(0);
+        m_file.raw({0x21, label}).u8(int(data.size()));
+        for (int byte : data)
+            m_file.u8(byte);
+        m_file.u8(0);
         return *this;
     }
 

@@ -77,13 +77,7 @@ TEST(PixelOperations, SmoothBlackAndWhiteGreysTheInteriorOnly)
     // with the greys they were just given, (28 + 34 + 31 + 255 + 31) / 9.
     EXPECT_EQ(device.getPixel(1, 1), grey(255 / 9));
     EXPECT_EQ(device.getPixel(2, 2), grey(42));
-    for (short y = 1; y < 4; ++y) {
-        for (short x = 1; x < 4; ++x) {
-            const uint32 native = device.getPixel(x, y).getNativeColor();
-            EXPECT_EQ(native, (native & 0xFF) * 0x010101u) << x << "," << y;
-            EXPECT_GT(native, 0u) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(pixelRows(device, 1, 1, 3, 3), PixelRows(3, "???"));
 }
 
 TEST(PixelOperations, GreyIsTheMeanOfTheComponentsAndInvertingTwiceRestores)
@@ -128,7 +122,7 @@ TEST(PixelOperations, FlipsMirrorAndRotationsTurnAndUndoEachOther)
     EXPECT_EQ(nativePixels(image), before);
 }
 
-TEST(PixelOperations, DarkenAndLightenBlendTowardsBlackAndWhite)
+TEST(PixelOperations, DarkenLightenBrightnessAndContrast)
 {
     KImage image;
     makeGradient(image, 4, 2);
@@ -148,13 +142,9 @@ TEST(PixelOperations, DarkenAndLightenBlendTowardsBlackAndWhite)
     makeGreys(image, {100});
     image.lighten(0.5);
     EXPECT_NEAR(int(image.getGraphicDevice().getPixel(0, 0).getNativeColor() & 0xFF), 177, 2);
-}
 
-TEST(PixelOperations, BrightnessAndContrast)
-{
-    KImage image;
+    // Brightness and contrast.
     makeGradient(image, 4, 2);
-    const std::vector<uint32> before = nativePixels(image);
     image.adjustBrightnessContrast(0.0, 0.0);
     EXPECT_EQ(nativePixels(image), before);
 

@@ -96,7 +96,7 @@ TEST_F(TextLayout, WrappedPiecesKeepRunsStyleAndAlignment)
     EXPECT_EQ(runLengths(*line), (Runs{1, 1, 5, 2})); // the line itself is left as it was
 }
 
-TEST_F(TextLayout, ALineMeasuresRunByRun)
+TEST_F(TextLayout, ALineMeasuresRunByRunAndWrappedAsItsPieces)
 {
     KTextLineObject object;
     EXPECT_EQ(object.getSize(), KGraphicSize(0, 0));
@@ -114,30 +114,28 @@ TEST_F(TextLayout, ALineMeasuresRunByRun)
     EXPECT_EQ(object.getSize(), KGraphicSize(10, short(FixedAdvances::heightOf(bare->getDefaultStyle()))));
     object.clearText();
     EXPECT_EQ(object.getSize(), KGraphicSize(0, 0));
-}
 
-TEST_F(TextLayout, AWrappedLineIsAsWideAsItsWidestPieceAndAsHighAsAllOfThem)
-{
-    KTextLinePtr line = styledLine({{"aaaaaaaa bbbbbbbbbb cccc", 10}});
-    KTextLineObject object;
-    object.setText(*line);
-    object.setWidth(100);
+    // A wrapped line is as wide as its widest piece and as high as all of them.
+    KTextLinePtr pieces = styledLine({{"aaaaaaaa bbbbbbbbbb cccc", 10}});
+    KTextLineObject wrapped;
+    wrapped.setText(*pieces);
+    wrapped.setWidth(100);
     // Without wrap the width changes nothing.
-    EXPECT_EQ(object.getSize(), KGraphicSize(240, 12));
-    object.setWrap(true);
-    EXPECT_EQ(object.getSize(), KGraphicSize(100, 36));
-    EXPECT_EQ(object.getSubLines().getCount(), 3);
-    object.setWidth(150);
-    EXPECT_EQ(object.getSize(), KGraphicSize(150, 24));
-    object.setWidth(250);
-    EXPECT_EQ(object.getSize(), KGraphicSize(240, 12));
-    object.setWrap(false);
-    object.setWidth(50);
-    EXPECT_EQ(object.getSize(), KGraphicSize(240, 12));
-    EXPECT_EQ(object.getSubLines().getCount(), 0);
+    EXPECT_EQ(wrapped.getSize(), KGraphicSize(240, 12));
+    wrapped.setWrap(true);
+    EXPECT_EQ(wrapped.getSize(), KGraphicSize(100, 36));
+    EXPECT_EQ(wrapped.getSubLines().getCount(), 3);
+    wrapped.setWidth(150);
+    EXPECT_EQ(wrapped.getSize(), KGraphicSize(150, 24));
+    wrapped.setWidth(250);
+    EXPECT_EQ(wrapped.getSize(), KGraphicSize(240, 12));
+    wrapped.setWrap(false);
+    wrapped.setWidth(50);
+    EXPECT_EQ(wrapped.getSize(), KGraphicSize(240, 12));
+    EXPECT_EQ(wrapped.getSubLines().getCount(), 0);
 }
 
-TEST_F(TextLayout, AlignmentPlacesTheLineInItsBox)
+TEST_F(TextLayout, AlignmentPlacesTheLineInItsBoxAndJustifiedRunsWidenTheirOwnBlanks)
 {
     KTextLinePtr line = styledLine({{"abcd", 10}});
     const KGraphicRectangle box(7, 3, 100, 20);
@@ -147,14 +145,11 @@ TEST_F(TextLayout, AlignmentPlacesTheLineInItsBox)
         line->setAlignment(c.first);
         EXPECT_EQ(placed(*line, box), (std::vector<Placed>{{0, 4, c.second, 3, 40, 12, 0}}));
     }
-}
 
-TEST_F(TextLayout, JustifiedRunsWidenTheirOwnBlanks)
-{
     // 110 pixels of text with three blanks in 200: each blank gains 30.
-    KTextLinePtr line = styledLine({{"ab cd", 10}, {" ef gh", 10}});
-    line->setAlignment(kAlignJustified);
-    EXPECT_EQ(placed(*line, KGraphicRectangle(0, 0, 200, 20)),
+    KTextLinePtr justified = styledLine({{"ab cd", 10}, {" ef gh", 10}});
+    justified->setAlignment(kAlignJustified);
+    EXPECT_EQ(placed(*justified, KGraphicRectangle(0, 0, 200, 20)),
               (std::vector<Placed>{{0, 5, 0, 0, 80, 12, 0}, {5, 6, 80, 0, 120, 12, 1}}));
     // 40 pixels of text with three blanks widen each by 20 in 100.
     KTextLinePtr spaced = styledLine({{"a ", 10}, {"  ", 10}});

@@ -95,59 +95,49 @@ size_t compareWithLibrary(const std::string& folder, const std::vector<std::stri
 
 // PNG ----------------------------------------------------------------------------------------
 
-// The decoder applies no gamma; so that libpng's reader applies none either, the colour
-// space chunks are left out of what it reads.
-std::vector<uint8_t> withoutColourSpace(const std::vector<uint8_t>& png)
+// What the test takes of a PNG file: the file without its colour space chunks (the decoder
+// applies no gamma, so libpng's reader must apply none either), and whether the decoder
+// lays transparent pixels over a background (the file's, else grey 192), which it does for
+// images neither of 32 bits per pixel nor of a palette.
+struct PngFacts {
+    std::vector<uint8_t> plain;
+    bool composed = false;
+    int background[3] = {192, 192, 192};
+};
+
+PngFacts pngFacts(const std::vector<uint8_t>& png)
 {
-    std::vector<uint8_t> out(png.begin(), png.begin() + std::min<long>(8, long(png.size())));
+    PngFacts facts;
+    facts.plain.assign(png.begin(), png.begin() + std::min<long>(8, long(png.size())));
+    std::vector<uint8_t> header, background;
     for (size_t at = 8; at + 12 <= png.size();) {
         const size_t length = size_t(png[at]) << 24 | size_t(png[at + 1]) << 16 | size_t(png[at + 2]) << 8 | png[at + 3];
         if (length > png.size() - at - 12)
             break;
         const std::string type(png.begin() + long(at + 4), png.begin() + long(at + 8));
+        if (type == "IHDR" || type == "bKGD")
+            (type == "IHDR" ? header : background).assign(png.begin() + long(at + 8), png.begin() + long(at + 8 + length));
         if (type != "gAMA" && type != "sRGB" && type != "iCCP" && type != "cHRM")
-            out.insert(out.end(), png.begin() + long(at), png.begin() + long(at + 12 + length));
+            facts.plain.insert(facts.plain.end(), png.begin() + long(at), png.begin() + long(at + 12 + length));
         at += 12 + length;
     }
-    return out;
-}
-
-// Where the decoder lays transparent pixels over a background (the file's, else grey 192),
-// so does the test: for files that are neither 32 bits per pixel nor palette images.
-bool composedBackground(const std::string& path, png_color_16& background)
-{
-    background = {0, 192, 192, 192, 192};
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    FILE* file = std::fopen(path.c_str(), "rb");
-    volatile bool composed = false;
-    if (!setjmp(png_jmpbuf(png))) {
-        png_init_io(png, file);
-        png_read_info(png, info);
-        const int bits = png_get_bit_depth(png, info), type = png_get_color_type(png, info);
-        composed = bits * png_get_channels(png, info) != 32 && type != PNG_COLOR_TYPE_PALETTE;
-        png_color_16p fileBackground = nullptr;
-        if (composed && png_get_bKGD(png, info, &fileBackground)) {
-            background = *fileBackground;
-            const int shift = bits == 16 ? 8 : 0, scale = bits == 16 ? 1 : 255 / ((1 << bits) - 1);
-            if (!(type & PNG_COLOR_MASK_COLOR))
-                background.red = background.green = background.blue = png_uint_16((background.gray >> shift) * scale);
-            else
-                background = {0, png_uint_16(background.red >> shift), png_uint_16(background.green >> shift),
-                              png_uint_16(background.blue >> shift), 0};
-        }
+    const int bits = header.size() == 13 ? header[8] : 8, type = header.size() == 13 ? header[9] : 3;
+    const int channels[] = {1, 0, 3, 1, 2, 0, 4};
+    facts.composed = type <= 6 && type != 3 && bits * channels[type] != 32;
+    for (int c = 0; facts.composed && background.size() >= 2 && c < 3; ++c) {
+        const size_t at = background.size() >= 6 ? size_t(2 * c) : 0;
+        const int value = background[at] << 8 | background[at + 1];
+        facts.background[c] = bits == 16 ? value >> 8 : value * (255 / ((1 << bits) - 1));
     }
-    std::fclose(file);
-    png_destroy_read_struct(&png, &info, nullptr);
-    return composed;
+    return facts;
 }
 
 bool readPng(const std::string& path, Picture& picture)
 {
-    const auto plain = withoutColourSpace(fileBytes(path));
+    const PngFacts facts = pngFacts(fileBytes(path));
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, plain.data(), plain.size()))
+    if (!png_image_begin_read_from_memory(&image, facts.plain.data(), facts.plain.size()))
         return false;
     picture.width = long(image.width);
     picture.height = long(image.height);
@@ -155,30 +145,24 @@ bool readPng(const std::string& path, Picture& picture)
     // 16-bit files are read as they are (linear, premultiplied) and cut to 8 bits here, so
     // that no gamma conversion of libpng's reader comes between.
     const bool sixteen = (image.format & PNG_FORMAT_FLAG_LINEAR) != 0;
-    if (sixteen) {
-        image.format = PNG_FORMAT_LINEAR_RGB_ALPHA;
-        std::vector<uint16_t> wide(PNG_IMAGE_SIZE(image) / 2);
-        EXPECT_TRUE(png_image_finish_read(&image, nullptr, wide.data(), 0, nullptr)) << path;
-        for (size_t i = 0; i < picture.pixels.size(); ++i) {
+    image.format = sixteen ? PNG_FORMAT_LINEAR_RGB_ALPHA : PNG_FORMAT_RGBA;
+    std::vector<uint16_t> wide(sixteen ? PNG_IMAGE_SIZE(image) / 2 : 0);
+    std::vector<uint8_t> narrow(sixteen ? 0 : PNG_IMAGE_SIZE(image));
+    EXPECT_TRUE(png_image_finish_read(&image, nullptr, sixteen ? static_cast<void*>(wide.data()) : narrow.data(), 0, nullptr)) << path;
+    for (size_t i = 0; i < picture.pixels.size(); ++i) {
+        Rgba& pixel = picture.pixels[i];
+        if (sixteen) {
             const uint32_t alpha = wide[4 * i + 3];
             auto straight = [&](uint32_t value) { return alpha ? int(std::min<uint32_t>(65535, value * 65535 / alpha) >> 8) : 0; };
-            picture.pixels[i] = {straight(wide[4 * i]), straight(wide[4 * i + 1]), straight(wide[4 * i + 2]), int(alpha >> 8)};
+            pixel = {straight(wide[4 * i]), straight(wide[4 * i + 1]), straight(wide[4 * i + 2]), int(alpha >> 8)};
+        } else {
+            pixel = {narrow[4 * i], narrow[4 * i + 1], narrow[4 * i + 2], narrow[4 * i + 3]};
         }
-    } else {
-        image.format = PNG_FORMAT_RGBA;
-        std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
-        EXPECT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) << path;
-        for (size_t i = 0; i < picture.pixels.size(); ++i)
-            picture.pixels[i] = {pixels[4 * i], pixels[4 * i + 1], pixels[4 * i + 2], pixels[4 * i + 3]};
-    }
-    png_color_16 background;
-    const bool composed = composedBackground(path, background);
-    for (Rgba& pixel : picture.pixels) {
         auto over = [&](int colour, int back) { return (colour * pixel.alpha + back * (255 - pixel.alpha) + 127) / 255; };
-        if (composed)
-            pixel = {over(pixel.red, background.red), over(pixel.green, background.green), over(pixel.blue, background.blue), 255};
+        if (facts.composed)
+            pixel = {over(pixel.red, facts.background[0]), over(pixel.green, facts.background[1]), over(pixel.blue, facts.background[2]), 255};
     }
-    picture.tolerance = sixteen || composed ? 2 : 0;
+    picture.tolerance = sixteen || facts.composed ? 2 : 0;
     return true;
 }
 

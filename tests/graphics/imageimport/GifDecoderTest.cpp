@@ -58,8 +58,9 @@ TEST(GifDecoder, DecodesEachDepthPlainAndInterlaced)
     }
 }
 
-TEST(GifDecoder, TransparentFramesGetAWhiteFilled256EntryPalette)
+TEST(GifDecoder, FramesAreChosenCountedComposedAndTransparent)
 {
+    // A transparent frame gets a 256-entry palette filled with white.
     const auto pixels = pattern(4, 2, 16);
     DibImageGif image;
     ASSERT_TRUE(decodeBytes(image, GifWriter(4, 2, std::vector<uint32_t>(16, 0x102030)).control(0, 3, 7).frame(0, 0, 4, 2, pixels).finish()));
@@ -70,15 +71,12 @@ TEST(GifDecoder, TransparentFramesGetAWhiteFilled256EntryPalette)
     EXPECT_EQ(image.getPaletteColor(16).rgbRed, 255);
     EXPECT_EQ(image.getPaletteColor(255).rgbBlue, 255);
     expectPixels(image, pixels);
-}
 
-TEST(GifDecoder, FramesAreChosenCountedAndComposed)
-{
     // Frame 0 fills the screen; frame 1 (disposal 1, index 0 transparent) paints one
     // pixel at (1, 1) and leaves the rest.
     const std::vector<uint8_t> first(16, 2);
     const auto bytes = GifWriter(4, 4, FourColours)
-                           .looping(0)
+                           .looping()
                            .comment("made here")
                            .control(1, -1)
                            .frame(0, 0, 4, 4, first)
