@@ -63,7 +63,7 @@ protected:
 TEST_F(DisplayModes, EachModeIsListedOnceAndTheModeInUseIsGrantedWithoutAChange)
 {
     EXPECT_EQ(triples(enumDisplayModesWin32(0, 0, 0)),
-              (std::vector<long>{640, 480, 32, 800, 600, 8, 1024, 768, 16, 1024, 768, 32}));
+        (std::vector<long>{640, 480, 32, 800, 600, 8, 1024, 768, 16, 1024, 768, 32}));
     EXPECT_EQ(triples(enumDisplayModesWin32(800, 600, 16)), (std::vector<long>{1024, 768, 16, 1024, 768, 32}));
     EXPECT_TRUE(triples(enumDisplayModesWin32(2000, 0, 0)).empty());
     // The first mode at least as large in all three values.
@@ -75,7 +75,6 @@ TEST_F(DisplayModes, EachModeIsListedOnceAndTheModeInUseIsGrantedWithoutAChange)
     restoreDisplayModeWin32();
     EXPECT_TRUE(s_changes.empty());
 }
-
 
 TEST_F(DisplayModes, AChangeIsRestoredOnceAndARefusalIsTold)
 {

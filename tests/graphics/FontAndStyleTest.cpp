@@ -11,11 +11,12 @@ namespace {
 
 Bytes fontBlock(const Bytes& Name, double Size, int Platform, long Style)
 {
-    return oneSectionBlock("KFont", ByteList()
-                                        .append(Name)
-                                        .append(doubleBytes(Size))
-                                        .shorts({Platform})
-                                        .append(oneSectionBlock("KFlagSet", ByteList().longs({Style}))));
+    return oneSectionBlock("KFont",
+        ByteList()
+            .append(Name)
+            .append(doubleBytes(Size))
+            .shorts({Platform})
+            .append(oneSectionBlock("KFlagSet", ByteList().longs({Style}))));
 }
 
 TEST(KFont, SizesConvertBetweenMacAndWindowsPointsAndTruncateToWholePoints)
@@ -68,8 +69,8 @@ TEST_F(TextStyleBlocks, FontStyleAndRunBlocksByteForByte)
     EXPECT_EQ(file.written(font), expectedFont);
 
     KTextStyle style(font, KColor(0x1234, 0x5678, 0x9ABC));
-    const Bytes expectedStyle =
-        oneSectionBlock("KTextStyle", ByteList().append(expectedFont).append(colorBlock(0x1234, 0x5678, 0x9ABC)));
+    const Bytes expectedStyle
+        = oneSectionBlock("KTextStyle", ByteList().append(expectedFont).append(colorBlock(0x1234, 0x5678, 0x9ABC)));
     EXPECT_EQ(file.written(style), expectedStyle);
 
     KTextStyleRun run(style, 7);

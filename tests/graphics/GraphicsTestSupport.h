@@ -18,8 +18,8 @@ struct PixelCode {
     char code;
     uint32 native;
 };
-constexpr PixelCode kPixelCodes[] = {{'.', 0x000000}, {'#', 0xFFFFFF}, {'r', 0x0000FF},
-                                     {'g', 0x00FF00}, {'b', 0xFF0000}, {'y', 0x00FFFF}};
+constexpr PixelCode kPixelCodes[]
+    = {{'.', 0x000000}, {'#', 0xFFFFFF}, {'r', 0x0000FF}, {'g', 0x00FF00}, {'b', 0xFF0000}, {'y', 0x00FFFF}};
 
 inline KColor nativeColor(uint32 Native)
 {

@@ -57,7 +57,8 @@ inline std::vector<uint8_t> fileBytes(const std::string& path)
 
 // The bytes in a temporary file, read through the program's own stream.
 struct TemporaryFileOf {
-    explicit TemporaryFileOf(const std::vector<uint8_t>& bytes) : file(std::tmpfile())
+    explicit TemporaryFileOf(const std::vector<uint8_t>& bytes)
+        : file(std::tmpfile())
     {
         std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::rewind(file);
@@ -68,11 +69,14 @@ struct TemporaryFileOf {
 
 class BytesStream : private TemporaryFileOf, public ImageFileStream {
 public:
-    explicit BytesStream(const std::vector<uint8_t>& bytes) : TemporaryFileOf(bytes), ImageFileStream(file) {}
+    explicit BytesStream(const std::vector<uint8_t>& bytes)
+        : TemporaryFileOf(bytes)
+        , ImageFileStream(file)
+    {
+    }
 };
 
-template <typename Decoder>
-bool decodeBytes(Decoder& decoder, const std::vector<uint8_t>& bytes)
+template <typename Decoder> bool decodeBytes(Decoder& decoder, const std::vector<uint8_t>& bytes)
 {
     BytesStream stream(bytes);
     return decoder.decode(&stream);
@@ -85,16 +89,14 @@ inline bool dispatchBytes(DibImage& image, const std::vector<uint8_t>& bytes, lo
 }
 
 // The error text of a decode that must fail.
-template <typename Decoder>
-std::string failureOf(const std::vector<uint8_t>& bytes)
+template <typename Decoder> std::string failureOf(const std::vector<uint8_t>& bytes)
 {
     Decoder decoder;
     EXPECT_FALSE(decodeBytes(decoder, bytes));
     return decoder.getLastError();
 }
 
-template <typename Decoder>
-std::string cancelledFailureOf(const std::vector<uint8_t>& bytes)
+template <typename Decoder> std::string cancelledFailureOf(const std::vector<uint8_t>& bytes)
 {
     Decoder decoder;
     decoder.setEscape(1);
@@ -139,8 +141,7 @@ struct DecoderCase {
     int bitCount = 0; // 0: any
 };
 
-template <typename Decoder>
-void expectDecoded(const DecoderCase& c)
+template <typename Decoder> void expectDecoded(const DecoderCase& c)
 {
     Decoder image;
     ASSERT_TRUE(decodeBytes(image, c.bytes)) << c.name << ": " << image.getLastError();
@@ -151,7 +152,8 @@ void expectDecoded(const DecoderCase& c)
         EXPECT_EQ(rgbAt(image, e.x, e.topRow), e.value) << c.name << " at " << e.x << "," << e.topRow;
     EXPECT_EQ(image.isAlphaValid(), !c.alphas.empty()) << c.name;
     for (const Expected& e : c.alphas)
-        EXPECT_EQ(image.alphaGet(e.x, image.getHeight() - 1 - e.topRow), e.value) << c.name << " alpha " << e.x << "," << e.topRow;
+        EXPECT_EQ(image.alphaGet(e.x, image.getHeight() - 1 - e.topRow), e.value)
+            << c.name << " alpha " << e.x << "," << e.topRow;
     for (const Expected& e : c.indices)
         EXPECT_EQ(image.getPixelIndex(e.x, image.getHeight() - 1 - e.topRow), e.value) << c.name << " index " << e.x;
 }
@@ -173,7 +175,12 @@ struct BmpLayout {
 inline std::vector<uint8_t> makeBmp(const BmpLayout& layout)
 {
     ByteWriter info;
-    info.u32(40).u32(uint32_t(layout.width)).u32(uint32_t(layout.height)).u16(1).u16(layout.bits).u32(layout.compression);
+    info.u32(40)
+        .u32(uint32_t(layout.width))
+        .u32(uint32_t(layout.height))
+        .u16(1)
+        .u16(layout.bits)
+        .u32(layout.compression);
     info.u32(uint32_t(layout.pixels.size())).u32(3780).u32(3780).u32(uint32_t(layout.palette.size())).u32(0);
     for (uint32_t mask : layout.masks)
         info.u32(mask);
@@ -220,8 +227,8 @@ inline std::vector<uint8_t> encodePng(const PngLayout& layout)
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, appendPngBytes, nullptr);
     png_set_IHDR(png, info, png_uint_32(layout.width), png_uint_32(layout.height), layout.bitDepth, layout.colourType,
-                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+        layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+        PNG_FILTER_TYPE_DEFAULT);
     if (!layout.palette.empty())
         png_set_PLTE(png, info, layout.palette.data(), int(layout.palette.size()));
     if (!layout.alphas.empty())
@@ -241,7 +248,8 @@ inline std::vector<uint8_t> encodePng(const PngLayout& layout)
 
 class GifWriter {
 public:
-    GifWriter(int screenWidth, int screenHeight, const std::vector<uint32_t>& globalTable, const char* version = "GIF89a")
+    GifWriter(
+        int screenWidth, int screenHeight, const std::vector<uint32_t>& globalTable, const char* version = "GIF89a")
     {
         m_file.text(version).u16(screenWidth).u16(screenHeight);
         m_file.u8(globalTable.empty() ? 0 : 0x80 | tableBits(globalTable.size())).u8(0).u8(0);
@@ -251,7 +259,8 @@ public:
     // A graphic control block, a comment, or the looping extension other programs add.
     GifWriter& control(int disposal, int transparentIndex, int delay = 0)
     {
-        return extension(0xF9, {disposal << 2 | (transparentIndex >= 0), delay & 0xFF, delay >> 8, std::max(transparentIndex, 0)});
+        return extension(
+            0xF9, {disposal << 2 | (transparentIndex >= 0), delay & 0xFF, delay >> 8, std::max(transparentIndex, 0)});
     }
     GifWriter& comment(const std::string& text) { return extension(0xFE, std::vector<int>(text.begin(), text.end())); }
     GifWriter& looping()
@@ -270,7 +279,7 @@ public:
 
     // Pixels in picture order, top row first; interlaced frames are stored in pass order.
     GifWriter& frame(int left, int top, int width, int height, const std::vector<uint8_t>& pixels,
-                     const std::vector<uint32_t>& localTable = {}, bool interlaced = false, int codeSize = 8)
+        const std::vector<uint32_t>& localTable = {}, bool interlaced = false, int codeSize = 8)
     {
         m_file.u8(',').u16(left).u16(top).u16(width).u16(height);
         m_file.u8((interlaced ? 0x40 : 0) | (localTable.empty() ? 0 : 0x80 | tableBits(localTable.size())));

@@ -1,8 +1,8 @@
 // Images with alpha: the three alpha modes drawn over a known background, the clamped
 // transparency, the mask following the image, the class block and the "ARGB" file.
+#include "graphics/KAlphaImage.h"
 #include "application/AlphaBitmapWin32.h"
 #include "foundation/KFileReference.h"
-#include "graphics/KAlphaImage.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 #include "tests/graphics/ImageBuilders.h"
 #include "tests/support/ReportCatcher.h"
@@ -173,7 +173,10 @@ TEST_F(KAlphaImageTest, TheBlockHoldsImageMaskPointModeAndTransparency)
     picture.setPoint(KGraphicPoint(-1, 7));
     const Bytes block = blocks.written(picture);
     // The tail of section 1: point block, mode as a short, transparency as a double.
-    const Bytes tail = ByteList().append(BlockFile::header("KGraphicPoint", 12)).shorts({-1, 7, 2}).raw({0x3F, 0xE0, 0, 0, 0, 0, 0, 0});
+    const Bytes tail = ByteList()
+                           .append(BlockFile::header("KGraphicPoint", 12))
+                           .shorts({-1, 7, 2})
+                           .raw({0x3F, 0xE0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Bytes(block.end() - long(tail.size()), block.end()), tail);
 
     KAlphaImage back;
@@ -226,7 +229,7 @@ TEST_F(KAlphaImageTest, TheARGBFileHoldsAlphaAndColourOfEveryPixel)
     picture.saveAsBMP(argb);
     // Alpha is the high byte of 0xFFFF − the mask's mean: 0x00 over white, 0xCF over 0x3030.
     EXPECT_EQ(readBytes(folder.file("picture.argb")),
-              ByteList().text("ARGB").longs({0}).shorts({2, 1}).raw({0x00, 0xFF, 0, 0, 0xCF, 0, 0, 0xFF}).bytes());
+        ByteList().text("ARGB").longs({0}).shorts({2, 1}).raw({0x00, 0xFF, 0, 0, 0xCF, 0, 0, 0xFF}).bytes());
 }
 
 } // namespace

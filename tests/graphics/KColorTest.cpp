@@ -22,11 +22,11 @@ TEST(KColor, StandardColoursHaveTheirComponents)
         KStandardColor code;
         std::vector<uint16> expected;
     } rows[] = {
-        {kBlack, {0, 0, 0}},           {kWhite, {0xFFFF, 0xFFFF, 0xFFFF}},   {kRed, {0xFFFF, 0, 0}},
-        {kGreen, {0, 0xFFFF, 0}},      {kBlue, {0, 0, 0xFFFF}},              {kYellow, {0xFFFF, 0xFFFF, 0}},
-        {kCyan, {0, 0xFFFF, 0xFFFF}},  {kMagenta, {0xFFFF, 0, 0xFFFF}},      {kLightGray, {0xC000, 0xC000, 0xC000}},
-        {kGray, {0x8000, 0x8000, 0x8000}}, {kDarkGray, {0x4000, 0x4000, 0x4000}},
-        {kMediumGray, {0x8900, 0x8900, 0x8900}}, {kPaleGray, {0xDE00, 0xDE00, 0xDE00}},
+        {kBlack, {0, 0, 0}}, {kWhite, {0xFFFF, 0xFFFF, 0xFFFF}}, {kRed, {0xFFFF, 0, 0}}, {kGreen, {0, 0xFFFF, 0}},
+        {kBlue, {0, 0, 0xFFFF}}, {kYellow, {0xFFFF, 0xFFFF, 0}}, {kCyan, {0, 0xFFFF, 0xFFFF}},
+        {kMagenta, {0xFFFF, 0, 0xFFFF}}, {kLightGray, {0xC000, 0xC000, 0xC000}}, {kGray, {0x8000, 0x8000, 0x8000}},
+        {kDarkGray, {0x4000, 0x4000, 0x4000}}, {kMediumGray, {0x8900, 0x8900, 0x8900}},
+        {kPaleGray, {0xDE00, 0xDE00, 0xDE00}},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(componentsOf(KColor(row.code)), row.expected) << int(row.code);
@@ -80,10 +80,12 @@ TEST(KColor, BlockHoldsComponentsAndTransparencyBigEndian)
     BlockFile file(folder.file("color.bin"));
     const ByteList header = ByteList().append(BlockFile::header("KColor", 22));
     KColor color(0x1234, 0x5678, 0x9ABC);
-    EXPECT_EQ(file.written(color), ByteList(header).shorts({0x1234, 0x5678, 0x9ABC}).raw({0, 0, 0, 0, 0, 0, 0, 0}).bytes());
+    EXPECT_EQ(
+        file.written(color), ByteList(header).shorts({0x1234, 0x5678, 0x9ABC}).raw({0, 0, 0, 0, 0, 0, 0, 0}).bytes());
     // 1.0 is 3F F0 00 ... as a big-endian double.
     KColor transparent(kTransparent);
-    EXPECT_EQ(file.written(transparent), ByteList(header).shorts({0, 0, 0}).raw({0x3F, 0xF0, 0, 0, 0, 0, 0, 0}).bytes());
+    EXPECT_EQ(
+        file.written(transparent), ByteList(header).shorts({0, 0, 0}).raw({0x3F, 0xF0, 0, 0, 0, 0, 0, 0}).bytes());
     KColor back(kRed);
     EXPECT_EQ(file.readBack(back), 0);
     EXPECT_EQ(back, KColor(kTransparent));

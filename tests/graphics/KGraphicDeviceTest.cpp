@@ -1,7 +1,7 @@
 // The drawing surface: shapes and lines pixel by pixel, the three draw modes, the state
 // and clip stacks, regions and bit copies, all drawn on off-screen images.
-#include "application/NativeDeviceWin32.h"
 #include "graphics/KGraphicDevice.h"
+#include "application/NativeDeviceWin32.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
@@ -147,8 +147,8 @@ TEST_F(KGraphicDeviceTest, ADownArrowIsATriangleCentredInItsRectangle)
     device().setForeColor(KColor(kWhite));
     device().fillDownArrow(KGraphicRectangle(0, 0, 20, 10));
     EXPECT_EQ(pixelRows(device(), 0, 2, 20, 6),
-              (PixelRows{"....................", "......########......", ".......######.......",
-                         "........####........", ".........##.........", "...................."}));
+        (PixelRows{"....................", "......########......", ".......######.......", "........####........",
+            ".........##.........", "...................."}));
 }
 
 TEST_F(KGraphicDeviceTest, RegionsFillWithTheModesBrush)
@@ -178,7 +178,6 @@ TEST_F(KGraphicDeviceTest, CopiesOfEqualSizeAreExactAndNegativeWidthsMirror)
     target.create(8, 6);
     device().copyBitsInto(target.getGraphicDevice(), KGraphicRectangle(7, 0, -8, 6));
     EXPECT_EQ(pixelRows(target.getGraphicDevice(), 0, 0, 8, 2), (PixelRows{"...bg.r#", "......##"}));
-
 }
 
 TEST_F(KGraphicDeviceTest, StretchedCopiesKeepUniformAreasExact)

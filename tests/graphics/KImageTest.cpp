@@ -1,9 +1,9 @@
 // Images: blank bitmaps, loading by file type with BMP files checked against what they
 // hold, drawing onto every kind of device, BMP files and the class block with BMP data.
+#include "graphics/KImage.h"
 #include "application/NativeDeviceWin32.h"
 #include "foundation/KFileReference.h"
 #include "graphics/ImageWin32.h"
-#include "graphics/KImage.h"
 #include "graphics/PictImportHook.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 #include "tests/graphics/ImageBuilders.h"
@@ -71,7 +71,8 @@ TEST_F(KImageTest, BMPFilesLoadInEitherRowOrderWhateverTheirSizeField)
     EXPECT_EQ(GetObjectType(first), 0u);
 
     // Rows of 3 bytes padded to 4, bottom row first.
-    image.createFromFile(fileWith("palette.bmp", makeBmp({3, 2, 8, 0, {0xFF0000, 0xFFFFFF}, {1, 0, 0, 0, 0, 1, 1, 0}})));
+    image.createFromFile(
+        fileWith("palette.bmp", makeBmp({3, 2, 8, 0, {0xFF0000, 0xFFFFFF}, {1, 0, 0, 0, 0, 1, 1, 0}})));
     EXPECT_EQ(pixelRows(image), (PixelRows{"r##", "#rr"}));
 
     Bytes bytes = bmp24(kColours);
@@ -138,7 +139,8 @@ TEST_F(KImageTest, OtherFileTypesLoadThroughTheImportLayer)
             rgb.insert(rgb.end(), {uint8_t(colour >> 16), uint8_t(colour >> 8), uint8_t(colour)});
     image.createFromFile(fileWith("colours.png", encodePng({3, 2, PNG_COLOR_TYPE_RGB, 8, rgb})));
     EXPECT_EQ(pixelRows(image), kColourPixels);
-    image.createFromFile(fileWith("colours.gif", GifWriter(3, 1, {0xFF0000, 0xFFFFFF, 0x0000FF, 0}).frame(0, 0, 3, 1, {0, 1, 2}).finish()));
+    image.createFromFile(fileWith(
+        "colours.gif", GifWriter(3, 1, {0xFF0000, 0xFFFFFF, 0x0000FF, 0}).frame(0, 0, 3, 1, {0, 1, 2}).finish()));
     EXPECT_EQ(pixelRows(image), PixelRows{"r#b"});
     image.createFromFile(fileWith("colours.tif", fixture("colours.tif")));
     EXPECT_EQ(pixelRows(image), kColourPixels);
@@ -229,7 +231,8 @@ TEST_F(KImageTest, TheBlockCarriesTheSizeAndTheBMPData)
     makePicture(image, kColourPixels);
     const Bytes block = blocks.written(image);
     const long sizeValue = 3 * image.getGraphicDevice().getPixelDepth() * 2 / 8;
-    const Bytes objectBlock = oneSectionBlock("KGraphicObject", ByteList().append(BlockFile::header("KGraphicSize", 12)).shorts({3, 2}));
+    const Bytes objectBlock
+        = oneSectionBlock("KGraphicObject", ByteList().append(BlockFile::header("KGraphicSize", 12)).shorts({3, 2}));
     const Bytes expectedStart = ByteList()
                                     .append(BlockFile::header("KImage", long(8 + objectBlock.size() + 4 + 78)))
                                     .append(objectBlock)
@@ -297,7 +300,10 @@ TEST_F(KImageTest, TheRawRecordCarriesBMPDataOnlyForTheBMPType)
     const Bytes records = readBytes(folder.file("records.bin"));
     ASSERT_EQ(records.size(), 12u + 78u + 12u + 12u + 12u);
     EXPECT_EQ(Bytes(records.begin() + 90, records.begin() + 102),
-              ByteList().longs({png.getTypeID(), 3 * image.getGraphicDevice().getPixelDepth() * 2 / 8}).shorts({3, 2}).bytes());
+        ByteList()
+            .longs({png.getTypeID(), 3 * image.getGraphicDevice().getPixelDepth() * 2 / 8})
+            .shorts({3, 2})
+            .bytes());
 
     KFile file(windowsPath(folder.file("records.bin")));
     file.open();

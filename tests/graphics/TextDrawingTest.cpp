@@ -18,7 +18,8 @@ struct Ink {
 
     bool inside(const KGraphicRectangle& R) const
     {
-        return left >= R.getH() && right < R.getH() + R.getWidth() && top >= R.getV() && bottom < R.getV() + R.getHeight();
+        return left >= R.getH() && right < R.getH() + R.getWidth() && top >= R.getV()
+            && bottom < R.getV() + R.getHeight();
     }
 };
 
@@ -82,7 +83,9 @@ TEST_F(TextDrawing, TextStaysInItsRectangleAndTheHighlightInItsRange)
     const Ink red = inkWhere(device(), whole, isRed);
     EXPECT_GT(red.pixels, 10);
     EXPECT_TRUE(red.inside(world));
-    EXPECT_GT(inkWhere(device(), KGraphicRectangle(area.getH(), area.getV(), runs[0].width, runs[0].height), isNotWhite).pixels, 10);
+    EXPECT_GT(inkWhere(device(), KGraphicRectangle(area.getH(), area.getV(), runs[0].width, runs[0].height), isNotWhite)
+                  .pixels,
+        10);
     EXPECT_GT(all.bottom, world.getV() + world.getHeight());
 }
 

@@ -40,7 +40,7 @@ void PrintTo(const KGraphicSize& Size, std::ostream* Out) { *Out << Size.getWidt
 bool operator==(const KTextRunPlacement& A, const KTextRunPlacement& B)
 {
     return A.start == B.start && A.count == B.count && A.h == B.h && A.v == B.v && A.width == B.width
-           && A.height == B.height && A.run == B.run;
+        && A.height == B.height && A.run == B.run;
 }
 
 void PrintTo(const KTextRunPlacement& P, std::ostream* Out)
@@ -150,12 +150,12 @@ TEST_F(TextLayout, AlignmentPlacesTheLineInItsBoxAndJustifiedRunsWidenTheirOwnBl
     KTextLinePtr justified = styledLine({{"ab cd", 10}, {" ef gh", 10}});
     justified->setAlignment(kAlignJustified);
     EXPECT_EQ(placed(*justified, KGraphicRectangle(0, 0, 200, 20)),
-              (std::vector<Placed>{{0, 5, 0, 0, 80, 12, 0}, {5, 6, 80, 0, 120, 12, 1}}));
+        (std::vector<Placed>{{0, 5, 0, 0, 80, 12, 0}, {5, 6, 80, 0, 120, 12, 1}}));
     // 40 pixels of text with three blanks widen each by 20 in 100.
     KTextLinePtr spaced = styledLine({{"a ", 10}, {"  ", 10}});
     spaced->setAlignment(kAlignJustified);
     EXPECT_EQ(placed(*spaced, KGraphicRectangle(0, 0, 100, 20)),
-              (std::vector<Placed>{{0, 2, 0, 0, 40, 12, 0}, {2, 2, 40, 0, 60, 12, 1}}));
+        (std::vector<Placed>{{0, 2, 0, 0, 40, 12, 0}, {2, 2, 40, 0, 60, 12, 1}}));
     // Without blanks nothing is spread.
     KTextLinePtr solid = styledLine({{"abc", 10}});
     solid->setAlignment(kAlignJustified);
@@ -168,17 +168,17 @@ TEST_F(TextLayout, RunsShareOneBaselineAndStopAtTheBoxsEdge)
     KTextLinePtr line = styledLine({{"ab", 10}, {"cd", 14}});
     short height = 0;
     EXPECT_EQ(placed(*line, KGraphicRectangle(0, 5, 100, 30), &height),
-              (std::vector<Placed>{{0, 2, 0, 9, 20, 12, 0}, {2, 2, 20, 5, 20, 16, 1}}));
+        (std::vector<Placed>{{0, 2, 0, 9, 20, 12, 0}, {2, 2, 20, 5, 20, 16, 1}}));
     EXPECT_EQ(height, 16);
 
     KTextLinePtr wide = styledLine({{"abc", 10}, {"def", 10}, {"ghi", 10}});
     EXPECT_EQ(placed(*wide, KGraphicRectangle(0, 0, 50, 20)),
-              (std::vector<Placed>{{0, 3, 0, 0, 30, 12, 0}, {3, 3, 30, 0, 20, 12, 1}}));
+        (std::vector<Placed>{{0, 3, 0, 0, 30, 12, 0}, {3, 3, 30, 0, 20, 12, 1}}));
     // Right-aligned, it starts left of the box: the first run does not reach in, the
     // second shows from the box's edge.
     wide->setAlignment(kAlignRight);
     EXPECT_EQ(placed(*wide, KGraphicRectangle(0, 0, 50, 20)),
-              (std::vector<Placed>{{3, 3, 0, 0, 20, 12, 1}, {6, 3, 20, 0, 30, 12, 2}}));
+        (std::vector<Placed>{{3, 3, 0, 0, 20, 12, 1}, {6, 3, 20, 0, 30, 12, 2}}));
     // A line that measures to nothing stops the drawing.
     KTextLinePtr empty = new KTextLine(KString(""));
     EXPECT_TRUE(placed(*empty, KGraphicRectangle(0, 0, 50, 20), &height).empty());

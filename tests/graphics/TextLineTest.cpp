@@ -70,9 +70,13 @@ TEST(KTextLine, RemovingFromEitherEndShortensOrDropsRuns)
         const char* text;
         Runs runs;
     } cases[] = {
-        {true, 3, "defg", {4}}, {true, 2, "cdefg", {1, 4}}, {true, 20, "", {}},
+        {true, 3, "defg", {4}},
+        {true, 2, "cdefg", {1, 4}},
+        {true, 20, "", {}},
         // From the back, a run that began at the cut is kept, empty.
-        {false, 4, "abc", {3, 0}}, {false, 5, "ab", {2}}, {false, 200, "", {0}},
+        {false, 4, "abc", {3, 0}},
+        {false, 5, "ab", {2}},
+        {false, 200, "", {0}},
     };
     for (const auto& c : cases) {
         KTextLinePtr line = threeAndFour();
@@ -211,7 +215,8 @@ TEST(KTextBlock, TheBlockHoldsLinesAndAlignmentButNotTheStyle)
 
     // An empty slot among the lines is damage, and loses nothing.
     KTextLinePtr line = new KTextLine(KString("new"));
-    const Bytes damaged = oneSectionBlock("KTextBlock", ByteList().append(bagBlock(file, "KTextLine", {line.get(), nullptr})).shorts({1}));
+    const Bytes damaged = oneSectionBlock(
+        "KTextBlock", ByteList().append(bagBlock(file, "KTextLine", {line.get(), nullptr})).shorts({1}));
     EXPECT_EQ(file.read(*back, damaged), KClassReader::kDamagedDataError);
     EXPECT_EQ(textOf(back->getText(KString("|"))), "ab|cde");
     EXPECT_EQ(back->getAlignment(), kAlignCenter);
@@ -226,9 +231,9 @@ TEST(KTextLine, TheBlockHoldsTextAndRunsButNotTheAlignment)
     const Bytes written = file.written(*line);
     KTextStyleRun first(KTextStyle(arialFont(10), KColor(kRed)), 3);
     KTextStyleRun second(KTextStyle(arialFont(14), KColor(kBlue)), 4);
-    EXPECT_EQ(written, oneSectionBlock("KTextLine", ByteList()
-                                                        .append(stringBlock("abcdefg"))
-                                                        .append(bagBlock(file, "KTextStyleRun", {&first, &second}))));
+    EXPECT_EQ(written,
+        oneSectionBlock("KTextLine",
+            ByteList().append(stringBlock("abcdefg")).append(bagBlock(file, "KTextStyleRun", {&first, &second}))));
 
     KTextLinePtr back = new KTextLine;
     EXPECT_EQ(file.read(*back, written), 0);

@@ -19,7 +19,10 @@ public:
     FixedAdvances(const FixedAdvances&) = delete;
     FixedAdvances& operator=(const FixedAdvances&) = delete;
 
-    static double heightOf(const KTextStyle& Style) { return std::trunc(Style.getFont().getSize(kPlatformWindows)) + 2; }
+    static double heightOf(const KTextStyle& Style)
+    {
+        return std::trunc(Style.getFont().getSize(kPlatformWindows)) + 2;
+    }
 
 private:
     static void measure(const KString& Text, const KTextStyle& Style, double& Width, double& Height, double& Ascent)
@@ -33,8 +36,8 @@ private:
 inline KFont arialFont(double Size) { return KFont(KString("Arial"), Size, kPlatformWindows); }
 
 // A heap line built run by run: each piece of text in Arial at its size, in Color.
-inline KTextLine* styledLine(std::initializer_list<std::pair<const char*, double>> Runs,
-                             const KColor& Color = KColor(kBlack))
+inline KTextLine* styledLine(
+    std::initializer_list<std::pair<const char*, double>> Runs, const KColor& Color = KColor(kBlack))
 {
     KTextLine* line = new KTextLine;
     for (const auto& run : Runs)
@@ -77,7 +80,8 @@ inline Bytes bagBlock(BlockFile& File, const char* ClassName, std::initializer_l
         else
             array.longs({0});
     }
-    return oneSectionBlock("KBag", ByteList().append(oneSectionBlock("KArray", array)).longs({long(Objects.size()), 1, 0}));
+    return oneSectionBlock(
+        "KBag", ByteList().append(oneSectionBlock("KArray", array)).longs({long(Objects.size()), 1, 0}));
 }
 
 using Runs = std::vector<long>;

@@ -25,14 +25,17 @@ TEST(BmpDecoder, ReadsEveryDepthAndHeader)
     const DecoderCase cases[] = {
         // Rows of 4 bytes; the picture's top row is stored last.
         {"1 bit", makeBmp({3, 2, 1, 0, {0x000000, 0xFFFFFF}, {0xA0, 0, 0, 0, 0x40, 0, 0, 0}}),
-         {{0, 1, 0xFFFFFF}, {1, 1, 0}, {1, 0, 0xFFFFFF}}, {}, {}, 1},
-        {"4 bits", makeBmp({2, 1, 4, 0, {0, 0x112233, 0x445566}, {0x21, 0, 0, 0}}), {{0, 0, 0x445566}, {1, 0, 0x112233}}, {}, {}, 4},
+            {{0, 1, 0xFFFFFF}, {1, 1, 0}, {1, 0, 0xFFFFFF}}, {}, {}, 1},
+        {"4 bits", makeBmp({2, 1, 4, 0, {0, 0x112233, 0x445566}, {0x21, 0, 0, 0}}),
+            {{0, 0, 0x445566}, {1, 0, 0x112233}}, {}, {}, 4},
         {"8 bits", makeBmp({1, 1, 8, 0, {0, 0, 0xABCDEF}, {2, 0, 0, 0}}), {{0, 0, 0xABCDEF}}, {}, {}, 8},
-        {"16 bits", makeBmp({2, 1, 16, 0, {}, {0xFF, 0x7F, 0x00, 0x7C}}), {{0, 0, 0xF8F8F8}, {1, 0, 0xF80000}}, {}, {}, 24},
+        {"16 bits", makeBmp({2, 1, 16, 0, {}, {0xFF, 0x7F, 0x00, 0x7C}}), {{0, 0, 0xF8F8F8}, {1, 0, 0xF80000}}, {}, {},
+            24},
         {"16 bits 5-6-5", makeBmp(masked), {{0, 0, 0xF80000}}, {}, {}, 24},
         {"24 bits", makeBmp({1, 1, 24, 0, {}, {0x33, 0x22, 0x11, 0}}), {{0, 0, 0x112233}}, {}, {}, 24},
         // The fourth byte is dropped; a negative height stores rows top first.
-        {"32 bits", makeBmp({1, -2, 32, 0, {}, {1, 2, 3, 99, 4, 5, 6, 99}}), {{0, 0, 0x030201}, {0, 1, 0x060504}}, {}, {}, 24},
+        {"32 bits", makeBmp({1, -2, 32, 0, {}, {1, 2, 3, 99, 4, 5, 6, 99}}), {{0, 0, 0x030201}, {0, 1, 0x060504}}, {},
+            {}, 24},
         {"no file header", makeBmp(bare), {{0, 0, 0x040506}}},
         {"core header", coreBmp(), {{0, 0, 0x0F0A05}}, {}, {}, 4},
     };
@@ -56,15 +59,16 @@ TEST(BmpDecoder, RunLengthDataWithRunsLiteralsPadsAndDeltas)
     } cases[] = {
         // Row 0: a run of 2 × 7, a literal of 3 (one pad byte); a delta to row 2.
         {8, BI_RLE8, 6, 3, {2, 7, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 1, 1, 0, 4, 5, 6, 7, 8, 0, 1},
-         {{7, 7, 1, 2, 3, 0}, {0, 0, 0, 0, 0, 0}, {0, 5, 6, 7, 8, 0}}},
+            {{7, 7, 1, 2, 3, 0}, {0, 0, 0, 0, 0, 0}, {0, 5, 6, 7, 8, 0}}},
         // A run of 5 alternating 1 and 2, a literal of 3 pixels (2 bytes, no pad), then a
         // literal of 5 pixels (3 bytes, one pad byte).
         {4, BI_RLE4, 8, 2, {5, 0x12, 0, 3, 0x34, 0x50, 0, 0, 0, 5, 0x67, 0x89, 0xA0, 0, 0, 1},
-         {{1, 2, 1, 2, 1, 3, 4, 5}, {6, 7, 8, 9, 10, 0, 0, 0}}},
+            {{1, 2, 1, 2, 1, 3, 4, 5}, {6, 7, 8, 9, 10, 0, 0, 0}}},
     };
     for (const auto& c : cases) {
         DibImageBmp image;
-        ASSERT_TRUE(decodeBytes(image, makeBmp({c.width, c.height, c.bits, c.compression, std::vector<uint32_t>(16), c.data})));
+        ASSERT_TRUE(
+            decodeBytes(image, makeBmp({c.width, c.height, c.bits, c.compression, std::vector<uint32_t>(16), c.data})));
         for (long y = 0; y < c.height; ++y)
             for (long x = 0; x < c.width; ++x)
                 EXPECT_EQ(image.getPixelIndex(x, y), c.rows[size_t(y)][size_t(x)]) << c.bits << " at " << x << "," << y;

@@ -40,7 +40,8 @@ Rgba shown(const DibImage& image, long x, long topRow)
         alpha = image.alphaGet(x, y);
     else if (image.isAlphaPaletteEnabled())
         alpha = colour.rgbReserved;
-    else if (image.getBitCount() < 24 && image.getTransIndex() >= 0 && image.getPixelIndex(x, y) == image.getTransIndex())
+    else if (image.getBitCount() < 24 && image.getTransIndex() >= 0
+        && image.getPixelIndex(x, y) == image.getTransIndex())
         alpha = 0;
     return {colour.rgbRed, colour.rgbGreen, colour.rgbBlue, alpha};
 }
@@ -49,7 +50,7 @@ Rgba shown(const DibImage& image, long x, long topRow)
 // and compares it with Read's picture, where colours are compared only where the pixel
 // shows. Gives the number of files compared.
 size_t compareWithLibrary(const std::string& folder, const std::vector<std::string>& suffixes, long format,
-                          const std::function<bool(const std::string&, Picture&)>& read)
+    const std::function<bool(const std::string&, Picture&)>& read)
 {
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA((folder + "/*").c_str(), &entry);
@@ -58,7 +59,8 @@ size_t compareWithLibrary(const std::string& folder, const std::vector<std::stri
     for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry)) {
         const std::string name = entry.cFileName, path = folder + "/" + name;
         if (std::none_of(suffixes.begin(), suffixes.end(), [&](const std::string& suffix) {
-                return name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+                return name.size() > suffix.size()
+                    && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
             }))
             continue;
         DibImage image(path.c_str(), format);
@@ -79,8 +81,9 @@ size_t compareWithLibrary(const std::string& folder, const std::vector<std::stri
             const Rgba want = expected.pixels[size_t(i)], got = shown(image, i % expected.width, i / expected.width);
             const int t = expected.tolerance;
             if (std::abs(got.alpha - want.alpha) <= t
-                && (want.alpha == 0 || (std::abs(got.red - want.red) <= t && std::abs(got.green - want.green) <= t
-                                        && std::abs(got.blue - want.blue) <= t)))
+                && (want.alpha == 0
+                    || (std::abs(got.red - want.red) <= t && std::abs(got.green - want.green) <= t
+                        && std::abs(got.blue - want.blue) <= t)))
                 continue;
             ++mismatches;
             ADD_FAILURE() << path << " at " << i % expected.width << "," << i / expected.width << ": got " << got.red
@@ -111,12 +114,14 @@ PngFacts pngFacts(const std::vector<uint8_t>& png)
     facts.plain.assign(png.begin(), png.begin() + std::min<long>(8, long(png.size())));
     std::vector<uint8_t> header, background;
     for (size_t at = 8; at + 12 <= png.size();) {
-        const size_t length = size_t(png[at]) << 24 | size_t(png[at + 1]) << 16 | size_t(png[at + 2]) << 8 | png[at + 3];
+        const size_t length
+            = size_t(png[at]) << 24 | size_t(png[at + 1]) << 16 | size_t(png[at + 2]) << 8 | png[at + 3];
         if (length > png.size() - at - 12)
             break;
         const std::string type(png.begin() + long(at + 4), png.begin() + long(at + 8));
         if (type == "IHDR" || type == "bKGD")
-            (type == "IHDR" ? header : background).assign(png.begin() + long(at + 8), png.begin() + long(at + 8 + length));
+            (type == "IHDR" ? header : background)
+                .assign(png.begin() + long(at + 8), png.begin() + long(at + 8 + length));
         if (type != "gAMA" && type != "sRGB" && type != "iCCP" && type != "cHRM")
             facts.plain.insert(facts.plain.end(), png.begin() + long(at), png.begin() + long(at + 12 + length));
         at += 12 + length;
@@ -148,19 +153,25 @@ bool readPng(const std::string& path, Picture& picture)
     image.format = sixteen ? PNG_FORMAT_LINEAR_RGB_ALPHA : PNG_FORMAT_RGBA;
     std::vector<uint16_t> wide(sixteen ? PNG_IMAGE_SIZE(image) / 2 : 0);
     std::vector<uint8_t> narrow(sixteen ? 0 : PNG_IMAGE_SIZE(image));
-    EXPECT_TRUE(png_image_finish_read(&image, nullptr, sixteen ? static_cast<void*>(wide.data()) : narrow.data(), 0, nullptr)) << path;
+    EXPECT_TRUE(
+        png_image_finish_read(&image, nullptr, sixteen ? static_cast<void*>(wide.data()) : narrow.data(), 0, nullptr))
+        << path;
     for (size_t i = 0; i < picture.pixels.size(); ++i) {
         Rgba& pixel = picture.pixels[i];
         if (sixteen) {
             const uint32_t alpha = wide[4 * i + 3];
-            auto straight = [&](uint32_t value) { return alpha ? int(std::min<uint32_t>(65535, value * 65535 / alpha) >> 8) : 0; };
+            auto straight = [&](uint32_t value) {
+                return alpha ? int(std::min<uint32_t>(65535, value * 65535 / alpha) >> 8) : 0;
+            };
             pixel = {straight(wide[4 * i]), straight(wide[4 * i + 1]), straight(wide[4 * i + 2]), int(alpha >> 8)};
         } else {
             pixel = {narrow[4 * i], narrow[4 * i + 1], narrow[4 * i + 2], narrow[4 * i + 3]};
         }
-        auto over = [&](int colour, int back) { return (colour * pixel.alpha + back * (255 - pixel.alpha) + 127) / 255; };
+        auto over
+            = [&](int colour, int back) { return (colour * pixel.alpha + back * (255 - pixel.alpha) + 127) / 255; };
         if (facts.composed)
-            pixel = {over(pixel.red, facts.background[0]), over(pixel.green, facts.background[1]), over(pixel.blue, facts.background[2]), 255};
+            pixel = {over(pixel.red, facts.background[0]), over(pixel.green, facts.background[1]),
+                over(pixel.blue, facts.background[2]), 255};
     }
     picture.tolerance = sixteen || facts.composed ? 2 : 0;
     return true;
@@ -169,11 +180,11 @@ bool readPng(const std::string& path, Picture& picture)
 TEST(ImageCorpus, PngSuiteMatchesLibpngsOwnReader)
 {
     size_t files = 0;
-    const size_t compared = compareWithLibrary(K_BUILD_DIR "/deps/libpng-src/contrib/pngsuite", {".png"}, DibImage::FormatPng,
-                                               [&](const std::string& path, Picture& picture) {
-                                                   ++files;
-                                                   return readPng(path, picture);
-                                               });
+    const size_t compared = compareWithLibrary(K_BUILD_DIR "/deps/libpng-src/contrib/pngsuite", {".png"},
+        DibImage::FormatPng, [&](const std::string& path, Picture& picture) {
+            ++files;
+            return readPng(path, picture);
+        });
     // libpng reads every file of its suite.
     EXPECT_GT(compared, 40u);
     EXPECT_EQ(compared, files);
@@ -194,7 +205,8 @@ bool readTiff(const std::string& path, Picture& picture)
     TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
     TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric);
     std::vector<uint32_t> raster(size_t(width) * height);
-    const bool readable = !raster.empty() && TIFFReadRGBAImageOriented(tiff, width, height, raster.data(), ORIENTATION_TOPLEFT, 1);
+    const bool readable
+        = !raster.empty() && TIFFReadRGBAImageOriented(tiff, width, height, raster.data(), ORIENTATION_TOPLEFT, 1);
     TIFFClose(tiff);
     const bool alpha = samples == 4 || samples == 2;
     picture.width = long(width);
@@ -202,7 +214,8 @@ bool readTiff(const std::string& path, Picture& picture)
     picture.pixels.reserve(readable ? raster.size() : 0);
     for (size_t i = 0; readable && i < raster.size(); ++i) {
         const uint32_t pixel = raster[i];
-        picture.pixels.push_back({int(TIFFGetR(pixel)), int(TIFFGetG(pixel)), int(TIFFGetB(pixel)), alpha ? int(TIFFGetA(pixel)) : 255});
+        picture.pixels.push_back(
+            {int(TIFFGetR(pixel)), int(TIFFGetG(pixel)), int(TIFFGetB(pixel)), alpha ? int(TIFFGetA(pixel)) : 255});
     }
     // libtiff's reader takes the high byte of 16-bit colour maps, the decoder scales them.
     picture.tolerance = bits == 16 || photometric == PHOTOMETRIC_PALETTE ? 1 : 0;
@@ -213,7 +226,8 @@ TEST(ImageCorpus, LibtiffTestImagesMatchLibtiffsRgbaReader)
 {
     TIFFSetErrorHandler([](const char*, const char*, va_list) {});
     TIFFSetWarningHandler([](const char*, const char*, va_list) {});
-    const size_t compared = compareWithLibrary(K_BUILD_DIR "/deps/libtiff-src/test/images", {".tif", ".tiff"}, DibImage::FormatTiff, readTiff);
+    const size_t compared = compareWithLibrary(
+        K_BUILD_DIR "/deps/libtiff-src/test/images", {".tif", ".tiff"}, DibImage::FormatTiff, readTiff);
     std::printf("libtiff test images: %u read by libtiff and compared\n", unsigned(compared));
     EXPECT_GE(compared, 15u);
 }
@@ -231,7 +245,8 @@ bool readJpeg(const std::string& path, Picture& picture)
     jpeg_decompress_struct info;
     JpegFailure failure;
     info.err = jpeg_std_error(&failure.manager);
-    failure.manager.error_exit = [](j_common_ptr common) { longjmp(reinterpret_cast<JpegFailure*>(common->err)->jump, 1); };
+    failure.manager.error_exit
+        = [](j_common_ptr common) { longjmp(reinterpret_cast<JpegFailure*>(common->err)->jump, 1); };
     std::vector<uint8_t> samples;
     volatile bool readable = false;
     if (!setjmp(failure.jump)) {
@@ -251,7 +266,8 @@ bool readJpeg(const std::string& path, Picture& picture)
         picture.pixels.reserve(size_t(picture.width) * size_t(picture.height));
         for (size_t i = 0; i < samples.size(); i += size_t(info.output_components)) {
             const uint8_t* s = &samples[i];
-            picture.pixels.push_back(info.output_components == 1 ? Rgba{s[0], s[0], s[0], 255} : Rgba{s[0], s[1], s[2], 255});
+            picture.pixels.push_back(
+                info.output_components == 1 ? Rgba{s[0], s[0], s[0], 255} : Rgba{s[0], s[1], s[2], 255});
         }
         readable = true;
     }
@@ -261,7 +277,8 @@ bool readJpeg(const std::string& path, Picture& picture)
 
 TEST(ImageCorpus, LibjpegTestImagesMatchLibjpegsOwnDecoding)
 {
-    const size_t compared = compareWithLibrary(K_BUILD_DIR "/deps/libjpeg-src/testimages", {".jpg"}, DibImage::FormatJpeg, readJpeg);
+    const size_t compared
+        = compareWithLibrary(K_BUILD_DIR "/deps/libjpeg-src/testimages", {".jpg"}, DibImage::FormatJpeg, readJpeg);
     std::printf("libjpeg test images: %u read by libjpeg and compared\n", unsigned(compared));
     EXPECT_GE(compared, 3u);
 }

@@ -1,7 +1,7 @@
 // The image buffer: creation limits, pixel access, transforms, drawing to a device, the
 // global-memory BMP writer, and the dispatch by format code.
-#include "application/NativeDeviceWin32.h"
 #include "graphics/imageimport/DibImage.h"
+#include "application/NativeDeviceWin32.h"
 #include "graphics/imageimport/DibImageTga.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 #include "tests/graphics/ImageBuilders.h"
@@ -22,10 +22,10 @@ TEST(DibImageBuffer, CreateNormalisesDepthsZeroFillsAndRefusesImpossibleSizes)
     ASSERT_NE(image.create(5, 3, 16, DibImage::FormatBmp), nullptr);
     EXPECT_EQ(image.getBitCount(), 24);
     EXPECT_EQ(std::vector<uint8_t>(image.getBits(), image.getBits() + image.getHeader().biSizeImage),
-              std::vector<uint8_t>(image.getHeader().biSizeImage, 0));
+        std::vector<uint8_t>(image.getHeader().biSizeImage, 0));
     // The last fits 16 bits each way but not a signed 32-bit block.
     for (const auto& size : {std::make_pair(0L, 10L), std::make_pair(10L, -1L), std::make_pair(32768L, 1L),
-                             std::make_pair(1L, 32768L), std::make_pair(32767L, 32767L)}) {
+             std::make_pair(1L, 32768L), std::make_pair(32767L, 32767L)}) {
         EXPECT_EQ(image.create(size.first, size.second, 24, 0), nullptr) << size.first << "x" << size.second;
         EXPECT_FALSE(image.isValid());
     }
@@ -154,7 +154,8 @@ TEST(DibImageGlobal, WriteBmpOfAThreeByTwoImageIs78BytesAndReadsBack)
 
     const std::vector<uint8_t> bytes = fileBytes(path);
     ASSERT_EQ(bytes.size(), 78u);
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 14), (std::vector<uint8_t>{'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0}));
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 14),
+        (std::vector<uint8_t>{'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0}));
     // Opened by path.
     DibImage image(path.c_str(), DibImage::FormatBmp);
     ASSERT_TRUE(image.isValid());

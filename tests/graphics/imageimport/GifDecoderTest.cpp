@@ -46,14 +46,16 @@ TEST(GifDecoder, DecodesEachDepthPlainAndInterlaced)
         pixel = uint8_t((seed >> 16) & 0xFF);
     }
     DibImageGif large;
-    ASSERT_TRUE(decodeBytes(large, GifWriter(300, 200, std::vector<uint32_t>(256)).frame(0, 0, 300, 200, noise).finish()));
+    ASSERT_TRUE(
+        decodeBytes(large, GifWriter(300, 200, std::vector<uint32_t>(256)).frame(0, 0, 300, 200, noise).finish()));
     expectPixels(large, noise);
 
     // Interlaced rows land in picture order.
     for (int height : {1, 2, 5, 9, 17}) {
         const auto pixels = pattern(3, height, 4);
         DibImageGif image;
-        ASSERT_TRUE(decodeBytes(image, GifWriter(3, height, FourColours).frame(0, 0, 3, height, pixels, {}, true).finish()));
+        ASSERT_TRUE(
+            decodeBytes(image, GifWriter(3, height, FourColours).frame(0, 0, 3, height, pixels, {}, true).finish()));
         expectPixels(image, pixels);
     }
 }
@@ -63,7 +65,8 @@ TEST(GifDecoder, FramesAreChosenCountedComposedAndTransparent)
     // A transparent frame gets a 256-entry palette filled with white.
     const auto pixels = pattern(4, 2, 16);
     DibImageGif image;
-    ASSERT_TRUE(decodeBytes(image, GifWriter(4, 2, std::vector<uint32_t>(16, 0x102030)).control(0, 3, 7).frame(0, 0, 4, 2, pixels).finish()));
+    ASSERT_TRUE(decodeBytes(image,
+        GifWriter(4, 2, std::vector<uint32_t>(16, 0x102030)).control(0, 3, 7).frame(0, 0, 4, 2, pixels).finish()));
     EXPECT_EQ(image.getTransIndex(), 3);
     EXPECT_EQ(image.getFrameDelay(), 7);
     EXPECT_EQ(image.getHeader().biClrUsed, 256u);
@@ -105,10 +108,11 @@ TEST(GifDecoder, FramesAreChosenCountedComposedAndTransparent)
 
     // Pieces without a global table are composed at 24 bits.
     DibImageGif pieces;
-    ASSERT_TRUE(decodeBytes(pieces, GifWriter(4, 4, {})
-                                        .frame(0, 0, 2, 2, {1, 1, 1, 1}, FourColours)
-                                        .frame(2, 2, 2, 2, {3, 3, 3, 3}, FourColours)
-                                        .finish()));
+    ASSERT_TRUE(decodeBytes(pieces,
+        GifWriter(4, 4, {})
+            .frame(0, 0, 2, 2, {1, 1, 1, 1}, FourColours)
+            .frame(2, 2, 2, 2, {3, 3, 3, 3}, FourColours)
+            .finish()));
     EXPECT_EQ(pieces.getBitCount(), 24);
     EXPECT_EQ(pieces.getNumFrames(), 2);
     EXPECT_EQ(rgbAt(pieces, 0, 0), 0xFF0000u);
@@ -124,9 +128,11 @@ TEST(GifDecoder, BadInputEndsCleanly)
         DibImageGif image;
         EXPECT_TRUE(decodeBytes(image, GifWriter(4, 4, FourColours, version).frame(0, 0, 4, 4, pixels).finish()));
     }
-    EXPECT_EQ(failureOf<DibImageGif>(GifWriter(4, 4, FourColours, "GIF7a9").frame(0, 0, 4, 4, pixels).finish()), "Not a GIF");
+    EXPECT_EQ(
+        failureOf<DibImageGif>(GifWriter(4, 4, FourColours, "GIF7a9").frame(0, 0, 4, 4, pixels).finish()), "Not a GIF");
     EXPECT_EQ(failureOf<DibImageGif>(GifWriter(2, 2, FourColours).frame(0, 0, 0, 2, {}).finish()), "Corrupted GIF");
-    EXPECT_EQ(cancelledFailureOf<DibImageGif>(GifWriter(2, 2, FourColours).frame(0, 0, 2, 2, {1, 1, 1, 1}).finish()), "");
+    EXPECT_EQ(
+        cancelledFailureOf<DibImageGif>(GifWriter(2, 2, FourColours).frame(0, 0, 2, 2, {1, 1, 1, 1}).finish()), "");
 
     // A code chain that loops, every code referring to a later slot, ends the image.
     ByteWriter looping;

@@ -65,7 +65,8 @@ TEST(IcoDecoder, ThirtyTwoBitIconsKeepTheirAlphaAndFramesAreChosen)
     EXPECT_EQ(image.alphaGet(0, 0), 128);
     EXPECT_EQ(image.alphaGet(1, 0), 0);
 
-    const auto bytes = makeIcon({sixteenColours(0, 0), {1, 1, 2, 1, ByteWriter().u32(0).u32(0xFFFFFF).raw({0x80, 0, 0, 0, 0, 0, 0, 0}).bytes}});
+    const auto bytes = makeIcon(
+        {sixteenColours(0, 0), {1, 1, 2, 1, ByteWriter().u32(0).u32(0xFFFFFF).raw({0x80, 0, 0, 0, 0, 0, 0, 0}).bytes}});
     DibImageIco second;
     second.setFrame(1);
     ASSERT_TRUE(decodeBytes(second, bytes));

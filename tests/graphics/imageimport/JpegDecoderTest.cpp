@@ -11,8 +11,8 @@
 namespace {
 
 // Encodes width × height pixels (components bytes each, rows top first) with libjpeg.
-std::vector<uint8_t> encodeJpeg(int width, int height, const std::vector<uint8_t>& pixels, J_COLOR_SPACE space = JCS_RGB,
-                                int densityUnit = 0, int density = 1)
+std::vector<uint8_t> encodeJpeg(int width, int height, const std::vector<uint8_t>& pixels,
+    J_COLOR_SPACE space = JCS_RGB, int densityUnit = 0, int density = 1)
 {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
@@ -31,7 +31,8 @@ std::vector<uint8_t> encodeJpeg(int width, int height, const std::vector<uint8_t
     info.X_density = info.Y_density = UINT16(density);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(&pixels[size_t(info.next_scanline) * size_t(width * info.input_components)]);
+        JSAMPROW row
+            = const_cast<JSAMPROW>(&pixels[size_t(info.next_scanline) * size_t(width * info.input_components)]);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -13,18 +13,20 @@ TEST(PngDecoder, ReadsEveryColourTypeAndDepth)
     const DecoderCase cases[] = {
         // Two-bit grey becomes four bits with four greys.
         {"grey 2 bits", encodePng({5, 1, PNG_COLOR_TYPE_GRAY, 2, {0x1B, 0x80}}),
-         {{0, 0, 0}, {1, 0, 0x555555}, {2, 0, 0xAAAAAA}, {3, 0, 0xFFFFFF}, {4, 0, 0xAAAAAA}}, {}, {}, 4},
+            {{0, 0, 0}, {1, 0, 0x555555}, {2, 0, 0xAAAAAA}, {3, 0, 0xFFFFFF}, {4, 0, 0xAAAAAA}}, {}, {}, 4},
         {"palette", encodePng({3, 1, PNG_COLOR_TYPE_PALETTE, 8, {0, 1, 2}, kPalette}), {{2, 0, 0x46505A}}, {}, {}, 8},
         {"rgb", encodePng({1, 2, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6}}), {{0, 1, 0x040506}}, {}, {}, 24},
-        {"rgb 16 bits", encodePng({1, 2, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0, 0, 0, 0, 0, 0}}),
-         {{0, 0, 0x12569A}}, {}, {}, 24},
+        {"rgb 16 bits",
+            encodePng({1, 2, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0, 0, 0, 0, 0, 0}}),
+            {{0, 0, 0x12569A}}, {}, {}, 24},
         {"rgba", encodePng({2, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {1, 2, 3, 4, 5, 6, 7, 8}}), {{1, 0, 0x050607}},
-         {{0, 0, 4}, {1, 0, 8}}, {}, 24},
+            {{0, 0, 4}, {1, 0, 8}}, {}, 24},
         // Grey with alpha is laid over grey 192 at 8 bits, kept with its alpha at 16.
         {"grey alpha", encodePng({2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {0, 0, 100, 255}}),
-         {{0, 0, 0xC0C0C0}, {1, 0, 0x646464}}, {}, {}, 8},
-        {"grey alpha 16 bits", encodePng({2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, {0x40, 0, 0x80, 0, 0xFF, 0xFF, 0xFF, 0xFF}}),
-         {{0, 0, 0x404040}}, {{0, 0, 0x80}, {1, 0, 0xFF}}, {}, 24},
+            {{0, 0, 0xC0C0C0}, {1, 0, 0x646464}}, {}, {}, 8},
+        {"grey alpha 16 bits",
+            encodePng({2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, {0x40, 0, 0x80, 0, 0xFF, 0xFF, 0xFF, 0xFF}}),
+            {{0, 0, 0x404040}}, {{0, 0, 0x80}, {1, 0, 0xFF}}, {}, 24},
     };
     for (const DecoderCase& c : cases)
         expectDecoded<DibImagePng>(c);
@@ -71,7 +73,8 @@ TEST(PngDecoder, ErrorsCarryLibpngsMessage)
     for (int i = 0; i < 40 * 40 * 3; ++i)
         layout.rows.push_back(uint8_t(i * 7));
     const auto bytes = encodePng(layout);
-    EXPECT_EQ(failureOf<DibImagePng>(std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(bytes.size() / 2))), "Read Error");
+    EXPECT_EQ(failureOf<DibImagePng>(std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(bytes.size() / 2))),
+        "Read Error");
     EXPECT_NE(failureOf<DibImagePng>(std::vector<uint8_t>(64, 'x')), "");
     EXPECT_EQ(cancelledFailureOf<DibImagePng>(bytes), "");
     expectTruncationsEndCleanly<DibImagePng>(bytes, true, 29);

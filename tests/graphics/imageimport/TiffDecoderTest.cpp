@@ -12,14 +12,15 @@ namespace {
 struct TiffPage {
     uint32_t width, height;
     uint16_t bits, samples, photometric;
-    std::vector<uint8_t> rows; // packed rows, top first
+    std::vector<uint8_t> rows;            // packed rows, top first
     std::vector<uint16_t> colourMap = {}; // red, green, blue tables one after another
     uint16_t orientation = ORIENTATION_TOPLEFT;
     bool alphaSample = false;
     float resolution = 0;
 };
 
-TiffPage greyPage(uint32_t width, uint16_t bits, std::vector<uint8_t> rows, uint16_t photometric = PHOTOMETRIC_MINISBLACK)
+TiffPage greyPage(
+    uint32_t width, uint16_t bits, std::vector<uint8_t> rows, uint16_t photometric = PHOTOMETRIC_MINISBLACK)
 {
     return {width, 1, bits, 1, photometric, std::move(rows)};
 }
@@ -48,7 +49,8 @@ std::vector<uint8_t> tiffBytes(const std::vector<TiffPage>& pages)
         }
         const size_t n = page.colourMap.size() / 3;
         if (n)
-            TIFFSetField(tiff, TIFFTAG_COLORMAP, page.colourMap.data(), page.colourMap.data() + n, page.colourMap.data() + 2 * n);
+            TIFFSetField(tiff, TIFFTAG_COLORMAP, page.colourMap.data(), page.colourMap.data() + n,
+                page.colourMap.data() + 2 * n);
         for (uint32_t y = 0; y < page.height; ++y)
             TIFFWriteScanline(tiff, const_cast<uint8_t*>(&page.rows[y * (page.rows.size() / page.height)]), y, 0);
         TIFFWriteDirectory(tiff);
@@ -69,7 +71,8 @@ TEST(TiffDecoder, ReadsEveryPhotometricKind)
     TiffPage rgba{2, 1, 8, 4, PHOTOMETRIC_RGB, {10, 20, 30, 255, 4, 5, 6, 0}};
     rgba.alphaSample = true;
     const DecoderCase cases[] = {
-        {"min is white", tiffBytes({greyPage(9, 1, {0x80, 0x00}, PHOTOMETRIC_MINISWHITE)}), {{0, 0, 0}, {8, 0, 0xFFFFFF}}, {}, {}, 1},
+        {"min is white", tiffBytes({greyPage(9, 1, {0x80, 0x00}, PHOTOMETRIC_MINISWHITE)}),
+            {{0, 0, 0}, {8, 0, 0xFFFFFF}}, {}, {}, 1},
         {"grey 4 bits", tiffBytes({greyPage(2, 4, {0x1F})}), {{0, 0, 0x111111}, {1, 0, 0xFFFFFF}}, {}, {}, 4},
         {"grey 2 bits", tiffBytes({greyPage(4, 2, {0x1B})}), {{1, 0, 0x555555}, {3, 0, 0xFFFFFF}}},
         {"grey with alpha", tiffBytes({greyAlpha}), {}, {{0, 0, 50}, {1, 0, 255}}, {{1, 0, 200}}},
@@ -132,8 +135,8 @@ TEST(TiffDecoder, BadInputFailsWithAMessage)
     // An RGB image of 40000 × 40000: its raster of 4 bytes a pixel does not fit 32 bits.
     ByteWriter huge;
     huge.text("II").u16(42).u32(8).u16(9);
-    for (const auto& entry : std::vector<std::vector<uint32_t>>{{256, 4, 40000}, {257, 4, 40000}, {258, 3, 8}, {259, 3, 1},
-                                                                {262, 3, 2}, {273, 4, 122}, {277, 3, 3}, {278, 4, 40000}, {279, 4, 3}})
+    for (const auto& entry : std::vector<std::vector<uint32_t>>{{256, 4, 40000}, {257, 4, 40000}, {258, 3, 8},
+             {259, 3, 1}, {262, 3, 2}, {273, 4, 122}, {277, 3, 3}, {278, 4, 40000}, {279, 4, 3}})
         huge.u16(int(entry[0])).u16(int(entry[1])).u32(1).u32(entry[2]);
     EXPECT_EQ(failureOf<DibImageTif>(huge.u32(0).raw({1, 2, 3}).bytes), "No space for raster buffer");
     const auto bytes = tiffBytes({{8, 8, 8, 1, PHOTOMETRIC_MINISBLACK, std::vector<uint8_t>(64, 7)}});
