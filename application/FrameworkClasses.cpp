@@ -3,6 +3,7 @@
 #include "application/KActionEvent.h"
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
+#include "application/KControlActionEvent.h"
 #include "application/KEvent.h"
 #include "application/KInteractiveElement.h"
 #include "application/KKeyEvent.h"
@@ -13,8 +14,10 @@
 #include "application/KWindow.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
+#include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KDragObjectsLayer.h"
+#include "controls/KPushButtonControl.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
 #include "foundation/KClassReader.h"
@@ -126,11 +129,14 @@ void kksRegisterFrameworkClasses()
     KPrintingManager::registerClass();
     KSerialPort::registerClass();
     KInteractiveElement::registerClass();
+    KControl::registerClass();
+    KPushButtonControl::registerClass();
     KLayer::registerClass();
     KControlsLayer::registerClass();
     KDragObjectsLayer::registerClass();
     KEvent::registerClass();
     KActionEvent::registerClass();
+    KControlActionEvent::registerClass();
     KApplicationEvent::registerClass();
     KKeyEvent::registerClass();
     KMouseEvent::registerClass();

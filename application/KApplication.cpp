@@ -3,6 +3,9 @@
 #include "application/FrameworkClasses.h"
 #include "application/FrameworkTexts.h"
 #include "application/KApplicationEvent.h"
+#include "application/KClipboardManager.h"
+#include "application/KCursorManager.h"
+#include "application/KKeyboardManager.h"
 #include "application/KTimerManager.h"
 #include "application/KWindowManager.h"
 #include "application/MailslotWin32.h"
@@ -168,6 +171,8 @@ void KApplication::run(const KString& MainWindowClassName)
     m_state = Starting;
     doStart();
     closeSplash();
+    if (KCursorManager::exists())
+        KCursorManager::get().setCursor(KCursorManager::ArrowCursor);
     m_flags.set(RunningFlag);
     m_state = Running;
     while (isRunning())
@@ -186,6 +191,18 @@ void KApplication::startUp(const KString& MainWindowClassName)
     if (s_splashRequested)
         openSplash();
     createSingletons();
+    // Whatever the clipboard already holds is news to the application.
+    if (KClipboardManager::exists()) {
+        KClipboardManager& clipboard = KClipboardManager::getManager();
+        clipboard.getObject();
+        if (clipboard.holdsObject()) {
+            KApplicationEventPtr changed = new KApplicationEvent;
+            if (changed.hasObject(nullptr)) {
+                changed->setType(KApplicationEvent::ClipboardChanged);
+                KApplicationEvent::post(*changed);
+            }
+        }
+    }
     m_flags.set(ActiveFlag);
 }
 
@@ -194,6 +211,11 @@ void KApplication::shutDown()
     m_state = Quitting;
     doQuit();
     m_state = Quit;
+    if (KClipboardManager::exists())
+        KClipboardManager::getManager().putObject();
+    // The focus element hears once that it lost the focus, wherever it lies.
+    if (KKeyboardManager::exists())
+        KKeyboardManager::getManager().clearFocusElement();
     if (KWindowManager::exists())
         KWindowManager::get().closeAllWindowsButMain();
     knsRestoreScreenSettings();
@@ -303,10 +325,16 @@ void KApplication::createSingletons()
     KTimerManager::initManager();
     KFileSystem::initFileSystem();
     KPrintingManager::initPrintingManager();
+    KClipboardManager::initManager();
+    KCursorManager::initManager();
+    KKeyboardManager::initManager();
 }
 
 void KApplication::destroySingletons()
 {
+    KCursorManager::exitManager();
+    KKeyboardManager::exitManager();
+    KClipboardManager::exitManager();
     KPrintingManager::exitPrintingManager();
     KFileSystem::exitFileSystem();
     KTimerManager::exitManager();

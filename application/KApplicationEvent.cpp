@@ -1,6 +1,7 @@
 #include "application/KApplicationEvent.h"
 
 #include "application/KApplication.h"
+#include "application/KClipboardManager.h"
 #include "application/KWindowManager.h"
 #include "application/WindowStackingWin32.h"
 
@@ -37,6 +38,9 @@ KEventReturn KApplicationEvent::handle()
             return 1;
         const KEventReturn answer = application->deactivate(*this);
         application->clearApplicationFlags(KApplication::ActiveFlag);
+        // Another program may want what was copied here.
+        if (KClipboardManager::exists())
+            KClipboardManager::getManager().putObject();
         return answer;
     }
     case Activate: {
@@ -62,9 +66,13 @@ KEventReturn KApplicationEvent::handle()
         return application->openDocument(*this);
     case ApplicationRequest:
         return application->doApplicationRequest(*this);
-    case ClipboardChanged:
-        // Only an object of the framework's on the clipboard is news to the application.
-        return 0;
+    case ClipboardChanged: {
+        if (!KClipboardManager::exists())
+            return 0;
+        KClipboardManager& clipboard = KClipboardManager::getManager();
+        clipboard.getObject();
+        return clipboard.holdsObject() ? application->clipboardChanged(*this) : 0;
+    }
     case ReceivedData:
         return application->receivedData(*this);
     default:

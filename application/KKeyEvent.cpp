@@ -1,5 +1,6 @@
 #include "application/KKeyEvent.h"
 
+#include "application/KKeyboardManager.h"
 #include "foundation/KernelFunctions.h"
 
 namespace {
@@ -30,7 +31,19 @@ KEventReturn KKeyEvent::handle()
 {
     if (isCommonDialogOpen())
         return 1;
-    return 0;
+    if (!KKeyboardManager::exists())
+        return 0;
+    KKeyboardManagerPtr manager = KKeyboardManager::getManager();
+    switch (getType()) {
+    case KeyTyped:
+        return manager->routeKeyTyped(*this) ? 1 : 0;
+    case FocusGained:
+        return manager->routeFocusGained(*this) ? 1 : 0;
+    case FocusLost:
+        return manager->routeFocusLost(*this) ? 1 : 0;
+    default:
+        return 0;
+    }
 }
 
 void KKeyEvent::setElement(KThing& E) { m_element.setObject(E); }

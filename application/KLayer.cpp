@@ -7,9 +7,11 @@ K_DEFINE_CLASS(KLayer, KInteractiveElement, 1)
 KLayer::KLayer() = default;
 KLayer::~KLayer() = default;
 
+bool KLayer::reservedTest(KThing&) { return false; }
 bool KLayer::keyTyped(KKeyEvent&) { return false; }
 bool KLayer::focusGained(KKeyEvent&) { return false; }
 bool KLayer::focusLost(KKeyEvent&) { return false; }
+void KLayer::invalidateRect(const KWideRectangle&) {}
 
 void KLayer::setWindow(KWindow& W) { m_window.setNativePtr(&W); }
 void KLayer::resetWindow() { m_window.reset(); }

@@ -18,9 +18,13 @@ public:
     KLayer();
     ~KLayer() override;
 
+    bool reservedTest(KThing& Argument) override;
     bool keyTyped(KKeyEvent& E) override;
     bool focusGained(KKeyEvent& E) override;
     bool focusLost(KKeyEvent& E) override;
+    // The base layer draws nothing of its elements, so their redraw requests end here; a
+    // layer that draws into its window turns them into a redraw of the window's area.
+    void invalidateRect(const KWideRectangle& R) override;
 
     virtual void setWindow(KWindow& W);
     virtual void resetWindow();

@@ -1,6 +1,7 @@
 #include "application/KMouseEvent.h"
 
 #include "application/KApplication.h"
+#include "application/KCursorManager.h"
 #include "application/KInteractiveElement.h"
 #include "application/KLayer.h"
 #include "application/KWindow.h"
@@ -45,13 +46,22 @@ KEventReturn KMouseEvent::handle()
         return 1;
     if (!hasWindow())
         return 0;
-    KWindowPtr window = static_cast<KWindow&>(m_window.getObject());
     const long kind = getType();
-    // A window behind an open dialog swallows presses, moves and releases.
-    if ((window->getStateFlags() & KWindow::BlockedFlag) && (kind == Down || kind == Move || kind == Up))
+    if (kind < Enter || kind > Up)
+        return 0;
+    if (KCursorManager::exists()) {
+        using Route = bool (KCursorManager::*)(KMouseEvent&);
+        static const Route routes[] = {&KCursorManager::routeMouseEnter, &KCursorManager::routeMouseLeave,
+                                       &KCursorManager::routeMouseDown,  &KCursorManager::routeMouseMove,
+                                       &KCursorManager::routeMouseTick,  &KCursorManager::routeMouseUp};
+        KCursorManagerPtr manager = KCursorManager::get();
+        return ((*manager).*routes[kind])(*this) ? 1 : 0;
+    }
+    // Before the application made its cursor manager (and after it dropped it) no layer
+    // tracks or hovers: the window and then the application are asked.
+    KWindowPtr window = static_cast<KWindow&>(m_window.getObject());
+    if (window->isBlocked() && (kind == Down || kind == Move || kind == Up))
         return 1;
-    // The route through the layers that track presses and lie under the mouse is the
-    // cursor manager's; without one the window and then the application are asked.
     struct Route {
         KEventReturn (KWindow::*window)(KMouseEvent&);
         KEventReturn (KApplication::*application)(KMouseEvent&);
@@ -61,8 +71,6 @@ KEventReturn KMouseEvent::handle()
         {&KWindow::mouseDown, &KApplication::mouseDown},   {&KWindow::mouseMove, &KApplication::mouseMove},
         {&KWindow::mouseTick, &KApplication::mouseTick},   {&KWindow::mouseUp, &KApplication::mouseUp},
     };
-    if (kind < Enter || kind > Up)
-        return 0;
     const Route& route = routes[kind];
     if (const KEventReturn answer = ((*window).*route.window)(*this))
         return answer;

@@ -2,6 +2,7 @@
 
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
+#include "application/KKeyboardManager.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
 #include "application/NativeDeviceWin32.h"
@@ -182,6 +183,7 @@ void KWindow::close()
     if (!isOpen())
         return;
     KWindowPtr hold(isOnHeap() ? this : nullptr);
+    releaseKeyboardFocus();
     void* window = m_nativeWindow;
     if (window) {
         if (hooksInstalled())
@@ -206,6 +208,7 @@ void KWindow::show(bool Show)
     }
     if (m_nativeWindow)
         showNativeWindowWin32(m_nativeWindow, true);
+    restoreFocusElement();
     m_state.set(ShownFlag);
     if (KWindowManager::exists())
         KWindowManager::get().arrangeNativeWindows();
@@ -242,6 +245,7 @@ KEventReturn KWindow::mouseMove(KMouseEvent&) { return 0; }
 KEventReturn KWindow::mouseTick(KMouseEvent&) { return 0; }
 KEventReturn KWindow::mouseUp(KMouseEvent&) { return 0; }
 bool KWindow::handleAction(KActionEvent&) { return false; }
+bool KWindow::handleControlAction(KControlActionEvent&) { return false; }
 
 void KWindow::setTitle(const KString& Title)
 {
@@ -447,8 +451,83 @@ bool KWindow::getPreviousFocusableElement(const KInteractiveElement& E, KInterac
     return findFocusableNeighbour(E, -1, Out);
 }
 
+bool KWindow::isActiveWindow() const
+{
+    if (!KWindowManager::exists())
+        return false;
+    const KWindowManager& manager = KWindowManager::get();
+    return manager.hasActiveWindow() && &manager.getActiveWindow() == this;
+}
+
+bool KWindow::liesInThisWindow(const KInteractiveElement& E) const
+{
+    return E.hasLayer() && E.getLayer().hasWindow() && &E.getLayer().getWindow() == this;
+}
+
+void KWindow::focusFirstElement()
+{
+    if (!isActiveWindow() || !KKeyboardManager::exists())
+        return;
+    KBag elements;
+    collectFocusableElements(elements);
+    if (elements.getCount() > 0)
+        KKeyboardManager::getManager().setFocusElement(static_cast<KInteractiveElement&>(elements[0]));
+}
+
+void KWindow::focusNeighbour(long Step)
+{
+    if (!isActiveWindow() || !KKeyboardManager::exists())
+        return;
+    KKeyboardManager& keyboard = KKeyboardManager::getManager();
+    if (!keyboard.hasFocusElement()) {
+        focusFirstElement();
+        return;
+    }
+    KInteractiveElementPtr neighbour;
+    if (findFocusableNeighbour(keyboard.getFocusElement(), Step, neighbour))
+        keyboard.setFocusElement(*neighbour);
+}
+
+void KWindow::focusNextElement() { focusNeighbour(1); }
+void KWindow::focusPreviousElement() { focusNeighbour(-1); }
+
+void KWindow::restoreFocusElement()
+{
+    if (!hasFocusElement())
+        return;
+    KInteractiveElementPtr remembered = m_focusElement;
+    KBag elements;
+    collectFocusableElements(elements);
+    if (elements.has(*remembered) && liesInThisWindow(*remembered) && remembered->isVisible()
+        && remembered->isEnabled()) {
+        if (KKeyboardManager::exists())
+            KKeyboardManager::getManager().setFocusElement(*remembered);
+        return;
+    }
+    resetFocusElement();
+    focusFirstElement();
+}
+
 void KWindow::restoreFocus()
 {
+    if (hasFocusElement())
+        restoreFocusElement();
+    else
+        focusFirstElement();
     if (m_nativeWindow)
         focusNativeWindowIfNoneWin32(m_nativeWindow);
+}
+
+bool KWindow::ownsKeyboardFocus() const
+{
+    if (!hasFocusElement() || !KKeyboardManager::exists())
+        return false;
+    const KKeyboardManager& keyboard = KKeyboardManager::getManager();
+    return keyboard.hasFocusElement() && liesInThisWindow(keyboard.getFocusElement());
+}
+
+void KWindow::releaseKeyboardFocus()
+{
+    if (ownsKeyboardFocus())
+        KKeyboardManager::getManager().clearFocusElement();
 }

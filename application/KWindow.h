@@ -21,6 +21,7 @@
 #include "graphics/KGraphicDevice.h"
 
 class KActionEvent;
+class KControlActionEvent;
 class KControlsLayer;
 class KDragObjectsLayer;
 class KKeyEvent;
@@ -105,6 +106,8 @@ public:
     virtual KEventReturn mouseUp(KMouseEvent& E);
     // Action events of elements that neither the element chain nor its layer handled.
     virtual bool handleAction(KActionEvent& E);
+    // Control action events that neither the control nor its containers handled.
+    virtual bool handleControlAction(KControlActionEvent& E);
 
     void setTitle(const KString& Title);
     const KString& getTitle() const { return m_title; }
@@ -172,12 +175,26 @@ public:
     void collectFocusableElements(KBag& Out) const;
     bool getNextFocusableElement(const KInteractiveElement& E, KInteractiveElementPtr& Out) const;
     bool getPreviousFocusableElement(const KInteractiveElement& E, KInteractiveElementPtr& Out) const;
-    // On activation: the native keyboard focus comes to this window unless something
-    // already has it.
+    // Only the active window moves the keyboard focus, which the keyboard manager keeps.
+    // Tab and Shift+Tab: the next and previous element, the first when none has it.
+    void focusFirstElement();
+    void focusNextElement();
+    void focusPreviousElement();
+    // The focus goes back to the element that last had it, while that element can still
+    // take it; else to the first.
+    void restoreFocusElement();
+    // On activation: the element focus comes back, and the native keyboard focus comes to
+    // this window unless something already has it.
     void restoreFocus();
+    // Whether the keyboard manager's focus element lies in one of this window's layers.
+    bool ownsKeyboardFocus() const;
+    void releaseKeyboardFocus();
 
 private:
     bool findFocusableNeighbour(const KInteractiveElement& E, long Step, KInteractiveElementPtr& Out) const;
+    bool isActiveWindow() const;
+    bool liesInThisWindow(const KInteractiveElement& E) const;
+    void focusNeighbour(long Step);
 
     KInteractiveElementPtr m_focusElement;
     KInteractiveElementPtr m_returnElement;

@@ -2,6 +2,7 @@
 
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
+#include "application/KKeyboardManager.h"
 #include "application/KWindowManager.h"
 #include "application/WindowEventStepsWin32.h"
 
@@ -89,11 +90,15 @@ KEventReturn KWindowEvent::activated(KWindow& Window)
         manager.setActiveWindow(Window);
         manager.bringToFront(Window);
     }
+    if (KKeyboardManager::exists())
+        Window.restoreFocus();
     return answer;
 }
 
 KEventReturn KWindowEvent::deactivated(KWindow& Window)
 {
+    if (KKeyboardManager::exists() && Window.ownsKeyboardFocus())
+        KKeyboardManager::getManager().clearFocusElement();
     if (KWindowManager::exists()) {
         KWindowManager& manager = KWindowManager::get();
         if (manager.hasActiveWindow() && &manager.getActiveWindow() == &Window)

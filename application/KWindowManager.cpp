@@ -1,6 +1,8 @@
 #include "application/KWindowManager.h"
 
 #include "application/KApplication.h"
+#include "application/KCursorManager.h"
+#include "application/KKeyboardManager.h"
 #include "application/WindowStackingWin32.h"
 
 #include <cstring>
@@ -91,8 +93,28 @@ void KWindowManager::windowClosed(KWindow& W)
     arrangeNativeWindows();
     if (hasActiveWindow() && &getActiveWindow() == &W)
         resetActiveWindow();
+    if (KCursorManager::exists()) {
+        KCursorManager& cursor = KCursorManager::get();
+        if (cursor.hasCaptureWindow() && &cursor.getCaptureWindow() == &W)
+            cursor.releaseMouse();
+        KWindowPtr underMouse;
+        if (cursor.getWindowUnderMouse(underMouse) && underMouse == W)
+            cursor.clearWindowUnderMouse();
+    }
+    if (KKeyboardManager::exists()) {
+        KKeyboardManager& keyboard = KKeyboardManager::getManager();
+        if (keyboard.hasFocusElement() && keyboard.getFocusElement().hasLayer()) {
+            KLayer& layer = keyboard.getFocusElement().getLayer();
+            if (layer.hasWindow() && &layer.getWindow() == &W)
+                keyboard.clearFocusElement();
+        }
+    }
     if (isDialog(W) && m_dialogCount > 0)
         --m_dialogCount;
+    hold.reset();
+    // What lies under the mouse may have been this window.
+    if (KCursorManager::exists())
+        KCursorManager::get().trackMouseAgain();
 }
 
 void KWindowManager::bringToFront(KWindow& W)

@@ -1,7 +1,9 @@
 #include "application/MessagePumpWin32.h"
 
+#include "application/InputWin32.h"
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
+#include "application/KCursorManager.h"
 #include "application/KTimerManager.h"
 #include "application/MailslotWin32.h"
 #include "application/NativeMessageTranslationWin32.h"
@@ -151,6 +153,11 @@ void kksGetNativeEvent(bool MayBlock, bool& Running, uint32 TimeOut)
     }
     if (taken)
         handleMessage(message, Running);
+
+    // Enter and leave follow the cursor wherever it went during the step.
+    short h = 0, v = 0;
+    if (KCursorManager::exists() && getCursorScreenPositionWin32(h, v))
+        KCursorManager::get().trackMouse(KGraphicPoint(h, v));
 
     // One mailslot message per step.
     if (hasMailslotMessageWin32()) {

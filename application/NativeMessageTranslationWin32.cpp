@@ -1,8 +1,11 @@
 #include "application/NativeMessageTranslationWin32.h"
 
+#include "application/ClipboardWin32.h"
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
+#include "application/KClipboardManager.h"
 #include "application/KKeyEvent.h"
+#include "application/KKeyboardManager.h"
 #include "application/KMouseEvent.h"
 #include "application/KNativeEvent.h"
 #include "application/KWindowEvent.h"
@@ -95,6 +98,8 @@ KEvent* makeKeyEvent(uint16 Key, const KNativeMessage& Message)
     event->setType(KKeyEvent::KeyTyped);
     event->setKey(Key);
     event->setModifiers(heldModifiers());
+    if (KKeyboardManager::exists() && KKeyboardManager::getManager().hasFocusElement())
+        event->setElement(KKeyboardManager::getManager().getFocusElement());
     event->setNativeMessage(&Message);
     return event;
 }
@@ -244,6 +249,30 @@ KEvent* translateReceivedCharacter(const KNativeMessage& Message)
     return event;
 }
 
+// The clipboard manager hears of every change and passes the news on along the viewer
+// chain.
+KEvent* translateClipboardChange(const KNativeMessage& Message)
+{
+    if (!KClipboardManager::exists())
+        return nullptr;
+    KEvent* event = makeApplicationEvent(KApplicationEvent::ClipboardChanged, &Message);
+    passClipboardMessageWin32(KClipboardManager::getManager().getNextViewer(), Message.message, Message.wParam,
+                              Message.lParam);
+    return event;
+}
+
+void followViewerChain(const KNativeMessage& Message)
+{
+    if (!KClipboardManager::exists())
+        return;
+    KClipboardManager& clipboard = KClipboardManager::getManager();
+    void* next = clipboard.getNextViewer();
+    if (reinterpret_cast<void*>(static_cast<uintptr_t>(Message.wParam)) == next)
+        clipboard.setNextViewer(reinterpret_cast<void*>(static_cast<intptr_t>(Message.lParam)));
+    else
+        passClipboardMessageWin32(next, Message.message, Message.wParam, Message.lParam);
+}
+
 KEvent* translate(const KNativeMessage& Message)
 {
     switch (Message.message) {
@@ -326,6 +355,11 @@ KEvent* translate(const KNativeMessage& Message)
         return nullptr;
     case WM_DROPFILES:
         return translateDrop(Message);
+    case WM_DRAWCLIPBOARD:
+        return translateClipboardChange(Message);
+    case WM_CHANGECBCHAIN:
+        followViewerChain(Message);
+        return nullptr;
     case WM_USER + 0x63:
         callNativeHookWin32(Message.wParam, Message.lParam);
         return nullptr;

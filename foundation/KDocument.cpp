@@ -1,10 +1,36 @@
 #include "foundation/KDocument.h"
 
+#include "application/KCursorManager.h"
 #include "foundation/DiskWin32.h"
 #include "foundation/DocumentFilesWin32.h"
 #include "foundation/KClassReader.h"
 #include "foundation/KFile.h"
 #include "foundation/KernelFunctions.h"
+
+namespace {
+// The wait cursor for the length of a save or a load, when the application shows cursors.
+class WaitCursor {
+public:
+    WaitCursor()
+        : m_shown(KCursorManager::exists())
+    {
+        if (!m_shown)
+            return;
+        KCursorManager::get().pushCursor();
+        KCursorManager::get().setCursor(KCursorManager::WaitCursor);
+    }
+    ~WaitCursor()
+    {
+        if (m_shown && KCursorManager::exists())
+            KCursorManager::get().popCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool m_shown;
+};
+} // namespace
 
 void KDocument::setFileReference(KFileReference& R)
 {
@@ -38,6 +64,7 @@ bool KDocument::writeTo(const KPath& Path)
 
 bool KDocument::save()
 {
+    WaitCursor waiting;
     const KFileReference& target = getFileReference();
     if (kIsNullReference(&target))
         return false;
@@ -65,6 +92,7 @@ bool KDocument::save()
 
 bool KDocument::load()
 {
+    WaitCursor waiting;
     const KFileReference& source = getFileReference();
     if (kIsNullReference(&source))
         return false;

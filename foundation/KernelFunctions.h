@@ -4,9 +4,11 @@
 #include "foundation/KTypes.h"
 
 class KBag;
+class KGraphicRectangle;
 class KGraphicSize;
 class KString;
 class KStringBag;
+class KWindow;
 
 // Platform codes: 1 Mac, 2 Windows (the running platform); 0 and 3 are known to the
 // path-separator table. Character sets: 0 Mac OS Roman, 1 Windows-1252.
@@ -66,6 +68,9 @@ KBag knsFindDisplayMode(short Width, short Height, short Depth);
 // The first such mode's width and height; (0, 0) when there is none.
 KGraphicSize knsChooseDisplayMode(short Width, short Height, short Depth);
 void knsRestoreScreenSettings();
+// A temporary change of the display mode; error 9 and false without an application that
+// has a main window.
+bool knsChangeScreenSettings(short Width, short Height, short Depth);
 
 // Input.
 bool knsIsKeyDown(uint8 Code);
@@ -78,6 +83,9 @@ unsigned long knsGetDoubleClickTime();
 // The family names of the display's fonts, each once, sorted.
 KStringBag knsGetFontNames();
 void knsDestroyNativeWindow(void* Handle);
+// A balloon tooltip owned by the window, showing Text over its whole client area; null
+// when the window has no native window. The rectangle is not used.
+void* knsCreateToolTip(KWindow& Window, const KGraphicRectangle& Unused, const KString& Text);
 long knsGetDoubleClickWidth();
 long knsGetDoubleClickHeight();
 
