@@ -111,10 +111,14 @@ void expectTruncationsEndCleanly(const std::vector<uint8_t>& bytes, bool mustFai
 {
     for (size_t length = 0; length < bytes.size(); length += step) {
         Decoder decoder;
-        if (decodeBytes(decoder, std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(length))))
+        if (decodeBytes(decoder, std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(length)))) {
             EXPECT_FALSE(mustFail) << "length " << length;
-        else
+        } else {
             EXPECT_STRNE(decoder.getLastError(), "") << "length " << length;
+            // Nothing of a failed decode stays behind to pass for an image.
+            EXPECT_FALSE(decoder.isValid()) << "length " << length;
+            EXPECT_EQ(decoder.getWidth(), 0) << "length " << length;
+        }
     }
 }
 
