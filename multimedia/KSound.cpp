@@ -33,7 +33,10 @@ KSound::KSound()
 
 KSound::~KSound()
 {
-    KSound::close();
+    // As close, without holding the sound: nothing may count an object being destroyed.
+    releaseEngineRecord();
+    m_resourceNumber = -1;
+    clearNativeHandle();
 }
 
 KSoundGraphRecord* KSound::graphRecord() const
@@ -136,7 +139,15 @@ void KSound::unload()
 {
     if (getState() != Loaded)
         return;
+    // Leaving the streaming thread's list may drop the last count of the sound.
     KThingPtr hold(isOnHeap() ? this : nullptr);
+    releaseEngineRecord();
+}
+
+void KSound::releaseEngineRecord()
+{
+    if (getState() != Loaded)
+        return;
     if (KSoundGraphRecord* record = graphRecord()) {
         if (record->streamedSound) {
             if (KSoundSupport::exists())

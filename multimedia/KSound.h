@@ -48,6 +48,8 @@ private:
     KString nativePath() const;
     void loadGraph();
     void loadBuffer();
+    // The body of unload, in state 1 only.
+    void releaseEngineRecord();
 
     short m_resourceNumber = -1;
     KFileReference m_file;

@@ -140,7 +140,11 @@ inline void putBig(Bytes& B, uint32 Value, int Size)
         B.push_back(static_cast<uint8>(Value >> (8 * i)));
 }
 
-inline void putID(Bytes& B, const char* ID) { B.insert(B.end(), ID, ID + 4); }
+inline void putID(Bytes& B, const char* ID)
+{
+    for (int i = 0; i < 4; ++i)
+        B.push_back(static_cast<uint8>(ID[i]));
+}
 
 struct WaveShape {
     uint16 formatTag = 1;
@@ -151,8 +155,30 @@ struct WaveShape {
     // For other tags: the extra bytes after the 18-byte header; fmtSize overrides the
     // chunk's stated size when not 0.
     Bytes extra;
+    bool withExtraSize = true;
     uint32 fmtSize = 0;
 };
+
+inline WaveShape pcm(uint16 Channels, uint32 Rate, uint16 Bits, uint32 Milliseconds)
+{
+    WaveShape shape;
+    shape.channels = Channels;
+    shape.rate = Rate;
+    shape.bits = Bits;
+    shape.milliseconds = Milliseconds;
+    return shape;
+}
+
+// 8-bit mono at 8,000 Hz in another format tag, or with a format chunk of a stated size.
+inline WaveShape coded(uint16 Tag, const Bytes& Extra, bool WithExtraSize = true, uint32 FmtSize = 0)
+{
+    WaveShape shape;
+    shape.formatTag = Tag;
+    shape.extra = Extra;
+    shape.withExtraSize = WithExtraSize;
+    shape.fmtSize = FmtSize;
+    return shape;
+}
 
 // A sawtooth in the given shape. The data chunk holds exactly the samples.
 inline Bytes waveBytes(const WaveShape& S)
@@ -166,7 +192,7 @@ inline Bytes waveBytes(const WaveShape& S)
     putLittle(format, S.rate * blockAlign, 4);
     putLittle(format, blockAlign, 2);
     putLittle(format, S.bits, 2);
-    if (S.formatTag != 1) {
+    if (S.formatTag != 1 && S.withExtraSize) {
         putLittle(format, static_cast<uint32>(S.extra.size()), 2);
         format.insert(format.end(), S.extra.begin(), S.extra.end());
     }
