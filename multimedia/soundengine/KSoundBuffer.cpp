@@ -64,15 +64,11 @@ long KSoundBuffer::play(uint32 Priority, uint32 Flags)
     if (!buffer)
         return E_FAIL;
     bool restored = false;
-    HRESULT result = restoreBuffer(buffer, &restored);
+    HRESULT result = restoreAndRefill(buffer, &restored);
     if (FAILED(result))
         return result;
-    if (restored) {
-        result = fillBuffer(buffer, false);
-        if (FAILED(result))
-            return result;
+    if (restored)
         reset();
-    }
     return buffer->Play(0, Priority, Flags);
 }
 
@@ -155,6 +151,17 @@ long KSoundBuffer::restoreBuffer(IDirectSoundBuffer* Buffer, bool* Restored)
     if (Restored)
         *Restored = true;
     return S_OK;
+}
+
+long KSoundBuffer::restoreAndRefill(IDirectSoundBuffer* Buffer, bool* Restored)
+{
+    bool restored = false;
+    HRESULT result = restoreBuffer(Buffer, &restored);
+    if (SUCCEEDED(result) && restored)
+        result = fillBuffer(Buffer, false);
+    if (Restored)
+        *Restored = restored;
+    return result;
 }
 
 bool KSoundBuffer::fillFromWave(uint8* Bytes, uint32 Count, bool Repeat)

@@ -41,6 +41,8 @@ public:
     KWaveFile* getWaveFile() const { return m_wave; }
 
 protected:
+    // Restores a lost buffer and fills it again from the start of the data.
+    long restoreAndRefill(IDirectSoundBuffer* Buffer, bool* Restored);
     // Fills Count bytes with the data from where the wave file stands, going back to its
     // start while Repeat is set, else with silence; true when the data ran out.
     bool fillFromWave(uint8* Bytes, uint32 Count, bool Repeat);

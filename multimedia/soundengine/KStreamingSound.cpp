@@ -22,11 +22,9 @@ long KStreamingSound::handleNotification(bool Loop)
     if (!buffer || !wave)
         return CO_E_NOTINITIALIZED;
     bool restored = false;
-    HRESULT result = restoreBuffer(buffer, &restored);
-    if (FAILED(result))
+    HRESULT result = restoreAndRefill(buffer, &restored);
+    if (FAILED(result) || restored)
         return result;
-    if (restored)
-        return fillBuffer(buffer, false);
 
     void* bytes = nullptr;
     void* wrapped = nullptr;
@@ -69,15 +67,9 @@ long KStreamingSound::reset()
     m_playProgress = 0;
     m_nextWriteOffset = 0;
     m_fillWithSilence = false;
-    bool restored = false;
-    HRESULT result = restoreBuffer(buffer, &restored);
+    HRESULT result = restoreAndRefill(buffer, nullptr);
     if (FAILED(result))
         return result;
-    if (restored) {
-        result = fillBuffer(buffer, false);
-        if (FAILED(result))
-            return result;
-    }
     result = wave->resetFile();
     if (FAILED(result))
         return result;

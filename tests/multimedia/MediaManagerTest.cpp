@@ -10,8 +10,8 @@
 
 namespace {
 
-// A medium whose end the test decides. Like sounds and speech, it stays paused when
-// stopped; with unloadsOnStop it also lets go of its engine when stopped, as a sound does.
+// A medium whose end the test decides. Like sounds, it stays paused when stopped, and
+// with unloadsOnStop it lets go of its engine when it stops.
 class ScriptedMedia : public KAbstractMedia {
 public:
     ~ScriptedMedia() override
@@ -65,22 +65,18 @@ TEST(MediaManager, IdlePassesServicePlayingMediaAndEndThemWhenDone)
     ScriptedMediaPtr paused = playingMedia();
     paused->pause();
     ScriptedMediaPtr once = playingMedia();
-    EXPECT_TRUE(scope.managerIsIdleHandler());
-
     looping->done = true;
     once->done = true;
     scope.application().processIdleOnce();
     scope.application().processIdleOnce();
     EXPECT_EQ(looping->restarts, 2);
     EXPECT_EQ(looping->services, 2);
-    EXPECT_TRUE(looping->isPlaying());
     EXPECT_EQ(once->stops, 1);
     EXPECT_EQ(once->services, 1);
     EXPECT_EQ(paused->services, 0);
-    EXPECT_TRUE(scope.managerIsIdleHandler());
 
-    // The pass in which the last playing medium ends takes the manager off the idle list;
-    // a paused one alone keeps it there.
+    // A paused medium alone keeps the manager registered; the pass in which the last
+    // playing medium ends takes it off the idle list.
     looping->clearMediaFlags(KAbstractMedia::LoopFlag);
     scope.application().processIdleOnce();
     EXPECT_TRUE(scope.managerIsIdleHandler());
@@ -102,8 +98,6 @@ TEST(MediaManager, AFinishedMediumHeldOnlyByTheManagerEndsSafely)
     scope.application().processIdleOnce();
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(scope.manager().getMedia().getCount(), 1);
-    after->stop();
-    after->unload();
 }
 
 TEST(MediaManager, StopAllReachesEveryMediumOnceWhileMediaStopOthers)
@@ -117,18 +111,16 @@ TEST(MediaManager, StopAllReachesEveryMediumOnceWhileMediaStopOthers)
     scope.manager().stopAll();
     EXPECT_EQ(first->stops + second->stops + third->stops, 3);
     EXPECT_FALSE(scope.managerIsIdleHandler());
-    scope.manager().unloadAll();
 }
 
-TEST(MediaManager, UnloadAllEmptiesTheListEvenOfPausedMedia)
+TEST(MediaManager, ReleasingTheManagerUnloadsEveryMediumPausedOnesToo)
 {
     MediaScope scope;
     ScriptedMediaPtr paused = playingMedia();
     paused->pause();
     ScriptedMediaPtr loaded = new ScriptedMedia;
     loaded->load();
-    scope.manager().unloadAll();
-    EXPECT_EQ(scope.manager().getMedia().getCount(), 0);
+    KMediaManager::releaseMediaManager();
     EXPECT_EQ(paused->getState(), KAbstractMedia::Unloaded);
     EXPECT_EQ(loaded->getState(), KAbstractMedia::Unloaded);
     EXPECT_FALSE(scope.managerIsIdleHandler());
@@ -139,7 +131,6 @@ TEST(MediaManager, SupportsAreChosenAndOpenedOnceUntilClosed)
     MediaScope scope;
     KMediaManager::initMediaSupport(KMediaManager::SoundSupport);
     KMediaManager& manager = scope.manager();
-    EXPECT_EQ(manager.getRequestedSupports(), uint32(KMediaManager::SoundSupport));
     EXPECT_EQ(manager.getOpenSupports(), uint32(KMediaManager::SoundSupport | KMediaManager::OpenStepDone));
     EXPECT_EQ(KSoundSupport::getInstance().getEngineMask(), 7);
     EXPECT_NE(KSoundSupport::getInstance().getSoundManager(), nullptr);
@@ -147,7 +138,6 @@ TEST(MediaManager, SupportsAreChosenAndOpenedOnceUntilClosed)
         ReportCatcher catcher;
         manager.setActiveMediaSupport(KMediaManager::AllSupports);
         manager.openMediaSupport();
-        EXPECT_EQ(catcher.codes(), (std::vector<int>{4, 4}));
         EXPECT_TRUE(catcher.caught(4, "KMediaManager::setActiveMediaSupport(KMediaSupportFlagSet F)"));
         EXPECT_TRUE(catcher.caught(4, "void KMediaManager::openMediaSupport()"));
         EXPECT_EQ(manager.getRequestedSupports(), uint32(KMediaManager::SoundSupport));
@@ -159,16 +149,6 @@ TEST(MediaManager, SupportsAreChosenAndOpenedOnceUntilClosed)
     EXPECT_EQ(KSoundSupport::getInstance().getActiveEngineMask(), 0);
     manager.setActiveMediaSupport(KMediaManager::AllSupports);
     EXPECT_EQ(manager.getRequestedSupports(), uint32(KMediaManager::AllSupports));
-}
-
-TEST(MediaManager, ReleasingTheManagerEndsEveryMediumAndLeavesTheIdleList)
-{
-    MediaScope scope;
-    ScriptedMediaPtr medium = playingMedia();
-    KMediaManager::releaseMediaManager();
-    EXPECT_FALSE(KMediaManager::hasMediaManager());
-    EXPECT_EQ(medium->getState(), KAbstractMedia::Unloaded);
-    EXPECT_FALSE(scope.managerIsIdleHandler());
 }
 
 } // namespace
