@@ -49,85 +49,65 @@ KEventReturn KMenuEvent::handle()
     if (isCommonDialogOpen())
         return 1;
     KMenuEventPtr hold(isOnHeap() ? this : nullptr);
-    KApplication* application = KApplication::getApplication();
-    KMenuBar* bar = nullptr;
     bool handled = false;
     switch (getType()) {
     case Opening:
-        handled = routeOpening();
+        handled = offerToMenus(&KMenu::doMenuOpening, &KMenuBar::doMenuOpening, &KApplication::doMenuOpening);
         break;
     case ItemChosen:
-        handled = routeItemChosen();
+        handled = offerToItem() || offerToMenus(&KMenu::doMenuItem, &KMenuBar::doMenuItem, &KApplication::doMenuItem);
         break;
     case DrawItem:
-        return routeDrawItem() ? 1 : 0;
+        handled = offerToCell();
+        break;
     case About:
-        bar = installedMenuBar();
-        handled = bar && bar->doAbout(*this);
-        if (!handled && application)
-            handled = application->doAbout(*this) != 0;
+        handled = offerToBarAndApplication(&KMenuBar::doAbout, &KApplication::doAbout);
         break;
     case Help:
-        bar = installedMenuBar();
-        handled = bar && bar->doHelp(*this);
-        if (!handled && application)
-            handled = application->doHelp(*this) != 0;
+        handled = offerToBarAndApplication(&KMenuBar::doHelp, &KApplication::doHelp);
         break;
     case Request:
-        bar = installedMenuBar();
-        handled = bar && bar->doMenuRequest(*this);
-        if (!handled && application)
-            handled = application->doMenuRequest(*this) != 0;
+        handled = offerToBarAndApplication(&KMenuBar::doMenuRequest, &KApplication::doMenuRequest);
         break;
     default:
-        return 0;
+        break;
     }
     return handled ? 1 : 0;
 }
 
-bool KMenuEvent::routeOpening()
+bool KMenuEvent::offerToBarAndApplication(BarHook Bar, ApplicationHook Application)
+{
+    if (KMenuBar* bar = installedMenuBar()) {
+        if ((bar->*Bar)(*this))
+            return true;
+    }
+    KApplication* application = KApplication::getApplication();
+    return application && (application->*Application)(*this) != 0;
+}
+
+bool KMenuEvent::offerToMenus(MenuHook Menu, BarHook Bar, ApplicationHook Application)
 {
     KMenu& menu = getMenu();
     if (kIsNullReference(&menu))
         return false;
     KMenuPtr hold(menu);
     for (KMenu* current = &menu; current; current = menuAbove(*current)) {
-        if (current->doMenuOpening(*this))
+        if ((current->*Menu)(*this))
             return true;
     }
-    if (KMenuBar* bar = installedMenuBar()) {
-        if (bar->doMenuOpening(*this))
-            return true;
-    }
-    KApplication* application = KApplication::getApplication();
-    return application && application->doMenuOpening(*this) != 0;
+    return offerToBarAndApplication(Bar, Application);
 }
 
-bool KMenuEvent::routeItemChosen()
+bool KMenuEvent::offerToItem()
 {
     KMenuItem& item = getMenuItem();
     if (kIsNullReference(&item))
         return false;
-    KMenuItemPtr holdItem(item);
-    if (item.doMenuItem(*this))
-        return true;
-    KMenu& menu = getMenu();
-    if (kIsNullReference(&menu))
-        return false;
-    KMenuPtr holdMenu(menu);
-    for (KMenu* current = &menu; current; current = menuAbove(*current)) {
-        if (current->doMenuItem(*this))
-            return true;
-    }
-    if (KMenuBar* bar = installedMenuBar()) {
-        if (bar->doMenuItem(*this))
-            return true;
-    }
-    KApplication* application = KApplication::getApplication();
-    return application && application->doMenuItem(*this) != 0;
+    KMenuItemPtr hold(item);
+    return item.doMenuItem(*this);
 }
 
-bool KMenuEvent::routeDrawItem()
+bool KMenuEvent::offerToCell()
 {
     KMenuItem& item = getMenuItem();
     if (kIsNullReference(&item) || !isOf(item, KCustomMenuItem::getClassRecord()))
@@ -135,16 +115,12 @@ bool KMenuEvent::routeDrawItem()
     KMenuItemPtr holdItem(item);
     if (static_cast<KCustomMenuItem&>(item).doCustomMenuItem(*this))
         return true;
+    // Only the cell's own menu is asked, not the menus above it.
     KMenu& menu = getMenu();
     if (kIsNullReference(&menu) || !isOf(menu, KCustomMenu::getClassRecord()))
         return false;
     KMenuPtr holdMenu(menu);
     if (static_cast<KCustomMenu&>(menu).doCustomMenuItem(*this))
         return true;
-    if (KMenuBar* bar = installedMenuBar()) {
-        if (bar->doCustomMenuItem(*this))
-            return true;
-    }
-    KApplication* application = KApplication::getApplication();
-    return application && application->doCustomMenuItem(*this) != 0;
+    return offerToBarAndApplication(&KMenuBar::doCustomMenuItem, &KApplication::doCustomMenuItem);
 }

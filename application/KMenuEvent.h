@@ -6,7 +6,9 @@
 // hook that answers true ends the walk.
 #include "application/KEvent.h"
 
+class KApplication;
 class KMenu;
+class KMenuBar;
 class KMenuItem;
 
 class KMenuEvent : public KEvent {
@@ -39,9 +41,16 @@ public:
     bool hasMenuItem() const { return m_menuItem.hasObject(nullptr); }
 
 private:
-    bool routeOpening();
-    bool routeItemChosen();
-    bool routeDrawItem();
+    using MenuHook = bool (KMenu::*)(KMenuEvent&);
+    using BarHook = bool (KMenuBar::*)(KMenuEvent&);
+    using ApplicationHook = KEventReturn (KApplication::*)(KMenuEvent&);
+
+    // The menu bar (when one is installed), then the application.
+    bool offerToBarAndApplication(BarHook Bar, ApplicationHook Application);
+    // The event's menu and the menus above it, then the bar and the application.
+    bool offerToMenus(MenuHook Menu, BarHook Bar, ApplicationHook Application);
+    bool offerToItem();
+    bool offerToCell();
 
     KThingPtr m_menu;
     KThingPtr m_menuItem;

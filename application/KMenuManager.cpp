@@ -87,16 +87,24 @@ void* KMenuManager::getNativeMenuForWindows() const
     return getNativeMenuWin32(getMenuBar());
 }
 
-void KMenuManager::applyToWindows(void* Menu)
+void KMenuManager::collectWindowsWithBar(KBag& Out)
 {
     if (!KWindowManager::exists())
         return;
-    KBag windows;
-    windows.copyFrom(KWindowManager::get().getWindows());
+    const KBag& windows = KWindowManager::get().getWindows();
     for (long i = 0; i < windows.getCount(); ++i) {
         auto& window = static_cast<KWindow&>(windows[i]);
-        if (!(window.getStateFlags() & KWindow::CarriesMenuBarFlag) || !window.getNativeWindow())
-            continue;
+        if ((window.getStateFlags() & KWindow::CarriesMenuBarFlag) && window.getNativeWindow())
+            Out.add(window);
+    }
+}
+
+void KMenuManager::applyToWindows(void* Menu)
+{
+    KBag windows;
+    collectWindowsWithBar(windows);
+    for (long i = 0; i < windows.getCount(); ++i) {
+        auto& window = static_cast<KWindow&>(windows[i]);
         const KGraphicRectangle content(window.getBounds());
         setWindowMenuWin32(window.getNativeWindow(), Menu, window.isVisible());
         window.resize(content);
@@ -133,13 +141,11 @@ void KMenuManager::resetMenuBar()
     invalidateAcceleratorsWin32();
     if (!m_windowMenuBars) {
         setMacStyleMenuBarMenuWin32(nullptr);
-    } else if (KWindowManager::exists()) {
+    } else {
         KBag windows;
-        windows.copyFrom(KWindowManager::get().getWindows());
+        collectWindowsWithBar(windows);
         for (long i = 0; i < windows.getCount(); ++i) {
             auto& window = static_cast<KWindow&>(windows[i]);
-            if (!(window.getStateFlags() & KWindow::CarriesMenuBarFlag) || !window.getNativeWindow())
-                continue;
             const KGraphicRectangle content(window.getBounds());
             setWindowMenuWin32(window.getNativeWindow(), nullptr, false);
             drawWindowMenuBarWin32(window.getNativeWindow());

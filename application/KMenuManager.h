@@ -68,6 +68,8 @@ public:
     bool doPopupMenu(KMenu& M, KWindow& W, const KGraphicPoint& Pos, long& SelectedItem);
 
 private:
+    // The windows of the window manager that carry the menu bar and have a native window.
+    static void collectWindowsWithBar(KBag& Out);
     // Every window that carries the menu bar gets Menu (or none); its content keeps its
     // place while the frame grows or shrinks by the bar.
     void applyToWindows(void* Menu);

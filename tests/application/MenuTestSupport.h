@@ -98,13 +98,5 @@ inline std::string entryText(void* Menu, long Position)
     GetMenuStringA(static_cast<HMENU>(Menu), static_cast<UINT>(Position), text, sizeof text, MF_BYPOSITION);
     return text;
 }
-
-inline UINT entryState(void* Menu, long Position)
-{
-    return GetMenuState(static_cast<HMENU>(Menu), static_cast<UINT>(Position), MF_BYPOSITION);
-}
-
-inline void* entrySubMenu(void* Menu, long Position)
-{
-    return GetSubMenu(static_cast<HMENU>(Menu), static_cast<int>(Position));
-}
+inline UINT entryState(void* Menu, long Position) { return GetMenuState(static_cast<HMENU>(Menu), Position, MF_BYPOSITION); }
+inline void* entrySubMenu(void* Menu, long Position) { return GetSubMenu(static_cast<HMENU>(Menu), Position); }

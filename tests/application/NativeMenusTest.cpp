@@ -85,6 +85,9 @@ TEST_F(NativeMenus, TheTableHoldsTheEnabledShortcutsOfTheEnabledMenusOfTheBar)
 {
     // The Help menu is not searched; a lower-case key is the virtual key of its code.
     EXPECT_EQ(accelerators(), (Accelerators{{'O', 1}, {'s', 2}, {'Z', 3}, {'D', 4}}));
+    // Installing the installed bar again changes nothing, not even the accelerators.
+    KMenuManager::getMenuManager().setMenuBar(*bar);
+    EXPECT_FALSE(areAcceleratorsDirtyWin32());
 
     // A disabled sub menu still gives its enabled items; a disabled item gives nothing.
     sub->disable();
