@@ -56,6 +56,7 @@ protected:
 
 TEST(NativeCommandIDs, RiseFromOneAndStartAgainBelowWhenTheLastGoesBack)
 {
+    // Every test gives its IDs back, so none is in use here, as at the start of a process.
     ApplicationScope<> scope;
     KMenuItemPtr a = new KMenuItem, b = new KMenuItem, c = new KMenuItem;
     EXPECT_EQ(assignUniqueIDWin32(*a), 1);
