@@ -7,7 +7,6 @@
 #include "foundation/KFileReference.h"
 #include "multimedia/KMediaFeedbackEvent.h"
 #include "multimedia/KMediaManager.h"
-#include "multimedia/MultimediaClasses.h"
 #include "multimedia/soundengine/KSoundSupport.h"
 #include "tests/application/ApplicationTestSupport.h"
 #include "tests/support/TemporaryFolder.h"
@@ -52,8 +51,7 @@ public:
 };
 
 // An application with a timer manager, the sound support and the media manager; on
-// request a main window and the DirectSound engine. The application empties the class
-// registry when it goes, so the media classes are registered again afterwards.
+// request a main window and the DirectSound engine.
 class MediaScope {
 public:
     enum Option : unsigned {
@@ -89,13 +87,6 @@ public:
     bool managerIsIdleHandler() const { return m_application->getIdleHandlerCount() > 0; }
 
 private:
-    struct Reregistration {
-        ~Reregistration()
-        {
-            kksRegisterMultimediaClasses();
-            kksRegisterSoundHiliteClasses();
-        }
-    } m_reregistration;
     ApplicationScope<RecordingApplication> m_application;
 };
 
