@@ -34,8 +34,17 @@ KSoundHiliteMedia::KSoundHiliteMedia(const KSoundHiliteMedia& Other)
 
 KSoundHiliteMedia::~KSoundHiliteMedia()
 {
-    m_clockTimer = nullptr;
-    m_pollTimer = nullptr;
+    dropTimers();
+}
+
+void KSoundHiliteMedia::dropTimers()
+{
+    // A running timer stays with the timer manager until it is stopped.
+    for (KTimerPtr* timer : {&m_clockTimer, &m_pollTimer}) {
+        if (timer->hasObject(nullptr))
+            (*timer)->stop();
+        *timer = nullptr;
+    }
 }
 
 void KSoundHiliteMedia::makeTimers()
@@ -54,6 +63,8 @@ void KSoundHiliteMedia::makeTimers()
 
 void KSoundHiliteMedia::copyFrom(const KSoundHiliteMedia& Other)
 {
+    if (&Other == this)
+        return;
     setMarkers(Other.m_markers);
     m_text = Other.m_text;
     m_soundFile = Other.m_soundFile;
@@ -90,12 +101,7 @@ void KSoundHiliteMedia::close()
     m_text.clear();
     m_markers.clear();
     m_soundFile = KFileReference();
-    if (m_pollTimer.hasObject(nullptr))
-        m_pollTimer->stop();
-    if (m_clockTimer.hasObject(nullptr))
-        m_clockTimer->stop();
-    m_clockTimer = nullptr;
-    m_pollTimer = nullptr;
+    dropTimers();
 }
 
 void KSoundHiliteMedia::load()

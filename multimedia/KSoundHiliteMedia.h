@@ -61,6 +61,7 @@ public:
 
 private:
     void makeTimers();
+    void dropTimers();
     void sendWordFeedback();
 
     KBag m_markers;
