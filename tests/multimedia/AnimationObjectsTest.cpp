@@ -1,21 +1,17 @@
 // Animation objects, their float geometry and its blocks, line stepping, sprites and the
 // order of sprites in their layers.
-#include "multimedia/AnimationClasses.h"
 #include "multimedia/KAnimationController.h"
 #include "multimedia/KBresenham.h"
 #include "multimedia/KSpriteLayer.h"
 #include "multimedia/KSpriteSystem.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/multimedia/AnimationTestSupport.h"
-#include "tests/multimedia/RegisteredForEachTest.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <cstring>
 #include <utility>
 
 namespace {
-
-const bool s_registered = registerBeforeEachTest("KSprite", &kksRegisterAnimationClasses);
 
 struct Point {
     long x, y;

@@ -1,18 +1,14 @@
 // The animation system's clock: steps per tick with and without catch-up, the animation
 // time, the frame-rate reading, controllers and collision passes.
-#include "multimedia/AnimationClasses.h"
 #include "multimedia/KAnimationController.h"
 #include "multimedia/KAnimationSystem.h"
 #include "multimedia/KSprite.h"
 #include "tests/multimedia/AnimationTestSupport.h"
-#include "tests/multimedia/RegisteredForEachTest.h"
 
 #include <functional>
 #include <vector>
 
 namespace {
-
-const bool s_registered = registerBeforeEachTest("KSprite", &kksRegisterAnimationClasses);
 
 // Records the times of its steps.
 class RecordingSystem : public KAnimationSystem {

@@ -1,16 +1,12 @@
 // The compositor, pixel by pixel: a 12 × 8 white page composed into a 14 × 10 red target
 // at (2, 1). The target is painted red again before a frame, so that what the frame
 // copies shows against it.
-#include "multimedia/AnimationClasses.h"
 #include "multimedia/KSpriteLayer.h"
 #include "multimedia/KSpriteSystem.h"
 #include "tests/multimedia/AnimationTestSupport.h"
-#include "tests/multimedia/RegisteredForEachTest.h"
 #include "tests/support/ReportCatcher.h"
 
 namespace {
-
-const bool s_registered = registerBeforeEachTest("KSprite", &kksRegisterAnimationClasses);
 
 const PixelRows kRedTarget(10, std::string(14, 'r'));
 
