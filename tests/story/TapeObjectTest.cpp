@@ -1,7 +1,5 @@
 // The tape-object base: its class blocks, the quiet defaults every kind inherits, and the
 // drawing of a graphic object into the story's page.
-#include "application/KKeyEvent.h"
-#include "application/KMouseEvent.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/TapeGraphicObject.h"
 #include "tests/story/StoryTestSupport.h"
@@ -50,24 +48,18 @@ TEST_F(TapeObjects, TheBaseBlockHoldsKindEnabledAndLabelInSectionOne)
     EXPECT_EQ(wide->getKind(), 3);
     EXPECT_TRUE(wide->isEnabled());
 
-    // A second section after section 1 is passed over.
+    // A second section after section 1 is passed over; a first section of another ID
+    // leaves the constructor's values.
     const long id = KClass::findClass("TapeObject")->getClassID();
-    const Bytes label = writtenStringBlock("A");
-    const long first = long(8 + 3 + label.size());
+    const Bytes payload = ByteList().shorts({5}).raw({0}).append(writtenStringBlock("A"));
+    const long first = long(8 + payload.size());
     TapeObjectPtr twoSections(new TapeObject);
-    EXPECT_EQ(m_blocks.read(*twoSections, ByteList()
-                                              .longs({id, 1, first + 12, 2, 1, first})
-                                              .shorts({5})
-                                              .raw({1})
-                                              .append(label)
-                                              .longs({2, 12, 99})),
-              0);
+    const Bytes later = ByteList().longs({2, 12, 99});
+    EXPECT_EQ(m_blocks.read(*twoSections, ByteList().longs({id, 1, first + 12, 2, 1, first}).append(payload).append(later)), 0);
     EXPECT_EQ(twoSections->getKind(), 5);
     EXPECT_EQ(text(twoSections->getLabel()), "A");
-
-    // A first section of another ID leaves the constructor's values.
     TapeObjectPtr other(new TapeObject);
-    EXPECT_EQ(m_blocks.read(*other, ByteList().longs({id, 1, first, 1, 2, first}).shorts({5}).raw({0}).append(label)), 0);
+    EXPECT_EQ(m_blocks.read(*other, ByteList().longs({id, 1, first, 1, 2, first}).append(payload)), 0);
     EXPECT_EQ(other->getKind(), 0);
     EXPECT_TRUE(other->isEnabled());
     EXPECT_TRUE(other->getLabel().isEmpty());
@@ -87,45 +79,29 @@ TEST_F(TapeObjects, GraphicObjectsNestTheBaseBlockBeforeTheirBounds)
     EXPECT_EQ(bounds, KGraphicRectangle(10, 20, 30, 40));
     EXPECT_EQ(back->getKind(), TapeObject::ImageKind);
 
-    // The point test leaves out the right and bottom edges.
-    EXPECT_TRUE(back->containsPoint(KGraphicPoint(10, 20)));
-    EXPECT_TRUE(back->containsPoint(KGraphicPoint(39, 59)));
-    EXPECT_FALSE(back->containsPoint(KGraphicPoint(40, 30)));
-    EXPECT_FALSE(back->containsPoint(KGraphicPoint(20, 60)));
 
     // A copy takes the base fields and the bounds, not the tape.
     TapePtr tape(new Tape);
     back->setTape(*tape);
     TapeGraphicObjectPtr copy(new TapeGraphicObject);
     copy->copyFrom(*back);
-    copy->getBounds(bounds);
-    EXPECT_EQ(bounds, KGraphicRectangle(10, 20, 30, 40));
-    EXPECT_EQ(copy->getKind(), TapeObject::ImageKind);
+    EXPECT_EQ(m_blocks.written(*copy), bytes);
     EXPECT_FALSE(copy->hasTape());
 }
 
-TEST_F(TapeObjects, TheBaseLetsTheWindowHandleEveryEventAndOccupiesNoRectangle)
+TEST_F(TapeObjects, TheKindIconMarksTheTopRightOfTheDevice)
 {
+    // 16 pixels in from the top and the right edge; kinds without an icon, or of no
+    // class, draw nothing.
     TapeObjectPtr object(new TapeObject);
-    KGraphicRectangle bounds(1, 2, 3, 4);
-    object->getBounds(bounds);
-    EXPECT_TRUE(bounds.isEmpty());
-    KKeyEvent key;
-    KMouseEvent mouse;
-    EXPECT_FALSE(object->keyDown(key));
-    EXPECT_FALSE(object->mouseMoved(mouse));
-    EXPECT_EQ(object->mouseDown(mouse), 0);
-    EXPECT_FALSE(object->mouseUp(mouse));
-    EXPECT_FALSE(object->mouseKind4(mouse));
-    EXPECT_FALSE(object->findMissingMedia(KPath(), KPathPtr()));
-    EXPECT_FALSE(object->usesMediaName(KString("a.wav")));
-
-    // The tape passes input to its running object only.
-    TapePtr tape(new Tape);
-    EXPECT_FALSE(tape->keyDown(key));
-    EXPECT_EQ(tape->mouseDown(mouse), 0);
-    tape->setRunningObject(*object);
-    EXPECT_FALSE(tape->mouseUp(mouse));
+    KImagePtr page = solidImage(40, 24, 'r');
+    for (uint8 kind : {0, 3, 8, 12}) {
+        object->setKind(kind);
+        object->drawKindIcon(page->getGraphicDevice(), KGraphicRectangle(), KGraphicRectangle());
+    }
+    EXPECT_EQ(pixelRows(page->getGraphicDevice(), 19, 15, 6, 5),
+              (PixelRows{"rrrrrr", "rggggr", "rggggr", "rggggr", "rrrrrr"}));
+    EXPECT_EQ(pixelRows(page->getGraphicDevice(), 0, 0, 40, 15), PixelRows(15, std::string(40, 'r')));
 }
 
 TEST_F(TapeObjects, GraphicObjectsDrawIntoTheWholePageAndShowIt)
