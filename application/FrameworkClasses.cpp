@@ -4,10 +4,17 @@
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KControlActionEvent.h"
+#include "application/KCustomMenu.h"
+#include "application/KCustomMenuItem.h"
 #include "application/KEvent.h"
 #include "application/KInteractiveElement.h"
 #include "application/KKeyEvent.h"
 #include "application/KLayer.h"
+#include "application/KMenu.h"
+#include "application/KMenuBar.h"
+#include "application/KMenuEvent.h"
+#include "application/KMenuItem.h"
+#include "application/KMenuManager.h"
 #include "application/KMouseEvent.h"
 #include "application/KNativeEvent.h"
 #include "application/KTimerManager.h"
@@ -124,6 +131,12 @@ void kksRegisterFrameworkClasses()
     KGraphicSize::registerClass();
     KImage::registerClass();
     KAlphaImage::registerClass();
+    KMenuItem::registerClass();
+    KCustomMenuItem::registerClass();
+    KMenu::registerClass();
+    KCustomMenu::registerClass();
+    KMenuBar::registerClass();
+    KMenuManager::registerClass();
     KWindow::registerClass();
     KWindowManager::registerClass();
     KPrintingManager::registerClass();
@@ -139,6 +152,7 @@ void kksRegisterFrameworkClasses()
     KControlActionEvent::registerClass();
     KApplicationEvent::registerClass();
     KKeyEvent::registerClass();
+    KMenuEvent::registerClass();
     KMouseEvent::registerClass();
     KNativeEvent::registerClass();
     KWindowEvent::registerClass();

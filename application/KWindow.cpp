@@ -3,9 +3,11 @@
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KKeyboardManager.h"
+#include "application/KMenuManager.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
 #include "application/NativeDeviceWin32.h"
+#include "application/NativeMenusWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KDragObjectsLayer.h"
@@ -32,6 +34,15 @@ KGraphicRectangle rectangleOf(const NativeFrameWin32& F)
 {
     return KGraphicRectangle(static_cast<short>(F.h), static_cast<short>(F.v), static_cast<short>(F.width),
                              static_cast<short>(F.height));
+}
+
+// The menu bar this window shows: the menu manager's while it is shown on the windows and
+// the window carries it, else none.
+void* menuBarFor(const KWindow& W)
+{
+    if (!(W.getStateFlags() & KWindow::CarriesMenuBarFlag) || !KMenuManager::exists())
+        return nullptr;
+    return KMenuManager::getMenuManager().getNativeMenuForWindows();
 }
 
 bool sameArea(const NativeFrameWin32& Client, const KGraphicRectangle& R)
@@ -113,8 +124,8 @@ KGraphicRectangle KWindow::getFrame() const
 {
     if (m_nativeWindow)
         return rectangleOf(getNativeWindowRectWin32(m_nativeWindow));
-    // The menu bar counts only once a menu manager puts it on the windows.
-    return rectangleOf(adjustFrameWin32(frameOf(m_bounds), getNativeStyle() | kPopupStyle, kAppWindowExStyle, false));
+    return rectangleOf(adjustFrameWin32(frameOf(m_bounds), getNativeStyle() | kPopupStyle, kAppWindowExStyle,
+                                        menuBarFor(*this) != nullptr));
 }
 
 void KWindow::open(uint8 Mode)
@@ -125,8 +136,9 @@ void KWindow::open(uint8 Mode)
         return;
     }
     const KGraphicRectangle frame = getFrame();
+    // The menu bar comes with the window as its frame allowed for it.
     void* window = createNativeWindowWin32(kAppWindowExStyle, "KWindowClass", m_title.getText(),
-                                           getNativeStyle() | kPopupStyle, frameOf(frame), nullptr, nullptr);
+                                           getNativeStyle() | kPopupStyle, frameOf(frame), nullptr, menuBarFor(*this));
     if (!window) {
         // A window without a native window stays closed, and nobody hears that it opened.
         kksReportError(18, "void KWindow::open(OpenMode Mode)");
@@ -196,8 +208,13 @@ void KWindow::close()
     m_state.clear(OpenFlag);
     if (KWindowManager::exists())
         KWindowManager::get().windowClosed(*this);
-    if (window)
+    if (window) {
+        // A native window takes its menu down with it, and the menu bar is not this
+        // window's to destroy.
+        if (m_state.getFlags() & CarriesMenuBarFlag)
+            setWindowMenuWin32(window, nullptr, false);
         destroyNativeWindowWin32(window);
+    }
 }
 
 void KWindow::show(bool Show)
@@ -346,11 +363,29 @@ void KWindow::attachMenuBar(bool Attach)
         detachMenuBar();
         return;
     }
-    // The native menu follows once a menu manager with a menu bar exists.
     m_state.set(CarriesMenuBarFlag);
+    // A closed window gets the menu bar when it opens.
+    if (void* menuBar = menuBarFor(*this))
+        showMenuBarNatively(menuBar);
 }
 
-void KWindow::detachMenuBar() { m_state.clear(CarriesMenuBarFlag); }
+void KWindow::detachMenuBar()
+{
+    const bool carried = menuBarFor(*this) != nullptr;
+    m_state.clear(CarriesMenuBarFlag);
+    if (carried)
+        showMenuBarNatively(nullptr);
+}
+
+void KWindow::showMenuBarNatively(void* MenuBar)
+{
+    if (!m_nativeWindow)
+        return;
+    // The content keeps its size and place; the frame grows or shrinks by the bar.
+    const KGraphicRectangle content(m_bounds);
+    setWindowMenuWin32(m_nativeWindow, MenuBar, true);
+    resize(content);
+}
 
 void KWindow::invalidate() { invalidateRect(KGraphicRectangle(0, 0, m_bounds.getWidth(), m_bounds.getHeight())); }
 

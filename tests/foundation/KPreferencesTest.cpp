@@ -1,6 +1,7 @@
 // Preferences in the Wine registry: the exact bytes of every layout, round trips, values
 // that keep their defaults, and registry values that are damaged or unknown. Each test
 // works in a set key of its own and removes it (and the application key it made).
+#include "tests/support/SuiteClasses.h"
 #include "application/FrameworkClasses.h"
 #include "application/KApplication.h"
 #include "foundation/KPreferences.h"
@@ -231,7 +232,7 @@ TEST(KPreferencesOfAnApplication, LiveUnderTheApplicationsName)
     }
     // The application's destructor empties the class registry.
     if (!KClass::getFirst())
-        kksRegisterFrameworkClasses();
+        registerAllTestClasses();
     EXPECT_EQ(registry.read("NewDocW"), (Bytes{REG_BINARY, 0x03, 0x20, 0x03, 0x00, 0x00}));
 }
 
