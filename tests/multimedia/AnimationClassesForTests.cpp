@@ -1,8 +1,6 @@
-// The multimedia suite registers the animation classes before each test that finds them
-// missing.
+// The animation classes, which the multimedia library registers in the program, are
+// registered in this test program after the framework's.
 #include "multimedia/AnimationClasses.h"
-#include "tests/multimedia/RegisteredForEachTest.h"
+#include "tests/support/SuiteClasses.h"
 
-namespace {
-const bool s_registered = registerBeforeEachTest("KSprite", &kksRegisterAnimationClasses);
-} // namespace
+K_REGISTER_SUITE_CLASSES(kksRegisterAnimationClasses);

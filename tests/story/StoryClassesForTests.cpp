@@ -1,7 +1,8 @@
-// The story suite registers the animation and story classes before each test that finds
-// them missing.
+// The animation classes (an actor is a sprite), the story's classes and the player's
+// application class are registered in this test program after the framework's, as the
+// libraries and the player register them in the program.
+#include "multimedia/AnimationClasses.h"
 #include "tests/story/StoryTestSupport.h"
 
-namespace {
-const bool s_registered = registerBeforeEachTest("Tape", &registerStoryTestClasses);
-} // namespace
+K_REGISTER_SUITE_CLASSES(kksRegisterAnimationClasses);
+K_REGISTER_SUITE_CLASSES(registerStoryTestClasses);

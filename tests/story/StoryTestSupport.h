@@ -1,23 +1,18 @@
 #pragma once
-// Shared by the story tests: the story and animation classes registered before each test,
-// a fixture with the timer manager (story sprite layers make compositors, which start
-// timers) and a folder for blocks and files, and the player's application object for the
-// tests that need its project, preferences or file types.
-#include "application/FrameworkClasses.h"
+// Shared by the story tests: a fixture with the timer manager (story sprite layers make
+// compositors, which start timers) and a folder for blocks and files, and the player's
+// application object for the tests that need its project, preferences or file types.
 #include "foundation/KFileTypeHandler.h"
-#include "multimedia/AnimationClasses.h"
 #include "player/LumoApplication.h"
 #include "story/StoryClasses.h"
 #include "story/Tape.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/multimedia/AnimationTestSupport.h"
-#include "tests/multimedia/RegisteredForEachTest.h"
+#include "tests/support/SuiteClasses.h"
 #include "tests/support/TemporaryFolder.h"
 
 inline void registerStoryTestClasses()
 {
-    if (!isClassNameRegistered("KSprite"))
-        kksRegisterAnimationClasses();
     registerStoryClasses();
     LumoApplication::registerClass();
 }
@@ -44,10 +39,8 @@ public:
     {
         LumoApplication::releaseApplication();
         KApplication::releaseApplication();
-        if (!KClass::getFirst()) {
-            kksRegisterFrameworkClasses();
-            registerStoryTestClasses();
-        }
+        if (!KClass::getFirst())
+            registerAllTestClasses();
     }
     PlayerApplicationScope(const PlayerApplicationScope&) = delete;
     PlayerApplicationScope& operator=(const PlayerApplicationScope&) = delete;
