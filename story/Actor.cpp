@@ -1,6 +1,5 @@
 #include "story/Actor.h"
 
-#include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KDirectory.h"
 #include "foundation/KDocument.h"
@@ -10,6 +9,7 @@
 #include "player/LumoApplication.h"
 #include "story/ActorSequence.h"
 #include "story/LumoProject.h"
+#include "story/StoryBlocks.h"
 #include "story/StoryWaitCursor.h"
 #include "story/Tape.h"
 
@@ -193,33 +193,17 @@ void Actor::readFromFile(KFile& F)
 {
     m_documentWidth = kDefaultDocumentWidth;
     m_documentHeight = kDefaultDocumentHeight;
-    KClassReader reader;
-    long version = 0;
-    long sections = 0;
-    reader.begin(F, Actor::getClassRecord(), version, sections);
-    for (;;) {
-        long id = -1;
-        reader.nextSection(id);
-        if (id == -1)
-            break;
-        if (id == 1) {
+    kReadEachSection(F, Actor::getClassRecord(), [&](long ID) {
+        if (ID == 1) {
             m_movements.readFromFile(F);
             m_bounds.readFromFile(F);
-        } else if (id == 2) {
+        } else if (ID == 2) {
             F.readLong(m_documentWidth);
             F.readLong(m_documentHeight);
-        } else {
-            reader.skipSection();
         }
-    }
-    reader.end();
-    // A damaged file may hold other objects where movements belong; they go.
-    for (long m = m_movements.getCount() - 1; m >= 0; --m) {
-        if (!m_movements.hasObjectAt(m) || !dynamic_cast<ActorSequence*>(&m_movements[m])) {
-            m_movements.removeAt(m);
-            KClassReader::countMismatchedBlock();
-        }
-    }
+        return ID == 1 || ID == 2;
+    });
+    kDropElementsNotOf<ActorSequence>(m_movements);
     adoptFrames();
 }
 
@@ -236,14 +220,19 @@ void Actor::adoptFrames()
     }
 }
 
+void Actor::bindDocument(KDocument& Document, const KFileReference& File)
+{
+    KFileReferencePtr reference(new KFileReference(File));
+    Document.setFileReference(*reference);
+    Document.setType(kDocumentType);
+    Document.setCreator(kDocumentVersion);
+}
+
 bool Actor::save(const KFileReference& File)
 {
     StoryWaitCursor wait;
     KDocument document;
-    KFileReferencePtr reference(new KFileReference(File));
-    document.setFileReference(*reference);
-    document.setType(kDocumentType);
-    document.setCreator(kDocumentVersion);
+    bindDocument(document, File);
     document.addNamedObject(KString(kEntryName), *this);
     const bool saved = document.save();
     document.clear();
@@ -257,10 +246,7 @@ bool Actor::load(const KFileReference& File, KDirectory& MediaFolder, bool& Sear
     if (!File.exists())
         return false;
     KDocument document;
-    KFileReferencePtr reference(new KFileReference(File));
-    document.setFileReference(*reference);
-    document.setType(kDocumentType);
-    document.setCreator(kDocumentVersion);
+    bindDocument(document, File);
     const KString entry(kEntryName);
     // Only an actor under the exact entry name is an actor document.
     Actor* stored = nullptr;

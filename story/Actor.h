@@ -13,6 +13,7 @@
 
 class ActorSequence;
 class KDirectory;
+class KDocument;
 class KFileReference;
 class KStringBag;
 
@@ -83,6 +84,8 @@ private:
     bool anyObject(Visit&& V) const;
     // Every frame tape belongs to this actor and has its page size.
     void adoptFrames();
+    // The actor file's document on a copy of the file reference.
+    static void bindDocument(KDocument& Document, const KFileReference& File);
 
     KString m_name;
     KBag m_movements;

@@ -1,9 +1,9 @@
 #include "story/ActorSequence.h"
 
-#include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
 #include "player/LumoApplication.h"
+#include "story/StoryBlocks.h"
 #include "story/Tape.h"
 
 K_DEFINE_CLASS(ActorSequence, KThing, 1)
@@ -51,35 +51,18 @@ void ActorSequence::writeToFile(KFile& F, long)
 
 void ActorSequence::readFromFile(KFile& F)
 {
-    KClassReader reader;
-    long version = 0;
-    long sections = 0;
-    reader.begin(F, ActorSequence::getClassRecord(), version, sections);
-    for (;;) {
-        long id = -1;
-        reader.nextSection(id);
-        if (id == -1)
-            break;
-        if (id != 1) {
-            reader.skipSection();
-            continue;
-        }
+    kReadEachSection(F, ActorSequence::getClassRecord(), [&](long ID) {
+        if (ID != 1)
+            return false;
         m_frames.readFromFile(F);
         m_name.readFromFile(F);
         short playType = 0;
         F.readLong(m_speed);
         F.readShort(playType);
         m_playType = static_cast<uint8>(playType);
-        // A damaged file may hold other objects where frames belong; they cannot be
-        // played and go.
-        for (long i = m_frames.getCount() - 1; i >= 0; --i) {
-            if (!m_frames.hasObjectAt(i) || !dynamic_cast<Tape*>(&m_frames[i])) {
-                m_frames.removeAt(i);
-                KClassReader::countMismatchedBlock();
-            }
-        }
-    }
-    reader.end();
+        kDropElementsNotOf<Tape>(m_frames);
+        return true;
+    });
 }
 
 void ActorSequence::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)

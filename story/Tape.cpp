@@ -11,6 +11,7 @@
 #include "story/Actor.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
+#include "story/StoryBlocks.h"
 #include "story/StoryWaitCursor.h"
 
 K_DEFINE_CLASS(Tape, KBag, 1)
@@ -120,52 +121,32 @@ void Tape::writeToFile(KFile& F, long)
 void Tape::readFromFile(KFile& F)
 {
     clearCast();
-    KClassReader reader;
-    long version = 0;
-    long sections = 0;
-    reader.begin(F, Tape::getClassRecord(), version, sections);
-    for (;;) {
-        long id = -1;
-        reader.nextSection(id);
-        if (id == -1)
-            break;
-        if (id == 1) {
-            const uint8 mode = KClassReader::getUnknownClassMode();
-            if (mode == KClassReader::KeepEmptySlot)
-                KClassReader::setUnknownClassMode(KClassReader::DropElement);
-            KBag::readFromFile(F);
-            KClassReader::setUnknownClassMode(mode);
-            dropForeignElements();
-            long position = 0;
-            long interval = 0;
-            short frameTape = 0;
-            F.readLong(position);
-            F.readLong(interval);
-            m_flags.readFromFile(F);
-            F.readShort(frameTape);
-            // A position outside the objects would name no current object.
-            m_currentPosition = position < 0 ? 0 : (position > getCount() ? getCount() : position);
-            m_tickInterval = interval;
-            m_frameTape = static_cast<uint8>(frameTape);
-        } else if (id == 2) {
+    kReadEachSection(F, Tape::getClassRecord(), [&](long ID) {
+        if (ID == 2) {
             F.readLong(m_stopIndex);
-        } else {
-            reader.skipSection();
+            return true;
         }
-    }
-    reader.end();
+        if (ID != 1)
+            return false;
+        const uint8 mode = KClassReader::getUnknownClassMode();
+        if (mode == KClassReader::KeepEmptySlot)
+            KClassReader::setUnknownClassMode(KClassReader::DropElement);
+        KBag::readFromFile(F);
+        KClassReader::setUnknownClassMode(mode);
+        kDropElementsNotOf<TapeObject>(*this);
+        long position = 0;
+        short frameTape = 0;
+        F.readLong(position);
+        F.readLong(m_tickInterval);
+        m_flags.readFromFile(F);
+        F.readShort(frameTape);
+        // A position outside the objects would name no current object.
+        m_currentPosition = position < 0 ? 0 : (position > getCount() ? getCount() : position);
+        m_frameTape = static_cast<uint8>(frameTape);
+        return true;
+    });
     for (long i = 0; i < getCount(); ++i)
         getObjectAt(i).setTape(*this);
-}
-
-void Tape::dropForeignElements()
-{
-    for (long i = getCount() - 1; i >= 0; --i) {
-        if (hasObjectAt(i) && dynamic_cast<TapeObject*>(&KBag::getObjectAt(i)))
-            continue;
-        removeAt(i);
-        KClassReader::countMismatchedBlock();
-    }
 }
 
 // Copies and media -------------------------------------------------------------------------

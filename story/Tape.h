@@ -150,8 +150,6 @@ private:
     // The actors' sprite layer of the story sprite layer, null without one.
     KSpriteLayer* getActorLayer() const;
     void forEachActor(void (*Do)(Actor& A));
-    // Objects a damaged document put in the bag that are not tape objects go.
-    void dropForeignElements();
 
     TapeObjectPtr m_runningObject;
     KTimerPtr m_timer;
