@@ -1,12 +1,15 @@
 #include "story/StoryClasses.h"
 
 #include "story/Actor.h"
+#include "story/ActorAction.h"
+#include "story/ActorMotion.h"
 #include "story/ActorSequence.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/Tape.h"
 #include "story/TapeGraphicObject.h"
 #include "story/TapeObject.h"
+#include "story/WipeOut.h"
 
 void registerStoryClasses()
 {
@@ -14,7 +17,10 @@ void registerStoryClasses()
     Actor::registerClass();
     Tape::registerClass();
     TapeObject::registerClass();
+    ActorAction::registerClass();
+    ActorMotion::registerClass();
     TapeGraphicObject::registerClass();
+    WipeOut::registerClass();
     LumoSpriteSystem::registerClass();
     LumoProject::registerClass();
 }
