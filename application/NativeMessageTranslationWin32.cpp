@@ -10,6 +10,7 @@
 #include "application/KNativeEvent.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
+#include "application/NativeControlBindingWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KPath.h"
@@ -327,8 +328,11 @@ KEvent* translate(const KNativeMessage& Message)
         return Message.wParam == VK_F4 ? makeNativeEvent(Message) : nullptr;
     case WM_COMMAND:
     case WM_MENUCOMMAND:
-        // Control notifications and menu commands need the control binding and the
-        // menus; a command nobody can answer gives nothing.
+        // A control's notification is answered by its control, through the native event.
+        if (Message.lParam)
+            return findControlForNativeWindowWin32(reinterpret_cast<void*>(Message.lParam)) ? makeNativeEvent(Message)
+                                                                                          : nullptr;
+        // Menu commands need the menus; a command nobody can answer gives nothing.
         return nullptr;
     case WM_TIMER: {
         // The loop's wake-up on the main window: end the wait.
@@ -472,9 +476,13 @@ KEventReturn processNativeMessageWin32(KNativeEvent& Event)
         return refuseUnless(*message, KWindow::ResizableFlag);
     case WM_MOVING:
         return refuseUnless(*message, KWindow::MovableFlag);
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return processControlNotificationWin32(Event);
     default:
-        // Owner-drawn menu items and control notifications are answered by the menus and
-        // the controls once a window holds them.
+        // Owner-drawn menu items are answered by the menus once a window holds them.
         return 0;
     }
 }
