@@ -62,7 +62,12 @@ KDialog::KDialog()
     setBackColor(KColor(kSystemDialogFace));
 }
 
-KDialog::~KDialog() { removeStandardButtons(); }
+KDialog::~KDialog()
+{
+    // A leave event for a button under the mouse would hold the dialog that is going.
+    getControlsLayer().forgetMouseQuietly();
+    removeStandardButtons();
+}
 
 unsigned long KDialog::getNativeStyle() const { return KWindow::getNativeStyle(); }
 

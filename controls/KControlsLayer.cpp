@@ -34,19 +34,22 @@ KControlsLayer::KControlsLayer() = default;
 
 KControlsLayer::~KControlsLayer()
 {
-    // Nobody hears of the hover or the press any more: a leave event would hold a layer
-    // that is going.
+    forgetMouseQuietly();
+    while (m_controls.getCount() > 0)
+        removeControl(static_cast<KInteractiveElement&>(m_controls[0]));
+}
+
+void* KControlsLayer::getToolTipWindow() { return s_toolTip; }
+
+void KControlsLayer::forgetMouseQuietly()
+{
     m_trackedControl.reset();
     if (hasMouseControl() && s_toolTip) {
         knsDestroyNativeWindow(s_toolTip);
         s_toolTip = nullptr;
     }
     m_mouseControl.reset();
-    while (m_controls.getCount() > 0)
-        removeControl(static_cast<KInteractiveElement&>(m_controls[0]));
 }
-
-void* KControlsLayer::getToolTipWindow() { return s_toolTip; }
 
 void KControlsLayer::addControl(KInteractiveElement& C)
 {

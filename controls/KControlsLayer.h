@@ -61,6 +61,9 @@ public:
     bool hasTrackedControl() const { return m_trackedControl.hasObject(nullptr); }
     KControl& getMouseControl() const;
     bool hasMouseControl() const { return m_mouseControl.hasObject(nullptr); }
+    // Forgets the press and the hover without telling anybody: for a layer or window that
+    // is going, which an event must not hold again.
+    void forgetMouseQuietly();
     // The tooltip of the control under the mouse, shared by every controls layer; null
     // while none shows.
     static void* getToolTipWindow();
