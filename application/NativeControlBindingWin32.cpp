@@ -83,8 +83,9 @@ LRESULT CALLBACK NativeControlProcWin32(HWND Window, UINT Message, WPARAM WParam
         KControlPtr hold(control->isOnHeap() ? control : nullptr);
         control->handleNativeEvent(*event);
     }
-    // Consumed: the native class never sees it.
-    if (event.hasObject(nullptr) && event->getResult() == 1)
+    // Consumed: the native class never sees it. Nor does it see a message whose handling
+    // closed the window the control was in (Return on a dialog's focused button).
+    if ((event.hasObject(nullptr) && event->getResult() == 1) || !IsWindow(Window))
         return 0;
     return old ? CallWindowProcA(old, Window, Message, WParam, LParam) : 0;
 }

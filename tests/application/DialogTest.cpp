@@ -150,7 +150,10 @@ TEST(Dialog, RunsModallyUntilAStandardButtonOrACloseRequestEndsIt)
         EXPECT_EQ(dialog->runModal(KWindow::OpenShown), KDialog::CancelResult);
     }
     {
-        ModalAnswer enter([](KDialog&) { typeKey(KKeyboardManager::ReturnKey); });
+        // Return typed on the focused OK button: the native window goes while it answers.
+        ModalAnswer enter([](KDialog& D) {
+            SendMessageA(nativeOf(standard(D, KDialog::OKButton)), WM_KEYDOWN, VK_RETURN, 0);
+        });
         EXPECT_EQ(dialog->runModal(KWindow::OpenShown), KDialog::OKResult);
     }
     // Running modally, the dialog tells its receivers nothing.
