@@ -5,11 +5,18 @@
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KControlActionEvent.h"
+#include "application/KCustomMenu.h"
+#include "application/KCustomMenuItem.h"
 #include "application/KDialog.h"
 #include "application/KEvent.h"
 #include "application/KInteractiveElement.h"
 #include "application/KKeyEvent.h"
 #include "application/KLayer.h"
+#include "application/KMenu.h"
+#include "application/KMenuBar.h"
+#include "application/KMenuEvent.h"
+#include "application/KMenuItem.h"
+#include "application/KMenuManager.h"
 #include "application/KMouseEvent.h"
 #include "application/KNativeEvent.h"
 #include "application/KPaletteWindow.h"
@@ -133,6 +140,12 @@ void kksRegisterFrameworkClasses()
     KGraphicSize::registerClass();
     KImage::registerClass();
     KAlphaImage::registerClass();
+    KMenuItem::registerClass();
+    KCustomMenuItem::registerClass();
+    KMenu::registerClass();
+    KCustomMenu::registerClass();
+    KMenuBar::registerClass();
+    KMenuManager::registerClass();
     KWindow::registerClass();
     KPaletteWindow::registerClass();
     KDialog::registerClass();
@@ -157,6 +170,7 @@ void kksRegisterFrameworkClasses()
     KControlActionEvent::registerClass();
     KApplicationEvent::registerClass();
     KKeyEvent::registerClass();
+    KMenuEvent::registerClass();
     KMouseEvent::registerClass();
     KNativeEvent::registerClass();
     KWindowEvent::registerClass();

@@ -6,6 +6,7 @@
 #include "application/KClipboardManager.h"
 #include "application/KCursorManager.h"
 #include "application/KKeyboardManager.h"
+#include "application/KMenuManager.h"
 #include "application/KTimerManager.h"
 #include "application/KWindowManager.h"
 #include "application/MailslotWin32.h"
@@ -324,6 +325,7 @@ void KApplication::createSingletons()
 {
     KTimerManager::initManager();
     KFileSystem::initFileSystem();
+    KMenuManager::create();
     KPrintingManager::initPrintingManager();
     KClipboardManager::initManager();
     KCursorManager::initManager();
@@ -336,6 +338,7 @@ void KApplication::destroySingletons()
     KKeyboardManager::exitManager();
     KClipboardManager::exitManager();
     KPrintingManager::exitPrintingManager();
+    KMenuManager::destroy();
     KFileSystem::exitFileSystem();
     KTimerManager::exitManager();
 }

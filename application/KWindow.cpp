@@ -3,9 +3,11 @@
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KKeyboardManager.h"
+#include "application/KMenuManager.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
 #include "application/NativeDeviceWin32.h"
+#include "application/NativeMenusWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
@@ -33,6 +35,15 @@ KGraphicRectangle rectangleOf(const NativeFrameWin32& F)
 {
     return KGraphicRectangle(static_cast<short>(F.h), static_cast<short>(F.v), static_cast<short>(F.width),
                              static_cast<short>(F.height));
+}
+
+// The menu bar this window shows: the menu manager's while it is shown on the windows and
+// the window carries it, else none.
+void* menuBarFor(const KWindow& W)
+{
+    if (!(W.getStateFlags() & KWindow::CarriesMenuBarFlag) || !KMenuManager::exists())
+        return nullptr;
+    return KMenuManager::getMenuManager().getNativeMenuForWindows();
 }
 
 bool sameArea(const NativeFrameWin32& Client, const KGraphicRectangle& R)
@@ -116,8 +127,8 @@ KGraphicRectangle KWindow::getFrameFor(unsigned long ExStyle) const
 {
     if (m_nativeWindow)
         return rectangleOf(getNativeWindowRectWin32(m_nativeWindow));
-    // The menu bar counts only once a menu manager puts it on the windows.
-    return rectangleOf(adjustFrameWin32(frameOf(m_bounds), getNativeStyle() | kPopupStyle, ExStyle, false));
+    return rectangleOf(adjustFrameWin32(frameOf(m_bounds), getNativeStyle() | kPopupStyle, ExStyle,
+                                        menuBarFor(*this) != nullptr));
 }
 
 void* KWindow::getMainNativeWindow()
@@ -133,8 +144,10 @@ void KWindow::open(uint8 Mode)
         knsFatalError("KWindow::open()", "Already Open.");
         return;
     }
-    if (createNativeWindow({kAppWindowExStyle, "KWindowClass", getNativeStyle() | kPopupStyle, nullptr, nullptr},
-                           "void KWindow::open(OpenMode Mode)"))
+    // The menu bar comes with the window as its frame allowed for it.
+    if (createNativeWindow(
+            {kAppWindowExStyle, "KWindowClass", getNativeStyle() | kPopupStyle, nullptr, menuBarFor(*this)},
+            "void KWindow::open(OpenMode Mode)"))
         finishOpen(Mode);
 }
 
@@ -229,8 +242,13 @@ void KWindow::close()
     m_state.clear(OpenFlag);
     if (KWindowManager::exists())
         KWindowManager::get().windowClosed(*this);
-    if (window)
+    if (window) {
+        // A native window takes its menu down with it, and the menu bar is not this
+        // window's to destroy.
+        if (m_state.getFlags() & CarriesMenuBarFlag)
+            setWindowMenuWin32(window, nullptr, false);
         destroyNativeWindowWin32(window);
+    }
 }
 
 void KWindow::show(bool Show)
@@ -379,11 +397,29 @@ void KWindow::attachMenuBar(bool Attach)
         detachMenuBar();
         return;
     }
-    // The native menu follows once a menu manager with a menu bar exists.
     m_state.set(CarriesMenuBarFlag);
+    // A closed window gets the menu bar when it opens.
+    if (void* menuBar = menuBarFor(*this))
+        showMenuBarNatively(menuBar);
 }
 
-void KWindow::detachMenuBar() { m_state.clear(CarriesMenuBarFlag); }
+void KWindow::detachMenuBar()
+{
+    const bool carried = menuBarFor(*this) != nullptr;
+    m_state.clear(CarriesMenuBarFlag);
+    if (carried)
+        showMenuBarNatively(nullptr);
+}
+
+void KWindow::showMenuBarNatively(void* MenuBar)
+{
+    if (!m_nativeWindow)
+        return;
+    // The content keeps its size and place; the frame grows or shrinks by the bar.
+    const KGraphicRectangle content(m_bounds);
+    setWindowMenuWin32(m_nativeWindow, MenuBar, true);
+    resize(content);
+}
 
 void KWindow::invalidate() { invalidateRect(KGraphicRectangle(0, 0, m_bounds.getWidth(), m_bounds.getHeight())); }
 

@@ -214,6 +214,8 @@ protected:
 private:
     bool findFocusableNeighbour(const KInteractiveElement& E, long Step, KInteractiveElementPtr& Out) const;
     bool isActiveWindow() const;
+    // Gives the native window MenuBar (or none) and keeps the content where it was.
+    void showMenuBarNatively(void* MenuBar);
     bool liesInThisWindow(const KInteractiveElement& E) const;
     void focusNeighbour(long Step);
 

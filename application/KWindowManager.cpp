@@ -3,7 +3,10 @@
 #include "application/KApplication.h"
 #include "application/KCursorManager.h"
 #include "application/KKeyboardManager.h"
+#include "application/KMenuManager.h"
+#include "application/MacStyleMenuBarWin32.h"
 #include "application/WindowStackingWin32.h"
+#include "foundation/KernelFunctions.h"
 
 #include <cstring>
 
@@ -12,6 +15,18 @@ KWindowManagerPtr s_manager;
 
 // Any window layer: the find operations that take no layer.
 constexpr long kAnyLayer = -1;
+
+// The separate menu-bar window while it shows the menu bar, on the platforms where the
+// stacking keeps it on top (the Windows 95 family makes it topmost instead); else null.
+void* menuBarWindowInStack()
+{
+    if (!KMenuManager::exists() || knsGetOSVersion() < 15)
+        return nullptr;
+    const KMenuManager& menus = KMenuManager::getMenuManager();
+    if (menus.hasWindowMenuBars() || !menus.hasMenuBar() || !menus.isMenuBarShown() || !isMacStyleMenuBarShownWin32())
+        return nullptr;
+    return getMacStyleMenuBarWindowWin32();
+}
 
 // The dialog class is registered by the dialogs' own code; until then nothing is a
 // dialog. The registry is walked so that a missing class is not an error.
@@ -62,6 +77,9 @@ void KWindowManager::windowOpened(KWindow& W)
     const bool dialog = isDialog(W);
     if (dialog)
         ++m_dialogCount;
+    // The menu bar is grey while any dialog is open.
+    if (dialog && m_dialogCount == 1 && KMenuManager::exists())
+        KMenuManager::getMenuManager().disableMenuBar();
     m_windows.add(W);
     acceptDroppedFilesWin32(W.getNativeWindow());
     bringToFront(W);
@@ -109,8 +127,11 @@ void KWindowManager::windowClosed(KWindow& W)
                 keyboard.clearFocusElement();
         }
     }
-    if (isDialog(W) && m_dialogCount > 0)
+    if (isDialog(W) && m_dialogCount > 0) {
         --m_dialogCount;
+        if (m_dialogCount == 0 && KMenuManager::exists())
+            KMenuManager::getMenuManager().enableMenuBar(true);
+    }
     hold.reset();
     // What lies under the mouse may have been this window.
     if (KCursorManager::exists())
@@ -157,10 +178,14 @@ void KWindowManager::arrangeNativeWindows()
             visible.push_back(window.getNativeWindow());
     }
     void* commonDialog = KEvent::getCommonDialogWindow();
-    if (visible.size() + (commonDialog ? 1 : 0) < 2)
+    void* menuBar = menuBarWindowInStack();
+    if (visible.size() + (commonDialog ? 1 : 0) + (menuBar ? 1 : 0) < 2)
         return;
     void* active = hasActiveWindow() ? getActiveWindow().getNativeWindow() : nullptr;
-    stackNativeWindowsWin32(commonDialog, visible, active);
+    stackNativeWindowsWin32(commonDialog, menuBar, visible, active);
+    // The Windows 95 family keeps the menu-bar window on top by making it topmost.
+    if (knsGetOSVersion() < 15)
+        raiseNativeWindowToTopmostWin32(isMacStyleMenuBarShownWin32() ? getMacStyleMenuBarWindowWin32() : nullptr);
 }
 
 bool KWindowManager::findVisibleFrom(long Start, long Step, long Layer, KWindowPtr& Out) const

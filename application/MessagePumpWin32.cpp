@@ -4,8 +4,11 @@
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KCursorManager.h"
+#include "application/KMenuManager.h"
 #include "application/KTimerManager.h"
+#include "application/MacStyleMenuBarWin32.h"
 #include "application/MailslotWin32.h"
+#include "application/NativeMenusWin32.h"
 #include "application/NativeMessageTranslationWin32.h"
 #include "application/OperatingSystemWin32.h"
 #include "foundation/KString.h"
@@ -119,16 +122,30 @@ void postReceivedData(const KString& Text)
     KApplicationEvent::post(*received);
 }
 
+// The window that shows the menu bar receives the commands of its shortcuts.
+HWND acceleratorTarget()
+{
+    if (KMenuManager::exists() && !KMenuManager::getMenuManager().hasWindowMenuBars())
+        return static_cast<HWND>(getMacStyleMenuBarWindowWin32());
+    return mainNativeWindow();
+}
+
 void handleMessage(MSG& Message, bool& Running)
 {
-    TranslateMessage(&Message);
+    buildAcceleratorTableWin32();
+    bool translated = false;
+    if (hasAcceleratorTableWin32())
+        translated = TranslateAcceleratorA(acceleratorTarget(), static_cast<HACCEL>(getAcceleratorTableWin32()),
+                                           &Message) != 0;
+    if (!translated)
+        TranslateMessage(&Message);
     if (Message.message == WM_APP) {
         if (KEvent* event = kksDispatchNativeMessage(recordOf(Message))) {
             KEventPtr made = event;
             KApplicationEvent::post(*made);
         }
     }
-    if (Message.message != WM_NULL)
+    if (!translated && Message.message != WM_NULL)
         DispatchMessageA(&Message);
     if (Message.message == WM_QUIT) {
         knsSetExitCode(static_cast<long>(Message.wParam));

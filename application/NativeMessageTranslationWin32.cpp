@@ -10,6 +10,8 @@
 #include "application/KNativeEvent.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
+#include "application/MacStyleMenuBarWin32.h"
+#include "application/MenuMessagesWin32.h"
 #include "application/NativeControlBindingWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "foundation/KDiskObjectReference.h"
@@ -328,12 +330,15 @@ KEvent* translate(const KNativeMessage& Message)
         return Message.wParam == VK_F4 ? makeNativeEvent(Message) : nullptr;
     case WM_COMMAND:
     case WM_MENUCOMMAND:
-        // A control's notification is answered by its control, through the native event.
-        if (Message.lParam)
+        // A control's notification is answered by its control, through the native event;
+        // a command nobody can answer gives nothing.
+        if (Message.lParam != 0)
             return findControlForNativeWindowWin32(reinterpret_cast<void*>(Message.lParam)) ? makeNativeEvent(Message)
                                                                                           : nullptr;
-        // Menu commands need the menus; a command nobody can answer gives nothing.
-        return nullptr;
+        return translateMenuCommandWin32(Message);
+    case WM_INITMENU:
+    case WM_INITMENUPOPUP:
+        return translateMenuOpeningWin32(Message);
     case WM_TIMER: {
         // The loop's wake-up on the main window: end the wait.
         KApplication* application = KApplication::getApplication();
@@ -402,14 +407,15 @@ KEventReturn eraseBackground(const KNativeMessage& Message)
     return 1;
 }
 
-// Framework windows keep the order of the window manager's list, with the native common
-// dialog on top.
+// Framework windows keep the order of the window manager's list, below the separate
+// menu-bar window (while it is shown) and the native common dialog.
 void keepStacking(const KNativeMessage& Message)
 {
     auto* position = reinterpret_cast<WINDOWPOS*>(Message.lParam);
     if (s_applicationActive != 1 || (position->flags & SWP_NOZORDER))
         return;
     const auto commonDialog = static_cast<HWND>(KEvent::getCommonDialogWindow());
+    const auto menuBar = static_cast<HWND>(isMacStyleMenuBarShownWin32() ? getMacStyleMenuBarWindowWin32() : nullptr);
     const auto window = static_cast<HWND>(Message.window);
     KWindow* known = findKnownWindow(window);
     KWindowPtr above;
@@ -420,17 +426,23 @@ void keepStacking(const KNativeMessage& Message)
         if (hasAbove)
             position->hwndInsertAfter = static_cast<HWND>(above->getNativeWindow());
         else if (!commonDialog)
-            position->hwndInsertAfter = HWND_TOP;
+            position->hwndInsertAfter = menuBar ? menuBar : HWND_TOP;
         return;
     }
     if (commonDialog && window == commonDialog) {
         position->hwndInsertAfter = HWND_TOP;
         return;
     }
+    if (menuBar && window == menuBar) {
+        position->hwndInsertAfter = commonDialog ? commonDialog : HWND_TOP;
+        return;
+    }
     if (!known)
         return;
     if (hasAbove)
         position->hwndInsertAfter = static_cast<HWND>(above->getNativeWindow());
+    else if (menuBar)
+        position->hwndInsertAfter = menuBar;
     else
         position->hwndInsertAfter = commonDialog ? commonDialog : HWND_TOP;
 }
@@ -476,13 +488,16 @@ KEventReturn processNativeMessageWin32(KNativeEvent& Event)
         return refuseUnless(*message, KWindow::ResizableFlag);
     case WM_MOVING:
         return refuseUnless(*message, KWindow::MovableFlag);
+    case WM_MEASUREITEM:
+        return measureMenuItemWin32(*message);
+    case WM_DRAWITEM:
+        return drawMenuItemWin32(*message);
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
         return processControlNotificationWin32(Event);
     default:
-        // Owner-drawn menu items are answered by the menus once a window holds them.
         return 0;
     }
 }

@@ -38,6 +38,9 @@ public:
     KFile();
     explicit KFile(const KFileReference& R);
     explicit KFile(const KPath& P);
+    // A file owns its native handle and buffer: copies would close and free them twice.
+    KFile(const KFile&) = delete;
+    KFile& operator=(const KFile&) = delete;
     ~KFile() override;
 
     // Creates the file empty (replacing any file of that name) and leaves it closed.

@@ -15,6 +15,7 @@ public:
     void writeToFile(KFile& F, long Ver) override;
 
     bool operator==(const KGraphicPoint& P) const { return m_h == P.m_h && m_v == P.m_v; }
+    bool operator!=(const KGraphicPoint& P) const { return !(*this == P); }
 
     void set(short H, short V);
     void setH(short H) { m_h = H; }

@@ -15,6 +15,8 @@ public:
     KGraphicRectangle(const KGraphicRectangle& R);
     KGraphicRectangle& operator=(const KGraphicRectangle& R);
 
+    // Rectangles compare by value: without this, == would fall back to KThing's identity.
+    bool operator==(const KGraphicRectangle& R) const { return !(*this != R); }
     bool operator!=(const KGraphicRectangle& R) const;
 
     // The origin's block, then the size's block, although the object holds the size

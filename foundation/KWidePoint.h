@@ -24,6 +24,9 @@ public:
     void get(long& X, long& Y) const;
     long getX() const { return m_x; }
     long getY() const { return m_y; }
+    // Points compare by value, not by KThing's identity.
+    bool operator==(const KWidePoint& P) const { return m_x == P.m_x && m_y == P.m_y; }
+    bool operator!=(const KWidePoint& P) const { return !(*this == P); }
 
 private:
     long m_x = 0;

@@ -22,6 +22,9 @@ public:
     void setSize(const KWideSize& S) { m_size = S; }
     const KWidePoint& getOrigin() const { return m_origin; }
     const KWideSize& getSize() const { return m_size; }
+    // Rectangles compare by value, not by KThing's identity.
+    bool operator==(const KWideRectangle& R) const { return m_origin == R.m_origin && m_size == R.m_size; }
+    bool operator!=(const KWideRectangle& R) const { return !(*this == R); }
 
     bool contains(const KWidePoint& P) const;
     // Edges may coincide.

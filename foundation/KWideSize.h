@@ -21,6 +21,9 @@ public:
     void setHeight(long Height) { m_height = Height; }
     long getWidth() const { return m_width; }
     long getHeight() const { return m_height; }
+    // Sizes compare by value, not by KThing's identity.
+    bool operator==(const KWideSize& S) const { return m_width == S.m_width && m_height == S.m_height; }
+    bool operator!=(const KWideSize& S) const { return !(*this == S); }
 
 private:
     long m_width = 0;

@@ -126,6 +126,10 @@ void DibImage::destroy()
     m_selection.reset();
     m_alpha.reset();
     m_dib.reset();
+    // An image without pixels has no size either.
+    m_header.biWidth = 0;
+    m_header.biHeight = 0;
+    m_header.biSizeImage = 0;
 }
 
 uint8_t* DibImage::create(long width, long height, long bitCount, long format)

@@ -150,7 +150,8 @@ public:
 
 protected:
     // Decoders report failure by throwing their message text; this runs one and turns
-    // what it throws into the last-error text and a false result.
+    // what it throws into the last-error text and a false result. A failed decode keeps
+    // nothing of what it had allocated, so the image cannot pass for a valid one.
     template <typename Body>
     bool guardedDecode(Body&& body)
     {
@@ -158,8 +159,10 @@ protected:
             body();
             return true;
         } catch (const char* message) {
+            destroy();
             setLastError(message);
         } catch (const std::bad_alloc&) {
+            destroy();
             setLastError("Can't allocate memory");
         }
         return false;

@@ -2,6 +2,7 @@
 // An application object for the length of a test. The framework's classes stay
 // registered while it lives; its destructor empties the registry, so they are registered
 // again afterwards for the tests that follow.
+#include "tests/support/SuiteClasses.h"
 #include "application/FrameworkClasses.h"
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
@@ -25,7 +26,7 @@ public:
         m_application = nullptr;
         KApplication::releaseApplication();
         if (!KClass::getFirst())
-            kksRegisterFrameworkClasses();
+            registerAllTestClasses();
         KApplicationEvent::clearQueue();
         // Nothing a test left behind reaches the next one.
         MSG message;

@@ -11,199 +11,160 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 const long kThingID = 2069599424L;
 
 class ClassBlocks : public testing::Test {
 protected:
-    void SetUp() override
+    // The bytes that Write puts into a fresh file.
+    Bytes writtenBy(const std::function<void(KFile&)>& Write)
     {
-        KClassReader::resetLoadCounters();
-        m_mode = KClassReader::getUnknownClassMode();
-    }
-    void TearDown() override { KClassReader::setUnknownClassMode(m_mode); }
-
-    // Reopens the file that the test wrote, for reading from its start.
-    void reopen(KFile& F)
-    {
-        F.close();
-        F.open();
+        FreshFile file(path);
+        Write(*file);
+        file->close();
+        return readBytes(path);
     }
 
+    // A file holding a block of KThing with sections 1, 2 and 3 of one long each, and a
+    // marker behind it, opened for reading.
+    KFile& threeSections()
+    {
+        writtenBy([](KFile& F) {
+            KClassWriter writer;
+            writer.begin(F, KThing::getClassRecord());
+            for (long id = 1; id <= 3; ++id) {
+                writer.newSection(id);
+                F.writeLong(id * 100);
+            }
+            writer.end();
+            F.writeLong(0x7E57);
+        });
+        m_file.open();
+        return m_file;
+    }
+
+    bool atMarker(KFile& F)
+    {
+        long value = 0;
+        return F.readLong(value) == 0x7E57;
+    }
+
+    ReaderState reader;
     TemporaryFolder folder;
     std::string path = folder.file("block.bin");
-    uint8 m_mode = 1;
+    KFile m_file{windowsPath(path)};
 };
 
-TEST_F(ClassBlocks, EmptyBlockIs16Bytes)
+TEST_F(ClassBlocks, WrittenLayoutEmptyBackPatchedAndNested)
 {
-    FreshFile file(path);
-    KClassWriter writer;
-    writer.begin(*file, KThing::getClassRecord());
-    writer.end();
-    file->close();
-    EXPECT_EQ(readBytes(path), ByteList().longs({kThingID, 1, 0, 0}).bytes());
-
-    file->open();
-    KClassReader reader;
+    const Bytes empty = ByteList().longs({kThingID, 1, 0, 0});
+    EXPECT_EQ(writtenBy([](KFile& F) {
+                  KClassWriter writer;
+                  writer.begin(F, KThing::getClassRecord());
+                  writer.end();
+              }),
+              empty);
+    m_file.open();
+    KClassReader emptyReader;
     long version = -1, sections = -1, id = 0;
-    reader.begin(*file, KThing::getClassRecord(), version, sections);
+    emptyReader.begin(m_file, KThing::getClassRecord(), version, sections);
+    emptyReader.nextSection(id);
+    emptyReader.end();
     EXPECT_EQ(version, 1);
     EXPECT_EQ(sections, 0);
-    reader.nextSection(id);
     EXPECT_EQ(id, -1);
-    reader.end();
-    EXPECT_EQ(file->getPosition(), 16);
-    EXPECT_EQ(file->getError(), 0);
+    EXPECT_EQ(m_file.getPosition(), 16);
+    m_file.close();
+
+    EXPECT_EQ(writtenBy([](KFile& F) {
+                  KClassWriter writer;
+                  writer.begin(F, KThing::getClassRecord());
+                  writer.newSection(1);
+                  writer.newSection(2);
+                  F.writeLong(0x0A0B0C0D);
+                  writer.end();
+              }),
+              ByteList().longs({kThingID, 1, 8 + 12, 2}).longs({1, 8}).longs({2, 12, 0x0A0B0C0D}).bytes());
+
+    // Nested blocks lie inside the owner's section.
+    const Bytes ab = writtenStringBlock("ab");
+    const Bytes none = writtenStringBlock("");
+    const long outer = 8 + 4 + static_cast<long>(ab.size() + none.size());
+    EXPECT_EQ(writtenBy([](KFile& F) {
+                  KClassWriter writer;
+                  writer.begin(F, KThing::getClassRecord());
+                  writer.newSection(1);
+                  F.writeLong(7);
+                  KString("ab").writeToFile(F, 1);
+                  KString().writeToFile(F, 1);
+                  writer.end();
+              }),
+              ByteList().longs({kThingID, 1, outer, 1}).longs({1, outer, 7}).append(ab).append(none).bytes());
 }
 
-TEST_F(ClassBlocks, SectionLengthsAreBackPatched)
+TEST_F(ClassBlocks, SectionsAReaderDoesNotTakeAreSteppedOver)
 {
-    FreshFile file(path);
-    KClassWriter writer;
-    writer.begin(*file, KThing::getClassRecord());
-    writer.newSection(1);
-    writer.newSection(2);
-    file->writeLong(0x0A0B0C0D);
-    writer.end();
-    file->close();
-    EXPECT_EQ(readBytes(path), ByteList()
-                                   .longs({kThingID, 1, 8 + 12, 2})
-                                   .longs({1, 8})
-                                   .longs({2, 12, 0x0A0B0C0D})
-                                   .bytes());
-}
-
-TEST_F(ClassBlocks, NestedBlocksLieInsideTheOwnersSection)
-{
-    FreshFile file(path);
-    KClassWriter writer;
-    writer.begin(*file, KThing::getClassRecord());
-    writer.newSection(1);
-    file->writeLong(7);
-    KString("ab").writeToFile(*file, 1);
-    KString().writeToFile(*file, 1);
-    writer.end();
-    file->close();
-
-    const long stringID = KString::getClassRecord()->getClassID();
-    // "ab": 16 + section (8 + 2 + 4 + 3); the empty string: 16 + section (8 + 2 + 4).
-    const Bytes ab = ByteList().longs({stringID, 1, 17, 1, 1, 17}).shorts({1}).longs({2}).text(std::string("ab", 3));
-    const Bytes empty = ByteList().longs({stringID, 1, 14, 1, 1, 14}).shorts({1}).longs({0});
-    const long outerSection = 8 + 4 + static_cast<long>(ab.size() + empty.size());
-    EXPECT_EQ(readBytes(path), ByteList()
-                                   .longs({kThingID, 1, outerSection, 1})
-                                   .longs({1, outerSection, 7})
-                                   .append(ab)
-                                   .append(empty)
-                                   .bytes());
-}
-
-// A block of KThing with sections 1, 2 and 3, each holding one long.
-void writeThreeSections(KFile& F)
-{
-    KClassWriter writer;
-    writer.begin(F, KThing::getClassRecord());
-    for (long id = 1; id <= 3; ++id) {
-        writer.newSection(id);
-        F.writeLong(id * 100);
-    }
-    writer.end();
-    F.writeLong(0x7E57);
-}
-
-TEST_F(ClassBlocks, UnreadSectionsAreSteppedOverAndCounted)
-{
-    FreshFile file(path);
-    writeThreeSections(*file);
-    reopen(*file);
-
-    KClassReader reader;
-    ASSERT_TRUE(reader.beginAtSection(*file, KThing::getClassRecord(), 1));
+    // Read only section 1: the two others count as unread.
+    KFile& file = threeSections();
+    KClassReader first;
+    ASSERT_TRUE(first.beginAtSection(file, KThing::getClassRecord(), 1));
     long value = 0;
-    EXPECT_EQ(file->readLong(value), 100);
-    EXPECT_EQ(reader.getSectionBytesLeft(), 0);
-    reader.end();
+    EXPECT_EQ(file.readLong(value), 100);
+    EXPECT_EQ(first.getSectionBytesLeft(), 0);
+    first.end();
     EXPECT_EQ(KClassReader::getUnreadSectionCount(), 1);
-    EXPECT_EQ(file->readLong(value), 0x7E57);
-}
+    EXPECT_TRUE(atMarker(file));
 
-TEST_F(ClassBlocks, AReaderThatMeetsAnUnexpectedOnlySectionStillEndsAfterTheBlock)
-{
-    FreshFile file(path);
-    KClassWriter writer;
-    writer.begin(*file, KThing::getClassRecord());
-    writer.newSection(7);
-    file->writeLong(700);
-    file->writeLong(701);
-    writer.end();
-    file->writeLong(0x7E57);
-    reopen(*file);
-
-    KClassReader reader;
-    EXPECT_FALSE(reader.beginAtSection(*file, KThing::getClassRecord(), 1));
-    reader.end();
-    long value = 0;
-    EXPECT_EQ(file->readLong(value), 0x7E57);
-    // The one section was handed out: nothing counts as unread.
-    EXPECT_EQ(KClassReader::getUnreadSectionCount(), 0);
-}
-
-TEST_F(ClassBlocks, LoopReaderSkipsUnknownSectionsWithoutCounting)
-{
-    FreshFile file(path);
-    writeThreeSections(*file);
-    reopen(*file);
-
-    KClassReader reader;
-    long version = 0, sections = 0, id = 0, value = 0;
-    reader.begin(*file, KThing::getClassRecord(), version, sections);
+    // A loop that skips what it does not know counts nothing.
+    KClassReader::resetLoadCounters();
+    file.setPosition(0);
+    KClassReader loop;
+    long version = 0, sections = 0, id = 0;
+    loop.begin(file, KThing::getClassRecord(), version, sections);
     ASSERT_EQ(sections, 3);
     for (long i = 0; i < sections; ++i) {
-        reader.nextSection(id);
-        if (id == 2) {
-            EXPECT_EQ(reader.getSectionBytesLeft(), 4);
-            EXPECT_EQ(file->readLong(value), 200);
-        } else {
-            reader.skipSection();
-        }
+        loop.nextSection(id);
+        if (id == 2)
+            EXPECT_EQ(file.readLong(value), 200);
+        else
+            loop.skipSection();
     }
-    reader.end();
+    loop.end();
     EXPECT_EQ(KClassReader::getUnreadSectionCount(), 0);
-    EXPECT_EQ(file->readLong(value), 0x7E57);
+    EXPECT_TRUE(atMarker(file));
+
+    file.setPosition(0);
+    KClassReader().skipBlock(file);
+    EXPECT_TRUE(atMarker(file));
+    EXPECT_EQ(KClassReader::getMismatchedBlockCount(), 0);
 }
 
-TEST_F(ClassBlocks, BlockOfAnotherClassIsSkippedWhole)
+TEST_F(ClassBlocks, BlockOfAnotherClassIsSkippedWholeOrReadWhenRefused)
 {
     for (uint8 mode : {0, 1}) {
         KClassReader::resetLoadCounters();
         KClassReader::setUnknownClassMode(mode);
-        FreshFile file(path);
-        writeThreeSections(*file);
-        reopen(*file);
-
+        KFile& file = threeSections();
         KDate date(2001, 2, 3);
-        date.readFromFile(*file);
+        date.readFromFile(file);
         EXPECT_TRUE(date == KDate(2001, 2, 3));
         EXPECT_EQ(KClassReader::getMismatchedBlockCount(), 1);
         EXPECT_EQ(KClassReader::getUnreadSectionCount(), 0);
-        long value = 0;
-        EXPECT_EQ(file->readLong(value), 0x7E57);
-        EXPECT_EQ(file->getError(), 0);
+        EXPECT_TRUE(atMarker(file));
+        EXPECT_EQ(file.getError(), 0);
+        file.close();
     }
-}
 
-TEST_F(ClassBlocks, RefusingModeReports31AndReadsOn)
-{
-    FreshFile file(path);
-    KDate(1999, 12, 31).writeToFile(*file, 1);
-    reopen(*file);
-
+    writtenBy([](KFile& F) { KDate(1999, 12, 31).writeToFile(F, 1); });
+    m_file.open();
     ReportCatcher catcher;
+    KClassReader::resetLoadCounters();
     KClassReader::setUnknownClassMode(KClassReader::RefuseClass);
     KTime time;
-    time.readFromFile(*file);
+    time.readFromFile(m_file);
     EXPECT_EQ(catcher.codes(), std::vector<int>{31});
     EXPECT_TRUE(catcher.caught(31, "KClassReader::begin"));
     // Read as if the IDs had matched.
@@ -211,99 +172,60 @@ TEST_F(ClassBlocks, RefusingModeReports31AndReadsOn)
     EXPECT_EQ(KClassReader::getMismatchedBlockCount(), 0);
 }
 
-TEST_F(ClassBlocks, SkipBlockStepsOverAnyClass)
-{
-    FreshFile file(path);
-    writeThreeSections(*file);
-    reopen(*file);
-    KClassReader reader;
-    reader.skipBlock(*file);
-    long value = 0;
-    EXPECT_EQ(file->readLong(value), 0x7E57);
-    EXPECT_EQ(KClassReader::getMismatchedBlockCount(), 0);
-}
-
 TEST_F(ClassBlocks, MisuseIsReported)
 {
     ReportCatcher catcher;
     FreshFile file(path);
+    long version = 5, sections = 5, id = 5;
     {
-        KClassWriter writer;
+        // Without a class, and left open when the writer or reader goes.
+        KClassWriter writer, open;
         writer.begin(*file, nullptr);
         writer.newSection(1);
         writer.end();
+        open.begin(*file, KThing::getClassRecord());
         KClassReader reader;
-        long version = 5, sections = 5, id = 5;
         reader.begin(*file, nullptr, version, sections);
-        EXPECT_EQ(version, 0);
-        EXPECT_EQ(sections, 0);
         reader.nextSection(id);
-        EXPECT_EQ(id, 5);
         reader.skipSection();
         reader.end();
     }
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{18, 18, 18, 18, 18, 18, 18}));
-    EXPECT_TRUE(catcher.caught(18, "KClassWriter::begin"));
-    EXPECT_TRUE(catcher.caught(18, "KClassWriter::newSection"));
-    EXPECT_TRUE(catcher.caught(18, "KClassWriter::end"));
-    EXPECT_TRUE(catcher.caught(18, "KClassReader::begin"));
-    EXPECT_TRUE(catcher.caught(18, "KClassReader::nextSection"));
+    EXPECT_EQ(version + sections, 0);
+    EXPECT_EQ(id, 5);
+    EXPECT_EQ(catcher.codes(), (std::vector<int>{18, 18, 18, 18, 18, 18, 18, 43}));
     EXPECT_TRUE(catcher.caught(18, "KClassReader::skipSection"));
-    EXPECT_TRUE(catcher.caught(18, "KClassReader::end"));
-
-    catcher.clear();
-    {
-        KClassWriter writer;
-        writer.begin(*file, KThing::getClassRecord());
-    }
-    reopen(*file);
-    {
-        KClassReader reader;
-        long version = 0, sections = 0;
-        reader.begin(*file, KThing::getClassRecord(), version, sections);
-    }
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{43, 43}));
     EXPECT_TRUE(catcher.caught(43, "KClassWriter::~KClassWriter()"));
-    EXPECT_TRUE(catcher.caught(43, "KClassReader::~KClassReader()"));
 }
 
 TEST_F(ClassBlocks, DamagedLengthsSetTheFileErrorAndReadNothing)
 {
-    struct Case {
-        const char* what;
-        Bytes bytes;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, Bytes> cases[] = {
         {"block larger than the file", ByteList().longs({kThingID, 1, 1000, 1, 1, 12, 5})},
         {"negative block size", ByteList().longs({kThingID, 1, -4, 1, 1, 12, 5})},
         {"more sections than fit", ByteList().longs({kThingID, 1, 12, 2, 1, 12, 5})},
         {"section beyond its block", ByteList().longs({kThingID, 1, 12, 1, 1, 100, 5})},
         {"section shorter than its header", ByteList().longs({kThingID, 1, 12, 1, 1, 4, 5})},
     };
-    for (const Case& c : cases) {
-        writeBytes(path, c.bytes);
-        KFile file(windowsPath(path));
-        file.open();
+    for (const auto& [what, bytes] : cases) {
+        writeBytes(path, bytes);
+        OpenedFile file(path);
         KClassReader reader;
-        EXPECT_FALSE(reader.beginAtSection(file, KThing::getClassRecord(), 1)) << c.what;
+        EXPECT_FALSE(reader.beginAtSection(file, KThing::getClassRecord(), 1)) << what;
         long id = 0;
         reader.nextSection(id);
-        EXPECT_EQ(id, -1) << c.what;
+        EXPECT_EQ(id, -1) << what;
         reader.end();
-        EXPECT_EQ(file.getError(), KClassReader::kDamagedDataError) << c.what;
+        EXPECT_EQ(file.getError(), KClassReader::kDamagedDataError) << what;
     }
-}
 
-TEST_F(ClassBlocks, TruncatedBlockReadsAsZerosWithTheErrorSet)
-{
+    // A truncated block reads as zeros with the error set.
     writeBytes(path, ByteList().longs({kThingID, 1}).raw({0, 0}));
-    KFile file(windowsPath(path));
-    file.open();
+    OpenedFile file(path);
     KClassReader reader;
     long version = 0, sections = 7;
     reader.begin(file, KThing::getClassRecord(), version, sections);
-    EXPECT_EQ(sections, 0);
     reader.end();
+    EXPECT_EQ(sections, 0);
     EXPECT_EQ(file.getError(), 40);
 }
 

@@ -1,11 +1,24 @@
 #pragma once
-// Helpers shared by the container tests: heap strings as elements, and the texts or raw
-// values a container holds, so that expectations read as plain lists.
+// Helpers shared by the foundation tests: strings as plain texts, heap strings as
+// elements, the texts or raw values a container holds, and a fixture that fails a test
+// leaving objects on the heap.
 #include "foundation/KArray.h"
 #include "foundation/KString.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
+
+inline std::string text(const KString& S)
+{
+    return std::string(S.getText(), S.getLength());
+}
+
+inline std::string text(const KThing& S)
+{
+    return text(static_cast<const KString&>(S));
+}
 
 inline KString& heapString(const char* Text)
 {
@@ -16,14 +29,8 @@ inline KString& heapString(const char* Text)
 inline std::vector<std::string> textsOf(const KArray& Array)
 {
     std::vector<std::string> texts;
-    for (long pos = 0; pos < Array.getSize(); ++pos) {
-        if (!Array.hasObjectAt(pos)) {
-            texts.push_back("-");
-            continue;
-        }
-        const auto& string = static_cast<const KString&>(Array.getObjectAt(pos));
-        texts.emplace_back(string.getText(), string.getLength());
-    }
+    for (long pos = 0; pos < Array.getSize(); ++pos)
+        texts.push_back(Array.hasObjectAt(pos) ? text(Array.getObjectAt(pos)) : "-");
     return texts;
 }
 
@@ -34,3 +41,10 @@ inline std::vector<long> valuesOf(const KArray& Array)
         values.push_back(Array.getDirectDataAt(pos));
     return values;
 }
+
+class LeakChecked : public testing::Test {
+protected:
+    void SetUp() override { m_heapBlocks = KThing::getHeapBlockCount(); }
+    void TearDown() override { EXPECT_EQ(KThing::getHeapBlockCount(), m_heapBlocks) << "leaked objects"; }
+    long m_heapBlocks = 0;
+};

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the file and class-block tests: files of known bytes inside a
 // temporary folder, and big-endian byte lists that read like the stored layout.
+#include "foundation/KClassReader.h"
 #include "foundation/KFile.h"
 #include "foundation/KPath.h"
 
@@ -77,6 +78,18 @@ private:
     Bytes m_bytes;
 };
 
+// Keeps the reader's unknown-class mode across a test and starts its load counters afresh.
+class ReaderState {
+public:
+    ReaderState() : m_mode(KClassReader::getUnknownClassMode()) { KClassReader::resetLoadCounters(); }
+    ~ReaderState() { KClassReader::setUnknownClassMode(m_mode); }
+    ReaderState(const ReaderState&) = delete;
+    ReaderState& operator=(const ReaderState&) = delete;
+
+private:
+    uint8 m_mode;
+};
+
 // A file object in Direct mode over a path, created empty and opened.
 class FreshFile {
 public:
@@ -92,6 +105,16 @@ public:
 
 private:
     KFile m_file;
+};
+
+// An existing file, opened in a mode.
+class OpenedFile : public KFile {
+public:
+    explicit OpenedFile(const std::string& Path, uint8 Mode = KFile::Direct) : KFile(windowsPath(Path))
+    {
+        setMode(Mode);
+        open();
+    }
 };
 
 // A file through which a test writes an object's class block and reads one back.
@@ -122,8 +145,7 @@ public:
     // The same from the file as it stands.
     uint8 readBack(KThing& Object)
     {
-        KFile file(windowsPath(m_path));
-        file.open();
+        OpenedFile file(m_path);
         Object.readFromFile(file);
         EXPECT_EQ(file.getPosition(), file.getSize());
         file.close();
@@ -140,3 +162,16 @@ public:
 private:
     std::string m_path;
 };
+
+// A string's block as this platform writes it: character set 1, the length, the text and
+// its NUL (none for an empty string).
+inline Bytes writtenStringBlock(const std::string& Text)
+{
+    const long length = static_cast<long>(Text.size());
+    const long section = 14 + (length > 0 ? length + 1 : 0);
+    ByteList block;
+    block.append(BlockFile::header("KString", section)).shorts({1}).longs({length});
+    if (length > 0)
+        block.text(Text).raw({0});
+    return block;
+}

@@ -2,6 +2,7 @@
 // types, and the file-type record block.
 #include "foundation/KFileReference.h"
 #include "foundation/KFileTypeHandler.h"
+#include "tests/foundation/ContainerHelpers.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
@@ -9,11 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string text(const KString& S)
-{
-    return std::string(S.getText(), S.getLength());
-}
 
 KFileTypeID associate(const char* Extension, const char* Description = "Some File")
 {
@@ -27,62 +23,58 @@ protected:
     void TearDown() override { KFileTypeHandler::removeAllAssociations(); }
 };
 
+std::string description(const KFileType& Type)
+{
+    KString out;
+    Type.getDescription(out);
+    return text(out);
+}
+
+TEST_F(FileTypeList, IDsPackTheUpperCasedExtension)
+{
+    // Only the last four characters count; bytes of 0x80 and above enter sign-extended,
+    // and only a to z are upper-cased.
+    const std::pair<const char*, long> cases[] = {{"tpd", 0x00545044}, {"TPD", 0x00545044}, {"Tpd", 0x00545044},
+                                                  {"", 0},             {"jpeg", 0x4A504547}, {"xjpeg", 0x4A504547},
+                                                  {"\xE9", -23},       {"a\xE9", 0x41 * 256 - 23}};
+    for (const auto& [extension, id] : cases)
+        EXPECT_EQ(KFileTypeHandler::makeTypeID(KString(extension)), id) << extension;
+    // With no file type registered, references carry no type.
+    EXPECT_EQ(KFileReference(windowsPath("C:\\notes.txt")).getFileTypeHandle(), kNoFileType);
+}
+
 TEST_F(FileTypeList, ExtensionsAreStoredLowerCaseAndUniqueInAnyCase)
 {
-    EXPECT_EQ(associate("TXT", "Text File"), 0x00545854);
-    const KFileType& txt = KFileTypeHandler::getAssociation(0x00545854);
-    EXPECT_EQ(text(txt.getExtension()), "txt");
-    EXPECT_EQ(text(txt.getCreator()), "ttxt");
-    EXPECT_EQ(text(txt.getType()), "TEXT");
-
+    const KFileTypeID txt = associate("TXT", "Text File");
+    EXPECT_EQ(txt, 0x00545854);
+    const KFileType& type = KFileTypeHandler::getAssociation(txt);
+    EXPECT_EQ(text(type.getExtension()) + text(type.getCreator()) + text(type.getType()), "txtttxtTEXT");
     {
         ReportCatcher catcher;
         EXPECT_EQ(associate("Txt", "Another"), 0);
-        EXPECT_EQ(catcher.codes(), std::vector<int>{63});
         EXPECT_TRUE(catcher.caught(63, "KFileTypeHandler::makeAssociation()"));
+        EXPECT_TRUE(kIsNullReference(&KFileTypeHandler::getAssociation(42)));
+        EXPECT_TRUE(kIsNullReference(&KFileTypeHandler::getAssociationByExtension(KString("tpd"))));
+        EXPECT_EQ(catcher.codes(), (std::vector<int>{63, 62, 62}));
+        EXPECT_TRUE(catcher.caught(62, "KFileTypeHandler::getAssociation(KFileTypeID T)"));
     }
     ASSERT_EQ(KFileTypeHandler::getTypeList().getCount(), 1);
-    KString description;
-    KFileTypeHandler::getAssociationByExtension(KString("tXT")).getDescription(description);
-    EXPECT_EQ(text(description), "Text File");
-}
+    EXPECT_EQ(description(KFileTypeHandler::getAssociationByExtension(KString("tXT"))), "Text File");
 
-TEST_F(FileTypeList, LookUpsThatNeverReport)
-{
-    const KFileTypeID txt = associate("TXT");
-    EXPECT_TRUE(KFileTypeHandler::hasExtension(KString("txt")));
-    EXPECT_TRUE(KFileTypeHandler::hasAssociation(txt));
+    // These look-ups never report.
+    EXPECT_TRUE(KFileTypeHandler::hasExtension(KString("txt")) && !KFileTypeHandler::hasAssociation(kNoFileType));
     EXPECT_EQ(KFileTypeHandler::getTypeIDOfExtension(KString("Txt")), txt);
     EXPECT_EQ(KFileTypeHandler::getTypeIDOfExtension(KString("doc")), kNoFileType);
-    EXPECT_FALSE(KFileTypeHandler::hasAssociation(kNoFileType));
-
     KString extension("old");
-    KFileTypeHandler::getExtension(extension, txt);
-    EXPECT_EQ(text(extension), "txt");
     KFileTypeHandler::getExtension(extension, 0x00444F43);
     EXPECT_EQ(text(extension), "");
-}
 
-TEST_F(FileTypeList, CoincidingIDsAreBothKeptAndTheFirstIsFound)
-{
+    // Coinciding IDs are both kept and the first is found.
     const KFileTypeID first = associate("xjpeg", "First");
-    const KFileTypeID second = associate("yjpeg", "Second");
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(KFileTypeHandler::getTypeList().getCount(), 2);
-    KString description;
-    KFileTypeHandler::getAssociation(first).getDescription(description);
-    EXPECT_EQ(text(description), "First");
-    KFileTypeHandler::getAssociationByExtension(KString("YJPEG")).getDescription(description);
-    EXPECT_EQ(text(description), "Second");
-}
-
-TEST_F(FileTypeList, AMissingTypeIsError62)
-{
-    ReportCatcher catcher;
-    EXPECT_TRUE(kIsNullReference(&KFileTypeHandler::getAssociation(42)));
-    EXPECT_TRUE(kIsNullReference(&KFileTypeHandler::getAssociationByExtension(KString("tpd"))));
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{62, 62}));
-    EXPECT_TRUE(catcher.caught(62, "KFileTypeHandler::getAssociation(KFileTypeID T)"));
+    EXPECT_EQ(associate("yjpeg", "Second"), first);
+    EXPECT_EQ(KFileTypeHandler::getTypeList().getCount(), 3);
+    EXPECT_EQ(description(KFileTypeHandler::getAssociation(first)), "First");
+    EXPECT_EQ(description(KFileTypeHandler::getAssociationByExtension(KString("YJPEG"))), "Second");
 }
 
 TEST_F(FileTypeList, FrameworkTypesInTheirOrder)
@@ -109,12 +101,10 @@ TEST_F(FileTypeList, FrameworkTypesInTheirOrder)
     ASSERT_EQ(list.getCount(), 15);
     for (long i = 0; i < 15; ++i) {
         const KFileType& type = static_cast<const KFileType&>(list.getObjectAt(i));
-        KString description;
-        type.getDescription(description);
         EXPECT_EQ(text(type.getExtension()), expected[i][0]);
         EXPECT_EQ(text(type.getCreator()), expected[i][1]);
         EXPECT_EQ(text(type.getType()), expected[i][2]);
-        EXPECT_EQ(text(description), expected[i][3]);
+        EXPECT_EQ(description(type), expected[i][3]);
         EXPECT_EQ(type.getTypeID(), KFileTypeHandler::makeTypeID(KString(expected[i][0])));
     }
 
@@ -142,47 +132,34 @@ protected:
     BlockFile blocks{folder.file("type.bin")};
 };
 
-TEST_F(FileTypeRecords, ARecordComesBackWhole)
+TEST_F(FileTypeRecords, ARecordComesBackWholeAndDamageLeavesItAsItWas)
 {
     KFileType source = sample();
     const Bytes bytes = blocks.written(source);
     // The record opens with its class ID, version 1 and one section of ID 1, and ends
     // with the ID.
     ASSERT_GE(bytes.size(), 24u);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4),
-              ByteList().longs({KClass::computeClassID("KFileType")}).bytes());
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), ByteList().longs({KClass::computeClassID("KFileType")}).bytes());
     EXPECT_EQ(Bytes(bytes.begin() + 12, bytes.begin() + 20), ByteList().longs({1, 1}).bytes());
     EXPECT_EQ(Bytes(bytes.end() - 4, bytes.end()), ByteList().longs({0x00545044}).bytes());
-
     KFileType back;
-    EXPECT_EQ(back.getTypeID(), kNoFileType);
     EXPECT_EQ(blocks.read(back, bytes), 0);
-    EXPECT_EQ(text(back.getExtension()), "tpd");
-    EXPECT_EQ(text(back.getCreator()), "NRAX");
-    EXPECT_EQ(text(back.getType()), "LMDF");
-    KString description;
-    back.getDescription(description);
-    EXPECT_EQ(text(description), "Project");
+    EXPECT_EQ(text(back.getExtension()) + text(back.getCreator()) + text(back.getType()), "tpdNRAXLMDF");
+    EXPECT_EQ(description(back), "Project");
     EXPECT_EQ(back.getTypeID(), 0x00545044);
-}
 
-TEST_F(FileTypeRecords, ForeignSectionsAndDamageLeaveTheRecordAsItWas)
-{
     // A block of the right class whose first section is not 1.
-    const long typeClass = KClass::computeClassID("KFileType");
     KFileType kept = sample();
-    EXPECT_EQ(blocks.read(kept, ByteList().longs({typeClass, 1, 12, 1, 2, 12, 7})), 0);
+    EXPECT_EQ(blocks.read(kept, ByteList().longs({KClass::computeClassID("KFileType"), 1, 12, 1, 2, 12, 7})), 0);
     EXPECT_EQ(text(kept.getExtension()), "tpd");
-
+    // A record cut short.
     KFileType other = sample();
     other.setExtension(KString("act"));
     Bytes cut = blocks.written(other);
     cut.resize(cut.size() - 3);
     writeBytes(folder.file("cut.bin"), cut);
-    KFile file(windowsPath(folder.file("cut.bin")));
-    file.open();
+    OpenedFile file(folder.file("cut.bin"));
     kept.readFromFile(file);
-    file.close();
     EXPECT_NE(file.getError(), 0);
     EXPECT_EQ(text(kept.getExtension()), "tpd");
     EXPECT_EQ(kept.getTypeID(), 0x00545044);

@@ -2,6 +2,7 @@
 // exact bytes of the "K!LF" database.
 #include "foundation/KLocalizer.h"
 #include "foundation/KLocalizerString.h"
+#include "tests/foundation/ContainerHelpers.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -10,8 +11,6 @@
 #include <string>
 
 namespace {
-
-std::string text(const KString& S) { return std::string(S.getText(), S.getLength()); }
 
 // A localiser with French and German, the key "Open" translated into both and "Save"
 // into French only.
@@ -32,46 +31,29 @@ protected:
     KLocalizer localizer;
 };
 
-TEST_F(KLocalizerTest, TranslatesInTheCurrentLanguage)
+TEST_F(KLocalizerTest, TranslatesInTheCurrentLanguageAndEveryMissYieldsTheKey)
 {
-    EXPECT_EQ(localizer.findLanguage("Français"), 0);
-    EXPECT_EQ(localizer.findLanguage("Deutsch"), 1);
     localizer.setLanguage("Deutsch");
-    EXPECT_EQ(text(localizer.getLanguage()), "Deutsch");
     EXPECT_EQ(localizer.getLanguageIndex(), 1);
     EXPECT_EQ(lookUp("Open"), "Öffnen");
     EXPECT_EQ(text(localizer.getText("Open", 0)), "Ouvrir");
-}
-
-TEST_F(KLocalizerTest, EveryMissYieldsTheKey)
-{
-    // A key translated into French only, asked in German.
-    localizer.setLanguage("Deutsch");
+    // A key translated into French only, a key not in the tree, a key in another case,
+    // languages outside the list.
     EXPECT_EQ(lookUp("Save"), "Save");
-    // A key not in the tree.
     EXPECT_EQ(lookUp("Quit"), "Quit");
-    // Languages outside the list, and English.
+    EXPECT_EQ(lookUp("open"), "open");
     EXPECT_EQ(text(localizer.getText("Open", 2)), "Open");
     EXPECT_EQ(text(localizer.getText("Open", -1)), "Open");
-    // Keys are exact and case-sensitive.
-    EXPECT_EQ(lookUp("open"), "open");
-    EXPECT_EQ(localizer.getKeyCount(), 2);
-}
 
-TEST_F(KLocalizerTest, EnglishIsNeverStoredAndUnknownNamesChangeNothing)
-{
+    // English is never stored; unknown names change nothing.
     EXPECT_EQ(localizer.findLanguage("English"), -1);
-    EXPECT_EQ(localizer.findLanguage("Italiano"), -1);
     EXPECT_EQ(localizer.findLanguage("deutsch"), -1);
-
-    localizer.setLanguage("Français");
     localizer.setLanguage("Italiano");
-    EXPECT_EQ(text(localizer.getLanguage()), "Français");
-    EXPECT_EQ(localizer.getLanguageIndex(), 0);
-
+    EXPECT_EQ(text(localizer.getLanguage()), "Deutsch");
     localizer.setLanguage("English");
     EXPECT_EQ(localizer.getLanguageIndex(), -1);
     EXPECT_EQ(lookUp("Open"), "Open");
+    EXPECT_EQ(localizer.getKeyCount(), 2);
 }
 
 TEST_F(KLocalizerTest, AutoAddAddsUnknownKeysOnlyInALanguage)
@@ -83,7 +65,6 @@ TEST_F(KLocalizerTest, AutoAddAddsUnknownKeysOnlyInALanguage)
 
     localizer.setLanguage("Deutsch");
     EXPECT_EQ(lookUp("Quit"), "Quit");
-    EXPECT_EQ(localizer.getKeyCount(), 3);
     EXPECT_EQ(lookUp("Quit"), "Quit");
     EXPECT_EQ(localizer.getKeyCount(), 3);
     // The added key holds itself as its German text; a translator's text replaces it.
@@ -95,50 +76,32 @@ TEST_F(KLocalizerTest, AutoAddAddsUnknownKeysOnlyInALanguage)
     EXPECT_EQ(localizer.getKeyCount(), 3);
 }
 
-TEST_F(KLocalizerTest, ALanguageAddedLateReadsAsTheKeysUntilTranslated)
+TEST_F(KLocalizerTest, LanguagesAndKeysAddedLate)
 {
-    localizer.addLanguage("Italiano");
-    EXPECT_EQ(localizer.findLanguage("Italiano"), 2);
-    localizer.setLanguage("Italiano");
-    EXPECT_EQ(lookUp("Open"), "Open");
-    EXPECT_EQ(lookUp("Save"), "Save");
-    localizer.setText("Open", 2, "Apri");
-    EXPECT_EQ(lookUp("Open"), "Apri");
-    // The other languages keep their texts.
-    EXPECT_EQ(text(localizer.getText("Open", 0)), "Ouvrir");
-    EXPECT_EQ(text(localizer.getText("Open", 1)), "Öffnen");
-}
-
-TEST_F(KLocalizerTest, AddingALanguageTwiceOrEnglishKeepsEveryTranslation)
-{
+    // Adding a language twice, or English, keeps every translation.
     localizer.addLanguage("Français");
     localizer.addLanguage("English");
     EXPECT_EQ(localizer.getLanguageCount(), 2);
-    EXPECT_EQ(text(localizer.getText("Open", 0)), "Ouvrir");
-    EXPECT_EQ(text(localizer.getText("Save", 0)), "Enregistrer");
-}
-
-TEST_F(KLocalizerTest, SetTextAddsKeysAndGrowsTheirTranslations)
-{
-    // -1 only adds the key.
+    // -1 only adds the key; an index beyond the languages waits on the key for later.
     localizer.setText("Close", -1, "ignored");
+    localizer.setText("Close", 2, "Chiudi");
     EXPECT_EQ(localizer.getKeyCount(), 3);
     EXPECT_EQ(text(localizer.getText("Close", 0)), "Close");
-    // An index beyond the languages is kept on the key, ready for a language added later.
-    localizer.setText("Close", 2, "Chiudi");
-    localizer.addLanguage("Italiano");
-    EXPECT_EQ(text(localizer.getText("Close", 2)), "Close");
-    localizer.setText("Close", 2, "Chiudi");
-    EXPECT_EQ(text(localizer.getText("Close", 2)), "Chiudi");
-}
 
-TEST_F(KLocalizerTest, ClearRemovesKeysAndLanguagesButNotTheCurrentLanguage)
-{
-    localizer.setLanguage("Deutsch");
+    // A language added late reads as the keys until translated.
+    localizer.addLanguage("Italiano");
+    localizer.setLanguage("Italiano");
+    EXPECT_EQ(lookUp("Open"), "Open");
+    EXPECT_EQ(lookUp("Close"), "Close");
+    localizer.setText("Open", 2, "Apri");
+    EXPECT_EQ(lookUp("Open"), "Apri");
+    EXPECT_EQ(text(localizer.getText("Open", 1)), "Öffnen");
+    EXPECT_EQ(text(localizer.getText("Save", 0)), "Enregistrer");
+
+    // Clearing removes keys and languages but not the current language.
     localizer.clear();
-    EXPECT_EQ(localizer.getKeyCount(), 0);
-    EXPECT_EQ(localizer.getLanguageCount(), 0);
-    EXPECT_EQ(text(localizer.getLanguage()), "Deutsch");
+    EXPECT_EQ(localizer.getKeyCount() + localizer.getLanguageCount(), 0);
+    EXPECT_EQ(text(localizer.getLanguage()), "Italiano");
     EXPECT_EQ(lookUp("Open"), "Open");
 }
 
@@ -149,11 +112,10 @@ TEST(KLocalizerString, GivesTheKeyWhereALanguageHasNoText)
     key.setTranslation("Oui", 0);
     key.setTranslation("Sì", 4);
     EXPECT_EQ(key.getTranslationCount(), 5);
-    EXPECT_EQ(text(key.getTranslation(0)), "Oui");
-    EXPECT_EQ(text(key.getTranslation(1)), "Yes");
-    EXPECT_EQ(text(key.getTranslation(4)), "Sì");
-    EXPECT_EQ(text(key.getTranslation(5)), "Yes");
-    EXPECT_EQ(text(key.getTranslation(-1)), "Yes");
+    std::string all;
+    for (long i = -1; i <= 5; ++i)
+        all += text(key.getTranslation(i)) + ",";
+    EXPECT_EQ(all, "Yes,Oui,Yes,Yes,Yes,Sì,Yes,");
     // The translations take no part in comparison.
     EXPECT_TRUE(key == static_cast<const KComparable&>(KString("Yes")));
     key.resetTranslations(1);
@@ -169,32 +131,15 @@ protected:
         return readBytes(path);
     }
 
-    // A string as its class block: the class ID of "KString", version 1, one section
-    // holding the character set (1, Windows), the length and the text with its NUL.
-    static Bytes stringBlock(const std::string& Text)
-    {
-        const long id = KClass::findClass("KString")->getClassID();
-        const long length = static_cast<long>(Text.size());
-        const long sectionLength = 14 + (length > 0 ? length + 1 : 0);
-        ByteList block;
-        block.longs({id, 1, sectionLength, 1, 1, sectionLength}).shorts({1}).longs({length});
-        if (length > 0)
-            block.text(Text).raw({0});
-        return block;
-    }
-
     TemporaryFolder folder;
     std::string path = folder.file("LM_LOCALIZER_DATABASE.KLF");
 };
 
-TEST_F(LocalizerDatabase, AnEmptyLocalizerIsSixteenBytes)
+TEST_F(LocalizerDatabase, KeysGoInOrderWithOneTextPerLanguage)
 {
     KLocalizer empty;
     EXPECT_EQ(written(empty), ByteList().raw({'K', '!', 'L', 'F'}).longs({1, 0, 0}).bytes());
-}
 
-TEST_F(LocalizerDatabase, KeysGoInOrderWithOneTextPerLanguage)
-{
     // An existing longer file is replaced, not overwritten in place.
     writeBytes(path, Bytes(4096, 0xAA));
     KLocalizer localizer;
@@ -204,27 +149,15 @@ TEST_F(LocalizerDatabase, KeysGoInOrderWithOneTextPerLanguage)
     localizer.setText("No", 1, "No");
     localizer.setText("Cancel", 0, "Abbrechen");
     localizer.setText("Cancel", 1, "Annulla");
-    const Bytes expected = ByteList()
-                               .raw({'K', '!', 'L', 'F'})
-                               .longs({1, 2})
-                               .append(stringBlock("Deutsch"))
-                               .append(stringBlock("Italiano"))
-                               .longs({3})
-                               .append(stringBlock("Cancel"))
-                               .append(stringBlock("Abbrechen"))
-                               .append(stringBlock("Annulla"))
-                               .append(stringBlock("No"))
-                               .append(stringBlock("No"))
-                               .append(stringBlock("No"))
-                               .append(stringBlock("Yes"))
-                               .append(stringBlock("Ja"))
-                               .append(stringBlock("Yes"));
-    EXPECT_EQ(written(localizer), expected);
-}
+    ByteList expected;
+    expected.raw({'K', '!', 'L', 'F'}).longs({1, 2});
+    for (const char* language : {"Deutsch", "Italiano"})
+        expected.append(writtenStringBlock(language));
+    expected.longs({3});
+    for (const char* entry : {"Cancel", "Abbrechen", "Annulla", "No", "No", "No", "Yes", "Ja", "Yes"})
+        expected.append(writtenStringBlock(entry));
+    EXPECT_EQ(written(localizer), expected.bytes());
 
-TEST_F(LocalizerDatabase, AFolderThatCannotBeWrittenGivesTheFileError)
-{
-    KLocalizer localizer;
     const KFileReference missing(windowsPath(folder.file("no such folder\\db.KLF")));
     EXPECT_NE(localizer.writeDatabase(missing), 0);
 }

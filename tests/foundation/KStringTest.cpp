@@ -1,5 +1,6 @@
 // KString: building, comparing, searching, case, numbers and times.
 #include "foundation/KString.h"
+#include "tests/foundation/ContainerHelpers.h"
 #include "tests/support/ReportCatcher.h"
 
 #include <gtest/gtest.h>
@@ -8,146 +9,68 @@
 
 namespace {
 
-std::string text(const KString& S)
+TEST(KString, AssignmentAndComparisons)
 {
-    return std::string(S.getText(), S.getLength());
-}
-
-TEST(KString, ConstructionAndAssignment)
-{
+    // A copy of an empty string has a buffer of its own; a string may be assigned a
+    // piece of itself.
     KString empty;
-    EXPECT_EQ(empty.getLength(), 0);
     EXPECT_EQ(empty.getBuffer(), nullptr);
-    EXPECT_STREQ(empty.getText(), "");
-    EXPECT_EQ(empty.getCharacterSet(), 1);
-    EXPECT_EQ(KString(static_cast<const char*>(nullptr)).getLength(), 0);
-
     KString copyOfEmpty(empty);
     ASSERT_NE(copyOfEmpty.getBuffer(), nullptr);
-    EXPECT_EQ(copyOfEmpty.getBuffer()[0], '\0');
-
-    KString hello("hello");
-    KString other;
-    other = hello;
-    EXPECT_EQ(text(other), "hello");
+    KString other("hello");
     other = other;
-    EXPECT_EQ(text(other), "hello");
     other = other.getBuffer() + 2;
     EXPECT_EQ(text(other), "llo");
-    other = static_cast<const char*>(nullptr);
-    EXPECT_EQ(other.getLength(), 0);
-
     // Text from a Mac is converted to the running platform's set.
-    KString fromMac("caf\x8E", 1);
-    EXPECT_EQ(text(fromMac), "caf\xE9");
-    EXPECT_EQ(fromMac.getCharacterSet(), 1);
-    EXPECT_EQ(text(KString("caf\xE9", 2)), "caf\xE9");
+    EXPECT_EQ(text(KString("caf\x8E", 1)), "caf\xE9");
 
-    KThing& copy = hello.deepCopy();
-    EXPECT_TRUE(copy.isOnHeap());
-    EXPECT_EQ(text(static_cast<KString&>(copy)), "hello");
-    delete &copy;
-}
-
-TEST(KString, ComparisonsAreSignedBytesThenLength)
-{
-    KString ab("ab"), abc("abc"), b("b"), high("\x80"), capitalA("A");
-    EXPECT_TRUE(ab < abc);
-    EXPECT_TRUE(b > abc);
-    EXPECT_TRUE(high < capitalA);
-    EXPECT_TRUE(ab <= abc);
-    EXPECT_FALSE(ab >= abc);
-    EXPECT_TRUE(abc >= KString("abc"));
-    EXPECT_TRUE(abc == KString("abc"));
-    EXPECT_TRUE(abc != ab);
-    EXPECT_TRUE(KString() == KString(""));
-
-    EXPECT_TRUE(abc == "abc");
-    EXPECT_TRUE(abc != "abd");
-    EXPECT_TRUE(KString() == static_cast<const char*>(nullptr));
-    EXPECT_TRUE(KString("") == "");
-
+    // Signed bytes, then length; the character set takes no part.
+    KString ab("ab"), abc("abc");
+    EXPECT_TRUE(ab < abc && KString("b") > abc && KString("\x80") < KString("A"));
+    EXPECT_TRUE(ab <= abc && !(ab >= abc) && abc != ab);
+    EXPECT_TRUE(KString() == KString("") && KString() == static_cast<const char*>(nullptr));
+    EXPECT_TRUE(abc == "abc" && abc != "abd" && KString("x") == KString("x", 2));
     // Through the base class, as the search tree compares.
-    const KComparable& left = ab;
-    const KComparable& right = abc;
-    EXPECT_TRUE(left < right);
-    EXPECT_FALSE(left == right);
+    EXPECT_TRUE(static_cast<const KComparable&>(ab) < static_cast<const KComparable&>(abc));
 
-    // The character set takes no part.
-    KString mac("x");
-    KString windows("x", 2);
-    EXPECT_TRUE(mac == windows);
-}
-
-TEST(KComparable, BaseComparisonsReportError11AndAnswerTrue)
-{
+    // The base's comparisons report error 11 and answer true.
     ReportCatcher catcher;
     KComparable a, b;
-    EXPECT_TRUE(a == b);
-    EXPECT_TRUE(a != b);
-    EXPECT_TRUE(a > b);
-    EXPECT_TRUE(a < b);
-    EXPECT_TRUE(a >= b);
-    EXPECT_TRUE(a <= b);
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{11, 11, 11, 11, 11, 11}));
-    EXPECT_TRUE(catcher.caught(11, "KComparable::operator=="));
+    EXPECT_TRUE(a == b && a != b && a > b && a < b && a >= b && a <= b);
+    EXPECT_EQ(catcher.codes(), (std::vector<int>(6, 11)));
     EXPECT_TRUE(catcher.caught(11, "KComparable::operator<="));
 }
 
-TEST(KString, BuildingText)
+TEST(KString, BuildingPiecesInsertAndRemove)
 {
     KString s("abc");
     s.append("de");
-    s.append('f');
     s.append('\0');
     s.append(static_cast<const char*>(nullptr));
-    s += KString("g");
-    s += "h";
-    s += 'i';
-    s += KString();
+    s += 'f';
+    s += "ghi";
     EXPECT_EQ(text(s), "abcdefghi");
-    EXPECT_EQ(text(KString("x") + KString("y")), "xy");
-    EXPECT_EQ(text(KString("x") + "z"), "xz");
-    EXPECT_EQ(text(KString("x") + static_cast<const char*>(nullptr)), "x");
-
-    EXPECT_EQ(s.getCharAt(0), 'a');
-    EXPECT_EQ(s.getCharAt(-1), '\0');
-    EXPECT_EQ(s.getCharAt(9), '\0');
-
-    s.truncate(4);
-    EXPECT_EQ(text(s), "abcd");
+    EXPECT_EQ(text(KString("x") + KString("y") + "z" + static_cast<const char*>(nullptr)), "xyz");
+    EXPECT_EQ(std::string() + s.getCharAt(-1) + s.getCharAt(9), std::string(2, '\0'));
     s.truncate(10);
-    EXPECT_EQ(text(s), "abcd");
+    s.truncate(6);
+    EXPECT_EQ(text(s), "abcdef");
 
+    EXPECT_EQ(text(s.getMid(2, 3)) + "|" + text(s.getMid(-4, 2)) + "|" + text(s.getMid(4, 10)) + "|"
+                  + text(s.getMid(6, 1)),
+              "cde|ab|ef|");
+    EXPECT_EQ(text(s.getLeft(2)) + "|" + text(s.getRight(2)) + "|" + text(s.getRight(10)), "ab|ef|abcdef");
+
+    s.remove(1, 2);
+    s.remove(2, 100);
+    s.insert(1, KString("XY"));
+    s.insert(99, KString("!"));
+    EXPECT_EQ(text(s), "aXYd!");
+    s.replaceChar('X', '-');
+    s.getMid(1, 2, s);
+    EXPECT_EQ(text(s), "-Y");
     s.clear();
     EXPECT_EQ(s.getBuffer(), nullptr);
-    EXPECT_EQ(s.getLength(), 0);
-}
-
-TEST(KString, PiecesInsertAndRemove)
-{
-    KString s("abcdef");
-    EXPECT_EQ(text(s.getMid(2, 3)), "cde");
-    EXPECT_EQ(text(s.getMid(-4, 2)), "ab");
-    EXPECT_EQ(text(s.getMid(4, 10)), "ef");
-    EXPECT_EQ(s.getMid(6, 1).getLength(), 0);
-    EXPECT_EQ(text(s.getLeft(2)), "ab");
-    EXPECT_EQ(text(s.getRight(2)), "ef");
-    EXPECT_EQ(text(s.getRight(10)), "abcdef");
-    s.getMid(1, 2, s);
-    EXPECT_EQ(text(s), "bc");
-
-    KString r("abcdef");
-    r.remove(1, 2);
-    EXPECT_EQ(text(r), "adef");
-    r.remove(2, 100);
-    EXPECT_EQ(text(r), "ad");
-    r.insert(1, KString("XY"));
-    EXPECT_EQ(text(r), "aXYd");
-    r.insert(99, KString("!"));
-    EXPECT_EQ(text(r), "aXYd!");
-    r.replaceChar('X', '-');
-    EXPECT_EQ(text(r), "a-Yd!");
 
     KString path("a/b/c/b");
     EXPECT_EQ(path.replaceAll(KString("b"), KString("bb")), -1);
@@ -163,17 +86,13 @@ TEST(KString, TrimAndPad)
     EXPECT_EQ(text(s), "abxx");
     s.trimRight('x');
     EXPECT_EQ(text(s), "ab");
-
-    KString onlyX("xxx");
-    onlyX.trimLeft('x');
-    EXPECT_EQ(onlyX.getLength(), 0);
     // A string made only of the trimmed character loses all of it, the first byte too.
-    KString onlyY("yyy");
-    onlyY.trimRight('y');
-    EXPECT_EQ(onlyY.getLength(), 0);
-    KString single("y");
-    single.trimRight('y');
-    EXPECT_EQ(single.getLength(), 0);
+    for (const char* only : {"xxx", "x"}) {
+        KString left(only), right(only);
+        left.trimLeft('x');
+        right.trimRight('x');
+        EXPECT_EQ(left.getLength() + right.getLength(), 0) << only;
+    }
 
     KString seven("7");
     seven.padLeft('0', 3);
@@ -193,120 +112,85 @@ TEST(KString, CaseCoversWindowsLettersWithPartners)
     EXPECT_EQ(text(KString("MiXed").getLowerCopy()), "mixed");
 }
 
-TEST(KString, FindForwardIsASubstringSearch)
+TEST(KString, FindIsASubstringSearchBothWays)
 {
-    KString abc("abc");
-    EXPECT_EQ(abc.find("b", 0, false), 1);
-    EXPECT_EQ(abc.find("c", 1, false), 2);
-    EXPECT_EQ(abc.find("a", 1, false), -1);
-    EXPECT_EQ(abc.find("", 0, false), -1);
-    EXPECT_EQ(abc.find("abcd", 0, false), -1);
-    EXPECT_EQ(abc.find("b", 3, false), -1);
-    EXPECT_EQ(abc.find("b", -1, false), -1);
-
-    // An occurrence starting inside a failed partial match is found.
+    const struct {
+        const char* in;
+        const char* what;
+        long start;
+        bool backward;
+        long found;
+    } cases[] = {
+        {"abc", "b", 0, false, 1},     {"abc", "c", 1, false, 2},   {"abc", "a", 1, false, -1},
+        {"abc", "", 0, false, -1},     {"abc", "abcd", 0, false, -1}, {"abc", "b", 3, false, -1},
+        {"abc", "b", -1, false, -1},
+        // An occurrence starting inside a failed partial match is found.
+        {"aaab", "aab", 0, false, 1},  {"abababc", "ababc", 0, false, 2},
+        // Backward searches reach index 0.
+        {"abca", "c", 3, true, 2},     {"abca", "a", 2, true, 0},   {"abca", "a", 0, true, 0},
+        {"abca", "a", 3, true, 3},     {"abca", "ca", 3, true, 2},  {"abca", "", 3, true, -1},
+        {"abca", "x", 3, true, -1},    {"abca", "a", -1, true, -1},
+        // A start past the end looks at the last place an occurrence fits.
+        {"abca", "bc", 99, true, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(KString(c.in).find(KString(c.what), c.start, c.backward), c.found)
+            << c.in << " " << c.what << " " << c.start << (c.backward ? " backward" : "");
+    EXPECT_EQ(KString("aaab").find("aab", 0, false), 1);
     KString aaab("aaab");
-    EXPECT_EQ(aaab.find("aab", 0, false), 1);
     EXPECT_TRUE(aaab.contains("aab"));
     EXPECT_TRUE(aaab.contains(KString("ab")));
     EXPECT_FALSE(aaab.contains("ba"));
     EXPECT_FALSE(aaab.contains(""));
     EXPECT_FALSE(KString().contains("a"));
-    EXPECT_EQ(KString("abababc").find(KString("ababc"), 0, false), 2);
+
+    KString dots("a.b.c");
+    EXPECT_EQ(dots.findChar('.', -1) + dots.findChar('.', 1), 1 + 3);
+    EXPECT_EQ(dots.findChar('.', 3) + dots.findChar('a', -2), -2);
+    EXPECT_EQ(dots.countChar('.'), 2);
 }
 
-TEST(KString, FindBackwardReachesIndexZero)
+TEST(KString, ReadingNumbers)
 {
-    KString abca("abca");
-    EXPECT_EQ(abca.find("c", 3, true), 2);
-    EXPECT_EQ(abca.find("a", 2, true), 0);
-    EXPECT_EQ(abca.find("a", 0, true), 0);
-    EXPECT_EQ(abca.find("a", 3, true), 3);
-    EXPECT_EQ(abca.find("ca", 3, true), 2);
-    EXPECT_EQ(abca.find("", 3, true), -1);
-    EXPECT_EQ(abca.find("x", 3, true), -1);
-    EXPECT_EQ(abca.find("a", -1, true), -1);
-    // A start past the end looks at the last place an occurrence fits.
-    EXPECT_EQ(abca.find("bc", 99, true), 1);
+    const std::pair<const char*, long> longs[] = {{"123", 123}, {"12-3", -123}, {"-5+7", 57},
+                                                  {" 12", 0},   {"42abc", 42},  {"", 0}};
+    for (const auto& [in, value] : longs)
+        EXPECT_EQ(KString(in).toLong(), value) << in;
+    // Any separator serves as the decimal point.
+    const std::pair<const char*, double> doubles[] = {{"3,25", 3.25}, {"3.25", 3.25}, {".5", 0.5}, {"abc", 0.0},
+                                                      {"-1.5", -1.5}, {"+7", 7.0},    {"", 0.0}};
+    for (const auto& [in, value] : doubles)
+        EXPECT_DOUBLE_EQ(KString(in).toDouble(), value) << in;
 }
 
-TEST(KString, CharacterCountsAndPositions)
-{
-    KString s("a.b.c");
-    EXPECT_EQ(s.findChar('.', -1), 1);
-    EXPECT_EQ(s.findChar('.', 1), 3);
-    EXPECT_EQ(s.findChar('.', 3), -1);
-    EXPECT_EQ(s.findChar('a', -2), -1);
-    EXPECT_EQ(s.countChar('.'), 2);
-    EXPECT_EQ(s.countChar('x'), 0);
-}
-
-TEST(KString, ToLongGathersDigitsAndSigns)
-{
-    EXPECT_EQ(KString("123").toLong(), 123);
-    EXPECT_EQ(KString("12-3").toLong(), -123);
-    EXPECT_EQ(KString("-5+7").toLong(), 57);
-    EXPECT_EQ(KString(" 12").toLong(), 0);
-    EXPECT_EQ(KString("42abc").toLong(), 42);
-    EXPECT_EQ(KString().toLong(), 0);
-}
-
-TEST(KString, SetNumber)
+TEST(KString, WritingNumbersAndTimes)
 {
     KString s("old");
-    s.setNumber(0);
-    EXPECT_EQ(text(s), "0");
-    s.setNumber(-45);
-    EXPECT_EQ(text(s), "-45");
-    s.setNumber(-2147483647L - 1);
-    EXPECT_EQ(text(s), "-2147483648");
-}
-
-TEST(KString, ToDoubleSkipsAnySeparator)
-{
-    EXPECT_DOUBLE_EQ(KString("3,25").toDouble(), 3.25);
-    EXPECT_DOUBLE_EQ(KString("3.25").toDouble(), 3.25);
-    EXPECT_DOUBLE_EQ(KString(".5").toDouble(), 0.5);
-    EXPECT_DOUBLE_EQ(KString("abc").toDouble(), 0.0);
-    EXPECT_DOUBLE_EQ(KString("-1.5").toDouble(), -1.5);
-    EXPECT_DOUBLE_EQ(KString("+7").toDouble(), 7.0);
-    EXPECT_DOUBLE_EQ(KString().toDouble(), 0.0);
-}
-
-TEST(KString, SetFloatRoundsHalfUp)
-{
-    KString s;
-    s.setFloat(2.7, 0);
-    EXPECT_EQ(text(s), "3");
-    s.setFloat(-0.4, 0);
-    EXPECT_EQ(text(s), "-0");
-    s.setFloat(0.75, 1);
-    EXPECT_EQ(text(s), "0.8");
-    s.setFloat(0.96875, 1);
-    EXPECT_EQ(text(s), "1.0");
-    s.setFloat(3.14159, 2);
-    EXPECT_EQ(text(s), "3.14");
-    s.setFloat(1.05, 3);
-    EXPECT_EQ(text(s), "1.050");
-    s.setFloat(0.5, 12);
-    EXPECT_EQ(text(s), "0.50000000");
-}
-
-TEST(KString, SetTimeWritesTheChosenFields)
-{
-    KString s;
-    s.setTime(3723450, KString("hms"));
-    EXPECT_EQ(text(s), "01:02:03");
-    s.setTime(3723450, KString("c s m h"));
-    EXPECT_EQ(text(s), "01:02:03:45");
-    s.setTime(65000, KString("ms"));
-    EXPECT_EQ(text(s), "01:05");
-    s.setTime(0, KString("hmsc"));
-    EXPECT_EQ(text(s), "00:00:00:00");
-    s.setTime(90000000, KString("h"));
-    EXPECT_EQ(text(s), "01");
-    s.setTime(1000, KString("HMS"));
-    EXPECT_EQ(s.getLength(), 0);
+    for (long n : {0L, -45L, -2147483647L - 1}) {
+        s.setNumber(n);
+        EXPECT_EQ(text(s), std::to_string(n));
+    }
+    // Rounded half up; at most eight decimals.
+    const struct {
+        double value;
+        short decimals;
+        const char* out;
+    } floats[] = {{2.7, 0, "3"},        {-0.4, 0, "-0"},      {0.75, 1, "0.8"},   {0.96875, 1, "1.0"},
+                  {3.14159, 2, "3.14"}, {1.05, 3, "1.050"}, {0.5, 12, "0.50000000"}};
+    for (const auto& f : floats) {
+        s.setFloat(f.value, f.decimals);
+        EXPECT_EQ(text(s), f.out) << f.value;
+    }
+    const struct {
+        unsigned long ms;
+        const char* format;
+        const char* out;
+    } times[] = {{3723450, "hms", "01:02:03"}, {3723450, "c s m h", "01:02:03:45"}, {65000, "ms", "01:05"},
+                 {0, "hmsc", "00:00:00:00"},   {90000000, "h", "01"},               {1000, "HMS", ""}};
+    for (const auto& t : times) {
+        s.setTime(t.ms, KString(t.format));
+        EXPECT_EQ(text(s), t.out) << t.ms << " " << t.format;
+    }
 }
 
 } // namespace

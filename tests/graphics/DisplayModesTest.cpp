@@ -13,39 +13,35 @@
 namespace {
 
 // A display offering a few modes, some at several refresh rates, that records the changes
-// asked of it and accepts or refuses them.
-struct StandInDisplay {
-    static std::vector<DisplayModeWin32> modes;
-    static std::vector<DisplayModeWin32> changes; // {0, 0, 0} for a restore
-    static bool accepts;
+// asked of it ({0, 0, 0} for a restore) and accepts or refuses them.
+std::vector<DisplayModeWin32> s_modes;
+std::vector<DisplayModeWin32> s_changes;
+bool s_accepts = true;
 
-    static bool list(unsigned long Index, DisplayModeWin32& Mode)
-    {
-        if (Index >= modes.size())
-            return false;
-        Mode = modes[Index];
-        return true;
-    }
-    static bool change(const DisplayModeWin32* Mode)
-    {
-        changes.push_back(Mode ? *Mode : DisplayModeWin32{0, 0, 0});
-        return accepts;
-    }
-};
-std::vector<DisplayModeWin32> StandInDisplay::modes;
-std::vector<DisplayModeWin32> StandInDisplay::changes;
-bool StandInDisplay::accepts = true;
+bool listMode(unsigned long Index, DisplayModeWin32& Mode)
+{
+    if (Index >= s_modes.size())
+        return false;
+    Mode = s_modes[Index];
+    return true;
+}
+
+bool changeMode(const DisplayModeWin32* Mode)
+{
+    s_changes.push_back(Mode ? *Mode : DisplayModeWin32{0, 0, 0});
+    return s_accepts;
+}
 
 class DisplayModes : public testing::Test {
 protected:
     void SetUp() override
     {
-        StandInDisplay::modes = {{640, 480, 32}, {800, 600, 8}, {800, 600, 8}, {1024, 768, 16},
-                                 {1024, 768, 16}, {1024, 768, 32}};
-        StandInDisplay::changes.clear();
-        StandInDisplay::accepts = true;
-        static const DisplaySystemWin32 display = {&StandInDisplay::list, &StandInDisplay::change};
+        s_modes = {{640, 480, 32}, {800, 600, 8}, {800, 600, 8}, {1024, 768, 16}, {1024, 768, 16}, {1024, 768, 32}};
+        s_changes.clear();
+        s_accepts = true;
+        static const DisplaySystemWin32 display = {&listMode, &changeMode};
         setDisplaySystemWin32(&display);
+        getScreenInfoWin32(&width, &height, &depth);
     }
     void TearDown() override
     {
@@ -60,63 +56,49 @@ protected:
             values.push_back(Modes.getDirectDataAt(i));
         return values;
     }
+
+    long width = 0, height = 0, depth = 0;
 };
 
-TEST_F(DisplayModes, EachModeIsListedOnceWhateverItsRates)
+TEST_F(DisplayModes, EachModeIsListedOnceAndTheModeInUseIsGrantedWithoutAChange)
 {
     EXPECT_EQ(triples(enumDisplayModesWin32(0, 0, 0)),
-              (std::vector<long>{640, 480, 32, 800, 600, 8, 1024, 768, 16, 1024, 768, 32}));
+        (std::vector<long>{640, 480, 32, 800, 600, 8, 1024, 768, 16, 1024, 768, 32}));
     EXPECT_EQ(triples(enumDisplayModesWin32(800, 600, 16)), (std::vector<long>{1024, 768, 16, 1024, 768, 32}));
     EXPECT_TRUE(triples(enumDisplayModesWin32(2000, 0, 0)).empty());
     // The first mode at least as large in all three values.
     EXPECT_EQ(knsChooseDisplayMode(800, 600, 16).getWidth(), 1024);
-}
 
-TEST_F(DisplayModes, TheModeInUseIsGrantedWithoutAChange)
-{
-    long width = 0, height = 0, depth = 0;
-    getScreenInfoWin32(&width, &height, &depth);
+    // The mode in use is granted without a change.
     ASSERT_GT(width, 0);
     EXPECT_TRUE(changeDisplayModeWin32(short(width), short(height), short(depth)));
     restoreDisplayModeWin32();
-    EXPECT_TRUE(StandInDisplay::changes.empty());
+    EXPECT_TRUE(s_changes.empty());
 }
 
-TEST_F(DisplayModes, AChangeIsRestoredOnceAndTheScreenReadAgain)
+TEST_F(DisplayModes, AChangeIsRestoredOnceAndARefusalIsTold)
 {
-    long width = 0, height = 0, depth = 0;
-    getScreenInfoWin32(&width, &height, &depth);
-
     ASSERT_TRUE(changeDisplayModeWin32(640, 480, 32));
-    long changedWidth = 0, changedHeight = 0, changedDepth = 0;
-    getScreenInfoWin32(&changedWidth, &changedHeight, &changedDepth);
-    EXPECT_EQ(changedWidth, 640);
-    EXPECT_EQ(changedHeight, 480);
-    EXPECT_EQ(changedDepth, 32);
-    EXPECT_EQ(knsGetScreenWidth(), 640);
-
+    long changed[3] = {};
+    getScreenInfoWin32(&changed[0], &changed[1], &changed[2]);
+    EXPECT_EQ(std::vector<long>(changed, changed + 3), (std::vector<long>{640, 480, 32}));
     restoreDisplayModeWin32();
     restoreDisplayModeWin32();
-    ASSERT_EQ(StandInDisplay::changes.size(), 2u);
-    EXPECT_EQ(StandInDisplay::changes[0].width, 640);
-    EXPECT_EQ(StandInDisplay::changes[1].width, 0); // back to the registry mode, once
+    ASSERT_EQ(s_changes.size(), 2u);
+    EXPECT_EQ(s_changes[0].width, 640);
+    EXPECT_EQ(s_changes[1].width, 0); // back to the registry mode, once
+    long restored[3] = {};
+    getScreenInfoWin32(&restored[0], &restored[1], &restored[2]);
+    EXPECT_EQ(std::vector<long>(restored, restored + 3), (std::vector<long>{width, height, depth}));
 
-    long restoredWidth = 0, restoredHeight = 0, restoredDepth = 0;
-    getScreenInfoWin32(&restoredWidth, &restoredHeight, &restoredDepth);
-    EXPECT_EQ(restoredWidth, width);
-    EXPECT_EQ(restoredDepth, depth);
-}
-
-TEST_F(DisplayModes, ARefusedChangeIsToldAndChangesNothing)
-{
-    StandInDisplay::accepts = false;
+    s_accepts = false;
     ReportCatcher catcher;
     EXPECT_FALSE(changeDisplayModeWin32(640, 480, 32));
     ASSERT_EQ(catcher.boxes().size(), 1u);
     EXPECT_EQ(catcher.boxes()[0].caption, "Error");
     EXPECT_EQ(catcher.boxes()[0].text, "Couldn't change display mode");
     restoreDisplayModeWin32();
-    EXPECT_EQ(StandInDisplay::changes.size(), 1u);
+    EXPECT_EQ(s_changes.size(), 3u);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 // Images with alpha: the three alpha modes drawn over a known background, the clamped
 // transparency, the mask following the image, the class block and the "ARGB" file.
+#include "graphics/KAlphaImage.h"
 #include "application/AlphaBitmapWin32.h"
 #include "foundation/KFileReference.h"
-#include "graphics/KAlphaImage.h"
-#include "tests/graphics/BlockFiles.h"
 #include "tests/graphics/GraphicsTestSupport.h"
-#include "tests/graphics/ImageFiles.h"
+#include "tests/graphics/ImageBuilders.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,13 +17,13 @@ protected:
     void SetUp() override
     {
         registerFrameworkFileTypes();
-        makePicture(background, {"bbbb", "bbbb"});
         makePicture(picture, {"rrrr", "rrrr"});
     }
 
-    // The picture drawn over the blue background; the result's pixel codes.
+    // The picture drawn over a blue background; the result's pixel codes.
     PixelRows drawnOverBackground()
     {
+        makePicture(background, {"bbbb", "bbbb"});
         picture.drawAt(background.getGraphicDevice(), KGraphicPoint(0, 0));
         return pixelRows(background);
     }
@@ -39,28 +39,23 @@ protected:
 
     uint32 drawnNative(short X) { return background.getGraphicDevice().getPixel(X, 0).getNativeColor(); }
 
+    TemporaryFolder folder;
+    BlockFile blocks{folder.file("block.bin")};
     KImage background;
     KAlphaImage picture;
 };
 
-TEST_F(KAlphaImageTest, ANewAlphaImageDrawsLikeAnImage)
+TEST_F(KAlphaImageTest, ANewAlphaImageDrawsLikeAnImageAndHasNoMask)
 {
     EXPECT_EQ(picture.getAlphaMode(), KAlphaImage::kMaskByRaster);
-    EXPECT_EQ(picture.getTransparency(), 0.0);
-    EXPECT_FALSE(picture.hasAlphaMask());
     EXPECT_EQ(drawnOverBackground(), PixelRows(2, "rrrr"));
-}
-
-TEST_F(KAlphaImageTest, WithoutAMaskTheMaskIsAPointerError)
-{
     ReportCatcher catcher;
-    KImage& mask = picture.getAlphaMask();
-    EXPECT_TRUE(kIsNullReference(&mask));
+    EXPECT_FALSE(picture.hasAlphaMask());
+    EXPECT_TRUE(kIsNullReference(&picture.getAlphaMask()));
     EXPECT_TRUE(catcher.caught(18, "KThing& KThingPtr::getObject() const"));
-}
 
-TEST_F(KAlphaImageTest, TransparencyIsKeptBetweenZeroAndOne)
-{
+    // Transparency is kept between 0 and 1.
+    EXPECT_EQ(picture.getTransparency(), 0.0);
     picture.setTransparency(1.5);
     EXPECT_EQ(picture.getTransparency(), 1.0);
     picture.setTransparency(-0.2);
@@ -82,12 +77,8 @@ TEST_F(KAlphaImageTest, ModeOneBlendsTheMaskedImageWithTheTransparency)
     setMask({"#.#.", "#.#."});
     picture.setAlphaMode(KAlphaImage::kBlendWithMask);
     EXPECT_EQ(drawnOverBackground(), PixelRows(2, "brbr"));
-
-    makePicture(background, {"bbbb", "bbbb"});
     picture.setTransparency(1.0);
     EXPECT_EQ(drawnOverBackground(), PixelRows(2, "bbbb"));
-
-    makePicture(background, {"bbbb", "bbbb"});
     picture.setTransparency(0.5);
     drawnOverBackground();
     // Where the mask hides the image nothing changes; elsewhere red and blue share.
@@ -95,6 +86,16 @@ TEST_F(KAlphaImageTest, ModeOneBlendsTheMaskedImageWithTheTransparency)
     const uint32 mixed = drawnNative(1);
     EXPECT_NEAR(int(mixed & 0xFF), 128, 2);
     EXPECT_NEAR(int(mixed >> 16), 127, 2);
+
+    // Mode 2 without a mask draws as mode 1; higher modes draw nothing.
+    picture.removeAlphaMask();
+    picture.setAlphaMode(KAlphaImage::kPerPixelAlpha);
+    picture.setTransparency(1.0);
+    EXPECT_EQ(drawnOverBackground(), PixelRows(2, "bbbb"));
+    picture.setTransparency(0.0);
+    EXPECT_EQ(drawnOverBackground(), PixelRows(2, "rrrr"));
+    picture.setAlphaMode(3);
+    EXPECT_EQ(drawnOverBackground(), PixelRows(2, "bbbb"));
 }
 
 TEST_F(KAlphaImageTest, ModeTwoTakesAlphaFromTheMaskPixelByPixel)
@@ -117,48 +118,17 @@ TEST_F(KAlphaImageTest, ModeTwoTakesAlphaFromTheMaskPixelByPixel)
     EXPECT_EQ(GetPixel(prepared, 1, 0), 0x0000FFu);
 }
 
-TEST_F(KAlphaImageTest, ModeTwoWithoutAMaskDrawsAsModeOneAndHigherModesDrawNothing)
-{
-    picture.setAlphaMode(KAlphaImage::kPerPixelAlpha);
-    picture.setTransparency(1.0);
-    EXPECT_EQ(drawnOverBackground(), PixelRows(2, "bbbb"));
-    picture.setTransparency(0.0);
-    EXPECT_EQ(drawnOverBackground(), PixelRows(2, "rrrr"));
-
-    makePicture(background, {"bbbb", "bbbb"});
-    picture.setAlphaMode(3);
-    EXPECT_EQ(drawnOverBackground(), PixelRows(2, "bbbb"));
-}
-
-TEST_F(KAlphaImageTest, ThePreparedCopyFollowsMaskAndModeButNotTheTransparency)
-{
-    EXPECT_EQ(getAlphaDCWin32(picture), nullptr);
-    setMask({"#...", "...."});
-    HDC prepared = getAlphaDCWin32(picture);
-    EXPECT_NE(prepared, nullptr);
-    picture.setTransparency(0.5);
-    EXPECT_EQ(getAlphaDCWin32(picture), prepared);
-    picture.removeAlphaMask();
-    EXPECT_EQ(getAlphaDCWin32(picture), nullptr);
-}
-
 TEST_F(KAlphaImageTest, LoadingAPictureDropsTheMaskButLoadingWithAMaskKeepsIt)
 {
-    BlockFiles files;
-    writeBytes(files.file("image.bmp"), bmp24({{0xFF0000, 0x0000FF}}));
-    writeBytes(files.file("mask.bmp"), bmp24({{0xFFFFFF, 0x000000}}));
-    const KFileReference image(windowsPath(files.file("image.bmp")));
-    const KFileReference mask(windowsPath(files.file("mask.bmp")));
-
+    writeBytes(folder.file("image.bmp"), bmp24({{0xFF0000, 0x0000FF}}));
+    writeBytes(folder.file("mask.bmp"), bmp24({{0xFFFFFF, 0x000000}}));
     setMask({"....", "...."});
-    picture.createFromFile(image);
+    picture.createFromFile(KFileReference(windowsPath(folder.file("image.bmp"))));
     EXPECT_FALSE(picture.hasAlphaMask());
-
-    picture.setAlphaMaskFromFile(image, mask);
+    picture.setAlphaMaskFromFileName(windowsPath(folder.file("image.bmp")), windowsPath(folder.file("mask.bmp")));
     ASSERT_TRUE(picture.hasAlphaMask());
+    EXPECT_EQ(pixelRows(picture), PixelRows{"rb"});
     EXPECT_EQ(pixelRows(picture.getAlphaMask()), PixelRows{"#."});
-    picture.setAlphaMaskFromFileName(windowsPath(files.file("image.bmp")), windowsPath(files.file("mask.bmp")));
-    EXPECT_TRUE(picture.hasAlphaMask());
 }
 
 TEST_F(KAlphaImageTest, TheMaskTurnsWithTheImage)
@@ -201,11 +171,16 @@ TEST_F(KAlphaImageTest, TheBlockHoldsImageMaskPointModeAndTransparency)
     picture.setAlphaMode(KAlphaImage::kPerPixelAlpha);
     picture.setTransparency(0.5);
     picture.setPoint(KGraphicPoint(-1, 7));
-    BlockFiles files;
-    const Bytes block = files.written(picture);
+    const Bytes block = blocks.written(picture);
+    // The tail of section 1: point block, mode as a short, transparency as a double.
+    const Bytes tail = ByteList()
+                           .append(BlockFile::header("KGraphicPoint", 12))
+                           .shorts({-1, 7, 2})
+                           .raw({0x3F, 0xE0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(Bytes(block.end() - long(tail.size()), block.end()), tail);
 
     KAlphaImage back;
-    EXPECT_EQ(files.read(back, block), long(block.size()));
+    EXPECT_EQ(blocks.readBack(back), 0);
     EXPECT_EQ(pixelRows(back), PixelRows(2, "rrrr"));
     ASSERT_TRUE(back.hasAlphaMask());
     EXPECT_EQ(pixelRows(back.getAlphaMask()), (PixelRows{"#.#.", "...."}));
@@ -213,39 +188,29 @@ TEST_F(KAlphaImageTest, TheBlockHoldsImageMaskPointModeAndTransparency)
     EXPECT_EQ(back.getTransparency(), 0.5);
     EXPECT_EQ(back.getPoint(), KGraphicPoint(-1, 7));
     EXPECT_NE(getAlphaDCWin32(back), nullptr);
-
-    // The tail of section 1: point block, mode as a short, transparency as a double.
-    const Bytes tail = BlockFiles::header("KGraphicPoint", 12)
-                           .shorts({-1, 7, 2})
-                           .raw({0x3F, 0xE0, 0, 0, 0, 0, 0, 0})
-                           .bytes();
-    EXPECT_EQ(Bytes(block.end() - long(tail.size()), block.end()), tail);
 }
 
 TEST_F(KAlphaImageTest, AnImageWithoutMaskIsStoredWithAnEmptyImageInItsPlace)
 {
-    BlockFiles files;
     picture.setAlphaMode(KAlphaImage::kBlendWithMask);
-    const Bytes block = files.written(picture);
-
+    const Bytes block = blocks.written(picture);
     // The image's own block, an image block without bitmap, the point, mode 1, 0.0.
-    KImage alone;
+    KImage alone, empty;
     makePicture(alone, {"rrrr", "rrrr"});
-    const Bytes imageBlock = files.written(alone);
-    KImage empty;
-    const Bytes emptyBlock = files.written(empty);
-    const Bytes tail = BlockFiles::header("KGraphicPoint", 12).shorts({0, 0, 1}).raw({0, 0, 0, 0, 0, 0, 0, 0}).bytes();
-    const long sectionLength = long(8 + imageBlock.size() + emptyBlock.size() + tail.size());
-    const Bytes expected =
-        BlockFiles::header("KAlphaImage", sectionLength).append(imageBlock).append(emptyBlock).append(tail);
-    EXPECT_EQ(block, expected);
+    const Bytes payload = ByteList()
+                              .append(blocks.written(alone))
+                              .append(blocks.written(empty))
+                              .append(BlockFile::header("KGraphicPoint", 12))
+                              .shorts({0, 0, 1})
+                              .raw({0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(block, oneSectionBlock("KAlphaImage", payload));
 
     // A mask the reader had before goes: the block has none.
     KAlphaImage back;
     auto* oldMask = new KImage;
     oldMask->create(4, 2);
     back.setAlphaMask(*oldMask);
-    EXPECT_EQ(files.read(back, block), long(block.size()));
+    EXPECT_EQ(blocks.read(back, block), 0);
     EXPECT_FALSE(back.hasAlphaMask());
     EXPECT_EQ(back.getAlphaMode(), KAlphaImage::kBlendWithMask);
     EXPECT_EQ(pixelRows(back), PixelRows(2, "rrrr"));
@@ -253,23 +218,18 @@ TEST_F(KAlphaImageTest, AnImageWithoutMaskIsStoredWithAnEmptyImageInItsPlace)
 
 TEST_F(KAlphaImageTest, TheARGBFileHoldsAlphaAndColourOfEveryPixel)
 {
-    BlockFiles files;
     makePicture(picture, {"rb"});
-    auto* mask = new KImage;
-    mask->create(2, 1);
-    mask->getGraphicDevice().setPixel(0, 0, nativeColor(0xFFFFFF));
-    mask->getGraphicDevice().setPixel(1, 0, nativeColor(0x303030));
-    picture.setAlphaMask(*mask);
-    const KFileReference argb(windowsPath(files.file("picture.argb")));
-
+    KImage& mask = setMask({"##"});
+    mask.getGraphicDevice().setPixel(1, 0, nativeColor(0x303030));
+    const KFileReference argb(windowsPath(folder.file("picture.argb")));
     picture.saveAsBMP(argb);
-    EXPECT_TRUE(readBytes(files.file("picture.argb")).empty()) << "only mode 2 writes the file";
+    EXPECT_TRUE(readBytes(folder.file("picture.argb")).empty()) << "only mode 2 writes the file";
 
     picture.setAlphaMode(KAlphaImage::kPerPixelAlpha);
     picture.saveAsBMP(argb);
     // Alpha is the high byte of 0xFFFF − the mask's mean: 0x00 over white, 0xCF over 0x3030.
-    EXPECT_EQ(readBytes(files.file("picture.argb")),
-              ByteList().text("ARGB").longs({0}).shorts({2, 1}).raw({0x00, 0xFF, 0, 0, 0xCF, 0, 0, 0xFF}).bytes());
+    EXPECT_EQ(readBytes(folder.file("picture.argb")),
+        ByteList().text("ARGB").longs({0}).shorts({2, 1}).raw({0x00, 0xFF, 0, 0, 0xCF, 0, 0, 0xFF}).bytes());
 }
 
 } // namespace

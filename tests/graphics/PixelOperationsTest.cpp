@@ -4,13 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 
 KColor grey(uint8 Level) { return nativeColor(uint32(Level) * 0x010101); }
-
-uint8 nativeRed(const KColor& Color) { return uint8(Color.getNativeColor() & 0xFF); }
 
 // Columns of the given grey levels, two rows high: GDI paints no rectangle of one pixel's
 // height, which the operations that paint a rectangle over the image would meet.
@@ -24,15 +20,6 @@ void makeGreys(KImage& Image, std::initializer_list<uint8> Levels)
     }
 }
 
-std::vector<uint32> nativePixels(KImage& Image)
-{
-    std::vector<uint32> pixels;
-    for (short y = 0; y < Image.getSize().getHeight(); ++y)
-        for (short x = 0; x < Image.getSize().getWidth(); ++x)
-            pixels.push_back(Image.getGraphicDevice().getPixel(x, y).getNativeColor());
-    return pixels;
-}
-
 // Every pixel a different colour, so that moved pixels show.
 void makeGradient(KImage& Image, short Width, short Height)
 {
@@ -42,36 +29,37 @@ void makeGradient(KImage& Image, short Width, short Height)
             Image.getGraphicDevice().setPixel(x, y, nativeColor(uint32(x * 20) | uint32(y * 20) << 8 | 0x400000));
 }
 
-TEST(PixelOperations, BlackAndWhiteAtHalfLevelSplitsBetween127And128)
+std::vector<uint32> nativePixels(KImage& Image)
+{
+    std::vector<uint32> pixels;
+    for (short y = 0; y < Image.getSize().getHeight(); ++y)
+        for (short x = 0; x < Image.getSize().getWidth(); ++x)
+            pixels.push_back(Image.getGraphicDevice().getPixel(x, y).getNativeColor());
+    return pixels;
+}
+
+TEST(PixelOperations, BlackAndWhiteThresholdsTheMeanOfTheComponents)
 {
     KImage image;
     makeGreys(image, {127, 128, 0, 255});
     image.getGraphicDevice().setPixel(2, 0, nativeColor(0x0000FF)); // mean 85: black
     image.makeBlackAndWhite(short(32768));
     EXPECT_EQ(pixelRows(image.getGraphicDevice(), 0, 0, 4, 1), PixelRows{".#.#"});
-
     makeGreys(image, {0, 1, 255});
     image.makeBlackAndWhite(0);
     EXPECT_EQ(pixelRows(image), PixelRows(2, "###"));
-}
 
-TEST(PixelOperations, BlackAndWhiteAtMinusOneUsesThePlatformsMonochromeRule)
-{
-    KImage image;
+    // At −1 the platform's monochrome rule: only the context's background, white, stays white.
     makePicture(image, {"#r.g"});
     image.makeBlackAndWhite(-1);
-    // Only the context's background colour, white, stays white.
     EXPECT_EQ(pixelRows(image), PixelRows{"#..."});
-}
 
-TEST(PixelOperations, TheFiltersWorkOnlyWhereTheSizeAndTheBitmapAgree)
-{
-    KImage image;
-    makeGreys(image, {200, 10});
     // A size larger than the bitmap must not take the filters past its pixels.
+    makeGreys(image, {200, 10});
     image.setSize(KGraphicSize(300, 200));
     image.makeBlackAndWhite(short(32768));
     image.makeSmoothBlackAndWhite(32768);
+    image.makeGrey();
     EXPECT_EQ(pixelRows(image.getGraphicDevice(), 0, 0, 2, 1), PixelRows{"#."});
 }
 
@@ -89,16 +77,10 @@ TEST(PixelOperations, SmoothBlackAndWhiteGreysTheInteriorOnly)
     // with the greys they were just given, (28 + 34 + 31 + 255 + 31) / 9.
     EXPECT_EQ(device.getPixel(1, 1), grey(255 / 9));
     EXPECT_EQ(device.getPixel(2, 2), grey(42));
-    for (short y = 1; y < 4; ++y) {
-        for (short x = 1; x < 4; ++x) {
-            const uint32 native = device.getPixel(x, y).getNativeColor();
-            EXPECT_EQ(native, (native & 0xFF) * 0x010101u) << x << "," << y;
-            EXPECT_GT(native, 0u) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(pixelRows(device, 1, 1, 3, 3), PixelRows(3, "???"));
 }
 
-TEST(PixelOperations, GreyIsTheMeanOfTheThreeComponents)
+TEST(PixelOperations, GreyIsTheMeanOfTheComponentsAndInvertingTwiceRestores)
 {
     KImage image;
     image.create(2, 1);
@@ -107,11 +89,7 @@ TEST(PixelOperations, GreyIsTheMeanOfTheThreeComponents)
     image.makeGrey();
     EXPECT_EQ(image.getGraphicDevice().getPixel(0, 0), grey(0x60));
     EXPECT_EQ(image.getGraphicDevice().getPixel(1, 0), grey(0x55));
-}
 
-TEST(PixelOperations, InvertingTwiceRestoresTheImage)
-{
-    KImage image;
     makeGradient(image, 5, 3);
     const std::vector<uint32> before = nativePixels(image);
     image.invertImage();
@@ -122,7 +100,7 @@ TEST(PixelOperations, InvertingTwiceRestoresTheImage)
     EXPECT_EQ(nativePixels(image), before);
 }
 
-TEST(PixelOperations, FlipsMirrorThePixels)
+TEST(PixelOperations, FlipsMirrorAndRotationsTurnAndUndoEachOther)
 {
     KImage image;
     makePicture(image, {"#rg", "..b"});
@@ -130,11 +108,9 @@ TEST(PixelOperations, FlipsMirrorThePixels)
     EXPECT_EQ(pixelRows(image), (PixelRows{"gr#", "b.."}));
     image.flipVertical();
     EXPECT_EQ(pixelRows(image), (PixelRows{"b..", "gr#"}));
-}
+    image.rotateCounterClockwise();
+    EXPECT_EQ(pixelRows(image), (PixelRows{".#", ".r", "bg"}));
 
-TEST(PixelOperations, RotationsTurnTheImageAndUndoEachOther)
-{
-    KImage image;
     makeGradient(image, 40, 10);
     const std::vector<uint32> before = nativePixels(image);
     const KColor bottomLeft = image.getGraphicDevice().getPixel(0, 9);
@@ -143,21 +119,15 @@ TEST(PixelOperations, RotationsTurnTheImageAndUndoEachOther)
     EXPECT_EQ(image.getGraphicDevice().getBounds().getHeight(), 40);
     EXPECT_EQ(image.getGraphicDevice().getPixel(0, 0), bottomLeft);
     image.rotateCounterClockwise();
-    EXPECT_EQ(image.getSize(), KGraphicSize(40, 10));
     EXPECT_EQ(nativePixels(image), before);
-
-    makePicture(image, {"#r", ".."});
-    image.rotateCounterClockwise();
-    EXPECT_EQ(pixelRows(image), (PixelRows{"r.", "#."}));
 }
 
-TEST(PixelOperations, DarkenAndLightenBlendTowardsBlackAndWhite)
+TEST(PixelOperations, DarkenLightenBrightnessAndContrast)
 {
     KImage image;
     makeGradient(image, 4, 2);
     const std::vector<uint32> before = nativePixels(image);
     image.darken(0.0);
-    EXPECT_EQ(nativePixels(image), before);
     image.lighten(0.0);
     EXPECT_EQ(nativePixels(image), before);
     image.darken(1.0);
@@ -168,17 +138,13 @@ TEST(PixelOperations, DarkenAndLightenBlendTowardsBlackAndWhite)
     // Half way, by Wine's rounding or Windows': each component near half of what it was.
     makeGreys(image, {200});
     image.darken(0.5);
-    EXPECT_NEAR(nativeRed(image.getGraphicDevice().getPixel(0, 0)), 100, 2);
+    EXPECT_NEAR(int(image.getGraphicDevice().getPixel(0, 0).getNativeColor() & 0xFF), 100, 2);
     makeGreys(image, {100});
     image.lighten(0.5);
-    EXPECT_NEAR(nativeRed(image.getGraphicDevice().getPixel(0, 0)), 177, 2);
-}
+    EXPECT_NEAR(int(image.getGraphicDevice().getPixel(0, 0).getNativeColor() & 0xFF), 177, 2);
 
-TEST(PixelOperations, BrightnessAndContrast)
-{
-    KImage image;
+    // Brightness and contrast.
     makeGradient(image, 4, 2);
-    const std::vector<uint32> before = nativePixels(image);
     image.adjustBrightnessContrast(0.0, 0.0);
     EXPECT_EQ(nativePixels(image), before);
 
@@ -187,7 +153,6 @@ TEST(PixelOperations, BrightnessAndContrast)
     for (uint32 native : nativePixels(image))
         for (int shift : {0, 8, 16})
             EXPECT_NEAR(int((native >> shift) & 0xFF), 0x80, 2);
-
     image.adjustBrightnessContrast(1.0, 0.0);
     EXPECT_EQ(pixelRows(image), PixelRows(2, "####"));
 

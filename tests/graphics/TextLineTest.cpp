@@ -1,7 +1,8 @@
-// Styled lines: the runs kept in step with the text through lookups, splits, removals
-// from either end and colouring, and the line's block.
+// Styled lines and text blocks: the runs kept in step with the text through lookups,
+// splits, removals from either end and colouring, positions across lines with and without
+// break characters, copies, and the blocks.
 #include "foundation/KClassReader.h"
-#include "graphics/KTextLine.h"
+#include "graphics/KTextBlock.h"
 #include "tests/graphics/TextTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/TemporaryFolder.h"
@@ -9,8 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const char* const kRunAtPosition = "KTextStyleRun& KTextLine::getStyleRunAtPosition(long Pos) const";
 
 // "abc" in red and "defg" in blue: runs of 3 and 4.
 KTextLinePtr threeAndFour()
@@ -21,46 +20,37 @@ KTextLinePtr threeAndFour()
     return line;
 }
 
-TEST(KTextLine, ALineFromAStringHasOneRunOfTheDefaultStyle)
-{
-    const KTextLine line(KString("hello"));
-    EXPECT_EQ(runLengths(line), (std::vector<long>{5}));
-    EXPECT_EQ(textOf(line.getStyleRunAt(0).getFont().getName()), textOf(line.getDefaultStyle().getFont().getName()));
-    EXPECT_EQ(line.getStyleRunAt(0).getColor(), KColor(kBlack));
-    EXPECT_EQ(line.getAlignment(), kAlignLeft);
-
-    ReportCatcher catcher;
-    const KTextLine empty(KString(""));
-    EXPECT_EQ(runLengths(empty), (std::vector<long>{0}));
-    EXPECT_EQ(empty.getStyleRunAtPosition(0), 0);
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{7}));
-    EXPECT_TRUE(catcher.caught(7, kRunAtPosition));
-}
-
 TEST(KTextLine, RunsAreFoundByPositionAndStart)
 {
+    const KTextLine plain(KString("hello"));
+    EXPECT_EQ(runLengths(plain), Runs{5});
+    EXPECT_EQ(plain.getStyleRunAt(0).getColor(), KColor(kBlack));
+    EXPECT_EQ(plain.getAlignment(), kAlignLeft);
+
     KTextLinePtr line = threeAndFour();
-    EXPECT_EQ(line->getStyleRunAtPosition(0), 0);
     EXPECT_EQ(line->getStyleRunAtPosition(2), 0);
     EXPECT_EQ(line->getStyleRunAtPosition(3), 1);
     EXPECT_EQ(line->getStyleRunAtPosition(6), 1);
-    EXPECT_EQ(line->getStartPositionOfStyleRun(0), 0);
     EXPECT_EQ(line->getStartPositionOfStyleRun(1), 3);
 
     ReportCatcher catcher;
     EXPECT_EQ(line->getStyleRunAtPosition(7), 0);
     EXPECT_EQ(line->getStyleRunAtPosition(-1), 0);
     EXPECT_EQ(line->getStartPositionOfStyleRun(2), 0);
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{7, 7, 7}));
+    const KTextLine empty(KString(""));
+    EXPECT_EQ(runLengths(empty), Runs{0});
+    EXPECT_EQ(empty.getStyleRunAtPosition(0), 0);
+    EXPECT_EQ(catcher.codes(), (std::vector<int>{7, 7, 7, 7}));
     EXPECT_TRUE(catcher.caught(7, "long KTextLine::getStartPositionOfStyleRun(long Index)"));
+    EXPECT_TRUE(catcher.caught(7, "KTextStyleRun& KTextLine::getStyleRunAtPosition(long Pos) const"));
 }
 
 TEST(KTextLine, SplittingARunKeepsItsStyleInBothParts)
 {
     KTextLinePtr line = threeAndFour();
     line->splitStyleRun(1, 1);
-    EXPECT_EQ(runLengths(*line), (std::vector<long>{3, 1, 3}));
-    EXPECT_EQ(runColors(*line), (std::vector<uint32>{kNativeRed, kNativeBlue, kNativeBlue}));
+    EXPECT_EQ(runLengths(*line), (Runs{3, 1, 3}));
+    EXPECT_EQ(runColors(*line), (Colors{kNativeRed, kNativeBlue, kNativeBlue}));
     EXPECT_EQ(line->getStyleRunAt(2).getFont().getSize(), 14.0);
     EXPECT_EQ(textOf(line->getText()), "abcdefg");
 
@@ -69,160 +59,197 @@ TEST(KTextLine, SplittingARunKeepsItsStyleInBothParts)
     line->splitStyleRun(-1, 1);
     EXPECT_TRUE(catcher.caught(7, "void KTextLine::splitStyleRun(long Index, long Position)"));
     EXPECT_EQ(catcher.codes().size(), 2u);
-    EXPECT_EQ(runLengths(*line), (std::vector<long>{3, 1, 3}));
+    EXPECT_EQ(runLengths(*line), (Runs{3, 1, 3}));
 }
 
-TEST(KTextLine, RemovingFromTheFrontShortensOrDropsRuns)
+TEST(KTextLine, RemovingFromEitherEndShortensOrDropsRuns)
 {
-    KTextLinePtr three = threeAndFour();
-    three->removeFirstChars(3);
-    EXPECT_EQ(textOf(three->getText()), "defg");
-    EXPECT_EQ(runLengths(*three), (std::vector<long>{4}));
-    EXPECT_EQ(runColors(*three), (std::vector<uint32>{kNativeBlue}));
-
-    KTextLinePtr two = threeAndFour();
-    two->removeFirstChars(2);
-    EXPECT_EQ(textOf(two->getText()), "cdefg");
-    EXPECT_EQ(runLengths(*two), (std::vector<long>{1, 4}));
-
-    // More than the line holds empties it.
-    KTextLinePtr all = threeAndFour();
-    all->removeFirstChars(20);
-    EXPECT_EQ(textOf(all->getText()), "");
-    EXPECT_EQ(all->getStyleRunCount(), 0);
-}
-
-TEST(KTextLine, RemovingFromTheBackKeepsARunThatBeganAtTheCut)
-{
-    KTextLinePtr four = threeAndFour();
-    four->removeLastChars(4);
-    EXPECT_EQ(textOf(four->getText()), "abc");
-    EXPECT_EQ(runLengths(*four), (std::vector<long>{3, 0}));
-
-    KTextLinePtr five = threeAndFour();
-    five->removeLastChars(5);
-    EXPECT_EQ(textOf(five->getText()), "ab");
-    EXPECT_EQ(runLengths(*five), (std::vector<long>{2}));
-    EXPECT_EQ(runColors(*five), (std::vector<uint32>{kNativeRed}));
-
-    KTextLinePtr all = threeAndFour();
-    all->removeLastChars(200);
-    EXPECT_EQ(textOf(all->getText()), "");
-    EXPECT_EQ(runLengths(*all), (std::vector<long>{0}));
+    const struct {
+        bool fromFront;
+        long count;
+        const char* text;
+        Runs runs;
+    } cases[] = {
+        {true, 3, "defg", {4}},
+        {true, 2, "cdefg", {1, 4}},
+        {true, 20, "", {}},
+        // From the back, a run that began at the cut is kept, empty.
+        {false, 4, "abc", {3, 0}},
+        {false, 5, "ab", {2}},
+        {false, 200, "", {0}},
+    };
+    for (const auto& c : cases) {
+        KTextLinePtr line = threeAndFour();
+        c.fromFront ? line->removeFirstChars(c.count) : line->removeLastChars(c.count);
+        EXPECT_EQ(textOf(line->getText()), c.text) << c.fromFront << " " << c.count;
+        EXPECT_EQ(runLengths(*line), c.runs) << c.fromFront << " " << c.count;
+    }
 }
 
 TEST(KTextLine, ColouringARangeSplitsAtMostTwoRuns)
 {
-    KTextLinePtr middle = new KTextLine(KString("0123456789"));
-    middle->setColorOfRange(2, 3, KColor(kRed));
-    EXPECT_EQ(runLengths(*middle), (std::vector<long>{2, 3, 5}));
-    EXPECT_EQ(runColors(*middle), (std::vector<uint32>{kNativeBlack, kNativeRed, kNativeBlack}));
-
-    KTextLinePtr last = new KTextLine(KString("0123456789"));
-    last->setColorOfRange(9, 1, KColor(kRed));
-    EXPECT_EQ(runLengths(*last), (std::vector<long>{9, 1}));
-    EXPECT_EQ(runColors(*last), (std::vector<uint32>{kNativeBlack, kNativeRed}));
-
-    KTextLinePtr pastTheEnd = new KTextLine(KString("0123456789"));
-    pastTheEnd->setColorOfRange(7, 50, KColor(kRed));
-    EXPECT_EQ(runLengths(*pastTheEnd), (std::vector<long>{7, 3}));
-    EXPECT_EQ(runColors(*pastTheEnd), (std::vector<uint32>{kNativeBlack, kNativeRed}));
-
-    // Across a run boundary: both runs are cut, their fonts stay.
-    KTextLinePtr across = threeAndFour();
-    across->setColorOfRange(1, 4, KColor(kGreen));
-    EXPECT_EQ(runLengths(*across), (std::vector<long>{1, 2, 2, 2}));
-    EXPECT_EQ(runColors(*across), (std::vector<uint32>{kNativeRed, 0x00FF00, 0x00FF00, kNativeBlue}));
-    EXPECT_EQ(across->getStyleRunAt(2).getFont().getSize(), 14.0);
-
-    // Ranges outside the text change nothing.
-    KTextLinePtr untouched = threeAndFour();
-    untouched->setColorOfRange(-1, 3, KColor(kGreen));
-    untouched->setColorOfRange(7, 1, KColor(kGreen));
-    untouched->setColorOfRange(0, 0, KColor(kGreen));
-    EXPECT_EQ(runLengths(*untouched), (std::vector<long>{3, 4}));
-    EXPECT_EQ(runColors(*untouched), (std::vector<uint32>{kNativeRed, kNativeBlue}));
-}
-
-TEST(KTextLine, RestylingReachesEveryRunButNotTheDefaultStyle)
-{
-    KTextLinePtr line = threeAndFour();
-    line->setColor(KColor(kGreen));
-    line->setFontName(KString("Times"));
-    line->setFontStyle(KFlagSet(kFontBold));
-    for (long i = 0; i < 2; ++i) {
-        EXPECT_EQ(line->getStyleRunAt(i).getColor(), KColor(kGreen));
-        EXPECT_EQ(textOf(line->getStyleRunAt(i).getFont().getName()), "Times");
-        EXPECT_EQ(line->getStyleRunAt(i).getFont().getStyle().getFlags(), kFontBold);
+    const struct {
+        bool digits; // "0123456789" in black, or the runs of 3 red and 4 blue
+        long start, count;
+        Runs runs;
+        Colors colors;
+    } cases[] = {
+        {true, 2, 3, {2, 3, 5}, {kNativeBlack, kNativeGreen, kNativeBlack}},
+        {true, 9, 1, {9, 1}, {kNativeBlack, kNativeGreen}},
+        {true, 7, 50, {7, 3}, {kNativeBlack, kNativeGreen}},
+        // Across a run boundary both runs are cut; outside the text nothing changes.
+        {false, 1, 4, {1, 2, 2, 2}, {kNativeRed, kNativeGreen, kNativeGreen, kNativeBlue}},
+        {false, -1, 3, {3, 4}, {kNativeRed, kNativeBlue}},
+        {false, 7, 1, {3, 4}, {kNativeRed, kNativeBlue}},
+        {false, 0, 0, {3, 4}, {kNativeRed, kNativeBlue}},
+    };
+    for (const auto& c : cases) {
+        KTextLinePtr line = c.digits ? KTextLinePtr(new KTextLine(KString("0123456789"))) : threeAndFour();
+        line->setColorOfRange(c.start, c.count, KColor(kGreen));
+        EXPECT_EQ(runLengths(*line), c.runs) << c.start << "+" << c.count;
+        EXPECT_EQ(runColors(*line), c.colors) << c.start << "+" << c.count;
+        if (!c.digits) {
+            EXPECT_EQ(line->getStyleRunAt(line->getStyleRunCount() - 1).getFont().getSize(), 14.0);
+        }
     }
-    EXPECT_EQ(line->getDefaultStyle().getColor(), KColor(kBlack));
-    EXPECT_NE(textOf(line->getDefaultStyle().getFont().getName()), "Times");
 }
 
-TEST(KTextLine, CopiesAreDeep)
+// Lines "ab" and "cde".
+KTextBlockPtr twoAndThree()
 {
+    KTextBlockPtr block = new KTextBlock;
+    block->addLine(new KTextLine(KString("ab")));
+    block->addLine(new KTextLine(KString("cde")));
+    return block;
+}
+
+TEST(KTextBlock, PositionsFindTheirLineWithOrWithoutBreakCharacters)
+{
+    KTextBlockPtr block = twoAndThree();
+    // With one character per break, the break after a line belongs to it.
+    std::vector<long> withBreaks, without;
+    for (long pos = 0; pos < 7; ++pos)
+        withBreaks.push_back(block->getLineAtCharPosition(pos, 1));
+    for (long pos = 0; pos < 5; ++pos)
+        without.push_back(block->getLineAtCharPosition(pos, 0));
+    EXPECT_EQ(withBreaks, (std::vector<long>{0, 0, 0, 1, 1, 1, 1}));
+    EXPECT_EQ(without, (std::vector<long>{0, 0, 1, 1, 1}));
+
+    ReportCatcher catcher;
+    EXPECT_EQ(block->getLineAtCharPosition(7, 1), 0);
+    EXPECT_EQ(block->getLineAtCharPosition(5, 0), 0);
+    EXPECT_EQ(block->getLineAtCharPosition(-1, 0), 0);
+    EXPECT_EQ(KTextBlock().getLineAtCharPosition(0, 1), 0);
+    EXPECT_EQ(catcher.codes(), (std::vector<int>{7, 7, 7, 7}));
+    EXPECT_TRUE(catcher.caught(7, "long KTextBlock::getLineAtCharPosition(long Pos)"));
+}
+
+TEST(KTextBlock, ColouringARangeGoesOnAtTheNextLine)
+{
+    KTextBlockPtr block = twoAndThree();
+    block->setColorOfRange(1, 3, KColor(kRed));
+    EXPECT_EQ(runLengths(block->getLineAt(0)), (Runs{1, 1}));
+    EXPECT_EQ(runColors(block->getLineAt(0)), (Colors{kNativeBlack, kNativeRed}));
+    EXPECT_EQ(runLengths(block->getLineAt(1)), (Runs{2, 1}));
+    EXPECT_EQ(runColors(block->getLineAt(1)), (Colors{kNativeRed, kNativeBlack}));
+
+    // One character more than the block holds: nothing at all.
+    KTextBlockPtr untouched = twoAndThree();
+    untouched->setColorOfRange(0, 6, KColor(kRed));
+    untouched->setColorOfRange(-1, 2, KColor(kRed));
+    EXPECT_EQ(runColors(untouched->getLineAt(0)), Colors{kNativeBlack});
+    EXPECT_EQ(runColors(untouched->getLineAt(1)), Colors{kNativeBlack});
+    untouched->setColorOfRange(0, 5, KColor(kBlue));
+    EXPECT_EQ(runColors(untouched->getLineAt(1)), Colors{kNativeBlue});
+}
+
+TEST(KTextBlock, TextJoinsTheLinesAndCopiesAreDeep)
+{
+    EXPECT_EQ(textOf(twoAndThree()->getText(KString("\r\n"))), "ab\r\ncde");
+    EXPECT_EQ(textOf(KTextBlock().getText(KString(" "))), "");
+
     KTextLinePtr line = threeAndFour();
-    line->setAlignment(kAlignCenter);
-    KTextLinePtr copy = static_cast<KTextLine&>(line->deepCopy());
+    KTextLinePtr lineCopy = static_cast<KTextLine&>(line->deepCopy());
     line->setColorOfRange(0, 7, KColor(kGreen));
     line->removeFirstChars(1);
-    EXPECT_EQ(textOf(copy->getText()), "abcdefg");
-    EXPECT_EQ(runColors(*copy), (std::vector<uint32>{kNativeRed, kNativeBlue}));
-    EXPECT_EQ(copy->getAlignment(), kAlignCenter);
+    EXPECT_EQ(textOf(lineCopy->getText()), "abcdefg");
+    EXPECT_EQ(runColors(*lineCopy), (Colors{kNativeRed, kNativeBlue}));
+
+    KTextBlockPtr block = twoAndThree();
+    block->setAlignment(kAlignCenter);
+    EXPECT_EQ(block->getLineAt(1).getAlignment(), kAlignCenter);
+    KTextBlockPtr copied = new KTextBlock(*block);
+    KTextBlockPtr deep = static_cast<KTextBlock&>(block->deepCopy());
+    block->setColor(KColor(kRed));
+    block->removeLineAt(0);
+    for (KTextBlock* copy : {copied.get(), deep.get()}) {
+        EXPECT_EQ(textOf(copy->getText(KString("|"))), "ab|cde");
+        EXPECT_EQ(runColors(copy->getLineAt(0)), Colors{kNativeBlack});
+        EXPECT_EQ(copy->getLineAt(1).getAlignment(), kAlignCenter);
+    }
 }
 
-class TextLineBlocks : public testing::Test {
-protected:
-    TemporaryFolder folder;
-    BlockFile file{folder.file("line.bin")};
-};
-
-TEST_F(TextLineBlocks, TheBlockHoldsTextAndRunsButNotTheAlignment)
+TEST(KTextBlock, TheBlockHoldsLinesAndAlignmentButNotTheStyle)
 {
+    TemporaryFolder folder;
+    BlockFile file(folder.file("block.bin"));
+    KTextBlockPtr block = twoAndThree();
+    block->setAlignment(kAlignRight);
+    block->setStyle(KTextStyle(arialFont(30), KColor(kRed)));
+    const Bytes lines = bagBlock(file, "KTextLine", {&block->getLineAt(0), &block->getLineAt(1)});
+    const Bytes expected = oneSectionBlock("KTextBlock", ByteList().append(lines).shorts({1}));
+    EXPECT_EQ(file.written(*block), expected);
+
+    KTextBlockPtr back = new KTextBlock;
+    EXPECT_EQ(file.read(*back, expected), 0);
+    EXPECT_EQ(textOf(back->getText(KString("|"))), "ab|cde");
+    EXPECT_EQ(back->getAlignment(), kAlignRight);
+    EXPECT_EQ(back->getStyle().getColor(), KColor(kBlack));
+    // The lines' own alignment is set at layout, not on reading.
+    EXPECT_EQ(back->getLineAt(0).getAlignment(), kAlignLeft);
+    // An alignment no line knows reads as left; only the low byte counts.
+    EXPECT_EQ(file.read(*back, oneSectionBlock("KTextBlock", ByteList().append(lines).shorts({7}))), 0);
+    EXPECT_EQ(back->getAlignment(), kAlignLeft);
+    EXPECT_EQ(file.read(*back, oneSectionBlock("KTextBlock", ByteList().append(lines).shorts({0x0502}))), 0);
+    EXPECT_EQ(back->getAlignment(), kAlignCenter);
+
+    // An empty slot among the lines is damage, and loses nothing.
+    KTextLinePtr line = new KTextLine(KString("new"));
+    const Bytes damaged = oneSectionBlock(
+        "KTextBlock", ByteList().append(bagBlock(file, "KTextLine", {line.get(), nullptr})).shorts({1}));
+    EXPECT_EQ(file.read(*back, damaged), KClassReader::kDamagedDataError);
+    EXPECT_EQ(textOf(back->getText(KString("|"))), "ab|cde");
+    EXPECT_EQ(back->getAlignment(), kAlignCenter);
+}
+
+TEST(KTextLine, TheBlockHoldsTextAndRunsButNotTheAlignment)
+{
+    TemporaryFolder folder;
+    BlockFile file(folder.file("line.bin"));
     KTextLinePtr line = threeAndFour();
     line->setAlignment(kAlignRight);
     const Bytes written = file.written(*line);
-
     KTextStyleRun first(KTextStyle(arialFont(10), KColor(kRed)), 3);
     KTextStyleRun second(KTextStyle(arialFont(14), KColor(kBlue)), 4);
-    const long runID = KClass::findClass("KTextStyleRun")->getClassID();
-    const Bytes array = oneSectionBlock("KArray", ByteList()
-                                                      .longs({2})
-                                                      .raw({0})
-                                                      .longs({runID})
-                                                      .append(file.written(first))
-                                                      .longs({runID})
-                                                      .append(file.written(second)));
-    const Bytes bag = oneSectionBlock("KBag", ByteList().append(array).longs({2, 1, 0}));
-    EXPECT_EQ(written, oneSectionBlock("KTextLine", ByteList().append(stringBlock("abcdefg")).append(bag)));
+    EXPECT_EQ(written,
+        oneSectionBlock("KTextLine",
+            ByteList().append(stringBlock("abcdefg")).append(bagBlock(file, "KTextStyleRun", {&first, &second}))));
 
     KTextLinePtr back = new KTextLine;
     EXPECT_EQ(file.read(*back, written), 0);
     EXPECT_EQ(textOf(back->getText()), "abcdefg");
-    EXPECT_EQ(runLengths(*back), (std::vector<long>{3, 4}));
-    EXPECT_EQ(runColors(*back), (std::vector<uint32>{kNativeRed, kNativeBlue}));
+    EXPECT_EQ(runLengths(*back), (Runs{3, 4}));
+    EXPECT_EQ(runColors(*back), (Colors{kNativeRed, kNativeBlue}));
     EXPECT_EQ(back->getStyleRunAt(1).getFont().getSize(), 14.0);
     EXPECT_EQ(back->getAlignment(), kAlignLeft);
-}
 
-TEST_F(TextLineBlocks, RunsThatAreNotRunsAreDamageAndLoseNothing)
-{
-    // A string where a run belongs.
+    // A string where a run belongs is damage, and loses nothing.
     KString intruder("x");
-    const long stringID = KClass::findClass("KString")->getClassID();
-    const Bytes array = oneSectionBlock(
-        "KArray", ByteList().longs({1}).raw({0}).longs({stringID}).append(file.written(intruder)));
-    const Bytes bag = oneSectionBlock("KBag", ByteList().append(array).longs({1, 1, 0}));
-    const Bytes block = oneSectionBlock("KTextLine", ByteList().append(stringBlock("q")).append(bag));
-
-    KTextLinePtr line = threeAndFour();
-    EXPECT_EQ(file.read(*line, block), KClassReader::kDamagedDataError);
-    EXPECT_EQ(textOf(line->getText()), "abcdefg");
-    EXPECT_EQ(runLengths(*line), (std::vector<long>{3, 4}));
-
-    const long lineID = KClass::findClass("KTextLine")->getClassID();
-    EXPECT_EQ(file.read(*line, ByteList().longs({lineID, 1, 12, 1, 2, 12}).longs({0})), 0);
-    EXPECT_EQ(textOf(line->getText()), "abcdefg");
+    const Bytes damaged = oneSectionBlock(
+        "KTextLine", ByteList().append(stringBlock("q")).append(bagBlock(file, "KString", {&intruder})));
+    EXPECT_EQ(file.read(*back, damaged), KClassReader::kDamagedDataError);
+    EXPECT_EQ(textOf(back->getText()), "abcdefg");
+    EXPECT_EQ(runLengths(*back), (Runs{3, 4}));
 }
 
 } // namespace

@@ -3,17 +3,15 @@
 // wrap do not depend on the fonts Wine has, and small builders of styled lines.
 #include "application/NativeTextWin32.h"
 #include "graphics/KTextLine.h"
-#include "tests/foundation/FileHelpers.h"
+#include "tests/graphics/GraphicsTestSupport.h"
 
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
 // While alive, every character is 10 pixels wide; a text is as high as its font's size
-// in Windows points plus 2, with the size as its ascent. An empty text is 0 wide and as
-// high as one character.
+// in Windows points plus 2, with the size as its ascent.
 class FixedAdvances {
 public:
     FixedAdvances() { kksSetTextMeasurer(&measure); }
@@ -38,8 +36,8 @@ private:
 inline KFont arialFont(double Size) { return KFont(KString("Arial"), Size, kPlatformWindows); }
 
 // A heap line built run by run: each piece of text in Arial at its size, in Color.
-inline KTextLine* styledLine(std::initializer_list<std::pair<const char*, double>> Runs,
-                             const KColor& Color = KColor(kBlack))
+inline KTextLine* styledLine(
+    std::initializer_list<std::pair<const char*, double>> Runs, const KColor& Color = KColor(kBlack))
 {
     KTextLine* line = new KTextLine;
     for (const auto& run : Runs)
@@ -68,27 +66,23 @@ inline std::vector<uint32> runColors(const KTextLine& Line)
 
 constexpr uint32 kNativeBlack = 0x000000;
 constexpr uint32 kNativeRed = 0x0000FF;
+constexpr uint32 kNativeGreen = 0x00FF00;
 constexpr uint32 kNativeBlue = 0xFF0000;
 
-// A class block of one section holding Payload.
-inline Bytes oneSectionBlock(const char* ClassName, const Bytes& Payload)
+// A bag of objects of one class (null for an empty slot), as its block.
+inline Bytes bagBlock(BlockFile& File, const char* ClassName, std::initializer_list<KThing*> Objects)
 {
-    return ByteList().append(BlockFile::header(ClassName, static_cast<long>(Payload.size()) + 8)).append(Payload);
+    const long id = KClass::findClass(ClassName)->getClassID();
+    ByteList array = ByteList().longs({long(Objects.size())}).raw({0});
+    for (KThing* object : Objects) {
+        if (object)
+            array.longs({id}).append(File.written(*object));
+        else
+            array.longs({0});
+    }
+    return oneSectionBlock(
+        "KBag", ByteList().append(oneSectionBlock("KArray", array)).longs({long(Objects.size()), 1, 0}));
 }
 
-inline Bytes stringBlock(const std::string& Text)
-{
-    return oneSectionBlock("KString",
-                           ByteList().shorts({1}).longs({static_cast<long>(Text.size())}).text(Text + '\0'));
-}
-
-inline Bytes doubleBytes(double Value)
-{
-    std::uint64_t bits = 0;
-    static_assert(sizeof bits == sizeof Value, "IEEE double");
-    std::memcpy(&bits, &Value, sizeof bits);
-    Bytes bytes;
-    for (int shift = 56; shift >= 0; shift -= 8)
-        bytes.push_back(static_cast<unsigned char>(bits >> shift));
-    return bytes;
-}
+using Runs = std::vector<long>;
+using Colors = std::vector<uint32>;

@@ -3,17 +3,17 @@
 // turned over to the tests.
 #include <gtest/gtest.h>
 
-#include "application/FrameworkClasses.h"
 #include "foundation/KernelFunctions.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/SuiteClasses.h"
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     knsEnterKernel();
     installTestReportHooks();
-    kksRegisterFrameworkClasses();
+    registerAllTestClasses();
     if (int code = runChildScenarioIfAsked(); code >= 0)
         return code;
     return RUN_ALL_TESTS();

@@ -1,19 +1,19 @@
-// The image buffer: creation limits, palette and pixel access, alpha, transforms, drawing
-// to a device and the global-memory BMP writer.
+// The image buffer: creation limits, pixel access, transforms, drawing to a device, the
+// global-memory BMP writer, and the dispatch by format code.
 #include "graphics/imageimport/DibImage.h"
-#include "graphics/imageimport/DibImageBmp.h"
-#include "tests/graphics/imageimport/DecoderTestSupport.h"
+#include "application/NativeDeviceWin32.h"
+#include "graphics/imageimport/DibImageTga.h"
+#include "tests/graphics/GraphicsTestSupport.h"
+#include "tests/graphics/ImageBuilders.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <memory>
 
 namespace {
 
-TEST(DibImageBuffer, CreateNormalisesDepthsAndZeroFillsPixels)
+TEST(DibImageBuffer, CreateNormalisesDepthsZeroFillsAndRefusesImpossibleSizes)
 {
     DibImage image(DibImage::FormatBmp);
     ASSERT_NE(image.create(5, 3, 2, DibImage::FormatBmp), nullptr);
@@ -21,306 +21,109 @@ TEST(DibImageBuffer, CreateNormalisesDepthsAndZeroFillsPixels)
     EXPECT_EQ(image.getHeader().biClrUsed, 16u);
     ASSERT_NE(image.create(5, 3, 16, DibImage::FormatBmp), nullptr);
     EXPECT_EQ(image.getBitCount(), 24);
-    EXPECT_EQ(image.getPalette(), nullptr);
-    for (uint32_t i = 0; i < image.getHeader().biSizeImage; ++i)
-        ASSERT_EQ(image.getBits()[i], 0);
-    ASSERT_NE(image.create(1, 1, 1, DibImage::FormatBmp), nullptr);
-    EXPECT_EQ(image.getStride(), 4u);
-}
-
-TEST(DibImageBuffer, CreateRefusesImpossibleSizes)
-{
-    DibImage image(DibImage::FormatBmp);
-    EXPECT_EQ(image.create(0, 10, 8, 0), nullptr);
-    EXPECT_EQ(image.create(10, -1, 8, 0), nullptr);
-    EXPECT_EQ(image.create(32768, 1, 8, 0), nullptr);
-    EXPECT_EQ(image.create(1, 32768, 8, 0), nullptr);
-    EXPECT_FALSE(image.isValid());
-    // Fits 16 bits each way but not a signed 32-bit block.
-    EXPECT_EQ(image.create(32767, 32767, 24, 0), nullptr);
+    EXPECT_EQ(std::vector<uint8_t>(image.getBits(), image.getBits() + image.getHeader().biSizeImage),
+        std::vector<uint8_t>(image.getHeader().biSizeImage, 0));
+    // The last fits 16 bits each way but not a signed 32-bit block.
+    for (const auto& size : {std::make_pair(0L, 10L), std::make_pair(10L, -1L), std::make_pair(32768L, 1L),
+             std::make_pair(1L, 32768L), std::make_pair(32767L, 32767L)}) {
+        EXPECT_EQ(image.create(size.first, size.second, 24, 0), nullptr) << size.first << "x" << size.second;
+        EXPECT_FALSE(image.isValid());
+    }
     EXPECT_NE(image.create(32767, 1, 24, 0), nullptr);
-}
 
-TEST(DibImageBuffer, PixelIndicesPackAsTheDibLayoutSays)
-{
-    DibImage four(7, 2, 4, 0);
-    four.setPixelIndex(0, 0, 0xA);
-    four.setPixelIndex(1, 0, 0x5);
-    EXPECT_EQ(four.getBits()[0], 0xA5);
-    EXPECT_EQ(four.getPixelIndex(1, 0), 5);
-
+    // Outside the image nothing is written and the transparent index is read back.
     DibImage one(9, 1, 1, 0);
-    one.setPixelIndex(8, 0, 1);
-    one.setPixelIndex(1, 0, 1);
-    EXPECT_EQ(one.getBits()[0], 0x40);
-    EXPECT_EQ(one.getBits()[1], 0x80);
-    // Outside the image: nothing written, the transparent index read back.
     one.setPixelIndex(9, 0, 1);
-    EXPECT_EQ(one.getPixelIndex(-1, 0), 0);
     one.setTransIndex(1);
+    EXPECT_EQ(std::vector<uint8_t>(one.getBits(), one.getBits() + 4), std::vector<uint8_t>(4, 0));
     EXPECT_EQ(one.getPixelIndex(100, 100), 1);
 }
 
-TEST(DibImageBuffer, PaletteHelpersStayInsideThePalette)
+// Every pixel and alpha value different, so that moved pixels show.
+std::unique_ptr<DibImage> numbered(long width, long height, int bits)
 {
-    DibImage image(4, 4, 4, 0);
-    image.setGrayPalette();
-    EXPECT_EQ(image.getPaletteColor(1).rgbRed, 17);
-    EXPECT_EQ(image.getPaletteColor(15).rgbBlue, 255);
-    image.setPaletteColor(16, 1, 2, 3);
-    EXPECT_EQ(image.getPaletteColor(16).rgbRed, 0);
-
-    const uint8_t red[3] = {10, 20, 30};
-    image.setPaletteRgbArrays(3, red, nullptr, nullptr);
-    EXPECT_EQ(image.getPaletteColor(2).rgbBlue, 30);
-    const uint8_t triples[6] = {1, 2, 3, 4, 5, 6};
-    image.setPaletteRgbTriples(triples, 2);
-    EXPECT_EQ(image.getPaletteColor(1).rgbRed, 4);
-    EXPECT_EQ(image.getPaletteColor(1).rgbBlue, 6);
-}
-
-TEST(DibImageBuffer, NearestIndexPrefersExactThenFirstOfEquals)
-{
-    DibImage image(2, 2, 4, 0);
-    image.setPaletteColor(0, 101, 100, 100);
-    image.setPaletteColor(1, 100, 100, 100);
-    image.setPaletteColor(2, 50, 0, 0);
-    image.setPaletteColor(3, 50, 0, 2);
-    EXPECT_EQ(image.getNearestIndex(RGBQUAD{100, 100, 100, 0}), 1);
-    EXPECT_EQ(image.getNearestIndex(RGBQUAD{1, 0, 50, 0}), 2);
-}
-
-TEST(DibImageBuffer, ColoursOfPaletteAndTrueColourPixels)
-{
-    DibImage image(2, 1, 24, 0);
-    image.setPixelColorRef(1, 0, RGB(1, 2, 3));
-    EXPECT_EQ(image.getPixelColor(1, 0).rgbRed, 1);
-    EXPECT_EQ(image.getPixelColor(1, 0).rgbBlue, 3);
-    image.setTransColor(RGBQUAD{9, 9, 9, 7});
-    EXPECT_EQ(image.getPixelColor(5, 5).rgbReserved, 7);
-    EXPECT_EQ(image.getPixelColor(0, 0).rgbReserved, 7);
-
-    DibImage indexed(2, 1, 8, 0);
-    indexed.setPaletteColor(3, 200, 100, 50);
-    indexed.setPixelColor(0, 0, RGBQUAD{50, 100, 200, 0});
-    EXPECT_EQ(indexed.getPixelIndex(0, 0), 3);
-}
-
-TEST(DibImageBuffer, TransferMovesEverythingAndEmptiesTheSource)
-{
-    DibImage source(3, 2, 8, DibImage::FormatGif);
-    source.alphaCreate();
-    source.alphaSet(2, 1, 77);
-    source.setPixelIndex(1, 1, 9);
-    DibImage target(DibImage::FormatBmp);
-    target.transfer(source);
-    EXPECT_FALSE(source.isValid());
-    EXPECT_FALSE(source.isAlphaValid());
-    EXPECT_EQ(source.getWidth(), 0);
-    EXPECT_EQ(target.getFormat(), DibImage::FormatGif);
-    EXPECT_EQ(target.alphaGet(2, 1), 77);
-    EXPECT_EQ(target.getPixelIndex(1, 1), 9);
-}
-
-TEST(DibImageBuffer, SixteenBitConversionTakesTheTopBitsOfEachChannel)
-{
-    DibImage image(2, 1, 24, 0);
-    const uint8_t words[4] = {0xFF, 0x7F, 0x1F, 0x00};
-    image.convertPixels(words, 0x7C00, 0x3E0, 0x1F, 16);
-    EXPECT_EQ(rgbAt(image, 0, 0), 0xF8F8F8u);
-    EXPECT_EQ(rgbAt(image, 1, 0), 0x0000F8u);
-    const uint8_t word565[2] = {0xE0, 0x07};
-    image.convertPixels(word565, 0xF800, 0x7E0, 0x1F, 16);
-    EXPECT_EQ(rgbAt(image, 0, 0), 0x00FC00u);
-}
-
-// Transforms -------------------------------------------------------------------------------
-
-DibImage* makeNumbered(long width, long height, int bits)
-{
-    auto* image = new DibImage(width, height, bits, 0);
+    auto image = std::make_unique<DibImage>(width, height, bits, 0);
     image->alphaCreate();
-    for (long y = 0; y < height; ++y) {
-        for (long x = 0; x < width; ++x) {
-            const uint8_t value = uint8_t(y * width + x + 1);
-            if (bits == 24)
-                image->setPixelColor(x, y, RGBQUAD{value, uint8_t(value * 2), uint8_t(value * 3), 0});
-            else
-                image->setPixelIndex(x, y, uint8_t(value % (1 << bits)));
-            image->alphaSet(x, y, uint8_t(value * 5));
-        }
+    if (bits < 24)
+        image->setGrayPalette();
+    for (long i = 0; i < width * height; ++i) {
+        const uint8_t value = uint8_t(i + 1);
+        if (bits == 24)
+            image->setPixelColor(i % width, i / width, RGBQUAD{value, uint8_t(value * 2), uint8_t(value * 3), 0});
+        else
+            image->setPixelIndex(i % width, i / width, uint8_t(value % (1 << bits)));
+        image->alphaSet(i % width, i / width, uint8_t(value * 5));
     }
     return image;
 }
 
-bool samePixels(const DibImage& a, const DibImage& b)
+// Colour and alpha of each pixel, bottom row first.
+std::vector<uint32_t> pixelsOf(const DibImage& image)
 {
-    if (a.getWidth() != b.getWidth() || a.getHeight() != b.getHeight() || a.getBitCount() != b.getBitCount())
-        return false;
-    for (long y = 0; y < a.getHeight(); ++y)
-        for (long x = 0; x < a.getWidth(); ++x) {
-            const RGBQUAD p = a.getPixelColor(x, y), q = b.getPixelColor(x, y);
-            if (std::memcmp(&p, &q, sizeof(p)) != 0 || a.alphaGet(x, y) != b.alphaGet(x, y)
-                || a.getPixelIndex(x, y) != b.getPixelIndex(x, y))
-                return false;
-        }
-    return true;
+    std::vector<uint32_t> pixels{uint32_t(image.getWidth()), uint32_t(image.getHeight())};
+    for (long y = 0; y < image.getHeight(); ++y)
+        for (long x = 0; x < image.getWidth(); ++x)
+            pixels.push_back(rgbAt(image, x, image.getHeight() - 1 - y) << 8 | image.alphaGet(x, y));
+    return pixels;
 }
 
-TEST(DibImageTransforms, FlipAndMirrorTwiceRestoreEveryDepth)
+TEST(DibImageTransforms, FlipsMirrorsAndRotationsMovePixelsAndUndoEachOther)
 {
     for (int bits : {1, 4, 8, 24}) {
-        std::unique_ptr<DibImage> image(makeNumbered(9, 3, bits));
-        std::unique_ptr<DibImage> original(makeNumbered(9, 3, bits));
+        const auto original = pixelsOf(*numbered(9, 3, bits));
+        auto image = numbered(9, 3, bits);
         ASSERT_TRUE(image->flip());
-        EXPECT_FALSE(samePixels(*image, *original)) << bits;
-        EXPECT_EQ(image->alphaGet(0, 0), original->alphaGet(0, 2));
+        EXPECT_EQ(image->alphaGet(0, 0), numbered(9, 3, bits)->alphaGet(0, 2));
         image->flip();
-        EXPECT_TRUE(samePixels(*image, *original)) << bits;
+        EXPECT_EQ(pixelsOf(*image), original) << bits;
         ASSERT_TRUE(image->mirror());
-        EXPECT_EQ(image->getPixelIndex(8, 0), original->getPixelIndex(0, 0)) << bits;
-        EXPECT_EQ(image->alphaGet(8, 0), original->alphaGet(0, 0));
+        EXPECT_EQ(rgbAt(*image, 8, 2), rgbAt(*numbered(9, 3, bits), 0, 2)) << bits;
         image->mirror();
-        EXPECT_TRUE(samePixels(*image, *original)) << bits;
+        EXPECT_EQ(pixelsOf(*image), original) << bits;
+
+        ASSERT_TRUE(image->rotateLeft());
+        EXPECT_EQ(image->getWidth(), 3);
+        // The bottom-left corner is the source's top-left.
+        EXPECT_EQ(image->alphaGet(0, 0), numbered(9, 3, bits)->alphaGet(0, 2));
+        image->rotateRight();
+        EXPECT_EQ(pixelsOf(*image), original) << bits;
+        for (int i = 0; i < 4; ++i)
+            image->rotateLeft();
+        EXPECT_EQ(pixelsOf(*image), original) << bits;
+        EXPECT_EQ(image->getHeader().biClrUsed, bits < 24 ? 1u << bits : 0u);
     }
-}
-
-TEST(DibImageTransforms, RotationsMoveCornersAndUndoEachOther)
-{
-    std::unique_ptr<DibImage> image(makeNumbered(3, 2, 24));
-    std::unique_ptr<DibImage> original(makeNumbered(3, 2, 24));
-    ASSERT_TRUE(image->rotateLeft());
-    EXPECT_EQ(image->getWidth(), 2);
-    EXPECT_EQ(image->getHeight(), 3);
-    // The bottom-left corner is the source's top-left.
-    EXPECT_EQ(image->getPixelColor(0, 0).rgbBlue, original->getPixelColor(0, 1).rgbBlue);
-    EXPECT_EQ(image->alphaGet(0, 0), original->alphaGet(0, 1));
-    image->rotateRight();
-    EXPECT_TRUE(samePixels(*image, *original));
-    for (int i = 0; i < 4; ++i)
-        image->rotateLeft();
-    EXPECT_TRUE(samePixels(*image, *original));
-
     DibImage destination(DibImage::FormatBmp);
-    ASSERT_TRUE(original->rotateRight(&destination));
-    EXPECT_EQ(original->getWidth(), 3);
+    ASSERT_TRUE(numbered(3, 2, 24)->rotateRight(&destination));
     EXPECT_EQ(destination.getWidth(), 2);
     EXPECT_FALSE(DibImage(DibImage::FormatBmp).flip());
 }
 
-TEST(DibImageTransforms, PaletteSurvivesEveryTransform)
-{
-    std::unique_ptr<DibImage> image(makeNumbered(5, 4, 4));
-    image->setGrayPalette();
-    image->flip();
-    image->mirror();
-    image->rotateLeft();
-    EXPECT_EQ(image->getHeader().biClrUsed, 16u);
-    EXPECT_EQ(image->getPaletteColor(15).rgbRed, 255);
-}
-
-// Drawing -------------------------------------------------------------------------------------
-
-class DrawingTarget {
-public:
-    DrawingTarget(long width, long height, COLORREF background)
-        : m_width(width)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_previous = SelectObject(dc, m_bitmap);
-        for (long i = 0; i < width * height; ++i)
-            m_bits[i] = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
-    }
-    ~DrawingTarget()
-    {
-        SelectObject(dc, m_previous);
-        DeleteObject(m_bitmap);
-        DeleteDC(dc);
-    }
-    uint32_t at(long x, long y) const
-    {
-        GdiFlush();
-        return m_bits[y * m_width + x] & 0xFFFFFF;
-    }
-
-    HDC dc;
-
-private:
-    long m_width;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_previous;
-    uint32_t* m_bits = nullptr;
-};
-
-TEST(DibImageDrawing, OpaqueImagesDrawAtTheirSizeAndScaled)
-{
-    DibImage image(2, 2, 24, 0);
-    image.setPixelColorRef(0, 1, RGB(255, 0, 0));   // top left
-    image.setPixelColorRef(1, 0, RGB(0, 0, 255));   // bottom right
-    DrawingTarget target(8, 8, RGB(0, 255, 0));
-    EXPECT_TRUE(image.drawToDevice(target.dc, 1, 1));
-    EXPECT_EQ(target.at(1, 1), 0xFF0000u);
-    EXPECT_EQ(target.at(2, 2), 0x0000FFu);
-    EXPECT_EQ(target.at(0, 0), 0x00FF00u);
-
-    EXPECT_TRUE(image.drawToDevice(target.dc, 4, 4, 4, 4));
-    EXPECT_EQ(target.at(4, 4), 0xFF0000u);
-    EXPECT_EQ(target.at(5, 5), 0xFF0000u);
-    EXPECT_EQ(target.at(7, 7), 0x0000FFu);
-
-    image.setEnabled(false);
-    EXPECT_FALSE(image.drawToDevice(target.dc, 0, 0));
-    EXPECT_FALSE(DibImage(DibImage::FormatBmp).drawToDevice(target.dc, 0, 0));
-}
-
-TEST(DibImageDrawing, TransparencyAndAlphaBlendWithTheDevice)
+// Opaque images drawn at their size show in every image loaded from a decoded file.
+TEST(DibImageDrawing, TheTransparentIndexLeavesTheDeviceAndAlphaBlendsWithIt)
 {
     DibImage indexed(2, 1, 8, 0);
     indexed.setPaletteColor(1, 255, 0, 0);
     indexed.setPixelIndex(0, 0, 1);
     indexed.setTransIndex(0);
-    DrawingTarget target(4, 2, RGB(0, 0, 255));
-    EXPECT_TRUE(indexed.drawToDevice(target.dc, 0, 0));
-    EXPECT_EQ(target.at(0, 0), 0xFF0000u);
-    EXPECT_EQ(target.at(1, 0), 0x0000FFu);
-
     DibImage blended(2, 1, 24, 0);
     blended.setPixelColorRef(0, 0, RGB(255, 255, 255));
     blended.setPixelColorRef(1, 0, RGB(255, 255, 255));
     blended.alphaCreate();
     blended.alphaSet(0, 0, 255);
     blended.alphaSet(1, 0, 128);
-    EXPECT_TRUE(blended.drawToDevice(target.dc, 0, 1));
-    EXPECT_EQ(target.at(0, 1), 0xFFFFFFu);
-    const uint32_t half = target.at(1, 1);
-    EXPECT_NEAR(int((half >> 16) & 0xFF), 128, 2);
-    EXPECT_NEAR(int(half & 0xFF), 255, 1);
+    KImage target;
+    makePicture(target, {"bbbb", "bbbb"});
+    HDC dc = getHDCWin32(target.getGraphicDevice());
+    EXPECT_TRUE(indexed.drawToDevice(dc, 0, 0));
+    EXPECT_TRUE(blended.drawToDevice(dc, 0, 1));
+    EXPECT_EQ(pixelRows(target), (PixelRows{"rbbb", "#?bb"}));
+    const uint32 half = target.getGraphicDevice().getPixel(1, 1).getNativeColor(); // 0x00BBGGRR
+    EXPECT_NEAR(int(half & 0xFF), 128, 2);
+    EXPECT_NEAR(int(half >> 16), 255, 1);
+    indexed.setEnabled(false);
+    EXPECT_FALSE(indexed.drawToDevice(dc, 0, 0));
+    EXPECT_FALSE(DibImage(DibImage::FormatBmp).drawToDevice(dc, 0, 0));
 }
-
-TEST(DibImageDrawing, ClipLimitsTheDrawingAndIsPutBack)
-{
-    DibImage image(4, 1, 24, 0);
-    for (long x = 0; x < 4; ++x)
-        image.setPixelColorRef(x, 0, RGB(255, 0, 0));
-    DrawingTarget target(4, 1, RGB(0, 0, 0));
-    const RECT clip{1, 0, 3, 1};
-    EXPECT_TRUE(image.drawToDevice(target.dc, 0, 0, -1, -1, &clip));
-    EXPECT_EQ(target.at(0, 0), 0u);
-    EXPECT_EQ(target.at(1, 0), 0xFF0000u);
-    EXPECT_EQ(target.at(3, 0), 0u);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(GetClipRgn(target.dc, region), 0);
-    DeleteObject(region);
-}
-
-// Global-memory DIBs ---------------------------------------------------------------------------
 
 TEST(DibImageGlobal, WriteBmpOfAThreeByTwoImageIs78BytesAndReadsBack)
 {
@@ -341,7 +144,6 @@ TEST(DibImageGlobal, WriteBmpOfAThreeByTwoImageIs78BytesAndReadsBack)
     ASSERT_TRUE(DibImage::getDibDimensions(dib, &width, &height));
     EXPECT_EQ(width, 3);
     EXPECT_EQ(height, 2);
-
     TemporaryFolder folder;
     const std::string path = folder.file("three.bmp");
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -350,17 +152,45 @@ TEST(DibImageGlobal, WriteBmpOfAThreeByTwoImageIs78BytesAndReadsBack)
     CloseHandle(file);
     dibFree(dib);
 
-    std::ifstream in(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> bytes = fileBytes(path);
     ASSERT_EQ(bytes.size(), 78u);
-    EXPECT_EQ(bytes[0], 'B');
-    EXPECT_EQ(bytes[2], 78);
-    EXPECT_EQ(bytes[10], 54);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 14),
+        (std::vector<uint8_t>{'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0}));
+    // Opened by path.
     DibImage image(path.c_str(), DibImage::FormatBmp);
     ASSERT_TRUE(image.isValid());
     EXPECT_EQ(rgbAt(image, 0, 0), 0xFF0000u);
     EXPECT_EQ(rgbAt(image, 2, 1), 0x0000FFu);
     EXPECT_EQ(rgbAt(image, 1, 0), 0u);
+    DibImage missing(folder.file("none.bmp").c_str(), DibImage::FormatBmp);
+    EXPECT_FALSE(missing.isValid());
+    EXPECT_STREQ(missing.getLastError(), "");
+}
+
+TEST(ImageDispatch, TheFormatCodeChoosesTheDecoderWhoseResultOrMessageTheImageTakes)
+{
+    const std::vector<uint8_t> wbmp = {0, 0, 8, 2, 0xF0, 0x0F};
+    DibImage image(DibImage::FormatBmp);
+    ASSERT_TRUE(dispatchBytes(image, wbmp, DibImage::FormatWbmp));
+    EXPECT_EQ(image.getFormat(), DibImage::FormatWbmp);
+    EXPECT_EQ(image.getWidth(), 8);
+    EXPECT_EQ(rgbAt(image, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(rgbAt(image, 0, 1), 0u);
+
+    DibImage failed(DibImage::FormatBmp);
+    EXPECT_FALSE(dispatchBytes(failed, {1, 0, 8, 2}, DibImage::FormatWbmp));
+    EXPECT_STREQ(failed.getLastError(), "Unsupported WBMP type");
+    EXPECT_FALSE(failed.isValid());
+    for (long format : {10L, -1L}) {
+        EXPECT_FALSE(dispatchBytes(failed, wbmp, format));
+        EXPECT_STREQ(failed.getLastError(), "Unsupported operation for this format");
+    }
+    failed.setLastError(std::string(400, 'x').c_str());
+    EXPECT_EQ(std::string(failed.getLastError()), std::string(255, 'x'));
+    // A null stream fails without a message.
+    DibImageTga decoder;
+    EXPECT_FALSE(decoder.decode(nullptr));
+    EXPECT_STREQ(decoder.getLastError(), "");
 }
 
 } // namespace

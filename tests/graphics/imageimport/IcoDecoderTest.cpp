@@ -1,7 +1,6 @@
 // The icon reader: directory checks, palette and true-colour images, the AND mask as alpha.
 #include "graphics/imageimport/DibImageIco.h"
-#include "tests/graphics/imageimport/ByteWriter.h"
-#include "tests/graphics/imageimport/DecoderTestSupport.h"
+#include "tests/graphics/ImageBuilders.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,7 @@ namespace {
 
 struct IconImage {
     int width, height, colours, bitCount;
-    std::vector<uint8_t> data;   // palette, pixels and mask, after the 40-byte header
+    std::vector<uint8_t> data; // palette, pixels and mask, after the 40-byte header
 };
 
 std::vector<uint8_t> makeIcon(const std::vector<IconImage>& images, int type = 1)
@@ -37,51 +36,42 @@ IconImage sixteenColours(uint8_t maskTop, uint8_t maskBottom)
     return {2, 2, 16, 4, data.bytes};
 }
 
-TEST(IcoDecoder, SixteenColourIconWithoutMaskHasNoAlpha)
+TEST(IcoDecoder, PaletteIconsTakeTheirMaskAsAlpha)
 {
-    DibImageIco image;
-    ASSERT_TRUE(decodeBytes(image, makeIcon({sixteenColours(0, 0)})));
-    EXPECT_EQ(image.getBitCount(), 4);
-    EXPECT_EQ(image.getHeader().biClrUsed, 16u);
-    EXPECT_EQ(rgbAt(image, 0, 0), 0xFF0000u);
-    EXPECT_EQ(rgbAt(image, 1, 0), 0x00FF00u);
-    EXPECT_EQ(rgbAt(image, 0, 1), 0x00FF00u);
-    EXPECT_FALSE(image.isAlphaValid());
+    DibImageIco plain;
+    ASSERT_TRUE(decodeBytes(plain, makeIcon({sixteenColours(0, 0)})));
+    EXPECT_EQ(plain.getBitCount(), 4);
+    EXPECT_EQ(plain.getHeader().biClrUsed, 16u);
+    EXPECT_EQ(rgbAt(plain, 0, 0), 0xFF0000u);
+    EXPECT_EQ(rgbAt(plain, 1, 0), 0x00FF00u);
+    EXPECT_EQ(rgbAt(plain, 0, 1), 0x00FF00u);
+    EXPECT_FALSE(plain.isAlphaValid());
+
+    DibImageIco masked;
+    ASSERT_TRUE(decodeBytes(masked, makeIcon({sixteenColours(0x40, 0x80)})));
+    ASSERT_TRUE(masked.isAlphaValid());
+    EXPECT_EQ(masked.alphaGet(0, 1), 255);
+    EXPECT_EQ(masked.alphaGet(1, 1), 0);
+    EXPECT_EQ(masked.alphaGet(0, 0), 0);
+    EXPECT_EQ(masked.alphaGet(1, 0), 255);
 }
 
-TEST(IcoDecoder, MaskBitsBecomeTransparentPixels)
+TEST(IcoDecoder, ThirtyTwoBitIconsKeepTheirAlphaAndFramesAreChosen)
 {
     DibImageIco image;
-    ASSERT_TRUE(decodeBytes(image, makeIcon({sixteenColours(0x40, 0x80)})));
-    ASSERT_TRUE(image.isAlphaValid());
-    EXPECT_EQ(image.alphaGet(0, 1), 255);
-    EXPECT_EQ(image.alphaGet(1, 1), 0);
-    EXPECT_EQ(image.alphaGet(0, 0), 0);
-    EXPECT_EQ(image.alphaGet(1, 0), 255);
-}
-
-TEST(IcoDecoder, ThirtyTwoBitIconsKeepTheirAlpha)
-{
-    ByteWriter data;
-    data.raw({1, 2, 3, 128, 4, 5, 6, 255});   // one row of two pixels
-    data.raw({0x40, 0, 0, 0});
-    DibImageIco image;
-    ASSERT_TRUE(decodeBytes(image, makeIcon({{2, 1, 0, 32, data.bytes}})));
+    ASSERT_TRUE(decodeBytes(image, makeIcon({{2, 1, 0, 32, {1, 2, 3, 128, 4, 5, 6, 255, 0x40, 0, 0, 0}}})));
     EXPECT_EQ(image.getBitCount(), 24);
     EXPECT_EQ(rgbAt(image, 0, 0), 0x030201u);
     EXPECT_EQ(image.alphaGet(0, 0), 128);
     EXPECT_EQ(image.alphaGet(1, 0), 0);
-}
 
-TEST(IcoDecoder, FramesAreChosenAndCounted)
-{
-    const auto bytes = makeIcon({sixteenColours(0, 0), {1, 1, 2, 1, ByteWriter().u32(0).u32(0xFFFFFF).raw({0x80, 0, 0, 0, 0, 0, 0, 0}).bytes}});
+    const auto bytes = makeIcon(
+        {sixteenColours(0, 0), {1, 1, 2, 1, ByteWriter().u32(0).u32(0xFFFFFF).raw({0x80, 0, 0, 0, 0, 0, 0, 0}).bytes}});
     DibImageIco second;
     second.setFrame(1);
     ASSERT_TRUE(decodeBytes(second, bytes));
     EXPECT_EQ(second.getBitCount(), 1);
     EXPECT_EQ(rgbAt(second, 0, 0), 0xFFFFFFu);
-
     DibImage missing(DibImage::FormatBmp);
     missing.setFrame(2);
     EXPECT_FALSE(dispatchBytes(missing, bytes, DibImage::FormatIco));
@@ -91,20 +81,14 @@ TEST(IcoDecoder, FramesAreChosenAndCounted)
 
 TEST(IcoDecoder, RefusesCursorsAndBrokenFiles)
 {
-    DibImageIco cursor;
-    EXPECT_FALSE(decodeBytes(cursor, makeIcon({sixteenColours(0, 0)}, 2)));
-    EXPECT_STREQ(cursor.getLastError(), "Not an ICO");
-
+    EXPECT_EQ(failureOf<DibImageIco>(makeIcon({sixteenColours(0, 0)}, 2)), "Not an ICO");
     auto png = makeIcon({sixteenColours(0, 0)});
     png[22] = 0x89;
     png[23] = 'P';
     png[24] = 'N';
     png[25] = 'G';
-    DibImageIco embedded;
-    EXPECT_FALSE(decodeBytes(embedded, png));
-    EXPECT_STREQ(embedded.getLastError(), "PNG icons are not supported");
-
-    expectEveryTruncationIsSafe<DibImageIco>(makeIcon({sixteenColours(0x40, 0)}), true);
+    EXPECT_EQ(failureOf<DibImageIco>(png), "PNG icons are not supported");
+    expectTruncationsEndCleanly<DibImageIco>(makeIcon({sixteenColours(0x40, 0)}), true);
 }
 
 } // namespace

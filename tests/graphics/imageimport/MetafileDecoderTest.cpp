@@ -1,7 +1,6 @@
 // The metafile reader: placeable Windows metafiles and enhanced metafiles played by GDI.
 #include "graphics/imageimport/DibImageWmf.h"
-#include "tests/graphics/imageimport/ByteWriter.h"
-#include "tests/graphics/imageimport/DecoderTestSupport.h"
+#include "tests/graphics/ImageBuilders.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +43,7 @@ std::vector<uint8_t> placeable(int right, int bottom, int unitsPerInch, const st
     return header.u16(sum).raw(metafile).bytes;
 }
 
-TEST(MetafileDecoder, PlaceableMetafilesTakeTheirSizeFromTheBoundsAndUnits)
+TEST(MetafileDecoder, PlaceableMetafilesTakeTheirSizeFromTheBoundsAndUnitsClampedTo4000)
 {
     const int dpi = screenDpi();
     DibImageWmf image;
@@ -53,35 +52,21 @@ TEST(MetafileDecoder, PlaceableMetafilesTakeTheirSizeFromTheBoundsAndUnits)
     EXPECT_EQ(image.getHeight(), dpi / 2);
     EXPECT_EQ(image.getFormat(), DibImage::FormatMetafile);
     EXPECT_EQ(rgbAt(image, dpi / 2, dpi / 4), 0xFF0000u);
-}
 
-TEST(MetafileDecoder, UnitsPerInchUpTo2540AreAccepted)
-{
-    DibImageWmf accepted;
-    EXPECT_TRUE(decodeBytes(accepted, placeable(2540, 2540, 2540, windowsMetafile())));
-    EXPECT_EQ(accepted.getWidth(), screenDpi());
-    DibImageWmf refused;
-    EXPECT_FALSE(decodeBytes(refused, placeable(2541, 2541, 2541, windowsMetafile())));
-    EXPECT_STREQ(refused.getLastError(), "corrupted WMF");
-}
+    // Units per inch up to 2540 are accepted.
+    DibImageWmf fine;
+    EXPECT_TRUE(decodeBytes(fine, placeable(2540, 2540, 2540, windowsMetafile())));
+    EXPECT_EQ(fine.getWidth(), dpi);
+    EXPECT_EQ(failureOf<DibImageWmf>(placeable(2541, 2541, 2541, windowsMetafile())), "corrupted WMF");
 
-TEST(MetafileDecoder, LargePicturesAreClampedTo4000)
-{
-    long width = 10000, height = 2000;
-    DibImageWmf::clampMetafileSize(width, height);
-    EXPECT_EQ(width, 4000);
-    EXPECT_EQ(height, 800);
-    width = 100;
-    height = 8000;
+    DibImageWmf large;
+    ASSERT_TRUE(decodeBytes(large, placeable(10000, 2000, dpi, windowsMetafile())));
+    EXPECT_EQ(large.getWidth(), 4000);
+    EXPECT_EQ(large.getHeight(), 800);
+    long width = 100, height = 8000;
     DibImageWmf::clampMetafileSize(width, height);
     EXPECT_EQ(width, 50);
     EXPECT_EQ(height, 4000);
-
-    const int dpi = screenDpi();
-    DibImageWmf image;
-    ASSERT_TRUE(decodeBytes(image, placeable(10000, 2000, dpi, windowsMetafile())));
-    EXPECT_EQ(image.getWidth(), 4000);
-    EXPECT_EQ(image.getHeight(), 800);
 }
 
 TEST(MetafileDecoder, EnhancedMetafilesArePlayedAtTheirBounds)
@@ -105,21 +90,10 @@ TEST(MetafileDecoder, EnhancedMetafilesArePlayedAtTheirBounds)
 
 TEST(MetafileDecoder, BadInputFailsWithItsMessage)
 {
-    DibImageWmf garbage;
-    EXPECT_FALSE(decodeBytes(garbage, std::vector<uint8_t>(200, 0x55)));
-    EXPECT_STREQ(garbage.getLastError(), "corrupted WMF");
-    DibImageWmf empty;
-    EXPECT_FALSE(decodeBytes(empty, placeable(0, 100, 96, windowsMetafile())));
-    EXPECT_STREQ(empty.getLastError(), "empty WMF");
-    DibImageWmf cancelled;
-    cancelled.setEscape(1);
-    EXPECT_FALSE(decodeBytes(cancelled, placeable(96, 96, 96, windowsMetafile())));
-    EXPECT_STREQ(cancelled.getLastError(), "Cancelled");
-    const auto bytes = placeable(96, 96, 96, windowsMetafile());
-    for (size_t length = 0; length < bytes.size(); length += 7) {
-        DibImageWmf cut;
-        decodeBytes(cut, std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(length)));
-    }
+    EXPECT_EQ(failureOf<DibImageWmf>(std::vector<uint8_t>(200, 0x55)), "corrupted WMF");
+    EXPECT_EQ(failureOf<DibImageWmf>(placeable(0, 100, 96, windowsMetafile())), "empty WMF");
+    EXPECT_EQ(cancelledFailureOf<DibImageWmf>(placeable(96, 96, 96, windowsMetafile())), "Cancelled");
+    expectTruncationsEndCleanly<DibImageWmf>(placeable(96, 96, 96, windowsMetafile()), false, 7);
 }
 
 } // namespace

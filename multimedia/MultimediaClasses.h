@@ -1,0 +1,6 @@
+#pragma once
+// Registers the classes of the media layer with the class registry, each after its
+// parent, in the order the multimedia library has always used.
+void kksRegisterMultimediaClasses();
+// The recorded-reading classes, which the speech extras library registers.
+void kksRegisterSoundHiliteClasses();
