@@ -4,6 +4,7 @@
 #include "application/KWindowManager.h"
 #include "application/NativeDeviceWin32.h"
 #include "application/NativeWindowWin32.h"
+#include "application/WindowClassesWin32.h"
 #include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
 
@@ -71,14 +72,8 @@ LRESULT CALLBACK NativeControlProcWin32(HWND Window, UINT Message, WPARAM WParam
     KNativeEventPtr event;
     if (KControl* control = controlOf(askedWindow(Window, Message, LParam))) {
         event = new KNativeEvent;
-        const DWORD position = GetMessagePos();
-        const KNativeMessage record{Window,
-                                    Message,
-                                    static_cast<uint32>(WParam),
-                                    static_cast<int32>(LParam),
-                                    static_cast<uint32>(GetMessageTime()),
-                                    static_cast<int16>(LOWORD(position)),
-                                    static_cast<int16>(HIWORD(position))};
+        const KNativeMessage record =
+            nativeMessageOfWin32(Window, Message, static_cast<uint32>(WParam), static_cast<int32>(LParam));
         event->setNativeMessage(&record);
         KControlPtr hold(control->isOnHeap() ? control : nullptr);
         control->handleNativeEvent(*event);

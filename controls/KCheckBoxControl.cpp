@@ -15,9 +15,7 @@ K_DEFINE_CLASS(KCheckBoxControl, KControl, 1)
 KCheckBoxControl::KCheckBoxControl()
     : m_title("Check Box")
 {
-    setVariantSize(1, KGraphicSize(kWidth, kHeight));
-    setVariantSize(2, KGraphicSize(kWidth, kHeight));
-    applyVariantSize();
+    setDesktopSize(KGraphicSize(kWidth, kHeight));
 }
 
 KCheckBoxControl::~KCheckBoxControl() = default;
@@ -36,8 +34,7 @@ void KCheckBoxControl::clearSelected() { setCheckMark(false); }
 void KCheckBoxControl::createNativeControl()
 {
     const bool placed = hasNativeAncestor();
-    if (makeNativeWindow("button", m_title.getText(), kCheckBoxStyle) && isSelected())
-        setNativeCheckMarkWin32(getNativeWindow(), true);
+    makeCheckWindow(m_title, kCheckBoxStyle);
     if (placed)
         clearStateFlags(kFrameworkLooks);
 }

@@ -516,6 +516,13 @@ void KControl::setVariantSize(uint8 Platform, const KGraphicSize& S)
 
 void KControl::applyVariantSize() { setSize(getVariantSize(knsGetPlatform())); }
 
+void KControl::setDesktopSize(const KGraphicSize& S)
+{
+    setVariantSize(kPlatformMac, S);
+    setVariantSize(kPlatformWindows, S);
+    applyVariantSize();
+}
+
 void KControl::placeNextTo(const KControl& Other, uint8 Where, short Gap)
 {
     const KGraphicRectangle other = Other.getBounds();
@@ -594,4 +601,13 @@ void KControl::setNativeText(const KString& Text)
 {
     if (void* window = getNativeWindow())
         setNativeChildTextWin32(window, Text.getText());
+}
+
+bool KControl::makeCheckWindow(const KString& Title, unsigned long Style)
+{
+    if (!makeNativeWindow("button", Title.getText(), Style))
+        return false;
+    if (isSelected())
+        setNativeCheckMarkWin32(getNativeWindow(), true);
+    return true;
 }

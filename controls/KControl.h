@@ -162,6 +162,8 @@ protected:
     void setVariantSize(uint8 Platform, const KGraphicSize& S);
     // The variant of the running platform.
     void applyVariantSize();
+    // One preferred size on the Mac (1) and on Windows (2), applied at once.
+    void setDesktopSize(const KGraphicSize& S);
     // Posts a control action event of the type with this control as source; the first
     // form only when the action mask holds the type.
     void postAction(long Type);
@@ -174,6 +176,9 @@ protected:
     void setNativeText(const KString& Text);
     // The selected flag and the native check mark together; nothing while disabled.
     void setCheckMark(bool On);
+    // A check box or radio button window of the style, marked when the control is
+    // selected.
+    bool makeCheckWindow(const KString& Title, unsigned long Style);
     // The press ends without an action of its own: the native control reports the click.
     void endTrackingQuietly();
 

@@ -13,9 +13,7 @@ K_DEFINE_CLASS(KPushButtonControl, KControl, 1)
 KPushButtonControl::KPushButtonControl()
     : m_title("OK")
 {
-    setVariantSize(1, KGraphicSize(kWidth, kHeight));
-    setVariantSize(2, KGraphicSize(kWidth, kHeight));
-    setSize(KGraphicSize(kWidth, kHeight));
+    setDesktopSize(KGraphicSize(kWidth, kHeight));
     getActionMask().clearAll();
     getActionMask().set(UpAction);
 }

@@ -17,9 +17,7 @@ K_DEFINE_CLASS(KRadioButtonControl, KControl, 1)
 KRadioButtonControl::KRadioButtonControl()
     : m_title("Radio Button")
 {
-    setVariantSize(1, KGraphicSize(kWidth, kHeight));
-    setVariantSize(2, KGraphicSize(kWidth, kHeight));
-    applyVariantSize();
+    setDesktopSize(KGraphicSize(kWidth, kHeight));
 }
 
 KRadioButtonControl::~KRadioButtonControl() = default;
@@ -37,8 +35,7 @@ void KRadioButtonControl::clearSelected() { setCheckMark(false); }
 
 void KRadioButtonControl::createNativeControl()
 {
-    if (makeNativeWindow("button", m_title.getText(), kRadioButtonStyle) && isSelected())
-        setNativeCheckMarkWin32(getNativeWindow(), true);
+    makeCheckWindow(m_title, kRadioButtonStyle);
 }
 
 bool KRadioButtonControl::handleNativeEvent(KNativeEvent& Event)

@@ -23,9 +23,7 @@ K_DEFINE_CLASS(KStaticTextNativeControl, KControl, 1)
 
 KStaticTextNativeControl::KStaticTextNativeControl()
 {
-    setVariantSize(1, KGraphicSize(kWidth, kHeight));
-    setVariantSize(2, KGraphicSize(kWidth, kHeight));
-    setSize(KGraphicSize(kWidth, kHeight));
+    setDesktopSize(KGraphicSize(kWidth, kHeight));
     getActionMask().clearAll();
     clearStateFlags(AcceptsFocusFlag);
 }
