@@ -241,6 +241,9 @@ bool KControl::makeNativeWindow(const char* ClassName, const char* Text, unsigne
     m_nativeRecord = subclassNativeControlWin32(window, *this);
     if (!isEnabled())
         enableNativeWindowWin32(window, false);
+    // A window made inside one already shown is painted but not erased, and some controls
+    // (a group without a frame) get their face from the erase.
+    invalidateNativeControlWin32(*this);
     return true;
 }
 

@@ -1,6 +1,6 @@
 // Static texts and images: the alignment a static text's native window takes, pictures
 // from resources, nothing reported on a click, and what a shown window displays of a
-// static image without a picture and of a group without a frame.
+// static image without a picture and of a group that loses its frame.
 #include "controls/KGroupControl.h"
 #include "controls/KStaticImageControl.h"
 #include "controls/KStaticTextNativeControl.h"
@@ -62,6 +62,7 @@ COLORREF screenPixel(const KControl& C, long H, long V)
     return pixel;
 }
 
+// A group loses its frame on screen too: its plain window shows the button face.
 TEST(StaticImage, WithoutAPictureShowsAGreyArea)
 {
     InteractionScope scope;
@@ -70,10 +71,15 @@ TEST(StaticImage, WithoutAPictureShowsAGreyArea)
     image->setBounds(KGraphicRectangle(10, 10, 40, 30));
     window->addElement(*image);
     KGroupControlPtr group = new KGroupControl;
-    group->setFramed(false);
     group->setBounds(KGraphicRectangle(80, 10, 60, 40));
     window->addElement(*group);
     window->open(KWindow::OpenShown);
+    char className[16] = {};
+    GetClassNameA(nativeOf(*group), className, sizeof className);
+    EXPECT_EQ(lstrcmpiA(className, "Button"), 0);
+    group->setFramed(false);
+    GetClassNameA(nativeOf(*group), className, sizeof className);
+    EXPECT_EQ(lstrcmpiA(className, "Static"), 0);
     EXPECT_EQ(screenPixel(*image, 20, 15), RGB(128, 128, 128));
     EXPECT_EQ(screenPixel(*image, 0, 0), RGB(128, 128, 128));
     EXPECT_EQ(screenPixel(*group, 30, 20), GetSysColor(COLOR_BTNFACE));
