@@ -1,5 +1,6 @@
 #include "controls/KCheckBoxControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KNativeEvent.h"
 #include "controls/NativeControlsWin32.h"
 
@@ -46,7 +47,7 @@ bool KCheckBoxControl::handleNativeEvent(KNativeEvent& Event)
         return KControl::handleNativeEvent(Event);
     if (isButtonClickWin32(*message)) {
         setSelected(!isSelected());
-        postAction(UpAction);
+        postAction(KControlActionEvent::Done);
     }
     return false;
 }

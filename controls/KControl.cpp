@@ -31,8 +31,8 @@ KControl::KControl()
     setStateFlags(AcceptsFocusFlag);
     // A plain control reports its presses and releases only.
     getActionMask().clearAll();
-    getActionMask().set(DownAction);
-    getActionMask().set(UpAction);
+    getActionMask().set(KControlActionEvent::Down);
+    getActionMask().set(KControlActionEvent::Done);
 }
 
 KControl::~KControl()
@@ -128,7 +128,7 @@ bool KControl::focusLost(KKeyEvent& E)
     return false;
 }
 
-void KControl::mouseEnter(const KWidePoint&) { postAction(EnterAction); }
+void KControl::mouseEnter(const KWidePoint&) { postAction(KControlActionEvent::Drag); }
 void KControl::invalidate() { draw(); }
 void KControl::invalidateRect(const KWideRectangle&) { invalidateNative(); }
 
@@ -283,26 +283,26 @@ void KControl::handleMouseDown(const KWidePoint&)
         setHilite((getStateFlags() & PressedLookFlag) ? PressedHilite : NormalHilite);
         setStateFlags(TrackingFlag);
     }
-    postAction(DownAction);
-    if (getActionMask().isSet(LeaveAction) && KCursorManager::exists())
+    postAction(KControlActionEvent::Down);
+    if (getActionMask().isSet(KControlActionEvent::Repeat) && KCursorManager::exists())
         KCursorManager::get().startRepeatTimer();
 }
 
-void KControl::handleMouseRepeat() { postAction(LeaveAction); }
+void KControl::handleMouseRepeat() { postAction(KControlActionEvent::Repeat); }
 
 void KControl::handleMouseUp()
 {
     clearStateFlags(TrackingFlag);
     if (getStateFlags() & InsideFlag) {
         setHilite((getStateFlags() & HoverLookFlag) ? HoverHilite : NormalHilite);
-        postAction(UpAction);
+        postAction(KControlActionEvent::Done);
     } else {
         setHilite(NormalHilite);
         // Released outside: done only for a control that also reports the drag.
-        if (getActionMask().isSet(EnterAction))
-            postAction(UpAction);
+        if (getActionMask().isSet(KControlActionEvent::Drag))
+            postAction(KControlActionEvent::Done);
     }
-    if (getActionMask().isSet(LeaveAction) && KCursorManager::exists())
+    if (getActionMask().isSet(KControlActionEvent::Repeat) && KCursorManager::exists())
         KCursorManager::get().stopRepeatTimer();
 }
 

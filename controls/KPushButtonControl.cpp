@@ -1,5 +1,6 @@
 #include "controls/KPushButtonControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KNativeEvent.h"
 #include "controls/NativeControlsWin32.h"
 
@@ -15,7 +16,7 @@ KPushButtonControl::KPushButtonControl()
 {
     setDesktopSize(KGraphicSize(kWidth, kHeight));
     getActionMask().clearAll();
-    getActionMask().set(UpAction);
+    getActionMask().set(KControlActionEvent::Done);
 }
 
 KPushButtonControl::~KPushButtonControl() = default;
@@ -28,7 +29,7 @@ bool KPushButtonControl::handleNativeEvent(KNativeEvent& Event)
     if (!message || !isCommandWin32(*message))
         return KControl::handleNativeEvent(Event);
     if (isButtonClickWin32(*message))
-        postAction(UpAction);
+        postAction(KControlActionEvent::Done);
     return false;
 }
 

@@ -43,7 +43,7 @@ bool KRadioButtonControl::handleNativeEvent(KNativeEvent& Event)
     const KNativeMessage* message = Event.getNativeMessage();
     // The keyboard's press of a focused button, whatever the mask says.
     if (message && isSpaceTypedWin32(*message))
-        postActionAlways(UpAction);
+        postActionAlways(KControlActionEvent::Done);
     return KControl::handleNativeEvent(Event);
 }
 

@@ -1,5 +1,6 @@
 #include "controls/KRadioButtonGroup.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
 #include "controls/KRadioButtonControl.h"
@@ -70,7 +71,7 @@ void KRadioButtonGroup::setSelectedIndex(long Index)
         if (button.acceptsFocus() && KKeyboardManager::exists())
             KKeyboardManager::getManager().setFocusElement(button);
     }
-    postActionAlways(UpAction);
+    postActionAlways(KControlActionEvent::Done);
 }
 
 long KRadioButtonGroup::getSelectedIndex() const
