@@ -121,6 +121,12 @@ QuickTimeMovieEngineWin32::QuickTimeMovieEngineWin32(QuickTimeLibraryWin32& Libr
 {
 }
 
+QuickTimeMovieEngineWin32::~QuickTimeMovieEngineWin32()
+{
+    if (s_pictReader == this)
+        s_pictReader = nullptr;
+}
+
 bool QuickTimeMovieEngineWin32::isAvailable()
 {
     if (m_started)

@@ -36,6 +36,8 @@ struct QuickTimeMovieRecordWin32 {
 class QuickTimeMovieEngineWin32 : public KMovieEngine {
 public:
     explicit QuickTimeMovieEngineWin32(QuickTimeLibraryWin32& Library);
+    // Stops reading PICT files when it was the reader.
+    ~QuickTimeMovieEngineWin32() override;
 
     // Worked out once: QuickTime is started and its movie toolbox entered and left again.
     bool isAvailable() override;
