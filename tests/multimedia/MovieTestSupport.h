@@ -45,8 +45,6 @@ public:
                                         KColor(0xFFFF, 0xFFFF, 0), KColor(0, 0xFFFF, 0xFFFF)};
         return colors[F % 5];
     }
-    // The frame last painted for a record, −1 before the first.
-    long shownFrame(void* Record) { return m_records[Record].shown; }
     std::string lastCall() const { return calls.empty() ? std::string() : calls.back(); }
     // The numbers of the engines asked to open a file, in order, across all of them.
     static std::string& openOrder()
@@ -138,21 +136,18 @@ public:
         State& s = m_records[Record];
         if (!s.target || !s.running)
             return;
-        s.shown = frameAt(s, elapsed(s));
-        s.target->paintRect(s.bounds, frameColor(s.shown));
+        s.target->paintRect(s.bounds, frameColor(frameAt(s, elapsed(s))));
     }
     void setVolume(void*, double Volume) override { calls.push_back("volume " + std::to_string(Volume)); }
     bool drawStill(void* Record, KGraphicDevice& Device, const KGraphicRectangle& R) override
     {
         const State& s = m_records[Record];
         Device.paintRect(R, frameColor(frameAt(s, s.kept)));
-        calls.push_back("still");
         return true;
     }
     bool drawFrame(void*, KGraphicDevice& Device, const KGraphicRectangle& R, long Frame) override
     {
-        Device.paintRect(R, frameColor(Frame));
-        calls.push_back("frame " + std::to_string(Frame));
+        Device.paintRect(R, frameColor(Frame - 1));
         return true;
     }
 
@@ -164,7 +159,6 @@ private:
         bool running = false;
         uint32 since = 0;
         uint32 kept = 0;
-        long shown = -1;
     };
     uint32 elapsed(const State& S) const { return S.kept + (S.running ? knsGetTicks() - S.since : 0); }
     static long frameAt(const State& S, uint32 Time)
