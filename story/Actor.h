@@ -100,8 +100,6 @@ public:
     long getDocumentHeight() const { return m_documentHeight; }
     const KString& getCurrentMovement() const { return m_currentMovement; }
     uint8 getPlayMode() const { return m_playMode; }
-    long getFirstFrame() const { return m_firstFrame; }
-    long getLastFrame() const { return m_lastFrame; }
 
 private:
     template <typename Visit>

@@ -2,10 +2,8 @@
 
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
-#include "foundation/KDirectory.h"
 #include "foundation/KFile.h"
 #include "story/Actor.h"
-#include "story/ActorFileLink.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/Tape.h"
 
@@ -17,11 +15,10 @@ ActorAction::~ActorAction() = default;
 
 void ActorAction::copyFrom(const TapeObject& Other)
 {
-    TapeObject::copyFrom(Other);
+    ActorTapeObject::copyFrom(Other);
     const auto* other = dynamic_cast<const ActorAction*>(&Other);
     if (!other)
         return;
-    m_actorName = other->m_actorName;
     m_movementName = other->m_movementName;
     m_action = other->m_action;
     m_duration = other->m_duration;
@@ -71,12 +68,6 @@ void ActorAction::readFromFile(KFile& F)
 
 // Playing ---------------------------------------------------------------------------------
 
-void ActorAction::finish()
-{
-    if (hasTape())
-        getTape().resetRunningObject();
-}
-
 void ActorAction::placeAtTarget(Actor& A) const
 {
     A.setPosition(KAnimationPoint(m_targetPosition));
@@ -86,7 +77,7 @@ void ActorAction::placeAtTarget(Actor& A) const
 void ActorAction::start()
 {
     ActorPtr actor;
-    if (!hasTape() || !getTape().findActor(m_actorName, actor)) {
+    if (!findActor(actor)) {
         finish();
         return;
     }
@@ -121,7 +112,7 @@ void ActorAction::start()
 void ActorAction::step()
 {
     ActorPtr actor;
-    if (m_action != MoveResize || !hasTape() || !getTape().findActor(m_actorName, actor)) {
+    if (m_action != MoveResize || !findActor(actor)) {
         finish();
         return;
     }
@@ -145,7 +136,7 @@ void ActorAction::step()
 void ActorAction::drawOnPage()
 {
     ActorPtr actor;
-    if (!hasTape() || !getTape().findActor(m_actorName, actor))
+    if (!findActor(actor))
         return;
     Tape& tape = getTape();
     switch (m_action) {
@@ -230,20 +221,5 @@ void ActorAction::redraw() {}
 
 bool ActorAction::findMissingMedia(const KPath& MediaFolder, const KPathPtr& FurtherFolder)
 {
-    return m_action == EnterOnScene && ActorFileLink(m_actorName, *this).findMissing(MediaFolder, FurtherFolder);
+    return m_action == EnterOnScene && ActorTapeObject::findMissingMedia(MediaFolder, FurtherFolder);
 }
-
-void ActorAction::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)
-{
-    findMissingMedia(SourceFolder.getPath(), KPathPtr());
-    ActorFileLink(m_actorName, *this).copyInto(SourceFolder, TargetFolder);
-}
-
-bool ActorAction::replaceMediaFile(const KFileReference& Old, const KFileReference& New)
-{
-    return ActorFileLink(m_actorName, *this).replaceMediaFile(Old, New);
-}
-
-void ActorAction::collectMediaNames(KStringBag& Names) { ActorFileLink(m_actorName, *this).collectMediaNames(Names); }
-
-bool ActorAction::usesMediaName(const KString& Name) { return ActorFileLink(m_actorName, *this).usesMediaName(Name); }

@@ -10,11 +10,11 @@
 #include "foundation/KGraphicPoint.h"
 #include "multimedia/KAnimationPoint.h"
 #include "multimedia/KAnimationVector.h"
-#include "story/TapeObject.h"
+#include "story/ActorTapeObject.h"
 
 class Actor;
 
-class ActorAction : public TapeObject {
+class ActorAction : public ActorTapeObject {
     K_DECLARE_CLASS(ActorAction)
 public:
     enum Action : uint8 {
@@ -55,13 +55,8 @@ public:
     void drawOnPage() override;
     void draw(KGraphicDevice& D, const KGraphicRectangle& Source, const KGraphicRectangle& Destination) override;
     void redraw() override;
-    // The actor file of an "Enter on Scene" action.
+    // Only an actor entering the scene has its file looked for.
     bool findMissingMedia(const KPath& MediaFolder, const KPathPtr& FurtherFolder) override;
-    void copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder) override;
-    bool replaceMediaFile(const KFileReference& Old, const KFileReference& New) override;
-    void collectMediaNames(KStringBag& Names) override;
-    // The actor file and the media of the actor's frames, as collectMediaNames lists them.
-    bool usesMediaName(const KString& Name) override;
     // The base fields and every stored field of another action.
     void copyFrom(const TapeObject& Other) override;
 
@@ -70,8 +65,6 @@ public:
     // Movement (left as it was by the other actions).
     virtual void replayOnPage(KString& Movement);
 
-    const KString& getActorName() const { return m_actorName; }
-    void setActorName(const KString& Name) { m_actorName = Name; }
     const KString& getMovementName() const { return m_movementName; }
     void setMovementName(const KString& Name) { m_movementName = Name; }
     uint8 getAction() const { return m_action; }
@@ -86,11 +79,8 @@ public:
     void setTargetScale(const KAnimationVector& V) { m_targetScale = V; }
 
 private:
-    // Ends the action on its tape.
-    void finish();
     void placeAtTarget(Actor& A) const;
 
-    KString m_actorName;
     KString m_movementName;
     uint8 m_action = EnterOnScene;
     long m_duration = kDefaultDuration;

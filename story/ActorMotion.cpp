@@ -2,10 +2,8 @@
 
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
-#include "foundation/KDirectory.h"
 #include "foundation/KFile.h"
 #include "multimedia/KBresenham.h"
-#include "story/ActorFileLink.h"
 #include "story/Tape.h"
 
 K_DEFINE_CLASS(ActorMotion, TapeObject, 1)
@@ -34,15 +32,14 @@ void ActorMotion::addPoint(long X, long Y)
 
 void ActorMotion::copyFrom(const TapeObject& Other)
 {
-    TapeObject::copyFrom(Other);
+    ActorTapeObject::copyFrom(Other);
+    m_countdown = 0;
     const auto* other = dynamic_cast<const ActorMotion*>(&Other);
     if (!other)
         return;
     // Point by point, so that the copy keeps the room of a path of its own.
     m_path.clear();
     m_path.addAll(other->m_path);
-    m_actorName = other->m_actorName;
-    m_countdown = 0;
 }
 
 // The class block -------------------------------------------------------------------------
@@ -78,19 +75,18 @@ void ActorMotion::startTimer()
     m_timer->start();
 }
 
-void ActorMotion::finish()
+void ActorMotion::end()
 {
     m_timer->stop();
     m_actor.reset();
-    if (hasTape())
-        getTape().resetRunningObject();
+    finish();
 }
 
 void ActorMotion::start()
 {
     m_actor.reset();
-    if (getPointCount() == 0 || !hasTape() || !getTape().findActor(m_actorName, m_actor)) {
-        finish();
+    if (getPointCount() == 0 || !findActor(m_actor)) {
+        end();
         return;
     }
     m_currentX = getPointX(0);
@@ -111,12 +107,12 @@ void ActorMotion::step()
     if (m_timer->isRunning())
         return;
     if (!m_actor.hasObject(nullptr)) {
-        finish();
+        end();
         return;
     }
     if (m_countdown > 0) {
         if (m_countdown == 1) {
-            finish();
+            end();
         } else {
             --m_countdown;
             startTimer();
@@ -130,7 +126,7 @@ void ActorMotion::step()
         m_countdown = static_cast<short>(kShortPathPoints + 1 - getPointCount());
         startTimer();
     } else {
-        finish();
+        end();
     }
 }
 
@@ -152,7 +148,7 @@ void ActorMotion::walkTo(long Point)
 void ActorMotion::drawOnPage()
 {
     ActorPtr actor;
-    if (getPointCount() == 0 || !hasTape() || !getTape().findActor(m_actorName, actor))
+    if (getPointCount() == 0 || !findActor(actor))
         return;
     const long last = getPointCount() - 1;
     actor->setPosition(static_cast<float>(getPointX(last)), static_cast<float>(getPointY(last)));
@@ -165,25 +161,3 @@ void ActorMotion::scaleFromTo(const KGraphicRectangle&, const KGraphicRectangle&
 void ActorMotion::scale(double) {}
 void ActorMotion::scaleXY(double, double) {}
 void ActorMotion::offset(short, short) {}
-
-// Media -----------------------------------------------------------------------------------
-
-bool ActorMotion::findMissingMedia(const KPath& MediaFolder, const KPathPtr& FurtherFolder)
-{
-    return ActorFileLink(m_actorName, *this).findMissing(MediaFolder, FurtherFolder);
-}
-
-void ActorMotion::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)
-{
-    findMissingMedia(SourceFolder.getPath(), KPathPtr());
-    ActorFileLink(m_actorName, *this).copyInto(SourceFolder, TargetFolder);
-}
-
-bool ActorMotion::replaceMediaFile(const KFileReference& Old, const KFileReference& New)
-{
-    return ActorFileLink(m_actorName, *this).replaceMediaFile(Old, New);
-}
-
-void ActorMotion::collectMediaNames(KStringBag& Names) { ActorFileLink(m_actorName, *this).collectMediaNames(Names); }
-
-bool ActorMotion::usesMediaName(const KString& Name) { return ActorFileLink(m_actorName, *this).usesMediaName(Name); }

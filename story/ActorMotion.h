@@ -7,9 +7,9 @@
 #include "foundation/KBag.h"
 #include "foundation/KTimer.h"
 #include "story/Actor.h"
-#include "story/TapeObject.h"
+#include "story/ActorTapeObject.h"
 
-class ActorMotion : public TapeObject {
+class ActorMotion : public ActorTapeObject {
     K_DECLARE_CLASS(ActorMotion)
 public:
     // A path of at most this many points waits after its last point.
@@ -38,13 +38,6 @@ public:
     void scale(double Factor) override;
     void scaleXY(double XFactor, double YFactor) override;
     void offset(short DH, short DV) override;
-    // The actor file, looked for when it has gone.
-    bool findMissingMedia(const KPath& MediaFolder, const KPathPtr& FurtherFolder) override;
-    void copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder) override;
-    bool replaceMediaFile(const KFileReference& Old, const KFileReference& New) override;
-    void collectMediaNames(KStringBag& Names) override;
-    // The actor file and the media of the actor's frames, as collectMediaNames lists them.
-    bool usesMediaName(const KString& Name) override;
     // The base fields, the path and the actor name; the countdown starts afresh.
     void copyFrom(const TapeObject& Other) override;
 
@@ -53,15 +46,12 @@ public:
     long getPointCount() const { return m_path.isDirect() ? m_path.getCount() / 2 : 0; }
     long getPointX(long Index) const { return m_path.getDirectDataAt(2 * Index); }
     long getPointY(long Index) const { return m_path.getDirectDataAt(2 * Index + 1); }
-    const KString& getActorName() const { return m_actorName; }
-    void setActorName(const KString& Name) { m_actorName = Name; }
     KTimer& getTimer() const { return m_timer.getObject(); }
-    short getCountdown() const { return m_countdown; }
 
 private:
     void startTimer();
     // Tells the tape that the motion is done and lets the actor go.
-    void finish();
+    void end();
     // The actor along the line from the current position to the point.
     void walkTo(long Point);
 
@@ -71,7 +61,6 @@ private:
     long m_currentY = 0;
     KTimerPtr m_timer;
     short m_countdown = 0;
-    KString m_actorName;
     ActorPtr m_actor;
 };
 

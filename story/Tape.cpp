@@ -9,6 +9,7 @@
 #include "foundation/KernelFunctions.h"
 #include "player/LumoApplication.h"
 #include "story/Actor.h"
+#include "story/ActorAction.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/StoryBlocks.h"
@@ -190,8 +191,18 @@ bool Tape::findMissingMedia(const KPath& MediaFolder)
 void Tape::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)
 {
     StoryWaitCursor wait;
-    for (long i = 0; i < getCount(); ++i)
+    KStringBag actors;
+    for (long i = 0; i < getCount(); ++i) {
         getObjectAt(i).copyMediaTo(SourceFolder, TargetFolder);
+        if (auto* action = dynamic_cast<ActorAction*>(&getObjectAt(i)); action && !actors.contains(action->getActorName()))
+            actors.add(action->getActorName());
+    }
+    // The media inside the frames of the actors that the story brings on stage go along.
+    for (long i = 0; i < actors.getCount(); ++i) {
+        ActorPtr actor;
+        if (findActor(actors.getStringAt(i), actor))
+            actor->copyMediaTo(SourceFolder, TargetFolder);
+    }
 }
 
 bool Tape::replaceMediaFile(const KFileReference& Old, const KFileReference& New)

@@ -120,7 +120,8 @@ public:
     // page size, position, stop index, tick interval, frame-tape mark and owner actor.
     // The flags stay those of this tape.
     void copyObjectsFrom(const Tape& Other);
-    // Every object's media copied into the target folder.
+    // Every object's media copied into the target folder, and those of the frames of the
+    // actors that actor actions name.
     void copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder);
     // True when any object took the new file for the old one.
     bool replaceMediaFile(const KFileReference& Old, const KFileReference& New);

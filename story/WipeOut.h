@@ -88,7 +88,6 @@ public:
     void setHideActors(bool On) { m_hideActors = On ? 1 : 0; }
 
     // While the transition runs.
-    long getStepIndex() const { return m_stepIndex; }
     long getStepCount() const { return m_stepCount; }
     // The order in which random blocks are revealed, kept from one run to the next.
     const KArray& getBlockOrder() const { return m_blockOrder; }

@@ -10,12 +10,22 @@
 #include "tests/story/StoryTestSupport.h"
 
 
+// The native colour of a pixel code of the pictures.
+inline KColor colorOf(char Code)
+{
+    for (const PixelCode& c : kPixelCodes)
+        if (c.code == Code)
+            return nativeColor(c.native);
+    return nativeColor(0);
+}
+
 // A drawing object of a frame tape: its bounds painted in its colour, and in black into
-// an actor's frame mask. Drawn from the Source rectangle of the page into Destination.
+// an actor's frame mask; the Source rectangle of the page lands on Destination.
 class Swatch : public TapeGraphicObject {
 public:
     Swatch(const KGraphicRectangle& Bounds, char Color) : m_color(Color)
     {
+        // Of a kind that tapes copy.
         setKind(StrokeKind);
         setBounds(Bounds);
     }
@@ -27,22 +37,15 @@ public:
     {
         D.paintRect(placed(Source, Destination), colorOf('.'));
     }
-    static KColor colorOf(char Code)
-    {
-        for (const PixelCode& c : kPixelCodes)
-            if (c.code == Code)
-                return nativeColor(c.native);
-        return nativeColor(0);
-    }
 
 private:
     KGraphicRectangle placed(const KGraphicRectangle& Source, const KGraphicRectangle& Destination) const
     {
         KGraphicRectangle bounds;
         getBounds(bounds);
-        return KGraphicRectangle(short(bounds.getH() - Source.getH() + Destination.getH()),
-                                 short(bounds.getV() - Source.getV() + Destination.getV()), bounds.getWidth(),
-                                 bounds.getHeight());
+        bounds.setOrigin(KGraphicPoint(short(bounds.getH() - Source.getH() + Destination.getH()),
+                                       short(bounds.getV() - Source.getV() + Destination.getV())));
+        return bounds;
     }
     char m_color;
 };
@@ -57,10 +60,7 @@ inline ActorSequencePtr movementOf(const char* Name, const std::string& Colors, 
     movement->setPlayType(PlayType);
     for (char color : Colors) {
         TapePtr frame(new Tape);
-        frame->setFrameTape(true);
-        TapeObjectPtr swatch(new Swatch(Bounds, color));
-        frame->add(*swatch);
-        swatch->setTape(*frame);
+        frame->add(*TapeObjectPtr(new Swatch(Bounds, color)));
         movement->addFrame(*frame);
     }
     return movement;
@@ -95,7 +95,6 @@ public:
     LumoSpriteSystem& layer() const { return *m_layer; }
     KSpriteSystem& compositor() const { return m_layer->getSpriteSystem(); }
     KGraphicDevice& page() const { return compositor().getBackground().getGraphicDevice(); }
-    KImage& target() const { return *m_target; }
     // The composition brought up to date, as the window shows it.
     PixelRows shown(short Left, short Top, short Width, short Height) const
     {
@@ -131,15 +130,13 @@ private:
     TapePtr m_tape{new Tape};
 };
 
-// The answers of the find-missing-file question for the length of a test: each question
-// is recorded and answered with the answer given, handing over the chosen file.
+// The find-missing-file question answered for the length of a test: each question is
+// recorded and answered alike, with the file given as the one chosen.
 class MissingFileAnswers {
 public:
-    explicit MissingFileAnswers(uint8 Answer, const KPath& Chosen = KPath())
+    explicit MissingFileAnswers(uint8 Answer, const KPath& Chosen = KPath()) : m_answer(Answer), m_chosen(Chosen)
     {
         current() = this;
-        m_answer = Answer;
-        m_chosen = Chosen;
         MissingFileQuery::setAsker([](const KFileReference& Missing, KFileReference& Chosen) {
             KString path;
             Missing.getPath().getPathText(path, kPlatformWindows, KPath::AsStored);
@@ -148,11 +145,7 @@ public:
             return current()->m_answer;
         });
     }
-    ~MissingFileAnswers()
-    {
-        MissingFileQuery::setAsker(nullptr);
-        current() = nullptr;
-    }
+    ~MissingFileAnswers() { MissingFileQuery::setAsker(nullptr); }
     MissingFileAnswers(const MissingFileAnswers&) = delete;
     MissingFileAnswers& operator=(const MissingFileAnswers&) = delete;
 

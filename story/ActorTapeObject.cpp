@@ -1,4 +1,4 @@
-#include "story/ActorFileLink.h"
+#include "story/ActorTapeObject.h"
 
 #include "foundation/KDirectory.h"
 #include "foundation/KFileReference.h"
@@ -15,13 +15,7 @@ const char* const kDefaultExtension = "ACT";
 const char* const kCopyExtension = "act";
 } // namespace
 
-ActorFileLink::ActorFileLink(KString& ActorName, const TapeObject& Owner)
-    : m_actorName(ActorName)
-    , m_owner(Owner)
-{
-}
-
-KString ActorFileLink::getExtension()
+KString ActorTapeObject::getActorFileExtension()
 {
     if (LumoApplication::hasApplication()) {
         const KFileTypeID type = LumoApplication::getApplication().getActorFileType();
@@ -31,28 +25,38 @@ KString ActorFileLink::getExtension()
     return KString(kDefaultExtension);
 }
 
-KString ActorFileLink::getFileName() const { return m_actorName + "." + getExtension(); }
+KString ActorTapeObject::getActorFileName() const { return m_actorName + "." + getActorFileExtension(); }
 
-KPath ActorFileLink::pathIn(const KPath& Folder) const
+KPath ActorTapeObject::actorFileIn(const KPath& Folder) const
 {
     KPath path(Folder);
     path.setName(m_actorName);
-    path.setExtension(getExtension());
+    path.setExtension(getActorFileExtension());
     return path;
 }
 
-bool ActorFileLink::findActor(ActorPtr& Out) const
+bool ActorTapeObject::findActor(ActorPtr& Out) const { return hasTape() && getTape().findActor(m_actorName, Out); }
+
+void ActorTapeObject::finish()
 {
-    return m_owner.hasTape() && m_owner.getTape().findActor(m_actorName, Out);
+    if (hasTape())
+        getTape().resetRunningObject();
 }
 
-bool ActorFileLink::findMissing(const KPath& MediaFolder, const KPathPtr& FurtherFolder) const
+void ActorTapeObject::copyFrom(const TapeObject& Other)
+{
+    TapeObject::copyFrom(Other);
+    if (const auto* other = dynamic_cast<const ActorTapeObject*>(&Other))
+        m_actorName = other->m_actorName;
+}
+
+bool ActorTapeObject::findMissingMedia(const KPath& MediaFolder, const KPathPtr& FurtherFolder)
 {
     if (m_actorName.isEmpty())
         return false;
-    const KFileReference expected(pathIn(MediaFolder));
+    const KFileReference expected(actorFileIn(MediaFolder));
     const bool further = FurtherFolder.hasObject(nullptr);
-    const KFileReference other(further ? pathIn(*FurtherFolder) : KPath());
+    const KFileReference other(further ? actorFileIn(*FurtherFolder) : KPath());
     if (expected.exists() || (further && other.exists()))
         return false;
     KFileReference chosen;
@@ -67,45 +71,46 @@ bool ActorFileLink::findMissing(const KPath& MediaFolder, const KPathPtr& Furthe
     }
 }
 
-void ActorFileLink::copyInto(const KDirectory& Source, const KDirectory& Target) const
+void ActorTapeObject::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)
 {
-    KFileReference file(pathIn(Source.getPath()));
+    findMissingMedia(SourceFolder.getPath(), KPathPtr());
+    KFileReference file(actorFileIn(SourceFolder.getPath()));
     if (!file.exists())
         return;
-    KPath copy(Target.getPath());
+    KPath copy(TargetFolder.getPath());
     copy.setName(file.getPath().getName());
     copy.setExtension(file.getPath().getExtension().isEmpty() ? KString(kCopyExtension) : file.getPath().getExtension());
     if (!KFileReference(copy).exists())
         file.copyAndRename(copy);
 }
 
-bool ActorFileLink::replaceMediaFile(const KFileReference& Old, const KFileReference& New)
+bool ActorTapeObject::replaceMediaFile(const KFileReference& Old, const KFileReference& New)
 {
     bool replaced = false;
     ActorPtr actor;
     if (findActor(actor) && actor->replaceMediaFile(Old, New)) {
-        actor->save(KFileReference(pathIn(New.getPath())));
+        actor->save(KFileReference(actorFileIn(New.getPath())));
         replaced = true;
     }
-    if (Old.getPath().getExtension() == getExtension() && Old.getPath().getName() == m_actorName) {
+    if (Old.getPath().getExtension() == getActorFileExtension() && Old.getPath().getName() == m_actorName) {
         m_actorName = New.getPath().getName();
         replaced = true;
     }
     return replaced;
 }
 
-void ActorFileLink::collectMediaNames(KStringBag& Names) const
+void ActorTapeObject::collectMediaNames(KStringBag& Names)
 {
-    if (!m_actorName.isEmpty() && !Names.contains(getFileName()))
-        Names.add(getFileName());
+    if (!m_actorName.isEmpty() && !Names.contains(getActorFileName()))
+        Names.add(getActorFileName());
     ActorPtr actor;
     if (findActor(actor))
         actor->collectMediaNames(Names);
 }
 
-bool ActorFileLink::usesMediaName(const KString& Name) const
+bool ActorTapeObject::usesMediaName(const KString& Name)
 {
-    if (!m_actorName.isEmpty() && Name == getFileName())
+    if (!m_actorName.isEmpty() && Name == getActorFileName())
         return true;
     ActorPtr actor;
     return findActor(actor) && actor->usesMediaName(Name);
