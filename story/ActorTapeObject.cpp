@@ -6,8 +6,8 @@
 #include "foundation/KStringBag.h"
 #include "player/LumoApplication.h"
 #include "story/Actor.h"
-#include "story/MissingFileQuery.h"
 #include "story/Tape.h"
+#include "story/TapeMediaFile.h"
 
 namespace {
 const char* const kDefaultExtension = "ACT";
@@ -54,21 +54,14 @@ bool ActorTapeObject::findMissingMedia(const KPath& MediaFolder, const KPathPtr&
 {
     if (m_actorName.isEmpty())
         return false;
-    const KFileReference expected(actorFileIn(MediaFolder));
     const bool further = FurtherFolder.hasObject(nullptr);
-    const KFileReference other(further ? actorFileIn(*FurtherFolder) : KPath());
-    if (expected.exists() || (further && other.exists()))
+    if (KFileReference(actorFileIn(MediaFolder)).exists() || (further && KFileReference(actorFileIn(*FurtherFolder)).exists()))
         return false;
-    KFileReference chosen;
-    switch (MissingFileQuery::ask(expected, chosen)) {
-    case MissingFileQuery::Replaced:
-        chosen.copyAndRename(further ? other.getPath() : expected.getPath());
-        return false;
-    case MissingFileQuery::IgnoredAll:
-        return true;
-    default:
-        return false;
-    }
+    // A file the user chooses goes where the caller wants the media: into the further
+    // folder when there is one.
+    const KPath& folder = further ? *FurtherFolder : MediaFolder;
+    KFileReference file(actorFileIn(folder));
+    return TapeMediaFile::findMissing(file, folder, KPathPtr());
 }
 
 void ActorTapeObject::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)

@@ -4,11 +4,15 @@
 #include "story/ActorAction.h"
 #include "story/ActorMotion.h"
 #include "story/ActorSequence.h"
+#include "story/LumoImage.h"
+#include "story/LumoPause.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
+#include "story/Stroke.h"
 #include "story/Tape.h"
 #include "story/TapeGraphicObject.h"
 #include "story/TapeObject.h"
+#include "story/WaitObject.h"
 #include "story/WipeOut.h"
 
 void registerStoryClasses()
@@ -19,7 +23,11 @@ void registerStoryClasses()
     TapeObject::registerClass();
     ActorAction::registerClass();
     ActorMotion::registerClass();
+    WaitObject::registerClass();
+    LumoPause::registerClass();
     TapeGraphicObject::registerClass();
+    LumoImage::registerClass();
+    Stroke::registerClass();
     WipeOut::registerClass();
     LumoSpriteSystem::registerClass();
     LumoProject::registerClass();

@@ -8,8 +8,8 @@
 #include "multimedia/KSpriteSystem.h"
 #include "story/Actor.h"
 #include "story/LumoSpriteSystem.h"
-#include "story/MediaFileLink.h"
 #include "story/Tape.h"
+#include "story/TapeMediaFile.h"
 
 K_DEFINE_CLASS(WipeOut, TapeGraphicObject, 1)
 
@@ -374,29 +374,27 @@ void WipeOut::redraw() {}
 
 bool WipeOut::findMissingMedia(const KPath& MediaFolder, const KPathPtr& FurtherFolder)
 {
-    return m_source == ImageSource && MediaFileLink(m_imageFile).findMissing(MediaFolder, FurtherFolder);
+    return m_source == ImageSource && TapeMediaFile::findMissing(m_imageFile, MediaFolder, FurtherFolder);
 }
 
 void WipeOut::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)
 {
-    if (m_source != ImageSource)
-        return;
-    findMissingMedia(SourceFolder.getPath(), KPathPtr());
-    MediaFileLink(m_imageFile).copyInto(TargetFolder);
+    if (m_source == ImageSource)
+        TapeMediaFile::copyTo(m_imageFile, SourceFolder, TargetFolder);
 }
 
 bool WipeOut::replaceMediaFile(const KFileReference& Old, const KFileReference& New)
 {
-    return MediaFileLink(m_imageFile).replace(Old, New);
+    return TapeMediaFile::replace(m_imageFile, Old, New);
 }
 
 void WipeOut::collectMediaNames(KStringBag& Names)
 {
     if (m_source == ImageSource)
-        MediaFileLink(m_imageFile).collectName(Names);
+        TapeMediaFile::collectName(m_imageFile, Names);
 }
 
 bool WipeOut::usesMediaName(const KString& Name)
 {
-    return m_source == ImageSource && MediaFileLink(m_imageFile).usesName(Name);
+    return m_source == ImageSource && TapeMediaFile::usesName(m_imageFile, Name);
 }

@@ -197,6 +197,69 @@ TEST_F(ActorActions, ReplayingAPagePlacesTheActorsAndRecordsTheirMovements)
     }
 }
 
+TEST_F(ActorActions, ThePageSetsTheSceneSinceTheLastTransitionThatHidesTheActors)
+{
+    ActorPtr dragon = actorWith("Dragon", *movementOf("Fly", "r", KGraphicRectangle(0, 0, 2, 2)));
+    stage().tape().addActor(*dragon);
+    hero().getMovements().add(*movementOf("Run", "gbr", KGraphicRectangle(0, 0, 4, 4)));
+    TapeObjectPtr keep(new WipeOut);
+    static_cast<WipeOut&>(*keep).setHideActors(false);
+    TapeObjectPtr clear(new WipeOut);
+    const std::vector<TapeObjectPtr> page{actionOn("Dragon", ActorAction::EnterOnScene, "Fly"),
+                                          clear,
+                                          actionOn("Hero", ActorAction::EnterOnScene),
+                                          actionOn("hero", ActorAction::ChangeMovement, "Run"),
+                                          actionOn("Dragon", ActorAction::EnterOnScene, "Fly"),
+                                          actionOn("Dragon", ActorAction::ExitFromScene),
+                                          keep};
+    for (const TapeObjectPtr& object : page) {
+        stage().tape().add(*object);
+        object->setTape(stage().tape());
+    }
+    // Up to the last object: the dragon entered before the clearing transition and left
+    // after it; the hero runs.
+    for (long position : {7, 2}) {
+        stage().tape().setCurrentPosition(position);
+        stage().tape().prepareActors();
+        EXPECT_EQ(text(hero().getCurrentMovement()), position == 7 ? "Run" : "") << position;
+        EXPECT_EQ(hero().isVisible(), position == 7) << position;
+        EXPECT_FALSE(dragon->isVisible()) << position;
+        EXPECT_TRUE(dragon->getCurrentMovement().isEmpty()) << position;
+        EXPECT_EQ(onStage().getCount(), position == 7 ? 1 : 0) << position;
+    }
+}
+
+TEST_F(ActorActions, APagePlayedUnderTheTapesTimerBringsTheActorOnAndMovesIt)
+{
+    TapeObjectPtr page(new WipeOut);
+    static_cast<WipeOut&>(*page).setEffect(WipeOut::WipeDown);
+    static_cast<WipeOut&>(*page).setColor(colorOf('y'));
+    ActorActionPtr enter = actionOn("Hero", ActorAction::EnterOnScene);
+    enter->setTargetPosition(KGraphicPoint(2, 3));
+    ActorActionPtr move = actionOn("Hero", ActorAction::MoveResize);
+    move->setTargetPosition(KGraphicPoint(20, 3));
+    move->setDuration(2);
+    // Then an object that holds the story.
+    TapeObjectPtr hold(new TapeObject);
+    for (const TapeObjectPtr& object : std::vector<TapeObjectPtr>{page, enter, move, hold}) {
+        stage().tape().add(*object);
+        object->setTape(stage().tape());
+    }
+    stage().tape().start(0);
+    long ticks = 0;
+    while (stage().tape().getPlayIndex() < 3) {
+        m_clock.advance(21);
+        timers().fire();
+        ASSERT_LT(++ticks, 200);
+    }
+    // The page in 121 steps after its start, the entrance at once, the move in three
+    // after its start.
+    EXPECT_EQ(ticks, 127);
+    EXPECT_EQ(hero().getPosition(), KAnimationPoint(20, 3));
+    EXPECT_EQ(stage().shown(19, 3, 6, 1), (PixelRows{"yggggy"}));
+    stage().tape().stop();
+}
+
 TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
 {
     const std::string media = m_folder.path() + "\\Media";
@@ -211,7 +274,7 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
         // Only an actor entering the scene looks for its file; a chosen file is copied
         // where it was expected, and is not asked for again.
         writeBytes(m_folder.file("Chosen.ACT"), Bytes{'a'});
-        MissingFileAnswers answers(MissingFileQuery::Replaced, windowsPath(m_folder.file("Chosen.ACT")));
+        MissingFileAnswers answers(TapeMediaFile::Replace, windowsPath(m_folder.file("Chosen.ACT")));
         EXPECT_FALSE(actionOn("Hero", ActorAction::ExitFromScene)->findMissingMedia(mediaFolder, KPathPtr()));
         for (int i = 0; i < 2; ++i)
             EXPECT_FALSE(enter->findMissingMedia(mediaFolder, KPathPtr()));
@@ -221,7 +284,7 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
     }
     {
         // "Ignore All" gives the search up; a file in the further folder counts as found.
-        MissingFileAnswers answers(MissingFileQuery::IgnoredAll);
+        MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
         EXPECT_TRUE(actionOn("Ghost", ActorAction::EnterOnScene)->findMissingMedia(mediaFolder, KPathPtr()));
         writeBytes(target + "\\Ghost.ACT", Bytes{'t'});
         KPathPtr further(new KPath(windowsPath(target + "\\")));

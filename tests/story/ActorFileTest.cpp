@@ -194,7 +194,7 @@ TEST_F(Actors, OnceTheUserGivesUpTheMediaSearchTheActorsAfterAreNotSearched)
         EXPECT_TRUE(actor->save(fileIn(name)));
     }
     KDirectory media = folder();
-    MissingFileAnswers answers(MissingFileQuery::IgnoredAll);
+    MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
     bool search = true;
     ActorPtr hero(new Actor);
     EXPECT_TRUE(hero->load(fileIn("Hero.ACT"), media, search));

@@ -125,7 +125,7 @@ TEST_F(ActorMotions, TheBlockHoldsTheBaseBlockThePathAndTheActorName)
 TEST_F(ActorMotions, TheActorFileIsAskedForOnceAndGivingUpStopsTheSearch)
 {
     const KPath folder = windowsPath(m_folder.path() + "\\");
-    MissingFileAnswers answers(MissingFileQuery::IgnoredAll);
+    MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
     // Without an actor name there is no file to look for nor to count.
     ActorMotion& unnamed = motionAlong({{0, 0}}, "");
     EXPECT_FALSE(unnamed.findMissingMedia(folder, KPathPtr()));

@@ -5,8 +5,8 @@
 #include "story/Actor.h"
 #include "story/ActorSequence.h"
 #include "story/LumoSpriteSystem.h"
-#include "story/MissingFileQuery.h"
 #include "story/TapeGraphicObject.h"
+#include "story/TapeMediaFile.h"
 #include "tests/story/StoryTestSupport.h"
 
 
@@ -137,7 +137,7 @@ public:
     explicit MissingFileAnswers(uint8 Answer, const KPath& Chosen = KPath()) : m_answer(Answer), m_chosen(Chosen)
     {
         current() = this;
-        MissingFileQuery::setAsker([](const KFileReference& Missing, KFileReference& Chosen) {
+        TapeMediaFile::setMissingFileQuestion([](const KFileReference& Missing, KFileReference& Chosen) {
             KString path;
             Missing.getPath().getPathText(path, kPlatformWindows, KPath::AsStored);
             current()->asked.push_back(text(path));
@@ -145,7 +145,7 @@ public:
             return current()->m_answer;
         });
     }
-    ~MissingFileAnswers() { MissingFileQuery::setAsker(nullptr); }
+    ~MissingFileAnswers() { TapeMediaFile::setMissingFileQuestion(nullptr); }
     MissingFileAnswers(const MissingFileAnswers&) = delete;
     MissingFileAnswers& operator=(const MissingFileAnswers&) = delete;
 

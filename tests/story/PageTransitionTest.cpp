@@ -234,7 +234,7 @@ TEST_F(PageTransitions, OnlyAPictureBackgroundIsLookedForAndCountedAsMedia)
 {
     WipeOut& wipe = transition(WipeOut::Cut, 4, 4);
     wipe.setFileReference(KFileReference(windowsPath(m_folder.file("Old\\Sky.bmp"))));
-    MissingFileAnswers answers(MissingFileQuery::IgnoredAll);
+    MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
     const KPath folder = windowsPath(m_folder.path() + "\\");
     KStringBag names;
     EXPECT_FALSE(wipe.findMissingMedia(folder, KPathPtr()));
