@@ -175,28 +175,6 @@ TEST_F(ActorActions, OrderJumpAndMovementChangesAreDoneInTheStart)
     EXPECT_EQ(text(hero().getCurrentMovement()), "Run");
 }
 
-TEST_F(ActorActions, ReplayingAPagePlacesTheActorsAndRecordsTheirMovements)
-{
-    struct Case {
-        uint8 action;
-        const char* movementAfter;
-        bool visibleAfter;
-    } cases[] = {{1, "Fly", true}, {6, "Fly", true}, {4, "Before", true}, {2, "Before", false}, {3, "Before", false}};
-    for (const Case& c : cases) {
-        ActorActionPtr action = actionOn("Hero", c.action, "Fly");
-        action->setTargetPosition(KGraphicPoint(5, 6));
-        action->setTape(stage().tape());
-        hero().setPosition(0, 0);
-        KString movement("Before");
-        action->replayOnPage(movement);
-        EXPECT_EQ(text(movement), c.movementAfter) << int(c.action);
-        EXPECT_EQ(hero().isVisible(), c.visibleAfter) << int(c.action);
-        // No movement is started by a replay.
-        EXPECT_TRUE(hero().getCurrentMovement().isEmpty()) << int(c.action);
-        EXPECT_EQ(hero().getPosition() == KAnimationPoint(5, 6), c.action != 2 && c.action != 6) << int(c.action);
-    }
-}
-
 TEST_F(ActorActions, ThePageSetsTheSceneSinceTheLastTransitionThatHidesTheActors)
 {
     ActorPtr dragon = actorWith("Dragon", *movementOf("Fly", "r", KGraphicRectangle(0, 0, 2, 2)));
@@ -205,28 +183,30 @@ TEST_F(ActorActions, ThePageSetsTheSceneSinceTheLastTransitionThatHidesTheActors
     TapeObjectPtr keep(new WipeOut);
     static_cast<WipeOut&>(*keep).setHideActors(false);
     TapeObjectPtr clear(new WipeOut);
+    ActorActionPtr jump = actionOn("Hero", ActorAction::JumpToPosition);
+    jump->setTargetPosition(KGraphicPoint(5, 6));
     const std::vector<TapeObjectPtr> page{actionOn("Dragon", ActorAction::EnterOnScene, "Fly"),
                                           clear,
                                           actionOn("Hero", ActorAction::EnterOnScene),
                                           actionOn("hero", ActorAction::ChangeMovement, "Run"),
                                           actionOn("Dragon", ActorAction::EnterOnScene, "Fly"),
                                           actionOn("Dragon", ActorAction::ExitFromScene),
+                                          jump,
                                           keep};
     for (const TapeObjectPtr& object : page) {
         stage().tape().add(*object);
         object->setTape(stage().tape());
     }
     // Up to the last object: the dragon entered before the clearing transition and left
-    // after it; the hero runs.
-    for (long position : {7, 2}) {
+    // after it; the hero runs where it jumped. Before the hero came, no one is on stage.
+    for (long position : {8, 2}) {
         stage().tape().setCurrentPosition(position);
         stage().tape().prepareActors();
-        EXPECT_EQ(text(hero().getCurrentMovement()), position == 7 ? "Run" : "") << position;
-        EXPECT_EQ(hero().isVisible(), position == 7) << position;
-        EXPECT_FALSE(dragon->isVisible()) << position;
-        EXPECT_TRUE(dragon->getCurrentMovement().isEmpty()) << position;
-        EXPECT_EQ(onStage().getCount(), position == 7 ? 1 : 0) << position;
+        EXPECT_EQ(text(hero().getCurrentMovement()), position == 8 ? "Run" : "") << position;
+        EXPECT_FALSE(dragon->isVisible() || !dragon->getCurrentMovement().isEmpty()) << position;
+        EXPECT_EQ(onStage().getCount(), position == 8 ? 1 : 0) << position;
     }
+    EXPECT_EQ(hero().getPosition(), KAnimationPoint(5, 6));
 }
 
 TEST_F(ActorActions, APagePlayedUnderTheTapesTimerBringsTheActorOnAndMovesIt)
@@ -285,9 +265,9 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
     {
         // "Ignore All" gives the search up; a file in the further folder counts as found.
         MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
-        EXPECT_TRUE(actionOn("Ghost", ActorAction::EnterOnScene)->findMissingMedia(mediaFolder, KPathPtr()));
-        writeBytes(target + "\\Ghost.ACT", Bytes{'t'});
         KPathPtr further(new KPath(windowsPath(target + "\\")));
+        EXPECT_TRUE(actionOn("Ghost", ActorAction::EnterOnScene)->findMissingMedia(mediaFolder, further));
+        writeBytes(target + "\\Ghost.ACT", Bytes{'t'});
         EXPECT_FALSE(actionOn("Ghost", ActorAction::EnterOnScene)->findMissingMedia(mediaFolder, further));
         EXPECT_EQ(answers.asked.size(), 1u);
     }
