@@ -27,7 +27,10 @@
 #include "controls/KCheckBoxControl.h"
 #include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
+#include "controls/KDragObject.h"
 #include "controls/KDragObjectsLayer.h"
+#include "controls/KEditFieldControl.h"
+#include "controls/KEditTextControl.h"
 #include "controls/KGroupControl.h"
 #include "controls/KPushButtonControl.h"
 #include "controls/KRadioButtonControl.h"
@@ -154,8 +157,11 @@ void kksRegisterFrameworkClasses()
     KPrintingManager::registerClass();
     KSerialPort::registerClass();
     KInteractiveElement::registerClass();
+    KDragObject::registerClass();
     KControl::registerClass();
     KCheckBoxControl::registerClass();
+    KEditFieldControl::registerClass();
+    KEditTextControl::registerClass();
     KGroupControl::registerClass();
     KPushButtonControl::registerClass();
     KRadioButtonControl::registerClass();
