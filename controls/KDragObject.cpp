@@ -48,7 +48,9 @@ void KDragObject::setSelected(bool On)
 
 void KDragObject::clearSelected()
 {
-    if (!isEnabled())
+    // The layer clears every object when the selection changes: one that was not selected
+    // leaves its content as it is, so a content disabled on purpose stays disabled.
+    if (!isEnabled() || !isSelected())
         return;
     clearStateFlags(SelectedFlag);
     invalidateInWindow();

@@ -117,7 +117,8 @@ TEST(DragObject, ContentFollowsTheBoundsNamesTheObjectAsItsNativeParentAndSleeps
     object.reset();
     EXPECT_FALSE(control->hasNativeParent());
 
-    // Only an enabled object is selected; a compound content sleeps while it is.
+    // Only an enabled object is selected; a compound content sleeps while it is, and only
+    // the end of a selection wakes it.
     KDragObjectPtr frame = makeObject(0, 0, 50, 50);
     frame->disable();
     frame->setSelected(true);
@@ -132,6 +133,9 @@ TEST(DragObject, ContentFollowsTheBoundsNamesTheObjectAsItsNativeParentAndSleeps
     EXPECT_FALSE(inner->isEnabled());
     frame->clearSelected();
     EXPECT_TRUE(inner->isEnabled());
+    control->disable();
+    frame->clearSelected();
+    EXPECT_FALSE(inner->isEnabled());
 }
 
 class DragLayer : public ::testing::Test {
