@@ -41,9 +41,7 @@ void KDragObject::setSelected(bool On)
         return;
     if (control->hasControls())
         control->disable();
-    // The control's paint draws this object's frame over its native window.
-    invalidateNativeControlWin32(*control);
-    invalidateNativeControlTreeWin32(*control);
+    redrawContent(*control);
 }
 
 void KDragObject::clearSelected()
@@ -58,8 +56,7 @@ void KDragObject::clearSelected()
     if (!control)
         return;
     if (!control->hasControls()) {
-        invalidateNativeControlWin32(*control);
-        invalidateNativeControlTreeWin32(*control);
+        redrawContent(*control);
         return;
     }
     control->enable(true);
@@ -189,6 +186,13 @@ KGraphicRectangle KDragObject::getBounds() const
     const KWideSize& size = getSize();
     return KGraphicRectangle(static_cast<short>(position.getX()), static_cast<short>(position.getY()),
                              static_cast<short>(size.getWidth()), static_cast<short>(size.getHeight()));
+}
+
+void KDragObject::redrawContent(KControl& Control)
+{
+    // The control's paint draws this object's look over its native windows.
+    invalidateNativeControlWin32(Control);
+    invalidateNativeControlTreeWin32(Control);
 }
 
 void KDragObject::invalidateInWindow()

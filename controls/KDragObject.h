@@ -13,6 +13,7 @@
 #include "foundation/KGraphicSize.h"
 #include "foundation/KThingPtr.h"
 
+class KControl;
 class KGraphicDevice;
 
 class KDragObject : public KInteractiveElement {
@@ -87,6 +88,7 @@ public:
 private:
     // The window redraws the object's area, when it has a window.
     void invalidateInWindow();
+    void redrawContent(KControl& Control);
 
     KThingPtr m_content;
     KThingPtr m_window;

@@ -122,20 +122,23 @@ void KEditFieldControl::doDelete() { runTextCommand(EditCommand::Clear); }
 
 void KEditFieldControl::setFontName(const KString& Name)
 {
-    if (void* window = getNativeWindow())
-        setEditFaceWin32(window, Name.getText());
+    EditCharacterFormat format;
+    format.face = Name;
+    setCharacterFormat(format, kEditFace);
 }
 
 void KEditFieldControl::setFontSize(double Size, uint8 Platform)
 {
-    if (void* window = getNativeWindow())
-        setEditHeightWin32(window, static_cast<long>(kksConvertToWindowsFontSize(Size, Platform) * kTwipsPerPoint));
+    EditCharacterFormat format;
+    format.twips = static_cast<long>(kksConvertToWindowsFontSize(Size, Platform) * kTwipsPerPoint);
+    setCharacterFormat(format, kEditHeight);
 }
 
 void KEditFieldControl::setFontStyle(const KFlagSet& Style)
 {
-    if (void* window = getNativeWindow())
-        setEditStyleWin32(window, Style.getFlags());
+    EditCharacterFormat format;
+    format.style = Style.getFlags();
+    setCharacterFormat(format, kEditStyle);
 }
 
 void KEditFieldControl::setAlignment(uint8 Alignment)
@@ -146,8 +149,9 @@ void KEditFieldControl::setAlignment(uint8 Alignment)
 
 void KEditFieldControl::setColor(const KColor& Color)
 {
-    if (void* window = getNativeWindow())
-        setEditColorWin32(window, Color.getNativeColor());
+    EditCharacterFormat format;
+    format.nativeColor = Color.getNativeColor();
+    setCharacterFormat(format, kEditColor);
 }
 
 KString KEditFieldControl::getFontName()
@@ -204,6 +208,12 @@ void KEditFieldControl::runTextCommand(EditCommand Command)
         return;
     sendEditCommandWin32(window, Command);
     sendEditAction(*this, kTextChangedAction);
+}
+
+void KEditFieldControl::setCharacterFormat(const EditCharacterFormat& Format, uint32 Parts)
+{
+    if (void* window = getNativeWindow())
+        setEditCharacterFormatWin32(window, Format, Parts);
 }
 
 void KEditFieldControl::giveToClipboard(const KString& Text)

@@ -13,6 +13,7 @@
 #include "graphics/KColor.h"
 
 enum class EditCommand : uint8;
+struct EditCharacterFormat;
 
 class KEditFieldControl : public KRichEditControl {
     K_DECLARE_CLASS(KEditFieldControl)
@@ -73,6 +74,8 @@ private:
     // The native command, then the text-changed action.
     void runTextCommand(EditCommand Command);
     void giveToClipboard(const KString& Text);
+    // The parts named of Format, given to the selection.
+    void setCharacterFormat(const EditCharacterFormat& Format, uint32 Parts);
 
     KString m_text;
     KFlagSet m_editFlags;

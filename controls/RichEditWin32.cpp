@@ -52,11 +52,6 @@ CHARFORMATA characterFormat(DWORD Mask)
     return format;
 }
 
-void applyCharacterFormat(void* W, CHARFORMATA& Format)
-{
-    send(W, EM_SETCHARFORMAT, SCF_SELECTION, recordParam(Format));
-}
-
 // Paragraph formats reach only the selected paragraphs: the whole text is selected for
 // the time of Work, with the window's drawing held back, and the user's selection put back.
 template <typename Work>
@@ -172,33 +167,28 @@ EditCharacterFormat getEditCharacterFormatWin32(void* Window)
     return result;
 }
 
-void setEditFaceWin32(void* Window, const char* Face)
+void setEditCharacterFormatWin32(void* Window, const EditCharacterFormat& Format, uint32 Parts)
 {
-    CHARFORMATA format = characterFormat(CFM_FACE);
-    std::strncpy(format.szFaceName, Face, LF_FACESIZE - 1);
-    applyCharacterFormat(Window, format);
-}
-
-void setEditHeightWin32(void* Window, long Twips)
-{
-    CHARFORMATA format = characterFormat(CFM_SIZE);
-    format.yHeight = Twips;
-    applyCharacterFormat(Window, format);
-}
-
-void setEditStyleWin32(void* Window, uint32 Style)
-{
-    CHARFORMATA format = characterFormat(CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE);
-    format.dwEffects = ((Style & 0x1) ? CFE_BOLD : 0) | ((Style & 0x2) ? CFE_ITALIC : 0)
-                       | ((Style & 0x4) ? CFE_UNDERLINE : 0);
-    applyCharacterFormat(Window, format);
-}
-
-void setEditColorWin32(void* Window, uint32 NativeColor)
-{
-    CHARFORMATA format = characterFormat(CFM_COLOR);
-    format.crTextColor = NativeColor;
-    applyCharacterFormat(Window, format);
+    CHARFORMATA native = characterFormat(0);
+    if (Parts & kEditFace) {
+        native.dwMask |= CFM_FACE;
+        std::strncpy(native.szFaceName, Format.face.getText(), LF_FACESIZE - 1);
+    }
+    if (Parts & kEditHeight) {
+        native.dwMask |= CFM_SIZE;
+        native.yHeight = Format.twips;
+    }
+    if (Parts & kEditStyle) {
+        native.dwMask |= CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
+        native.dwEffects = ((Format.style & 0x1) ? CFE_BOLD : 0) | ((Format.style & 0x2) ? CFE_ITALIC : 0)
+                           | ((Format.style & 0x4) ? CFE_UNDERLINE : 0);
+    }
+    if (Parts & kEditColor) {
+        // Effects without CFE_AUTOCOLOR: the colour given is the colour shown.
+        native.dwMask |= CFM_COLOR;
+        native.crTextColor = Format.nativeColor;
+    }
+    send(Window, EM_SETCHARFORMAT, SCF_SELECTION, recordParam(native));
 }
 
 void setEditAlignmentWin32(void* Window, uint8 Alignment)

@@ -53,18 +53,22 @@ void setEditBackgroundWin32(void* Window, bool Transparent, uint32 NativeColor);
 
 // Character formats of the selection. Style bits: 0x1 bold, 0x2 italic, 0x4 underline.
 struct EditCharacterFormat {
+    // Names longer than the 31 characters the native format holds are cut.
     KString face;
     long twips = 0;
     uint32 style = 0;
     uint32 nativeColor = 0;
 };
+// Which parts of a format are set.
+enum EditFormatPart : uint32 {
+    kEditFace = 0x1,
+    kEditHeight = 0x2,
+    kEditStyle = 0x4,
+    kEditColor = 0x8,
+};
 // The selection's format, else the default format when the window gives none.
 EditCharacterFormat getEditCharacterFormatWin32(void* Window);
-// Names longer than the 31 characters the format holds are cut.
-void setEditFaceWin32(void* Window, const char* Face);
-void setEditHeightWin32(void* Window, long Twips);
-void setEditStyleWin32(void* Window, uint32 Style);
-void setEditColorWin32(void* Window, uint32 NativeColor);
+void setEditCharacterFormatWin32(void* Window, const EditCharacterFormat& Format, uint32 Parts);
 
 // The alignment of every paragraph (0 left, 1 right, 2 centre, 3 justified); the user's
 // selection is kept and the window not redrawn in between.
