@@ -3,6 +3,7 @@
 #include "application/KApplication.h"
 #include "foundation/ErrorTable.h"
 #include "multimedia/KAbstractMedia.h"
+#include "multimedia/KSpeechSupport.h"
 #include "multimedia/soundengine/KSoundSupport.h"
 
 namespace {
@@ -56,6 +57,8 @@ void KMediaManager::initMediaSupport(KMediaSupportFlagSet F)
     manager.setActiveMediaSupport(F);
     if ((F & SoundSupport) && KSoundSupport::exists())
         KSoundSupport::getInstance().setEngineMask(7);
+    if ((F & SpeechSupport) && KSpeechSupport::hasSpeechSupport())
+        KSpeechSupport::getSpeechSupport().setEngineMask(7);
     manager.openMediaSupport();
 }
 
@@ -78,6 +81,10 @@ void KMediaManager::openMediaSupport()
         KSoundSupport::getInstance().start();
         m_openSupports |= SoundSupport;
     }
+    if ((m_requestedSupports & SpeechSupport) && KSpeechSupport::hasSpeechSupport()) {
+        KSpeechSupport::getSpeechSupport().open();
+        m_openSupports |= SpeechSupport;
+    }
     m_openSupports |= OpenStepDone;
 }
 
@@ -87,6 +94,8 @@ void KMediaManager::closeMediaSupport()
     unloadAll();
     if ((m_openSupports & SoundSupport) && KSoundSupport::exists())
         KSoundSupport::getInstance().stop();
+    if ((m_openSupports & SpeechSupport) && KSpeechSupport::hasSpeechSupport())
+        KSpeechSupport::getSpeechSupport().close();
     m_openSupports = 0;
 }
 

@@ -1,11 +1,16 @@
 #include "multimedia/MultimediaClasses.h"
 
 #include "multimedia/KAbstractMedia.h"
+#include "multimedia/KExtendedSpeech.h"
 #include "multimedia/KMediaFeedbackEvent.h"
 #include "multimedia/KMediaManager.h"
 #include "multimedia/KSound.h"
 #include "multimedia/KSoundHiliteMarker.h"
 #include "multimedia/KSoundHiliteMedia.h"
+#include "multimedia/KSpeech.h"
+#include "multimedia/KSpeechException.h"
+#include "multimedia/KSpeechExceptionHandler.h"
+#include "multimedia/KSpeechSupport.h"
 #include "multimedia/soundengine/KSoundSupport.h"
 
 void kksRegisterMultimediaClasses()
@@ -15,6 +20,15 @@ void kksRegisterMultimediaClasses()
     KMediaManager::registerClass();
     KSound::registerClass();
     KSoundSupport::registerClass();
+    KSpeech::registerClass();
+    KSpeechSupport::registerClass();
+}
+
+void kksRegisterSpeechExceptionClasses()
+{
+    KExtendedSpeech::registerClass();
+    KSpeechException::registerClass();
+    KSpeechExceptionHandler::registerClass();
 }
 
 void kksRegisterSoundHiliteClasses()
