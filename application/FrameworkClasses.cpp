@@ -1,11 +1,13 @@
 #include "application/FrameworkClasses.h"
 
 #include "application/KActionEvent.h"
+#include "application/KAlert.h"
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KControlActionEvent.h"
 #include "application/KCustomMenu.h"
 #include "application/KCustomMenuItem.h"
+#include "application/KDialog.h"
 #include "application/KEvent.h"
 #include "application/KInteractiveElement.h"
 #include "application/KKeyEvent.h"
@@ -17,14 +19,21 @@
 #include "application/KMenuManager.h"
 #include "application/KMouseEvent.h"
 #include "application/KNativeEvent.h"
+#include "application/KPaletteWindow.h"
 #include "application/KTimerManager.h"
 #include "application/KWindow.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
+#include "controls/KCheckBoxControl.h"
 #include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KDragObjectsLayer.h"
+#include "controls/KGroupControl.h"
 #include "controls/KPushButtonControl.h"
+#include "controls/KRadioButtonControl.h"
+#include "controls/KRadioButtonGroup.h"
+#include "controls/KStaticImageControl.h"
+#include "controls/KStaticTextNativeControl.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
 #include "foundation/KClassReader.h"
@@ -138,12 +147,21 @@ void kksRegisterFrameworkClasses()
     KMenuBar::registerClass();
     KMenuManager::registerClass();
     KWindow::registerClass();
+    KPaletteWindow::registerClass();
+    KDialog::registerClass();
+    KAlert::registerClass();
     KWindowManager::registerClass();
     KPrintingManager::registerClass();
     KSerialPort::registerClass();
     KInteractiveElement::registerClass();
     KControl::registerClass();
+    KCheckBoxControl::registerClass();
+    KGroupControl::registerClass();
     KPushButtonControl::registerClass();
+    KRadioButtonControl::registerClass();
+    KRadioButtonGroup::registerClass();
+    KStaticImageControl::registerClass();
+    KStaticTextNativeControl::registerClass();
     KLayer::registerClass();
     KControlsLayer::registerClass();
     KDragObjectsLayer::registerClass();

@@ -112,6 +112,9 @@ public:
     void setSize(const KWideSize& S) { m_size = S; }
     const KWideSize& getSize() const { return m_size; }
     uint8 getHilite() const { return m_hilite; }
+    // The element's help text: the controls layer shows a control's as its tooltip.
+    void setText(const KString& Text) { m_text = Text; }
+    const KString& getText() const { return m_text; }
     void setUserValue(long Value) { m_userValue = Value; }
     long getUserValue() const { return m_userValue; }
     uint32 getStateFlags() const { return m_state.getFlags(); }

@@ -9,6 +9,7 @@
 #include "application/NativeDeviceWin32.h"
 #include "application/NativeMenusWin32.h"
 #include "application/NativeWindowWin32.h"
+#include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KDragObjectsLayer.h"
 #include "foundation/KernelFunctions.h"
@@ -120,12 +121,20 @@ KDragObjectsLayer& KWindow::getDragObjectsLayer() const
 
 unsigned long KWindow::getNativeStyle() const { return nativeWindowStyleWin32(m_kind.getFlags()); }
 
-KGraphicRectangle KWindow::getFrame() const
+KGraphicRectangle KWindow::getFrame() const { return getFrameFor(kAppWindowExStyle); }
+
+KGraphicRectangle KWindow::getFrameFor(unsigned long ExStyle) const
 {
     if (m_nativeWindow)
         return rectangleOf(getNativeWindowRectWin32(m_nativeWindow));
-    return rectangleOf(adjustFrameWin32(frameOf(m_bounds), getNativeStyle() | kPopupStyle, kAppWindowExStyle,
+    return rectangleOf(adjustFrameWin32(frameOf(m_bounds), getNativeStyle() | kPopupStyle, ExStyle,
                                         menuBarFor(*this) != nullptr));
+}
+
+void* KWindow::getMainNativeWindow()
+{
+    KApplication* application = KApplication::getApplication();
+    return application && application->hasMainWindow() ? application->getMainWindow().getNativeWindow() : nullptr;
 }
 
 void KWindow::open(uint8 Mode)
@@ -135,20 +144,33 @@ void KWindow::open(uint8 Mode)
         knsFatalError("KWindow::open()", "Already Open.");
         return;
     }
-    const KGraphicRectangle frame = getFrame();
     // The menu bar comes with the window as its frame allowed for it.
-    void* window = createNativeWindowWin32(kAppWindowExStyle, "KWindowClass", m_title.getText(),
-                                           getNativeStyle() | kPopupStyle, frameOf(frame), nullptr, menuBarFor(*this));
+    if (createNativeWindow(
+            {kAppWindowExStyle, "KWindowClass", getNativeStyle() | kPopupStyle, nullptr, menuBarFor(*this)},
+            "void KWindow::open(OpenMode Mode)"))
+        finishOpen(Mode);
+}
+
+bool KWindow::createNativeWindow(const NativeWindowRequest& Request, const char* FailureContext)
+{
+    const KGraphicRectangle frame = getFrame();
+    void* window = createNativeWindowWin32(Request.exStyle, Request.className, m_title.getText(), Request.style,
+                                           frameOf(frame), Request.owner, Request.menu);
     if (!window) {
         // A window without a native window stays closed, and nobody hears that it opened.
-        kksReportError(18, "void KWindow::open(OpenMode Mode)");
-        return;
+        kksReportError(18, FailureContext);
+        return false;
     }
     setNativeWindow(window);
     if (!m_nativeWindow)
-        return;
+        return false;
     if (hooksInstalled())
         s_attachHook(m_nativeWindow);
+    return true;
+}
+
+void KWindow::finishOpen(uint8 Mode)
+{
     if (Mode == OpenShown) {
         show(true);
         KWindowEventPtr activation = new KWindowEvent;
@@ -181,6 +203,12 @@ void KWindow::setNativeWindow(void* W)
     initBoundsFromNative(createAndInitNativeDeviceWin32(static_cast<HDC>(dc)));
     KGraphicDevice::setBounds(KGraphicRectangle(0, 0, m_bounds.getWidth(), m_bounds.getHeight()));
     bindNativeWindowWin32(W, this);
+    // The controls make their native windows in the new one, the front-most first.
+    const KBag controls(getControlsLayer().getControls());
+    for (long i = controls.getCount() - 1; i >= 0; --i) {
+        if (auto* control = dynamic_cast<KControl*>(&controls[i]))
+            control->setWindow(*this);
+    }
 }
 
 void KWindow::clearNativeWindow()
@@ -188,6 +216,12 @@ void KWindow::clearNativeWindow()
     if (m_nativeWindow)
         bindNativeWindowWin32(m_nativeWindow, nullptr);
     m_nativeWindow = nullptr;
+    // Their native windows go before the window's, and they let go of the window.
+    const KBag controls(getControlsLayer().getControls());
+    for (long i = 0; i < controls.getCount(); ++i) {
+        if (auto* control = dynamic_cast<KControl*>(&controls[i]))
+            control->clearWindow();
+    }
 }
 
 void KWindow::close()

@@ -190,6 +190,27 @@ public:
     bool ownsKeyboardFocus() const;
     void releaseKeyboardFocus();
 
+protected:
+    // How open makes the native window; the window kinds differ only in these.
+    struct NativeWindowRequest {
+        unsigned long exStyle;
+        const char* className;
+        unsigned long style;
+        void* owner;
+        void* menu;
+    };
+    // The outer rectangle for the content rectangle with this extended style, or the
+    // native window's while it exists.
+    KGraphicRectangle getFrameFor(unsigned long ExStyle) const;
+    // Makes and binds the native window; a refusal is reported under the context and the
+    // window stays closed (false).
+    bool createNativeWindow(const NativeWindowRequest& Request, const char* FailureContext);
+    // The last steps of every open: shown and activated (mode 0) or hidden, open, and
+    // known to the window manager.
+    void finishOpen(uint8 Mode);
+    // The application's main window's native window, which owns palettes and dialogs.
+    static void* getMainNativeWindow();
+
 private:
     bool findFocusableNeighbour(const KInteractiveElement& E, long Step, KInteractiveElementPtr& Out) const;
     bool isActiveWindow() const;

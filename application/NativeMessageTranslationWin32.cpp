@@ -12,6 +12,7 @@
 #include "application/KWindowManager.h"
 #include "application/MacStyleMenuBarWin32.h"
 #include "application/MenuMessagesWin32.h"
+#include "application/NativeControlBindingWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KPath.h"
@@ -329,10 +330,11 @@ KEvent* translate(const KNativeMessage& Message)
         return Message.wParam == VK_F4 ? makeNativeEvent(Message) : nullptr;
     case WM_COMMAND:
     case WM_MENUCOMMAND:
-        // Control notifications need the control binding; a command nobody can answer
-        // gives nothing.
+        // A control's notification is answered by its control, through the native event;
+        // a command nobody can answer gives nothing.
         if (Message.lParam != 0)
-            return nullptr;
+            return findControlForNativeWindowWin32(reinterpret_cast<void*>(Message.lParam)) ? makeNativeEvent(Message)
+                                                                                          : nullptr;
         return translateMenuCommandWin32(Message);
     case WM_INITMENU:
     case WM_INITMENUPOPUP:
@@ -490,8 +492,12 @@ KEventReturn processNativeMessageWin32(KNativeEvent& Event)
         return measureMenuItemWin32(*message);
     case WM_DRAWITEM:
         return drawMenuItemWin32(*message);
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return processControlNotificationWin32(Event);
     default:
-        // Control notifications are answered by the controls once a window holds them.
         return 0;
     }
 }

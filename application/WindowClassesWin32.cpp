@@ -15,14 +15,8 @@ constexpr UINT kSaveBitsOwnDC = CS_SAVEBITS | CS_OWNDC;
 // Sends the framework event made of the message; true when it was handled.
 bool sendAsEvent(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    const DWORD position = GetMessagePos();
-    const KNativeMessage record{Window,
-                                Message,
-                                static_cast<uint32>(WParam),
-                                static_cast<int32>(LParam),
-                                static_cast<uint32>(GetMessageTime()),
-                                static_cast<int16>(LOWORD(position)),
-                                static_cast<int16>(HIWORD(position))};
+    const KNativeMessage record =
+        nativeMessageOfWin32(Window, Message, static_cast<uint32>(WParam), static_cast<int32>(LParam));
     KEvent* event = kksDispatchNativeMessage(record);
     return event && KEvent::send(*event) != 0;
 }
@@ -145,6 +139,18 @@ unsigned short registerOrDie(const ClassRow& Row, const char* Context)
     return atom;
 }
 } // namespace
+
+KNativeMessage nativeMessageOfWin32(void* Window, uint32 Message, uint32 WParam, int32 LParam)
+{
+    const DWORD position = GetMessagePos();
+    return {Window,
+            Message,
+            WParam,
+            LParam,
+            static_cast<uint32>(GetMessageTime()),
+            static_cast<int16>(LOWORD(position)),
+            static_cast<int16>(HIWORD(position))};
+}
 
 unsigned short registerSplashWindowClassWin32()
 {

@@ -4,6 +4,12 @@
 // framework event and send that at once; the answer decides whether the platform's
 // default procedure still runs. Every class stays registered until the process ends.
 
+#include "application/KNativeMessage.h"
+
+// The record of a message a window procedure received, with the message's time and the
+// cursor position at that time.
+KNativeMessage nativeMessageOfWin32(void* Window, uint32 Message, uint32 WParam, int32 LParam);
+
 // "SplashWindowClass"; a class the platform refuses ends the program.
 unsigned short registerSplashWindowClassWin32();
 // "KWindowClass", "KPaletteClass", "KOverlayWindowClass" and "KDialogClass", in that

@@ -3,6 +3,7 @@
 #include "application/KApplication.h"
 #include "foundation/ErrorTable.h"
 #include "multimedia/KAbstractMedia.h"
+#include "multimedia/KMovieSupport.h"
 #include "multimedia/KSpeechSupport.h"
 #include "multimedia/soundengine/KSoundSupport.h"
 
@@ -55,6 +56,8 @@ void KMediaManager::initMediaSupport(KMediaSupportFlagSet F)
     if (kIsNullReference(&manager))
         return;
     manager.setActiveMediaSupport(F);
+    if ((F & MovieSupport) && KMovieSupport::hasMovieSupport())
+        KMovieSupport::getMovieSupport().setEngineMask(KMovieSupport::QuickTimeEngineBit | KMovieSupport::StreamEngineBit);
     if ((F & SoundSupport) && KSoundSupport::exists())
         KSoundSupport::getInstance().setEngineMask(7);
     if ((F & SpeechSupport) && KSpeechSupport::hasSpeechSupport())
@@ -81,6 +84,10 @@ void KMediaManager::openMediaSupport()
         KSoundSupport::getInstance().start();
         m_openSupports |= SoundSupport;
     }
+    if ((m_requestedSupports & MovieSupport) && KMovieSupport::hasMovieSupport()) {
+        KMovieSupport::getMovieSupport().open();
+        m_openSupports |= MovieSupport;
+    }
     if ((m_requestedSupports & SpeechSupport) && KSpeechSupport::hasSpeechSupport()) {
         KSpeechSupport::getSpeechSupport().open();
         m_openSupports |= SpeechSupport;
@@ -94,6 +101,8 @@ void KMediaManager::closeMediaSupport()
     unloadAll();
     if ((m_openSupports & SoundSupport) && KSoundSupport::exists())
         KSoundSupport::getInstance().stop();
+    if ((m_openSupports & MovieSupport) && KMovieSupport::hasMovieSupport())
+        KMovieSupport::getMovieSupport().close();
     if ((m_openSupports & SpeechSupport) && KSpeechSupport::hasSpeechSupport())
         KSpeechSupport::getSpeechSupport().close();
     m_openSupports = 0;

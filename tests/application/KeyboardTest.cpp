@@ -106,17 +106,17 @@ class DialogButtons : public ::testing::Test {
 protected:
     DialogButtons()
     {
-        for (KPushButtonControlPtr& button : buttons) {
-            button = new KPushButtonControl;
-            dialog->addElement(*button);
-            button->setWindow(*dialog);
-        }
-        dialog->setOKButton(*buttons[0]);
-        dialog->setCancelButton(*buttons[1]);
-        dialog->setApplyButton(*buttons[2]);
-        dialog->setReturnElement(*buttons[0]);
-        dialog->setEscapeElement(*buttons[1]);
+        dialog->setStandardButtons(KDialog::OKButton | KDialog::CancelButton | KDialog::ApplyButton);
         dialog->addReceiver(*receiver);
+    }
+
+    // The standard button whose result is R.
+    KControl& button(uint8 R) const
+    {
+        KThing& standard = R == KDialog::OKResult       ? dialog->getOKButton()
+                           : R == KDialog::CancelResult ? dialog->getCancelButton()
+                                                        : dialog->getApplyButton();
+        return static_cast<KControl&>(standard);
     }
 
     static KEventReturn act(KControl& Source, long Type = KControlActionEvent::Done)
@@ -128,10 +128,7 @@ protected:
     }
 
     InteractionScope scope;
-    // The dialog class is the dialogs' own to register; here it is, for the test.
-    bool registered = KDialog::registerClass() != nullptr;
     ModalDialogPtr dialog = new ModalDialog;
-    KPushButtonControlPtr buttons[3];
     KThingPtr receiver = new Receiver;
 };
 
@@ -144,10 +141,10 @@ TEST_F(DialogButtons, ReturnAndEscapePressTheFrontDialogsOKAndCancelButtons)
         dialog->open(KWindow::OpenShown);
         KKeyboardManager::getManager().setFocusElement(*field);
         // A disabled button is not pressed; the key stops at the dialog.
-        buttons[key.second - 1]->disable();
+        button(key.second).disable();
         EXPECT_EQ(type(key.first), 1);
         EXPECT_TRUE(dialog->isOpen());
-        buttons[key.second - 1]->enable(true);
+        button(key.second).enable(true);
         interactionLog().clear();
         EXPECT_EQ(type(key.first), 1);
         EXPECT_EQ(dialog->getResult(), key.second);
@@ -160,13 +157,14 @@ TEST_F(DialogButtons, ReturnAndEscapePressTheFrontDialogsOKAndCancelButtons)
 
 TEST_F(DialogButtons, OnlyAReleaseThatNobodyTookCarriesOutAStandardButton)
 {
+    dialog->createStandardButtons(KDialog::OKButton | KDialog::CancelButton | KDialog::ApplyButton);
     for (long type : {1, 2, 3})
-        EXPECT_EQ(act(*buttons[0], type), 0);
+        EXPECT_EQ(act(button(KDialog::OKResult), type), 0);
     EXPECT_EQ(dialog->getResult(), KDialog::NoResult);
 
     dialog->setRunningModal(true);
     interactionLog().clear();
-    EXPECT_EQ(act(*buttons[2]), 1);
+    EXPECT_EQ(act(button(KDialog::ApplyResult)), 1);
     EXPECT_EQ(dialog->getResult(), KDialog::ApplyResult);
     EXPECT_EQ(interactionLog(), (Log{"application control action 4"}));
 

@@ -1,30 +1,32 @@
 // The window manager: the order of its list by window layer, the windows it finds, and
 // the input it refuses to windows behind an open dialog.
+#include "application/KDialog.h"
 #include "tests/application/WindowTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
 #include <gtest/gtest.h>
 
-// Stands in for the dialog class: the manager knows a dialog by the class registered
-// under the name "KDialog".
-class StandInDialog : public RecordingWindow {
-    K_DECLARE_CLASS(StandInDialog)
+// A dialog that records the presses that reach it.
+class RecordingDialog : public KDialog {
 public:
-    StandInDialog()
+    KEventReturn mouseDown(KMouseEvent&) override { return note("down"); }
+    KEventReturn mouseUp(KMouseEvent&) override { return note("up"); }
+
+    std::string name;
+
+private:
+    KEventReturn note(const char* What)
     {
-        setKindFlags(KWindow::CaptionKind);
-        setWindowLayer(4);
+        seenByWindows().push_back(name + " " + What);
+        return 0;
     }
 };
-K_DEFINE_CLASS(StandInDialog, RecordingWindow, 1)
-K_POINTER_CLASS(StandInDialog, RecordingWindowPtr);
+K_POINTER_CLASS(RecordingDialog, KDialogPtr);
 
 namespace {
 
 class WindowManager : public ::testing::Test {
 protected:
-    void SetUp() override { StandInDialog::initClass("KDialog", KWindow::getClassRecord(), 1); }
-
     static RecordingWindowPtr openWindow(const char* Name, long Layer = 2, uint8 Mode = KWindow::OpenHidden)
     {
         RecordingWindowPtr window = new RecordingWindow;
@@ -34,9 +36,9 @@ protected:
         return window;
     }
 
-    static StandInDialogPtr openDialog(const char* Name)
+    static RecordingDialogPtr openDialog(const char* Name)
     {
-        StandInDialogPtr dialog = new StandInDialog;
+        RecordingDialogPtr dialog = new RecordingDialog;
         dialog->name = Name;
         dialog->open(KWindow::OpenHidden);
         return dialog;
@@ -47,8 +49,10 @@ protected:
     {
         std::vector<std::string> names;
         const KBag& windows = KWindowManager::get().getWindows();
-        for (long i = 0; i < windows.getCount(); ++i)
-            names.push_back(static_cast<RecordingWindow&>(windows[i]).name);
+        for (long i = 0; i < windows.getCount(); ++i) {
+            auto* dialog = dynamic_cast<RecordingDialog*>(&windows[i]);
+            names.push_back(dialog ? dialog->name : static_cast<RecordingWindow&>(windows[i]).name);
+        }
         return names;
     }
 
@@ -71,7 +75,7 @@ TEST_F(WindowManager, KeepsWindowsOfAHigherLayerInFront)
 
     // A dialog goes in front of palette windows.
     RecordingWindowPtr top = openWindow("top", 6);
-    StandInDialogPtr dialog = openDialog("dialog");
+    RecordingDialogPtr dialog = openDialog("dialog");
     EXPECT_EQ(order(), (Names{"second", "plain", "palette", "dialog", "top"}));
     KWindowManager::get().bringToFront(*palette);
     EXPECT_EQ(order(), (Names{"second", "plain", "palette", "dialog", "top"}));
@@ -81,7 +85,7 @@ TEST_F(WindowManager, WindowsBehindAnOpenDialogRefuseInput)
 {
     RecordingWindowPtr first = openWindow("first");
     RecordingWindowPtr second = openWindow("second");
-    StandInDialogPtr dialog = openDialog("dialog");
+    RecordingDialogPtr dialog = openDialog("dialog");
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 1);
     EXPECT_TRUE(first->isBlocked());
     EXPECT_TRUE(second->isBlocked());
@@ -111,8 +115,8 @@ TEST_F(WindowManager, WindowsBehindAnOpenDialogRefuseInput)
 TEST_F(WindowManager, ClosingTheFrontDialogLeavesEverythingBehindTheNextOneBlocked)
 {
     RecordingWindowPtr plain = openWindow("plain");
-    StandInDialogPtr back = openDialog("back");
-    StandInDialogPtr front = openDialog("front");
+    RecordingDialogPtr back = openDialog("back");
+    RecordingDialogPtr front = openDialog("front");
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 2);
     EXPECT_TRUE(back->isBlocked());
 

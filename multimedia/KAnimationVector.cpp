@@ -1,0 +1,3 @@
+#include "multimedia/KAnimationVector.h"
+
+K_DEFINE_CLASS(KAnimationVector, KThing, 1)

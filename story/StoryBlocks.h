@@ -1,0 +1,37 @@
+#pragma once
+// Helpers of the story's class blocks, whose readers walk all sections and cannot trust
+// the classes of the objects a document holds.
+#include "foundation/KBag.h"
+#include "foundation/KClassReader.h"
+
+// Opens the block of Record and hands each section's ID to Read, which reads the sections
+// it knows and answers true for them; the others are stepped over.
+template <typename Read>
+void kReadEachSection(KFile& F, KClass* Record, Read&& R)
+{
+    KClassReader reader;
+    long version = 0;
+    long sections = 0;
+    reader.begin(F, Record, version, sections);
+    for (long id = -1;;) {
+        reader.nextSection(id);
+        if (id == -1)
+            break;
+        if (!R(id))
+            reader.skipSection();
+    }
+    reader.end();
+}
+
+// A damaged document may hold other objects, or empty slots, where objects of class T
+// belong: they cannot be used and go, each counted as a block the load passed over.
+template <typename T>
+void kDropElementsNotOf(KBag& Bag)
+{
+    for (long i = Bag.getCount() - 1; i >= 0; --i) {
+        if (Bag.hasObjectAt(i) && dynamic_cast<T*>(&Bag.getObjectAt(i)))
+            continue;
+        Bag.removeAt(i);
+        KClassReader::countMismatchedBlock();
+    }
+}

@@ -1,0 +1,155 @@
+// Actors as the cast knows them: their movements and bounds, their class block and actor
+// file, and the loading of a project's actor files into a tape's cast.
+#include "foundation/KDocument.h"
+#include "story/Actor.h"
+#include "story/ActorSequence.h"
+#include "story/LumoProject.h"
+#include "story/TapeGraphicObject.h"
+#include "tests/story/StoryTestSupport.h"
+#include "tests/support/ReportCatcher.h"
+
+namespace {
+
+// Adds to the actor's first movement a frame holding a graphic object with the bounds.
+void addFrameWith(Actor& A, const KGraphicRectangle& Bounds)
+{
+    TapePtr frame(new Tape);
+    TapeGraphicObjectPtr object(new TapeGraphicObject);
+    object->setKind(TapeObject::StrokeKind);
+    object->setBounds(Bounds);
+    frame->add(*object);
+    A.getMovementAt(0).addFrame(*frame);
+}
+
+class Actors : public StoryTest {
+protected:
+    KFileReference fileIn(const std::string& Name) { return KFileReference(windowsPath(m_folder.file(Name))); }
+    KDirectory folder() { return KDirectory(windowsPath(m_folder.path() + "\\")); }
+};
+
+TEST_F(Actors, ANewActorHasOneFrameOfItsOwnOnThePageOfTheCurrentProject)
+{
+    PlayerApplicationScope application;
+    LumoProjectPtr project(new LumoProject);
+    project->getTape().setPageWidth(1024);
+    application->setProject(*project);
+    ActorPtr actor(new Actor);
+    EXPECT_EQ(text(actor->getMovementAt(0).getName()), "Movement1");
+    Tape& frame = actor->getMovementAt(0).getFrameAt(0);
+    EXPECT_TRUE(frame.isFrameTape());
+    EXPECT_EQ(&frame.getOwnerActor(), actor.get());
+    EXPECT_EQ(frame.getPageSize(), KGraphicSize(1024, 600));
+    application->resetProject();
+}
+
+TEST_F(Actors, TheActorFileKeepsMovementsBoundsAndPageAndNamesTheActor)
+{
+    ActorPtr actor(new Actor);
+    addFrameWith(*actor, KGraphicRectangle(10, 20, 30, 40));
+    ActorSequencePtr walk(new ActorSequence);
+    walk->setName(KString("Walk"));
+    walk->setPlayType(7);
+    actor->getMovements().add(*walk);
+    actor->setName(KString("Old name"));
+    EXPECT_TRUE(actor->save(fileIn("Knight.ACT")));
+    EXPECT_EQ(text(actor->getName()), "Knight");
+    EXPECT_EQ(actor->getActorBounds(), KGraphicRectangle(10, 20, 30, 40));
+    const Bytes file = readBytes(m_folder.file("Knight.ACT"));
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 8), ByteList().text("LMAC").longs({2}).bytes());
+    // Loaded under another file name, the actor takes that name.
+    writeBytes(m_folder.file("Squire.ACT"), file);
+    ActorPtr back(new Actor);
+    KDirectory media = folder();
+    bool search = false;
+    EXPECT_TRUE(back->load(fileIn("Squire.ACT"), media, search));
+    EXPECT_EQ(text(back->getName()), "Squire");
+    ASSERT_EQ(back->getMovements().getCount(), 2);
+    EXPECT_EQ(back->getMovementAt(0).getFrames().getCount(), 2);
+    EXPECT_EQ(text(back->getMovementAt(1).getName()), "Walk");
+    EXPECT_EQ(back->getMovementAt(1).getPlayType(), 7);
+    EXPECT_EQ(back->getActorBounds(), KGraphicRectangle(10, 20, 30, 40));
+    EXPECT_EQ(&back->getMovementAt(0).getFrameAt(1).getOwnerActor(), back.get());
+}
+
+TEST_F(Actors, FilesThatAreNotActorDocumentsAreRefusedWithAMessage)
+{
+    ActorPtr actor(new Actor);
+    KDirectory media = folder();
+    bool search = false;
+    {
+        ReportCatcher catcher;
+        EXPECT_FALSE(actor->load(fileIn("Missing.ACT"), media, search));
+        EXPECT_TRUE(catcher.boxes().empty());
+    }
+
+    auto documentWith = [&](const char* File, const char* Entry, long Type, KThing& Object) {
+        KDocument document;
+        KFileReferencePtr reference(new KFileReference(fileIn(File)));
+        document.setFileReference(*reference);
+        document.setType(Type);
+        document.setCreator(2);
+        document.addNamedObject(KString(Entry), Object);
+        EXPECT_TRUE(document.save());
+        document.clear();
+    };
+    ActorPtr stored(new Actor);
+    KStringPtr notAnActor(new KString("Knight"));
+    // The entry name is compared exactly.
+    documentWith("Lower.ACT", "actor", Actor::kDocumentType, *stored);
+    documentWith("String.ACT", "Actor", Actor::kDocumentType, *notAnActor);
+    for (const char* name : {"Lower.ACT", "String.ACT"}) {
+        ReportCatcher catcher;
+        EXPECT_FALSE(actor->load(fileIn(name), media, search)) << name;
+        ASSERT_EQ(catcher.boxes().size(), 1u) << name;
+        EXPECT_EQ(catcher.boxes()[0].caption, "Error while reading file");
+        EXPECT_EQ(catcher.boxes()[0].text, "This file is not an Actor Document File!");
+    }
+}
+
+TEST_F(Actors, TheCastTakesTheActorFilesOfTheProjectMediaFolder)
+{
+    PlayerApplicationScope application;
+    const std::string mediaPath = m_folder.path() + "\\Media";
+    KDirectory(windowsPath(mediaPath + "\\")).create();
+    for (const char* name : {"Hero.ACT", "Dragon.act"}) {
+        ActorPtr actor(new Actor);
+        addFrameWith(*actor, KGraphicRectangle(0, 0, 5, 5));
+        actor->show();
+        EXPECT_TRUE(actor->save(KFileReference(windowsPath(mediaPath + "\\" + name))));
+    }
+    writeBytes(mediaPath + "\\notes.txt", Bytes{'h', 'i'});
+    writeBytes(mediaPath + "\\Fake.ACT", Bytes{'n', 'o'});
+
+    LumoProjectPtr project(new LumoProject);
+    project->setDocumentFile(fileIn("Story.TPD"));
+    TapePtr tape(new Tape);
+    tape->setProject(*project);
+    KDirectory media = project->getMediaDirectory();
+    bool search = false;
+    {
+        ReportCatcher catcher;
+        tape->loadCast(media, search);
+        // The damaged actor file is refused with the message, the others are loaded.
+        EXPECT_EQ(catcher.boxes().size(), 1u);
+    }
+    EXPECT_EQ(tape->getCast().getCount(), 2);
+    ASSERT_TRUE(tape->hasActor(KString("Dragon")));
+    EXPECT_FALSE(tape->isActorVisible(KString("Hero")));
+    EXPECT_EQ(tape->getActor(KString("Hero")).getActorBounds(), KGraphicRectangle(0, 0, 5, 5));
+
+    // Actors already in the cast are not loaded again; the application's current project
+    // serves a tape of none.
+    ActorPtr hero(&tape->getActor(KString("Hero")));
+    application->setProject(*project);
+    TapePtr other(new Tape);
+    {
+        ReportCatcher catcher;
+        tape->loadCastFromProject(search);
+        other->loadCastFromProject(search);
+    }
+    EXPECT_EQ(&tape->getActor(KString("Hero")), hero.get());
+    EXPECT_EQ(other->getCast().getCount(), 2);
+    application->resetProject();
+}
+
+} // namespace
