@@ -3,6 +3,7 @@
 #include "application/KApplication.h"
 #include "foundation/ErrorTable.h"
 #include "multimedia/KAbstractMedia.h"
+#include "multimedia/KMovieSupport.h"
 #include "multimedia/soundengine/KSoundSupport.h"
 
 namespace {
@@ -54,6 +55,8 @@ void KMediaManager::initMediaSupport(KMediaSupportFlagSet F)
     if (kIsNullReference(&manager))
         return;
     manager.setActiveMediaSupport(F);
+    if ((F & MovieSupport) && KMovieSupport::hasMovieSupport())
+        KMovieSupport::getMovieSupport().setEngineMask(KMovieSupport::QuickTimeEngineBit | KMovieSupport::StreamEngineBit);
     if ((F & SoundSupport) && KSoundSupport::exists())
         KSoundSupport::getInstance().setEngineMask(7);
     manager.openMediaSupport();
@@ -78,6 +81,10 @@ void KMediaManager::openMediaSupport()
         KSoundSupport::getInstance().start();
         m_openSupports |= SoundSupport;
     }
+    if ((m_requestedSupports & MovieSupport) && KMovieSupport::hasMovieSupport()) {
+        KMovieSupport::getMovieSupport().open();
+        m_openSupports |= MovieSupport;
+    }
     m_openSupports |= OpenStepDone;
 }
 
@@ -87,6 +94,8 @@ void KMediaManager::closeMediaSupport()
     unloadAll();
     if ((m_openSupports & SoundSupport) && KSoundSupport::exists())
         KSoundSupport::getInstance().stop();
+    if ((m_openSupports & MovieSupport) && KMovieSupport::hasMovieSupport())
+        KMovieSupport::getMovieSupport().close();
     m_openSupports = 0;
 }
 

@@ -3,6 +3,8 @@
 #include "multimedia/KAbstractMedia.h"
 #include "multimedia/KMediaFeedbackEvent.h"
 #include "multimedia/KMediaManager.h"
+#include "multimedia/KMovie.h"
+#include "multimedia/KMovieSupport.h"
 #include "multimedia/KSound.h"
 #include "multimedia/KSoundHiliteMarker.h"
 #include "multimedia/KSoundHiliteMedia.h"
@@ -13,6 +15,8 @@ void kksRegisterMultimediaClasses()
     KAbstractMedia::registerClass();
     KMediaFeedbackEvent::registerClass();
     KMediaManager::registerClass();
+    KMovie::registerClass();
+    KMovieSupport::registerClass();
     KSound::registerClass();
     KSoundSupport::registerClass();
 }
