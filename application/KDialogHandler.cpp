@@ -54,13 +54,6 @@ std::string filterFor(const FileTypes& Types)
     return filter;
 }
 
-// Text cut to what the file-name buffer holds.
-void setFileName(char (&Buffer)[kFileNameBufferSize], const char* Text)
-{
-    std::strncpy(Buffer, Text, kFileNameBufferSize - 1);
-    Buffer[kFileNameBufferSize - 1] = 0;
-}
-
 KString pathTextOf(const KDiskObjectReference& Ref)
 {
     KString text;
@@ -70,24 +63,32 @@ KString pathTextOf(const KDiskObjectReference& Ref)
 
 const char* orNull(const KString& Text) { return Text.isEmpty() ? nullptr : Text.getText(); }
 
+// The native window of the window manager's front window; null when there is none.
+void* nativeFrontWindow()
+{
+    KWindowPtr front;
+    if (KWindowManager::exists() && KWindowManager::get().findFrontWindow(front))
+        return front->getNativeWindow();
+    return nullptr;
+}
+
 // The owner of the open-file and colour dialogs: the front window, else the main window,
 // else the active window.
 void* frontOrMainWindow()
 {
-    KWindowPtr front;
-    if (KWindowManager::exists() && KWindowManager::get().findFrontWindow(front) && front->getNativeWindow())
-        return front->getNativeWindow();
+    if (void* front = nativeFrontWindow())
+        return front;
     KApplication* application = KApplication::getApplication();
     if (application && application->hasMainWindow() && application->getMainWindow().getNativeWindow())
         return application->getMainWindow().getNativeWindow();
     return getActiveWindowWin32();
 }
 
+// The owner of the save-file dialog: the front window, else the active window.
 void* frontWindow()
 {
-    KWindowPtr front;
-    if (KWindowManager::exists() && KWindowManager::get().findFrontWindow(front) && front->getNativeWindow())
-        return front->getNativeWindow();
+    if (void* front = nativeFrontWindow())
+        return front;
     return getActiveWindowWin32();
 }
 
@@ -122,7 +123,12 @@ public:
             setName(("*." + extensionOf(*types[0])).c_str());
     }
 
-    void setName(const char* Text) { setFileName(m_fileName, Text); }
+    // Cut to what the field holds.
+    void setName(const char* Text)
+    {
+        std::strncpy(m_fileName, Text, kFileNameBufferSize - 1);
+        m_fileName[kFileNameBufferSize - 1] = 0;
+    }
     void setNameToLeafOf(const KFileReference& Ref)
     {
         KString leaf;
@@ -139,8 +145,9 @@ public:
         request.owner = Owner;
         request.filter = m_filter.data();
         request.fileName = m_fileName;
-        request.initialDirectory = initialDirectory.getText();
-        request.title = Title.getText();
+        // Left out when empty: the platform's own start and caption then apply.
+        request.initialDirectory = orNull(initialDirectory);
+        request.title = orNull(Title);
         request.defaultExtension = orNull(defaultExtension);
         MenuBarPause pause;
         if (!(Save ? runSaveFileDialogWin32(request) : runOpenFileDialogWin32(request)))

@@ -189,9 +189,15 @@ TEST_F(CommonDialogs, SaveGivesTheDefaultExtensionAndTheTypeOfTheChosenName)
     EXPECT_EQ(pathOf(ref), named);
     EXPECT_EQ(ref.getFileTypeHandle(), KFileTypeHandler::getTypeIDOfExtension("BMP"));
 
+    // A proposed name longer than the field is cut to it; a cancel leaves the reference.
+    proposed.setPathText((folder.file(std::string(300, 'a')) + ".TPD").c_str(), kPlatformWindows);
+    KFileReference longName;
+    longName.setPath(proposed);
     chosen = nullptr;
-    EXPECT_FALSE(handler().getSaveFile(ref, types, "Save"));
-    EXPECT_EQ(pathOf(ref), named);
+    EXPECT_FALSE(handler().getSaveFile(longName, types, ""));
+    EXPECT_EQ(fileNameSeen, std::string(260, 'a'));
+    EXPECT_EQ(titleSeen, "(none)");
+    EXPECT_EQ(pathOf(longName), pathOf(KFileReference(proposed)));
 }
 
 TEST_F(CommonDialogs, EveryDialogLeavesTheCurrentDirectoryMenuBarAndDialogWindowAsTheyWere)
