@@ -8,6 +8,7 @@
 #include "application/KCustomMenu.h"
 #include "application/KCustomMenuItem.h"
 #include "application/KDialog.h"
+#include "application/KDialogHandler.h"
 #include "application/KEvent.h"
 #include "application/KInteractiveElement.h"
 #include "application/KKeyEvent.h"
@@ -32,11 +33,20 @@
 #include "controls/KEditFieldControl.h"
 #include "controls/KEditTextControl.h"
 #include "controls/KGroupControl.h"
+#include "controls/KPagesControl.h"
+#include "controls/KPileControl.h"
+#include "controls/KPopUpListControl.h"
+#include "controls/KPopUpMenuControl.h"
+#include "controls/KProgressBarControl.h"
 #include "controls/KPushButtonControl.h"
 #include "controls/KRadioButtonControl.h"
 #include "controls/KRadioButtonGroup.h"
+#include "controls/KScrollBarControl.h"
+#include "controls/KSliderControl.h"
+#include "controls/KSmallArrowsControl.h"
 #include "controls/KStaticImageControl.h"
 #include "controls/KStaticTextNativeControl.h"
+#include "controls/KTabControl.h"
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
 #include "foundation/KClassReader.h"
@@ -154,6 +164,7 @@ void kksRegisterFrameworkClasses()
     KDialog::registerClass();
     KAlert::registerClass();
     KWindowManager::registerClass();
+    KDialogHandler::registerClass();
     KPrintingManager::registerClass();
     KSerialPort::registerClass();
     KInteractiveElement::registerClass();
@@ -163,11 +174,20 @@ void kksRegisterFrameworkClasses()
     KEditFieldControl::registerClass();
     KEditTextControl::registerClass();
     KGroupControl::registerClass();
+    KProgressBarControl::registerClass();
     KPushButtonControl::registerClass();
     KRadioButtonControl::registerClass();
     KRadioButtonGroup::registerClass();
+    KPopUpListControl::registerClass();
+    KPopUpMenuControl::registerClass();
+    KScrollBarControl::registerClass();
+    KSliderControl::registerClass();
+    KSmallArrowsControl::registerClass();
     KStaticImageControl::registerClass();
     KStaticTextNativeControl::registerClass();
+    KTabControl::registerClass();
+    KPagesControl::registerClass();
+    KPileControl::registerClass();
     KLayer::registerClass();
     KControlsLayer::registerClass();
     KDragObjectsLayer::registerClass();
