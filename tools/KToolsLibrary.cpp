@@ -4,6 +4,8 @@
 #include "controls/KView.h"
 #include "foundation/KClass.h"
 #include "foundation/KernelFunctions.h"
+#include "tools/controls/KTextDisplayControl.h"
+#include "tools/dialogs/KFindMissingFileDialog.h"
 
 #include <cstring>
 
@@ -98,6 +100,8 @@ void KToolsLibrary::registerClasses()
     // Each class after its parent; classes of the same parent in the library's own order.
     KScrollViewControl::registerClass();
     KView::registerClass();
+    KFindMissingFileDialog::registerClass();
+    KTextDisplayControl::registerClass();
     KToolsLibrary::registerClass();
 }
 
@@ -116,5 +120,6 @@ void KToolsLibrary::buildTexts()
         for (long i = 0; i < 3; ++i)
             localizer->setText(KString(row.key), indexes[i], KString(row.texts[i], row.platform));
     }
+    KFindMissingFileDialog::addTexts(*localizer);
     localizer->finish();
 }
