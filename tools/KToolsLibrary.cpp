@@ -4,8 +4,15 @@
 #include "controls/KView.h"
 #include "foundation/KClass.h"
 #include "foundation/KernelFunctions.h"
+#include "tools/controls/KLabelEditTextControl.h"
+#include "tools/controls/KLabelPopUpListControl.h"
+#include "tools/controls/KLabelSliderControl.h"
 #include "tools/controls/KTextDisplayControl.h"
+#include "tools/dialogs/KEditStringDialog.h"
 #include "tools/dialogs/KFindMissingFileDialog.h"
+#include "tools/dialogs/KPopUpListDialog.h"
+#include "tools/dialogs/KProgressDialog.h"
+#include "tools/dialogs/KSerialPortDialog.h"
 
 #include <cstring>
 
@@ -100,7 +107,14 @@ void KToolsLibrary::registerClasses()
     // Each class after its parent; classes of the same parent in the library's own order.
     KScrollViewControl::registerClass();
     KView::registerClass();
+    KEditStringDialog::registerClass();
+    KProgressDialog::registerClass();
     KFindMissingFileDialog::registerClass();
+    KPopUpListDialog::registerClass();
+    KSerialPortDialog::registerClass();
+    KLabelEditTextControl::registerClass();
+    KLabelSliderControl::registerClass();
+    KLabelPopUpListControl::registerClass();
     KTextDisplayControl::registerClass();
     KToolsLibrary::registerClass();
 }

@@ -60,6 +60,14 @@ private:
     size_t m_next = 0;
 };
 
+// A dialog whose own modal loop opens it hidden: a shown window takes seconds to close
+// under Wine.
+template <typename Dialog>
+class OpenedHidden : public Dialog {
+public:
+    void open(uint8) override { Dialog::open(KWindow::OpenHidden); }
+};
+
 // A click on a native push button (or check box), and its action handled from the queue.
 inline void click(const KThing& Button)
 {
