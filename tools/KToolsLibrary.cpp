@@ -4,15 +4,32 @@
 #include "controls/KView.h"
 #include "foundation/KClass.h"
 #include "foundation/KernelFunctions.h"
+#include "tools/controls/KGraphicObjectControl.h"
+#include "tools/controls/KGraphicSliderControl.h"
+#include "tools/controls/KIGOControl.h"
+#include "tools/controls/KImageControl.h"
+#include "tools/controls/KImagePopUpMenuControl.h"
 #include "tools/controls/KLabelEditTextControl.h"
 #include "tools/controls/KLabelPopUpListControl.h"
 #include "tools/controls/KLabelSliderControl.h"
+#include "tools/controls/KListBoxControl.h"
+#include "tools/controls/KMultiImageControl.h"
+#include "tools/controls/KSimpleImageControl.h"
+#include "tools/controls/KSimpleMultiImageControl.h"
 #include "tools/controls/KTextDisplayControl.h"
 #include "tools/dialogs/KEditStringDialog.h"
 #include "tools/dialogs/KFindMissingFileDialog.h"
 #include "tools/dialogs/KPopUpListDialog.h"
 #include "tools/dialogs/KProgressDialog.h"
 #include "tools/dialogs/KSerialPortDialog.h"
+#include "tools/igo/KArrangementIGO.h"
+#include "tools/igo/KDisclosureIGO.h"
+#include "tools/igo/KGraphicObjectsLayer.h"
+#include "tools/igo/KImageIGO.h"
+#include "tools/igo/KInteractiveGraphicObject.h"
+#include "tools/igo/KListArrangementIGO.h"
+#include "tools/igo/KListBoxElementIGO.h"
+#include "tools/igo/KStaticTextIGO.h"
 
 #include <cstring>
 
@@ -112,10 +129,27 @@ void KToolsLibrary::registerClasses()
     KFindMissingFileDialog::registerClass();
     KPopUpListDialog::registerClass();
     KSerialPortDialog::registerClass();
+    KInteractiveGraphicObject::registerClass();
+    KArrangementIGO::registerClass();
+    KDisclosureIGO::registerClass();
+    KImageIGO::registerClass();
+    KListBoxElementIGO::registerClass();
+    KListArrangementIGO::registerClass();
+    KStaticTextIGO::registerClass();
+    KGraphicObjectControl::registerClass();
+    KGraphicSliderControl::registerClass();
+    KIGOControl::registerClass();
+    KImageControl::registerClass();
     KLabelEditTextControl::registerClass();
     KLabelSliderControl::registerClass();
     KLabelPopUpListControl::registerClass();
+    KListBoxControl::registerClass();
+    KMultiImageControl::registerClass();
+    KSimpleImageControl::registerClass();
+    KImagePopUpMenuControl::registerClass();
+    KSimpleMultiImageControl::registerClass();
     KTextDisplayControl::registerClass();
+    KGraphicObjectsLayer::registerClass();
     KToolsLibrary::registerClass();
 }
 
