@@ -4,7 +4,6 @@
 #include "application/KWindowManager.h"
 #include "controls/ImmediateActions.h"
 #include "tests/controls/ControlTestSupport.h"
-#include "tests/support/ReportCatcher.h"
 #include "tests/tools/GraphicObjectsTestSupport.h"
 #include "tools/controls/KListBoxControl.h"
 #include "tools/igo/KStaticTextIGO.h"
@@ -161,16 +160,6 @@ TEST_F(ListBox, ASelectedRowIsHighlightedAcrossTheList)
     EXPECT_EQ(box->pixel(281, middle), colorValue(kSystemHighlight));
     EXPECT_EQ(box->pixel(281, static_cast<short>(2 + rowHeight() / 2)), colorValue(kWhite));
     EXPECT_EQ(box->pixel(200, 140), colorValue(kWhite));
-}
-
-TEST_F(ListBox, WithoutAListEveryOperationReportsIt)
-{
-    box->clearList();
-    ReportCatcher catcher;
-    box->appendItem(KString("x"), *box);
-    EXPECT_EQ(box->getSelectedIndex(), -1);
-    box->beginUpdate();
-    EXPECT_EQ(catcher.codes(), std::vector<int>({18, 18, 18}));
 }
 
 } // namespace
