@@ -8,6 +8,10 @@
 #include "multimedia/KSound.h"
 #include "multimedia/KSoundHiliteMarker.h"
 #include "multimedia/KSoundHiliteMedia.h"
+#include "multimedia/recording/KLevelMeterControl.h"
+#include "multimedia/recording/KMovieCreation.h"
+#include "multimedia/recording/KSoundRecordDialog.h"
+#include "multimedia/recording/KSoundRecorder.h"
 #include "multimedia/soundengine/KSoundSupport.h"
 
 void kksRegisterMultimediaClasses()
@@ -16,9 +20,13 @@ void kksRegisterMultimediaClasses()
     KMediaFeedbackEvent::registerClass();
     KMediaManager::registerClass();
     KMovie::registerClass();
+    KMovieCreation::registerClass();
     KMovieSupport::registerClass();
     KSound::registerClass();
+    KSoundRecorder::registerClass();
     KSoundSupport::registerClass();
+    KLevelMeterControl::registerClass();
+    KSoundRecordDialog::registerClass();
 }
 
 void kksRegisterSoundHiliteClasses()
