@@ -7,24 +7,19 @@
 
 namespace {
 
-// Each segment as "x,y wxh" and its colour's first letter (Dark, Light, Red).
-std::string drawing(const KLevelMeterControl& M, const KGraphicRectangle& Area)
+// Each segment's colour (Dark, Light, Red), after its place and size ("x,y wxh") when
+// asked for, in drawing order.
+std::string drawing(const KLevelMeterControl& M, const KGraphicRectangle& Area, bool Places = true)
 {
     std::string out;
     for (const KLevelMeterControl::Segment& s : M.layOut(Area)) {
         const KGraphicRectangle& b = s.bounds;
-        out += std::to_string(b.getH()) + "," + std::to_string(b.getV()) + " " + std::to_string(b.getWidth()) + "x"
-               + std::to_string(b.getHeight()) + (s.color == kDarkGray ? "D " : s.color == kLightGray ? "L " : "R ");
-    }
-    return out;
-}
-
-// Only the colours, in drawing order.
-std::string colours(const KLevelMeterControl& M, const KGraphicRectangle& Area)
-{
-    std::string out;
-    for (const KLevelMeterControl::Segment& s : M.layOut(Area))
+        if (Places)
+            out += std::to_string(b.getH()) + "," + std::to_string(b.getV()) + " " + std::to_string(b.getWidth()) + "x"
+                   + std::to_string(b.getHeight());
         out += s.color == kDarkGray ? "D" : s.color == kLightGray ? "L" : "R";
+        out += Places ? " " : "";
+    }
     return out;
 }
 
@@ -65,7 +60,7 @@ TEST(LevelMeter, ClampsTheLevelAndHoldsThePeakFor800Milliseconds)
     for (const auto& s : steps) {
         clock.advance(s.after);
         meter->setLevel(s.level);
-        EXPECT_EQ(colours(*meter, bar), s.shown) << s.level;
+        EXPECT_EQ(drawing(*meter, bar, false), s.shown) << s.level;
         EXPECT_FLOAT_EQ(meter->getPeak(), s.peak) << s.level;
     }
     EXPECT_FLOAT_EQ(meter->getLevel(), 72.0f);

@@ -1,6 +1,6 @@
 // The recorder's WAV files, byte for byte: the 56-byte header with its placeholders, the
 // sizes and the sample count filled in on closing, the pad byte of an odd data chunk, and
-// files whose "fact" chunk went missing.
+// a file whose "fact" chunk went missing.
 #include "multimedia/recording/WaveWriterWin32.h"
 #include "tests/multimedia/MediaTestSupport.h"
 
@@ -17,64 +17,25 @@ Bytes readAll(const std::string& Path)
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-WAVEFORMATEX pcmFormat(uint32 Rate, uint16 Bits)
+// The header for a mono PCM format, the fact chunk's name given, then the data.
+Bytes expectedFile(uint16 Bits, uint32 RiffSize, const char* Fact, uint32 Samples, const Bytes& Data)
 {
-    const auto align = static_cast<uint16>(Bits / 8);
-    return WAVEFORMATEX{WAVE_FORMAT_PCM, 1, Rate, Rate * align, align, Bits, 0};
-}
-
-// The header the recorder writes for a mono PCM format, with the sizes it ends with.
-Bytes expectedHeader(uint32 Rate, uint16 Bits, uint32 RiffSize, uint32 Samples, uint32 DataSize)
-{
+    const uint32 rate = Bits == 16 ? 22050 : 11025;
     Bytes out;
     putID(out, "RIFF");
     put(out, RiffSize, 4);
     putID(out, "WAVE");
     putID(out, "fmt ");
-    put(out, 16, 4);
-    put(out, 1, 2);
-    put(out, 1, 2);
-    put(out, Rate, 4);
-    put(out, Rate * Bits / 8, 4);
-    put(out, Bits / 8, 2);
-    put(out, Bits, 2);
-    putID(out, "fact");
+    for (uint32 value : {16u, 1u | 1u << 16, rate, rate * Bits / 8, Bits / 8u | uint32(Bits) << 16})
+        put(out, value, 4);
+    putID(out, Fact);
     put(out, 4, 4);
     put(out, Samples, 4);
     putID(out, "data");
-    put(out, DataSize, 4);
-    return out;
-}
-
-// One file through the four calls, its data handed over in slices of at most Slice bytes.
-struct WaveFile {
-    explicit WaveFile(const std::string& Path, const WAVEFORMATEX& Format)
-    {
-        EXPECT_EQ(WaveWriter::create(Path.c_str(), handle, Format, chunk, riff), 0u);
-        EXPECT_EQ(WaveWriter::startData(handle, chunk, buffer), 0u);
-    }
-    void write(const Bytes& Data, size_t Slice)
-    {
-        for (size_t at = 0; at < Data.size(); at += Slice) {
-            const auto count = static_cast<uint32>(std::min(Slice, Data.size() - at));
-            uint32 written = 0;
-            EXPECT_EQ(WaveWriter::write(handle, count, Data.data() + at, written, buffer), 0u);
-            EXPECT_EQ(written, count);
-        }
-    }
-    MMRESULT close(uint32 Samples) { return WaveWriter::close(handle, chunk, riff, buffer, Samples); }
-
-    HMMIO handle = nullptr;
-    MMCKINFO chunk = {};
-    MMCKINFO riff = {};
-    MMIOINFO buffer = {};
-};
-
-Bytes samples(uint32 Count)
-{
-    Bytes out(Count);
-    for (uint32 i = 0; i < Count; ++i)
-        out[i] = static_cast<uint8>(i * 7 + 3);
+    put(out, static_cast<uint32>(Data.size()), 4);
+    out.insert(out.end(), Data.begin(), Data.end());
+    if (Data.size() & 1)
+        out.push_back(0);
     return out;
 }
 
@@ -84,76 +45,64 @@ TEST(WaveWriter, WritesTheHeaderWithItsPlaceholdersAndFillsThemInOnClosing)
     const std::string path = folder.file("take.wav");
     const struct {
         const char* name;
-        uint32 rate;
         uint16 bits;
         uint32 dataSize;
-        size_t slice;
+        uint32 slice;
+        bool factLost;
     } cases[] = {
-        {"nothing recorded", 22050, 16, 0, 1},
+        {"nothing recorded", 16, 0, 1, false},
         // One second of 16-bit sound, in slices that cross the I/O buffer's end.
-        {"one second", 22050, 16, 44100, 1455},
-        {"odd 8-bit", 11025, 8, 1001, 333},
+        {"one second", 16, 44100, 1455, false},
+        {"odd 8-bit", 8, 1001, 333, false},
+        // The sizes are still set when the count has nowhere to go.
+        {"fact chunk lost", 16, 10, 10, true},
     };
     for (const auto& c : cases) {
-        WaveFile file(path, pcmFormat(c.rate, c.bits));
-        const Bytes data = samples(c.dataSize);
-        file.write(data, c.slice);
-        const uint32 count = c.dataSize / (c.bits / 8);
-        EXPECT_EQ(file.close(count), 0u) << c.name;
-        EXPECT_EQ(file.handle, nullptr);
-        const uint32 padded = c.dataSize + (c.dataSize & 1);
-        Bytes expected = expectedHeader(c.rate, c.bits, 48 + padded, count, c.dataSize);
-        expected.insert(expected.end(), data.begin(), data.end());
-        if (c.dataSize & 1)
-            expected.push_back(0);
-        EXPECT_EQ(readAll(path), expected) << c.name;
+        const auto align = static_cast<uint16>(c.bits / 8);
+        const uint32 rate = c.bits == 16 ? 22050 : 11025;
+        const WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, rate, rate * align, align, c.bits, 0};
+        HMMIO file = nullptr;
+        MMCKINFO chunk = {}, riff = {};
+        MMIOINFO buffer = {};
+        ASSERT_EQ(WaveWriter::create(path.c_str(), file, format, chunk, riff), 0u) << c.name;
+        if (c.factLost) {
+            const LONG end = mmioSeek(file, 0, SEEK_CUR);
+            mmioSeek(file, 36, SEEK_SET);
+            mmioWrite(file, "junk", 4);
+            mmioSeek(file, end, SEEK_SET);
+        }
+        ASSERT_EQ(WaveWriter::startData(file, chunk, buffer), 0u) << c.name;
+        Bytes data(c.dataSize);
+        for (uint32 i = 0; i < c.dataSize; ++i)
+            data[i] = static_cast<uint8>(i * 7 + 3);
+        for (uint32 at = 0; at < c.dataSize; at += c.slice) {
+            const uint32 count = std::min(c.slice, c.dataSize - at);
+            uint32 written = 0;
+            EXPECT_EQ(WaveWriter::write(file, count, data.data() + at, written, buffer), 0u);
+            EXPECT_EQ(written, count);
+        }
+        EXPECT_EQ(WaveWriter::close(file, chunk, riff, buffer, c.dataSize / align), 0u) << c.name;
+        EXPECT_EQ(file, nullptr);
+        const uint32 riffSize = 48 + c.dataSize + (c.dataSize & 1);
+        EXPECT_EQ(readAll(path), expectedFile(c.bits, riffSize, c.factLost ? "junk" : "fact",
+                                              c.factLost ? 0xFFFFFFFF : c.dataSize / align, data))
+            << c.name;
     }
 }
 
-TEST(WaveWriter, AnUnfinishedFileHoldsTheUnknownCountAndAClosedHandleIsLeftAlone)
+TEST(WaveWriter, LeavesANullHandleAloneAndTellsAFileItCannotMake)
 {
     TemporaryFolder folder;
-    const std::string path = folder.file("open.wav");
-    {
-        WaveFile file(path, pcmFormat(22050, 16));
-        EXPECT_EQ(mmioClose(file.handle, 0), 0u);
-    }
-    const Bytes header = readAll(path);
-    ASSERT_EQ(header.size(), 56u);
-    EXPECT_EQ(Bytes(header.begin() + 36, header.begin() + 48), (Bytes{'f', 'a', 'c', 't', 4, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
-
-    HMMIO none = nullptr;
+    HMMIO file = nullptr;
     MMCKINFO chunk = {}, riff = {};
     MMIOINFO buffer = {};
     buffer.dwFlags = 7;
-    EXPECT_EQ(WaveWriter::close(none, chunk, riff, buffer, 5), 0u);
+    EXPECT_EQ(WaveWriter::close(file, chunk, riff, buffer, 5), 0u);
     EXPECT_EQ(buffer.dwFlags, 7u);
-
-    // A file that cannot be made: the name names a folder that is not there.
-    HMMIO handle = nullptr;
-    EXPECT_EQ(WaveWriter::create(folder.file("none\\take.wav").c_str(), handle, pcmFormat(22050, 16), chunk, riff),
+    const WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, 22050, 44100, 2, 16, 0};
+    EXPECT_EQ(WaveWriter::create(folder.file("none\\take.wav").c_str(), file, format, chunk, riff),
               WaveWriter::kWaveWriteFailure);
-    EXPECT_EQ(handle, nullptr);
-}
-
-TEST(WaveWriter, AFileWhoseFactChunkIsGoneIsStillClosedWithItsSizes)
-{
-    TemporaryFolder folder;
-    const std::string path = folder.file("nofact.wav");
-    WaveFile file(path, pcmFormat(22050, 16));
-    // The chunk's name is overwritten behind the writer's back.
-    const LONG end = mmioSeek(file.handle, 0, SEEK_CUR);
-    mmioSeek(file.handle, 36, SEEK_SET);
-    mmioWrite(file.handle, "junk", 4);
-    mmioSeek(file.handle, end, SEEK_SET);
-    mmioGetInfo(file.handle, &file.buffer, 0);
-    const Bytes data = samples(10);
-    file.write(data, 10);
-    EXPECT_EQ(file.close(5), 0u);
-    Bytes expected = expectedHeader(22050, 16, 58, 0xFFFFFFFF, 10);
-    std::copy_n("junk", 4, expected.begin() + 36);
-    expected.insert(expected.end(), data.begin(), data.end());
-    EXPECT_EQ(readAll(path), expected);
+    EXPECT_EQ(file, nullptr);
 }
 
 } // namespace
