@@ -13,6 +13,7 @@
 #include "multimedia/KSpeechException.h"
 #include "multimedia/KSpeechExceptionHandler.h"
 #include "multimedia/KSpeechSupport.h"
+#include "multimedia/recording/KEditSoundNameDialog.h"
 #include "multimedia/recording/KLevelMeterControl.h"
 #include "multimedia/recording/KMovieCreation.h"
 #include "multimedia/recording/KSoundRecordDialog.h"
@@ -33,6 +34,7 @@ void kksRegisterMultimediaClasses()
     KSpeech::registerClass();
     KSpeechSupport::registerClass();
     KLevelMeterControl::registerClass();
+    KEditSoundNameDialog::registerClass();
     KSoundRecordDialog::registerClass();
 }
 

@@ -2,30 +2,24 @@
 
 #include "application/KApplication.h"
 #include "application/KControlActionEvent.h"
+#include "application/KDialogHandler.h"
 #include "controls/KControlsLayer.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KFileSystem.h"
-#include "foundation/KFileType.h"
 #include "foundation/KVariable.h"
 #include "multimedia/KTimerRelay.h"
+#include "multimedia/recording/KEditSoundNameDialog.h"
 #include "multimedia/recording/KSoundRecorder.h"
+#include "multimedia/recording/RecordedSoundFiles.h"
 #include "multimedia/recording/RecordingTexts.h"
-#include "multimedia/soundengine/KSoundSupport.h"
+
+#include <string>
 
 namespace {
 constexpr long kSecond = 1000;
 constexpr short kMargin = 16;
 constexpr short kButtonRowMargin = 36;
 const char* const kRecordedSound = "Recorded Sound";
-
-// The extension of the first file type sounds are recorded in; empty when none is known.
-KString recordableExtension()
-{
-    if (!KSoundSupport::exists())
-        return KString();
-    KBagPtr types = KSoundSupport::getInstance().getRecordableFileTypes();
-    return types->getCount() > 0 ? static_cast<KFileType&>((*types)[0]).getExtension() : KString();
-}
 
 KControl& controlOf(KThing& Button) { return static_cast<KControl&>(Button); }
 
@@ -59,6 +53,10 @@ KSoundRecordDialog::~KSoundRecordDialog()
         m_timer->stop();
 }
 
+void KSoundRecordDialog::setSourcePopUp(KPopUpListControl& C) { m_sourcePopUp = C; }
+void KSoundRecordDialog::resetSourcePopUp() { m_sourcePopUp.reset(); }
+void KSoundRecordDialog::setQualityPopUp(KPopUpListControl& C) { m_qualityPopUp = C; }
+void KSoundRecordDialog::resetQualityPopUp() { m_qualityPopUp.reset(); }
 void KSoundRecordDialog::setRecordButton(KPushButtonControl& C) { m_recordButton = C; }
 void KSoundRecordDialog::resetRecordButton() { m_recordButton.reset(); }
 void KSoundRecordDialog::setPlayButton(KPushButtonControl& C) { m_playButton = C; }
@@ -166,6 +164,8 @@ bool KSoundRecordDialog::handleControlAction(KControlActionEvent& E)
     if (!E.hasSource())
         return false;
     KThing* source = &E.getSource();
+    if (auto* popUp = dynamic_cast<KPopUpListControl*>(source))
+        return choose(*popUp);
     if (!dynamic_cast<KPushButtonControl*>(source))
         return false;
     if (hasOKButton() && source == &getOKButton())
@@ -179,6 +179,18 @@ bool KSoundRecordDialog::handleControlAction(KControlActionEvent& E)
     if (source == m_playButton.get())
         return play();
     return false;
+}
+
+bool KSoundRecordDialog::choose(KPopUpListControl& PopUp)
+{
+    KSoundRecorder& recorder = KSoundRecorder::getInstance();
+    if (&PopUp == m_sourcePopUp.get()) {
+        recorder.close();
+        recorder.open(PopUp.getSelectedItem());
+    } else if (&PopUp == m_qualityPopUp.get()) {
+        recorder.setQuality(static_cast<uint8>(PopUp.getValue() - 1));
+    }
+    return true;
 }
 
 bool KSoundRecordDialog::record()
@@ -199,10 +211,11 @@ bool KSoundRecordDialog::record()
 
 bool KSoundRecordDialog::stop()
 {
-    KSoundRecorder& recorder = KSoundRecorder::getInstance();
-    if (recorder.isRecording() || hasSound())
+    if (KSoundRecorder::getInstance().isRecording() || hasSound()) {
         stopTake();
-    setButtons(true, true, false, true);
+        setButtons(true, true, false, true);
+    }
+    enableStandardButtons(true);
     return true;
 }
 
@@ -229,7 +242,52 @@ bool KSoundRecordDialog::accept()
         KDialog::close();
         return true;
     }
-    return false;
+    return !(m_option != NameOption ? saveThroughFileDialog() : saveUnderNewName());
+}
+
+bool KSoundRecordDialog::saveThroughFileDialog()
+{
+    KFileReference file = recordedSoundFile(m_directory, RecordingTexts::get(kRecordedSound));
+    KDialogHandler& handler = KDialogHandler::getDialogHandler();
+    handler.setDefaultDirectory(m_directory);
+    KFileTypePtr type = recordableFileType();
+    const bool chosen = type.hasObject(nullptr) ? handler.getSaveFileOfType(file, *type, KString())
+                                                : handler.getSaveFile(file, KBag(), KString());
+    return chosen && keep(file);
+}
+
+bool KSoundRecordDialog::saveUnderNewName()
+{
+    KString name = m_soundName;
+    for (long number = 2; recordedSoundFile(m_directory, name).exists(); ++number) {
+        name = m_soundName;
+        name += "-";
+        name += std::to_string(number).c_str();
+    }
+    m_soundName = name;
+    KEditSoundNameDialogPtr ask = new KEditSoundNameDialog;
+    ask->setWarningTitle(m_warningTitle);
+    ask->setWarningText(m_warningText);
+    ask->setDirectory(m_directory);
+    KString accepted = m_soundName;
+    if (!ask->run(accepted))
+        return false;
+    KFileReference file = recordedSoundFile(m_directory, accepted);
+    // The user agreed to overwrite it.
+    if (file.exists())
+        file.remove();
+    m_soundName = accepted;
+    return keep(file);
+}
+
+bool KSoundRecordDialog::keep(const KFileReference& File)
+{
+    KFileReference(m_recordingPath).copyAndRename(File.getPath());
+    KVariablePtr variable = new KVariable;
+    variable->setObject(*new KFileReference(File));
+    addNamedObject(*variable, KString(kRecordedSound));
+    finish();
+    return true;
 }
 
 bool KSoundRecordDialog::cancel()
@@ -275,13 +333,20 @@ void KSoundRecordDialog::setButtons(bool Record, bool Play, bool Stop, bool OKAn
         {m_recordButton.get(), Record},
         {m_playButton.get(), Play},
         {m_stopButton.get(), Stop},
-        {hasOKButton() ? &controlOf(getOKButton()) : nullptr, OKAndCancel},
-        {hasCancelButton() ? &controlOf(getCancelButton()) : nullptr, OKAndCancel},
     };
     for (const auto& [control, on] : states) {
         if (control)
             control->enable(on);
     }
+    enableStandardButtons(OKAndCancel);
+}
+
+void KSoundRecordDialog::enableStandardButtons(bool On)
+{
+    if (hasOKButton())
+        controlOf(getOKButton()).enable(On);
+    if (hasCancelButton())
+        controlOf(getCancelButton()).enable(On);
 }
 
 void KSoundRecordDialog::showElapsedTime()
@@ -291,19 +356,4 @@ void KSoundRecordDialog::showElapsedTime()
     KString text;
     text.setTime(static_cast<unsigned long>(m_elapsedTime), KString("hms"));
     m_timeText->setText(text);
-}
-
-KFileReference KSoundRecordDialog::destinationFile(const KString& Name) const
-{
-    KPath path(m_directory.getPath());
-    path.setName(Name);
-    path.setExtension(recordableExtension());
-    return KFileReference(path);
-}
-
-void KSoundRecordDialog::keepRecordedSound(const KFileReference& File)
-{
-    KVariablePtr variable = new KVariable;
-    variable->setObject(*new KFileReference(File));
-    addNamedObject(*variable, KString(kRecordedSound));
 }

@@ -7,8 +7,10 @@
 // other way, the dialog throws it away too.
 //
 // While open, the dialog is an idle handler of the application: it feeds the level meter,
-// when one is set, and notices when the take has played to its end.
+// when one is set, and notices when the take has played to its end. The source and quality
+// pop-ups and the level meter are the caller's to add: the dialog makes none of them.
 #include "application/KDialog.h"
+#include "controls/KPopUpListControl.h"
 #include "controls/KPushButtonControl.h"
 #include "controls/KStaticTextNativeControl.h"
 #include "foundation/KDirectory.h"
@@ -43,6 +45,12 @@ public:
     void close() override;
     bool handleControlAction(KControlActionEvent& E) override;
 
+    // A choice in the source pop-up opens the recorder again on that source; one in the
+    // quality pop-up gives the recorder its quality index.
+    virtual void setSourcePopUp(KPopUpListControl& C);
+    virtual void resetSourcePopUp();
+    virtual void setQualityPopUp(KPopUpListControl& C);
+    virtual void resetQualityPopUp();
     virtual void setRecordButton(KPushButtonControl& C);
     virtual void resetRecordButton();
     virtual void setPlayButton(KPushButtonControl& C);
@@ -59,6 +67,8 @@ public:
     virtual void resetTimer();
 
     // Each getter is error 18 when the field is empty.
+    KPopUpListControl& getSourcePopUp() const { return m_sourcePopUp.getObject(); }
+    KPopUpListControl& getQualityPopUp() const { return m_qualityPopUp.getObject(); }
     KPushButtonControl& getRecordButton() const { return m_recordButton.getObject(); }
     KPushButtonControl& getPlayButton() const { return m_playButton.getObject(); }
     KPushButtonControl& getStopButton() const { return m_stopButton.getObject(); }
@@ -86,18 +96,24 @@ private:
     bool play();
     bool accept();
     bool cancel();
+    bool choose(KPopUpListControl& PopUp);
+    // Each answers whether the take was kept, after which the dialog closes.
+    bool saveThroughFileDialog();
+    bool saveUnderNewName();
+    // The take copied to File, which the caller then finds under "Recorded Sound".
+    bool keep(const KFileReference& File);
     // Ends the recording or the playback, whichever runs.
     void stopTake();
     void stopSound();
     // The take is thrown away and the idle handling ends.
     void finish();
     void setButtons(bool Record, bool Play, bool Stop, bool OKAndCancel);
+    void enableStandardButtons(bool On);
     void showElapsedTime();
-    // A file of the destination folder with the first recordable extension.
-    KFileReference destinationFile(const KString& Name) const;
-    void keepRecordedSound(const KFileReference& File);
     void dropOwnControls();
 
+    KPopUpListControlPtr m_sourcePopUp;
+    KPopUpListControlPtr m_qualityPopUp;
     KPushButtonControlPtr m_recordButton;
     KPushButtonControlPtr m_playButton;
     KPushButtonControlPtr m_stopButton;

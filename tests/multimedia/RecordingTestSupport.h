@@ -1,7 +1,9 @@
 #pragma once
-// What the recording dialogs' tests share: an application with its managers, the media
-// layer and the recorder on the test platform's capture device, a clock that moves when
-// told, and buttons pressed as the user presses them.
+// What the recording tests share: WAV files read back, and for the dialogs an application
+// with its managers, the media layer and the recorder on the test platform's capture
+// device (a PulseAudio null sink's monitor, which records silence), a clock that moves
+// when told, and buttons pressed as the user presses them.
+#include "controls/KControl.h"
 #include "foundation/KFileSystem.h"
 #include "foundation/KFileTypeHandler.h"
 #include "multimedia/KMediaManager.h"
@@ -10,13 +12,27 @@
 #include "tests/application/InteractionTestSupport.h"
 #include "tests/multimedia/MediaTestSupport.h"
 
+#include <fstream>
+#include <iterator>
+
 #include <windows.h>
+
+inline Bytes readAll(const std::string& Path)
+{
+    std::ifstream in(Path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A little-endian 32-bit value of a WAV file.
+inline uint32 longAt(const Bytes& B, size_t At)
+{
+    return B[At] | B[At + 1] << 8 | B[At + 2] << 16 | static_cast<uint32>(B[At + 3]) << 24;
+}
 
 class RecordingScope : public InteractionScope {
 public:
     RecordingScope()
     {
-        clock.advance(0);
         KFileSystem::initFileSystem();
         if (!KFileTypeHandler::hasExtension(KString("WAV")))
             KFileTypeHandler::makeAssociation(KString("WAV"), KString("TVOD"), KString("WAVE"), KString("WAVE Sound File"));
