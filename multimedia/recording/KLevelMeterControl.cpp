@@ -71,8 +71,7 @@ std::vector<KLevelMeterControl::Segment> KLevelMeterControl::layOut(const KGraph
 
 void KLevelMeterControl::draw()
 {
-    if (!isVisible() || !hasParentWindow())
-        return;
+    // Nothing unless the meter shows in a window.
     KGraphicDevicePtr device;
     KGraphicRectangle area;
     if (!acquireGraphicDevice(device, area))
