@@ -70,6 +70,13 @@ TEST_F(ListBox, ABatchLaysTheRowsOutOnceAndSizesTheScrollBar)
     EXPECT_EQ(bar.getMaximum(), 20 * h - 146);
     EXPECT_EQ(std::string(static_cast<KStaticTextIGO&>(list.getElementAt(0)).getText().getText()), "Row 1");
     EXPECT_EQ(&list.getElementAt(0).getGraphicObject(), static_cast<KThing*>(box));
+
+    // A wider list box stretches its rows with its list; a list let go forgets it.
+    box->setWidth(400);
+    EXPECT_EQ(list.getElementAt(0).getSize().getWidth(), 380);
+    KListArrangementIGOPtr kept(list);
+    box->clearList();
+    EXPECT_FALSE(kept->hasParent());
 }
 
 TEST_F(ListBox, FindsTheFirstRowOfExactlyTheText)
