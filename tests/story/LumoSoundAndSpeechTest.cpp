@@ -4,6 +4,7 @@
 #include "story/LumoMovie.h"
 #include "story/LumoSound.h"
 #include "story/LumoSpeech.h"
+#include "story/LumoText.h"
 #include "tests/multimedia/MediaTestSupport.h"
 #include "tests/story/StoryMediaTestSupport.h"
 #include "tests/support/ReportCatcher.h"

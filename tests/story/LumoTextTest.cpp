@@ -4,10 +4,67 @@
 // fonts, so drawings are checked by where ink falls and in which colour.
 #include "multimedia/KSoundHiliteMarker.h"
 #include "tests/multimedia/MediaTestSupport.h"
+#include "story/LumoText.h"
 #include "tests/story/StoryMediaTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
 namespace {
+
+using TextPtr = KTypedPtr<LumoText, TapeGraphicObjectPtr>;
+
+// A text of these lines in Arial 14, black on white, highlighting in red, at R.
+inline TextPtr textOf(std::initializer_list<const char*> Lines, const KGraphicRectangle& R = KGraphicRectangle(10, 10, 180, 80))
+{
+    TextPtr text(new LumoText);
+    KTextBlockPtr block(new KTextBlock);
+    for (const char* line : Lines) {
+        auto* made = new KTextLine;
+        made->appendStyleRun(KString(line), KFont(KString("Arial"), 14.0, kPlatformWindows), KColor(kBlack));
+        block->addLine(made);
+    }
+    text->setTextBlock(*block);
+    text->setBounds(R);
+    text->setBackgroundColor(kWhite);
+    text->setHighlightColor(kRed);
+    return text;
+}
+
+// Word feedback as the media send it; a negative Length leaves the word out.
+inline bool hearWord(LumoText& Text, long Start, long Length, long Elapsed = -1)
+{
+    KMediaFeedbackEventPtr event = new KMediaFeedbackEvent;
+    if (Length >= -1) {
+        event->setLong(KMediaFeedbackEvent::kWordStart, Start);
+        event->setLong(KMediaFeedbackEvent::kWordLength, Length);
+    }
+    if (Elapsed >= 0)
+        event->setLong(KMediaFeedbackEvent::kElapsedTime, Elapsed);
+    return Text.handleEvent(*event);
+}
+
+// Where the pixels for which Test holds lie within R: their count and their box.
+struct Ink {
+    long pixels = 0;
+    short top = 32767, bottom = -1;
+};
+
+inline Ink inkIn(const KGraphicDevice& Device, const KGraphicRectangle& R, const std::function<bool(uint32)>& Test)
+{
+    Ink ink;
+    for (short y = R.getV(); y < R.getV() + R.getHeight(); ++y) {
+        for (short x = R.getH(); x < R.getH() + R.getWidth(); ++x) {
+            if (Test(Device.getPixel(x, y).getNativeColor())) {
+                ++ink.pixels;
+                ink.top = std::min(ink.top, y);
+                ink.bottom = std::max(ink.bottom, y);
+            }
+        }
+    }
+    return ink;
+}
+
+inline bool isReddish(uint32 Native) { return (Native & 0xFF) > 150 && (Native >> 8 & 0xFF) < 110 && (Native >> 16) < 110; }
+inline bool isNotWhite(uint32 Native) { return Native != 0xFFFFFF; }
 
 class SpokenTexts : public StoryMediaTest {
 protected:
