@@ -5,6 +5,7 @@
 #include "application/KApplicationEvent.h"
 #include "application/KClipboardManager.h"
 #include "application/KCursorManager.h"
+#include "application/KDialogHandler.h"
 #include "application/KKeyboardManager.h"
 #include "application/KMenuManager.h"
 #include "application/KTimerManager.h"
@@ -330,10 +331,12 @@ void KApplication::createSingletons()
     KClipboardManager::initManager();
     KCursorManager::initManager();
     KKeyboardManager::initManager();
+    KDialogHandler::initDialogHandler();
 }
 
 void KApplication::destroySingletons()
 {
+    KDialogHandler::exitDialogHandler();
     KCursorManager::exitManager();
     KKeyboardManager::exitManager();
     KClipboardManager::exitManager();

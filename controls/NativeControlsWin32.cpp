@@ -7,6 +7,7 @@
 #include "application/NativeMessageTranslationWin32.h"
 #include "application/OperatingSystemWin32.h"
 #include "controls/KControl.h"
+#include "controls/KDragObject.h"
 #include "graphics/KGraphicObject.h"
 
 #include <windows.h>
@@ -36,6 +37,9 @@ bool paint(KControl& C, const KNativeMessage& M)
         if (C.acquireGraphicDevice(device, area)) {
             if (auto* drawer = dynamic_cast<KGraphicObject*>(&C.getNativeParent()))
                 drawer->draw(*device, area);
+            // A drag object framing the control draws its frame and handles over it.
+            else if (auto* frame = dynamic_cast<KDragObject*>(&C.getNativeParent()))
+                frame->draw(*device, area);
             C.releaseGraphicDevice(device);
         }
     }

@@ -4,6 +4,7 @@
 #include "foundation/ErrorTable.h"
 #include "multimedia/KAbstractMedia.h"
 #include "multimedia/KMovieSupport.h"
+#include "multimedia/KSpeechSupport.h"
 #include "multimedia/soundengine/KSoundSupport.h"
 
 namespace {
@@ -59,6 +60,8 @@ void KMediaManager::initMediaSupport(KMediaSupportFlagSet F)
         KMovieSupport::getMovieSupport().setEngineMask(KMovieSupport::QuickTimeEngineBit | KMovieSupport::StreamEngineBit);
     if ((F & SoundSupport) && KSoundSupport::exists())
         KSoundSupport::getInstance().setEngineMask(7);
+    if ((F & SpeechSupport) && KSpeechSupport::hasSpeechSupport())
+        KSpeechSupport::getSpeechSupport().setEngineMask(7);
     manager.openMediaSupport();
 }
 
@@ -85,6 +88,10 @@ void KMediaManager::openMediaSupport()
         KMovieSupport::getMovieSupport().open();
         m_openSupports |= MovieSupport;
     }
+    if ((m_requestedSupports & SpeechSupport) && KSpeechSupport::hasSpeechSupport()) {
+        KSpeechSupport::getSpeechSupport().open();
+        m_openSupports |= SpeechSupport;
+    }
     m_openSupports |= OpenStepDone;
 }
 
@@ -96,6 +103,8 @@ void KMediaManager::closeMediaSupport()
         KSoundSupport::getInstance().stop();
     if ((m_openSupports & MovieSupport) && KMovieSupport::hasMovieSupport())
         KMovieSupport::getMovieSupport().close();
+    if ((m_openSupports & SpeechSupport) && KSpeechSupport::hasSpeechSupport())
+        KSpeechSupport::getSpeechSupport().close();
     m_openSupports = 0;
 }
 

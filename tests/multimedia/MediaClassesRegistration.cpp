@@ -4,4 +4,5 @@
 #include "tests/support/SuiteClasses.h"
 
 K_REGISTER_SUITE_CLASSES(kksRegisterMultimediaClasses);
+K_REGISTER_SUITE_CLASSES(kksRegisterSpeechExceptionClasses);
 K_REGISTER_SUITE_CLASSES(kksRegisterSoundHiliteClasses);
