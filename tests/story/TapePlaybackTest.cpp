@@ -6,7 +6,7 @@
 
 namespace {
 
-class TapePlayback : public PlaybackTest {
+class TapePlayback : public StagedTest {
 protected:
     // The journal since the last call, as one line.
     std::string news(const Journal& J)
@@ -20,23 +20,7 @@ protected:
     {
         return static_cast<Probe&>(m_tape->append(*ProbePtr(new Probe(m_journal, Name, Steps, Kind))));
     }
-    void SetUp() override
-    {
-        PlaybackTest::SetUp();
-        m_scope.stage().show(*m_tape, *m_page.layer);
-    }
-    // What a test added to the tape goes before the leak check.
-    void TearDown() override
-    {
-        m_tape->clear();
-        m_tape->clearCast();
-        PlaybackTest::TearDown();
-    }
 
-    StageScope m_scope;
-    StoryPage m_page;
-    CountingTapePtr m_tape{new CountingTape};
-    Journal& m_journal = m_scope.journal();
     size_t m_read = 0;
 };
 
