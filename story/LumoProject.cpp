@@ -144,6 +144,8 @@ bool LumoProject::load(const KFileReference& File)
 
 bool LumoProject::save(const KFileReference& File)
 {
+    if (!hasTape())
+        return false;
     KDocument document;
     bindDocument(document, File);
     const KGraphicSize& page = getTape().getPageSize();
