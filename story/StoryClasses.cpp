@@ -2,11 +2,15 @@
 
 #include "story/Actor.h"
 #include "story/ActorSequence.h"
+#include "story/LumoImage.h"
+#include "story/LumoPause.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
+#include "story/Stroke.h"
 #include "story/Tape.h"
 #include "story/TapeGraphicObject.h"
 #include "story/TapeObject.h"
+#include "story/WaitObject.h"
 
 void registerStoryClasses()
 {
@@ -14,7 +18,11 @@ void registerStoryClasses()
     Actor::registerClass();
     Tape::registerClass();
     TapeObject::registerClass();
+    WaitObject::registerClass();
+    LumoPause::registerClass();
     TapeGraphicObject::registerClass();
+    LumoImage::registerClass();
+    Stroke::registerClass();
     LumoSpriteSystem::registerClass();
     LumoProject::registerClass();
 }
