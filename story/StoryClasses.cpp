@@ -1,6 +1,8 @@
 #include "story/StoryClasses.h"
 
 #include "story/Actor.h"
+#include "story/ActorAction.h"
+#include "story/ActorMotion.h"
 #include "story/ActorSequence.h"
 #include "story/LumoImage.h"
 #include "story/LumoPause.h"
@@ -11,6 +13,7 @@
 #include "story/TapeGraphicObject.h"
 #include "story/TapeObject.h"
 #include "story/WaitObject.h"
+#include "story/WipeOut.h"
 
 void registerStoryClasses()
 {
@@ -18,11 +21,14 @@ void registerStoryClasses()
     Actor::registerClass();
     Tape::registerClass();
     TapeObject::registerClass();
+    ActorAction::registerClass();
+    ActorMotion::registerClass();
     WaitObject::registerClass();
     LumoPause::registerClass();
     TapeGraphicObject::registerClass();
     LumoImage::registerClass();
     Stroke::registerClass();
+    WipeOut::registerClass();
     LumoSpriteSystem::registerClass();
     LumoProject::registerClass();
 }

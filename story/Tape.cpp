@@ -14,11 +14,13 @@
 #include "multimedia/KMediaManager.h"
 #include "player/LumoApplication.h"
 #include "story/Actor.h"
+#include "story/ActorAction.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/StoryBlocks.h"
 #include "story/StoryStage.h"
 #include "story/StoryWaitCursor.h"
+#include "story/WipeOut.h"
 
 K_DEFINE_CLASS(Tape, KBag, 1)
 
@@ -198,8 +200,18 @@ bool Tape::findMissingMedia(const KPath& MediaFolder)
 void Tape::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)
 {
     StoryWaitCursor wait;
-    for (long i = 0; i < getCount(); ++i)
+    KStringBag actors;
+    for (long i = 0; i < getCount(); ++i) {
         getObjectAt(i).copyMediaTo(SourceFolder, TargetFolder);
+        if (auto* action = dynamic_cast<ActorAction*>(&getObjectAt(i)); action && !actors.contains(action->getActorName()))
+            actors.add(action->getActorName());
+    }
+    // The media inside the frames of the actors that the story brings on stage go along.
+    for (long i = 0; i < actors.getCount(); ++i) {
+        ActorPtr actor;
+        if (findActor(actors.getStringAt(i), actor))
+            actor->copyMediaTo(SourceFolder, TargetFolder);
+    }
 }
 
 bool Tape::replaceMediaFile(const KFileReference& Old, const KFileReference& New)
@@ -586,14 +598,44 @@ void Tape::redrawPage()
 
 void Tape::prepareActors()
 {
-    // Every actor leaves the stage; the page's actor motions are drawn again, and an actor
-    // that the page does not bring on stage stays stopped.
     hideCast();
     const long position = getDrawingPosition();
-    for (long i = 0; i < position; ++i) {
-        TapeObjectPtr object(getObjectAt(i));
-        if (object->getKind() == TapeObject::ActorMotionKind)
-            object->drawOnPage();
+    // The page's actors came on after the last transition that cleared the stage.
+    long first = 0;
+    for (long i = position - 1; i >= 0 && first == 0; --i) {
+        const auto* transition = dynamic_cast<const WipeOut*>(&getObjectAt(i));
+        if (transition && transition->hidesActors())
+            first = i;
     }
-    forEachActor([](Actor& A) { A.stopAnimation(); });
+    // The movement each actor on stage is in, by actor name.
+    KNamedBag movements;
+    movements.setCaseSensitive(false);
+    for (long i = first; i < position; ++i) {
+        TapeObjectPtr object(getObjectAt(i));
+        if (auto* action = dynamic_cast<ActorAction*>(object.get())) {
+            const KString& actor = action->getActorName();
+            KString movement;
+            if (movements.findName(actor))
+                movement = static_cast<KString&>(movements.getNamedObject(actor));
+            action->replayOnPage(movement);
+            if (!movement.isEmpty())
+                movements.addNamedObject(actor, *KStringPtr(new KString(movement)), true);
+            if (action->getAction() == ActorAction::ExitFromScene)
+                movements.removeNamedObject(actor);
+        } else if (object->getKind() == TapeObject::ActorMotionKind) {
+            object->drawOnPage();
+        }
+    }
+    for (long i = 0; i < m_cast.getCount(); ++i) {
+        Actor& actor = actorAt(m_cast, i);
+        const KString& name = actor.getName();
+        if (!movements.findName(name) || !actor.hasSequence(static_cast<KString&>(movements.getNamedObject(name)))) {
+            actor.stopAnimation();
+            continue;
+        }
+        const bool onStage = actor.isVisible();
+        actor.buildFrames(static_cast<KString&>(movements.getNamedObject(name)));
+        if (!onStage)
+            showActor(name);
+    }
 }

@@ -115,6 +115,9 @@ public:
     long findNextStopPoint(long Position) const;
     // The page up to the drawing position, drawn anew, then the actors' scene.
     void redrawPage();
+    // The actors' scene at the drawing position: the page's actor actions and motions
+    // replayed since the last transition that hides the actors; the actors they leave on
+    // stage play their movements, the others are stopped.
     void prepareActors();
     // Where the user may go back or on to: page transitions, movies, speeches, sounds and
     // texts read aloud.
@@ -164,7 +167,8 @@ public:
     // page size, position, stop index, tick interval, frame-tape mark and owner actor.
     // The flags stay those of this tape.
     void copyObjectsFrom(const Tape& Other);
-    // Every object's media copied into the target folder.
+    // Every object's media copied into the target folder, and those of the frames of the
+    // actors that actor actions name.
     void copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder);
     // True when any object took the new file for the old one.
     bool replaceMediaFile(const KFileReference& Old, const KFileReference& New);
