@@ -13,6 +13,14 @@ void ZBag::add(ZThing* Object)
     ++m_used;
 }
 
+void ZBag::addDirectData(long Value)
+{
+    if (m_used == getSize())
+        setSize(getSize() + m_growSize);
+    putDirectDataAt(Value, m_used);
+    ++m_used;
+}
+
 void ZBag::setGrowSize(long N)
 {
     if (m_used != 0)

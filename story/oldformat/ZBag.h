@@ -28,6 +28,8 @@ public:
     // At the used count, growing the bag first when it is full; the object must be on
     // the heap.
     void add(ZThing* Object);
+    // The same for a raw value of a direct bag.
+    void addDirectData(long Value);
     // Only while the bag is empty.
     void setGrowSize(long N);
     void setMinSize(long N);

@@ -11,20 +11,6 @@ ZColor::ZColor(uint16 Red, uint16 Green, uint16 Blue)
 {
 }
 
-ZColor::ZColor(const ZColor& Other)
-    : ZThing(Other)
-    , m_red(Other.m_red)
-    , m_green(Other.m_green)
-    , m_blue(Other.m_blue)
-{
-}
-
-ZColor& ZColor::operator=(const ZColor& Other)
-{
-    set(Other.m_red, Other.m_green, Other.m_blue);
-    return *this;
-}
-
 void ZColor::set(uint16 Red, uint16 Green, uint16 Blue)
 {
     m_red = Red;

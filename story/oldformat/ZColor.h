@@ -8,8 +8,8 @@ public:
     // Black.
     ZColor() = default;
     ZColor(uint16 Red, uint16 Green, uint16 Blue);
-    ZColor(const ZColor& Other);
-    ZColor& operator=(const ZColor& Other);
+    ZColor(const ZColor& Other) = default;
+    ZColor& operator=(const ZColor& Other) = default;
 
     // The three components, 16 bits each.
     void readFromFile(ZFile& F) override;

@@ -238,6 +238,13 @@ void ZFile::readByte(char& Value)
         Value = byte;
 }
 
+void ZFile::readByte(uint8& Value)
+{
+    char byte = static_cast<char>(Value);
+    readByte(byte);
+    Value = static_cast<uint8>(byte);
+}
+
 void ZFile::readShort(short& Value)
 {
     unsigned char bytes[2];
@@ -307,7 +314,7 @@ void ZFile::markDamaged(const char* Context, const char* Message)
 
 bool ZFile::checkCount(long Count, long BytesEach, const char* Context)
 {
-    if (hasFailed())
+    if (!canRead())
         return false;
     if (Count < 0 || (BytesEach > 0 && Count > getRemaining() / BytesEach)) {
         markDamaged(Context, "Count Out Of Range");

@@ -74,6 +74,8 @@ public:
     bool readFully(void* Buffer, long Count);
     virtual void readShort(short& Value);
     virtual void readByte(char& Value);
+    // The same for a flag or an option byte.
+    void readByte(uint8& Value);
     virtual void readLong(long& Value);
     virtual void readDouble(double& Value);
     // Empties S, then reads a 16-bit length and, when it is above 0, the text. Every CR

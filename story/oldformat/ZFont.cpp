@@ -22,23 +22,6 @@ ZFont::ZFont()
     makeDefaultNativeFont();
 }
 
-ZFont::ZFont(const ZFont& Other)
-    : ZThing(Other)
-{
-    *this = Other;
-}
-
-ZFont& ZFont::operator=(const ZFont& Other)
-{
-    m_fontID = Other.m_fontID;
-    m_style = Other.m_style;
-    m_size = Other.m_size;
-    m_name = Other.m_name;
-    m_hasNativeFont = Other.m_hasNativeFont;
-    m_nativeFont = Other.m_nativeFont;
-    return *this;
-}
-
 long ZFont::mulDiv(long A, long B, long C)
 {
     if (C == 0)

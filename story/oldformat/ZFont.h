@@ -15,8 +15,8 @@ public:
 
     // The system's interface font, at its size on this display.
     ZFont();
-    ZFont(const ZFont& Other);
-    ZFont& operator=(const ZFont& Other);
+    ZFont(const ZFont& Other) = default;
+    ZFont& operator=(const ZFont& Other) = default;
 
     // Each keeps the native record in step, making the default one first when there is
     // none; fatal when none can be made.

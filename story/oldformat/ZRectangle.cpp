@@ -6,26 +6,6 @@ Z_DEFINE_CLASS(ZRectangle)
 
 ZRectangle::ZRectangle(short X, short Y, short Width, short Height) { set(X, Y, Width, Height); }
 
-ZRectangle::ZRectangle(const ZRectangle& Other)
-    : ZThing(Other)
-    , m_left(Other.m_left)
-    , m_top(Other.m_top)
-    , m_right(Other.m_right)
-    , m_bottom(Other.m_bottom)
-    , m_size(Other.m_size)
-{
-}
-
-ZRectangle& ZRectangle::operator=(const ZRectangle& Other)
-{
-    m_left = Other.m_left;
-    m_top = Other.m_top;
-    m_right = Other.m_right;
-    m_bottom = Other.m_bottom;
-    m_size = Other.m_size;
-    return *this;
-}
-
 void ZRectangle::set(short X, short Y, short Width, short Height)
 {
     m_left = X;

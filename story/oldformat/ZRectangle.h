@@ -8,8 +8,8 @@ class ZRectangle : public ZThing {
 public:
     ZRectangle() = default;
     ZRectangle(short X, short Y, short Width, short Height);
-    ZRectangle(const ZRectangle& Other);
-    ZRectangle& operator=(const ZRectangle& Other);
+    ZRectangle(const ZRectangle& Other) = default;
+    ZRectangle& operator=(const ZRectangle& Other) = default;
 
     void readFromFile(ZFile& F) override;
     void writeToFile(ZFile& F) override;

@@ -17,19 +17,6 @@ ZString::ZString(const char* Text, long Length)
         m_text.assign(Text, static_cast<std::size_t>(Length));
 }
 
-ZString::ZString(const ZString& Other)
-    : ZThing(Other)
-    , m_text(Other.m_text)
-{
-}
-
-ZString& ZString::operator=(const ZString& Other)
-{
-    if (this != &Other)
-        m_text = Other.m_text;
-    return *this;
-}
-
 ZString& ZString::operator=(const char* Text)
 {
     m_text = Text ? Text : "";

@@ -11,8 +11,8 @@ public:
     // Null gives the empty string.
     ZString(const char* Text);
     ZString(const char* Text, long Length);
-    ZString(const ZString& Other);
-    ZString& operator=(const ZString& Other);
+    ZString(const ZString& Other) = default;
+    ZString& operator=(const ZString& Other) = default;
     ZString& operator=(const char* Text);
 
     ZClass& getClass() const override;

@@ -28,24 +28,6 @@ ZStyleInfo::ZStyleInfo()
     m_charFormat.setFaceName(font.getFaceName(face));
 }
 
-ZStyleInfo::ZStyleInfo(const ZStyleInfo& Other)
-    : ZThing(Other)
-    , m_hasCharFormat(Other.m_hasCharFormat)
-    , m_charFormat(Other.m_charFormat)
-    , m_font(Other.m_font)
-    , m_color(Other.m_color)
-{
-}
-
-ZStyleInfo& ZStyleInfo::operator=(const ZStyleInfo& Other)
-{
-    m_hasCharFormat = Other.m_hasCharFormat;
-    m_charFormat = Other.m_charFormat;
-    m_font = Other.m_font;
-    m_color = Other.m_color;
-    return *this;
-}
-
 void ZStyleInfo::setCharFormat(const ZCharFormat& Format)
 {
     m_charFormat = Format;

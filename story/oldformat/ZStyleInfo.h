@@ -24,8 +24,8 @@ public:
 
     // The default font in black, with a character format made from them.
     ZStyleInfo();
-    ZStyleInfo(const ZStyleInfo& Other);
-    ZStyleInfo& operator=(const ZStyleInfo& Other);
+    ZStyleInfo(const ZStyleInfo& Other) = default;
+    ZStyleInfo& operator=(const ZStyleInfo& Other) = default;
 
     // A record of another version than 1 or 2, or a block whose length leaves the file,
     // marks the file damaged. A Windows block of another positive length than those two is

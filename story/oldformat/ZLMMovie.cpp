@@ -1,0 +1,7 @@
+#include "story/oldformat/ZLMMovie.h"
+
+Z_DEFINE_CLASS(ZLMMovie)
+
+ZLMMovie::ZLMMovie() { setKind(TapeObject::MovieKind); }
+
+TapeObjectPtr ZLMMovie::convertToKTapeObject() const { return TapeObjectPtr(); }

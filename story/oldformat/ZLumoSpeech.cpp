@@ -1,0 +1,28 @@
+#include "story/oldformat/ZLumoSpeech.h"
+
+#include "story/oldformat/ZFile.h"
+
+Z_DEFINE_CLASS(ZLumoSpeech)
+
+ZLumoSpeech::ZLumoSpeech() { setKind(TapeObject::SpeechKind); }
+
+void ZLumoSpeech::readFromFile(ZFile& F)
+{
+    long version = 0;
+    if (!readOwnRecord(s_class, F, version))
+        return;
+    F.readString(m_text);
+    F.readString(m_voice);
+    m_voice = currentVoiceName(m_voice);
+    F.readByte(m_option);
+}
+
+void ZLumoSpeech::writeToFile(ZFile& F)
+{
+    writeOwnRecord(F);
+    F.writeString(m_text);
+    F.writeString(m_voice);
+    F.writeByte(static_cast<char>(m_option));
+}
+
+TapeObjectPtr ZLumoSpeech::convertToKTapeObject() const { return TapeObjectPtr(); }
