@@ -4,9 +4,8 @@
 // plays on a 640 × 480 page.
 //
 // An old document is untrusted: one that is not an old document, or is damaged or cut
-// short, or holds a kind of object this program cannot convert, is refused with the
-// message that it is no Narrabo document, and nothing of the project it was to be
-// opened into changes.
+// short, or holds an object that cannot be converted, is refused with the message that it
+// is no Narrabo document, and nothing of the project it was to be opened into changes.
 #include "foundation/KFileReference.h"
 
 class LumoProject;

@@ -5,6 +5,6 @@
 class Tape;
 class ZTape;
 
-// False, with the tape untouched, when an object cannot be converted (a bare tape
-// object, or a kind this program has no tape object for).
+// False, with the tape untouched, when an object cannot be converted: a bare tape object
+// has no kind to become.
 bool convertFromOldTape(Tape& Target, const ZTape& Old);

@@ -7,6 +7,6 @@ class ZLMMovie : public ZFramedMedia {
 public:
     ZLMMovie();
 
-    // Movies have no tape object of their own in this program yet: empty.
+    // A movie of the same file and bounds; the option is whether a click ends it.
     TapeObjectPtr convertToKTapeObject() const override;
 };

@@ -1,5 +1,7 @@
 #include "story/oldformat/ZLumoSound.h"
 
+#include "story/LumoSound.h"
+
 Z_DEFINE_CLASS(ZLumoSound)
 
 ZLumoSound::ZLumoSound() { setKind(TapeObject::SoundKind); }
@@ -20,4 +22,10 @@ void ZLumoSound::writeToFile(ZFile& F)
     F.writeByte(static_cast<char>(m_option));
 }
 
-TapeObjectPtr ZLumoSound::convertToKTapeObject() const { return TapeObjectPtr(); }
+TapeObjectPtr ZLumoSound::convertToKTapeObject() const
+{
+    LumoSoundPtr sound(new LumoSound);
+    sound->setWaitUntilDone(m_option);
+    sound->setFileReference(mediaFileReference(m_file));
+    return TapeObjectPtr(sound.get());
+}

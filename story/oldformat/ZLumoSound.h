@@ -10,7 +10,7 @@ public:
 
     void readFromFile(ZFile& F) override;
     void writeToFile(ZFile& F) override;
-    // Sounds have no tape object of their own in this program yet: empty.
+    // A sound of the same file; the option is whether the tape waits until it is done.
     TapeObjectPtr convertToKTapeObject() const override;
 
     ZFile& getFile() { return m_file; }

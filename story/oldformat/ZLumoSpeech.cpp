@@ -1,5 +1,6 @@
 #include "story/oldformat/ZLumoSpeech.h"
 
+#include "story/LumoSpeech.h"
 #include "story/oldformat/ZFile.h"
 
 Z_DEFINE_CLASS(ZLumoSpeech)
@@ -25,4 +26,12 @@ void ZLumoSpeech::writeToFile(ZFile& F)
     F.writeByte(static_cast<char>(m_option));
 }
 
-TapeObjectPtr ZLumoSpeech::convertToKTapeObject() const { return TapeObjectPtr(); }
+TapeObjectPtr ZLumoSpeech::convertToKTapeObject() const
+{
+    LumoSpeechPtr speech(new LumoSpeech);
+    speech->setText(KString(m_text.getText()));
+    speech->setVoice(KString(m_voice.getText()));
+    speech->setWaitUntilDone(m_option);
+    speech->setVolume(1.0);
+    return TapeObjectPtr(speech.get());
+}

@@ -12,7 +12,8 @@ public:
     // The voices that were renamed get their new names.
     void readFromFile(ZFile& F) override;
     void writeToFile(ZFile& F) override;
-    // Speech has no tape object of its own in this program yet: empty.
+    // A speech of the same text and voice, at full volume; the option is whether the tape
+    // waits until it is done.
     TapeObjectPtr convertToKTapeObject() const override;
 
     void setText(const ZString& Text) { m_text = Text; }

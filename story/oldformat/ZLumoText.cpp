@@ -2,6 +2,7 @@
 
 #include "foundation/KernelFunctions.h"
 #include "graphics/KFont.h"
+#include "story/LumoText.h"
 #include "story/oldformat/ZFile.h"
 
 Z_DEFINE_CLASS(ZLumoText)
@@ -45,7 +46,21 @@ void ZLumoText::writeToFile(ZFile& F)
     F.writeByte(static_cast<char>(m_options[3]));
 }
 
-TapeObjectPtr ZLumoText::convertToKTapeObject() const { return TapeObjectPtr(); }
+TapeObjectPtr ZLumoText::convertToKTapeObject() const
+{
+    auto* text = new LumoText;
+    TapeObjectPtr result(text);
+    text->setBounds(convertedBounds(m_bounds));
+    text->setVoice(KString(m_voice.getText()));
+    text->setWaitUntilDone(getOption('A'));
+    text->setTransparentBackground(getOption('B'));
+    text->setReadAloud(getOption('C'));
+    text->setHighlightText(getOption('D'));
+    text->setHighlightColor(convertedColor(m_highlight));
+    text->setBackgroundColor(convertedColor(m_styledText.getBackgroundColor()));
+    text->setTextBlock(*makeTextBlock());
+    return result;
+}
 
 uint8 ZLumoText::convertedAlignment(int8 Alignment)
 {

@@ -19,7 +19,9 @@ public:
     // marks the file damaged.
     void readFromFile(ZFile& F) override;
     void writeToFile(ZFile& F) override;
-    // Texts have no tape object of their own in this program yet: empty.
+    // A text of the same bounds, voice, colours and lines. Option A is whether the tape
+    // waits for the reading, B a transparent background, C reading aloud and D the
+    // highlight of the word being read.
     TapeObjectPtr convertToKTapeObject() const override;
 
     // The text as lines in the style's font and colour: every CR LF, CR or LF ends a

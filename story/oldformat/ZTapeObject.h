@@ -22,8 +22,7 @@ public:
     void writeToFile(ZFile& F) override;
 
     // A new current tape object of the same kind, with the old settings; empty for a
-    // bare tape object, which has no kind to become, and for a kind whose current class
-    // this program does not have.
+    // bare tape object, which has no kind to become.
     virtual TapeObjectPtr convertToKTapeObject() const;
 
     uint8 getKind() const { return m_kind; }

@@ -67,13 +67,13 @@ TEST_F(OldDocuments, WhatIsNoWholeOldDocumentIsRefusedAndTheProjectStaysAsItWas)
     writeBytes(m_folder.file("Letter.lmt"), ByteList().text("Dear diary").bytes());
     const Bytes whole = document(1);
     writeBytes(m_folder.file("Short.lmt"), Bytes(whole.begin(), whole.end() - 3));
-    writeBytes(m_folder.file("Sound.lmt"), OldBytes()
-                                               .longs({OldDocumentImport::kDocumentType})
-                                               .tape({OldBytes().slot("LumoSound").tapeObject("LumoSound", 6).file("Bell.wav").bytes({1})}));
+    writeBytes(m_folder.file("Bare.lmt"), OldBytes()
+                                              .longs({OldDocumentImport::kDocumentType})
+                                              .tape({OldBytes().slot("TapeObject").header("TapeObject").longs({0}).bytes({1})}));
     LumoProjectPtr project(new LumoProject);
     ASSERT_TRUE(project->load(fileIn("Good.lmt")));
     Tape& story = project->getTape();
-    for (const char* name : {"Letter.lmt", "Short.lmt", "Sound.lmt"}) {
+    for (const char* name : {"Letter.lmt", "Short.lmt", "Bare.lmt"}) {
         EXPECT_EQ(refusal(*project, name), std::vector<std::string>{"Error while reading file: This file is not a Narrabo Document File!"});
         EXPECT_EQ(&project->getTape(), &story);
         EXPECT_EQ(project->getFileReference(), fileIn("Good.lmt"));

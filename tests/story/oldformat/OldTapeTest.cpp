@@ -1,7 +1,14 @@
 // Old tapes: the story objects of each kind read from their records, turned into current
 // tape objects, and the texts of old text objects as lines.
 #include "graphics/KTextStyleRun.h"
+#include "foundation/KFileSystem.h"
+#include "multimedia/KSpeechExceptionHandler.h"
+#include "multimedia/KSpeechSupport.h"
 #include "story/LumoImage.h"
+#include "story/LumoMovie.h"
+#include "story/LumoSound.h"
+#include "story/LumoSpeech.h"
+#include "story/LumoText.h"
 #include "story/LumoPause.h"
 #include "story/Stroke.h"
 #include "story/WaitObject.h"
@@ -17,6 +24,7 @@
 #include "story/oldformat/ZTape.h"
 #include "story/oldformat/ZWaitMouseClick.h"
 #include "story/oldformat/ZWipeOut.h"
+#include "tests/story/PlaybackTestSupport.h"
 #include "tests/story/oldformat/OldFormatTestSupport.h"
 
 namespace {
@@ -195,18 +203,76 @@ TEST_F(OldTape, ATapeOfWhatIsNoStoryObjectIsDamage)
     }
 }
 
-TEST_F(OldTape, ATapeWithObjectsOfNoCurrentKindIsNotConverted)
+TEST_F(OldTape, ATapeWithABareTapeObjectIsNotConverted)
 {
-    for (const Bytes& object : {OldBytes().slot("TapeObject").header("TapeObject").longs({0}).bytes({1}).get(),
-                                OldBytes().slot("LumoSound").tapeObject("LumoSound", 6).file("Bell.wav").bytes({1}).get()}) {
-        ZTape old;
-        ASSERT_TRUE(read(old, OldBytes().tape({OldBytes().slot("LumoPause").tapeObject("LumoPause", 5).longs({1}), object})));
-        TapePtr tape(new Tape);
-        tape->setPageWidth(100);
-        EXPECT_FALSE(convertFromOldTape(*tape, old));
-        EXPECT_EQ(tape->getCount(), 0);
-        EXPECT_EQ(tape->getPageSize().getWidth(), 100);
-    }
+    ZTape old;
+    ASSERT_TRUE(read(old, OldBytes().tape({OldBytes().slot("LumoPause").tapeObject("LumoPause", 5).longs({1}),
+                                           OldBytes().slot("TapeObject").header("TapeObject").longs({0}).bytes({1})})));
+    TapePtr tape(new Tape);
+    tape->setPageWidth(100);
+    EXPECT_FALSE(convertFromOldTape(*tape, old));
+    EXPECT_EQ(tape->getCount(), 0);
+    EXPECT_EQ(tape->getPageSize().getWidth(), 100);
+}
+
+TEST_F(OldTape, TextsSpeechesSoundsAndMoviesBecomeTheirCurrentObjects)
+{
+    StageScope stage;
+    // Speech objects are made over the speech support and its pronunciation exceptions,
+    // which live in a folder of the file system.
+    struct SpeechSupportScope {
+        SpeechSupportScope()
+        {
+            KFileSystem::initFileSystem();
+            KSpeechSupport::createSpeechSupport();
+            KSpeechExceptionHandler::createGlobal();
+        }
+        ~SpeechSupportScope()
+        {
+            KSpeechExceptionHandler::releaseGlobal();
+            KSpeechSupport::releaseSpeechSupport();
+            KFileSystem::exitFileSystem();
+        }
+    } speechSupport;
+    ZLumoText oldText;
+    oldText.setBounds(ZRectangle(5, 6, 70, 80));
+    oldText.setVoice(ZString("Anna"));
+    oldText.setOption('A', 0);
+    oldText.setOption('B', 1);
+    oldText.setHighlightColor(ZColor(0, 65535, 0));
+    oldText.getStyledText().setBackgroundColor(ZColor(1, 1, 1));
+    oldText.getStyledText().setText(ZString("Hi\rthere"));
+    const TapeObjectPtr text = oldText.convertToKTapeObject();
+    const auto& converted = static_cast<LumoText&>(*text);
+    KGraphicRectangle bounds;
+    converted.getBounds(bounds);
+    EXPECT_EQ(bounds, KGraphicRectangle(5, 6, 70, 80));
+    EXPECT_STREQ(converted.getVoice().getText(), "Anna");
+    EXPECT_FALSE(converted.waitsUntilDone());
+    EXPECT_TRUE(converted.hasTransparentBackground() && converted.readsAloud() && converted.highlightsText());
+    EXPECT_EQ(converted.getHighlightColor(), KColor(0, 65535, 0));
+    EXPECT_EQ(converted.getBackgroundColor(), KColor(1, 1, 1));
+    EXPECT_EQ(converted.getTextBlock().getLineCount(), 2);
+
+    ZLumoSpeech oldSpeech;
+    oldSpeech.setText(ZString("Good night"));
+    const TapeObjectPtr speech = oldSpeech.convertToKTapeObject();
+    EXPECT_STREQ(static_cast<LumoSpeech&>(*speech).getText().getText(), "Good night");
+    EXPECT_STREQ(static_cast<LumoSpeech&>(*speech).getVoice().getText(), "Fred");
+
+    ZLumoSound oldSound;
+    oldSound.getFile().setPath(ZString("Bell.wav"));
+    oldSound.setOption(0);
+    const TapeObjectPtr sound = oldSound.convertToKTapeObject();
+    EXPECT_EQ(static_cast<LumoSound&>(*sound).getFileReference(), KFileReference(windowsPath("Bell.wav")));
+    EXPECT_FALSE(static_cast<LumoSound&>(*sound).waitsUntilDone());
+
+    ZLMMovie oldMovie;
+    oldMovie.getFile().setPath(ZString("C:\\Films\\Sea.mov"));
+    const TapeObjectPtr movie = oldMovie.convertToKTapeObject();
+    EXPECT_EQ(static_cast<LumoMovie&>(*movie).getFileReference(), KFileReference(windowsPath("C:\\Films\\Sea.mov")));
+    movie->getBounds(bounds);
+    EXPECT_EQ(bounds, KGraphicRectangle(128, 128, 320, 240));
 }
 
 } // namespace
