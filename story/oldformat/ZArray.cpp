@@ -32,7 +32,8 @@ void ZArray::setSize(long N)
     if (N == m_size || N < 0 || N > kMostSlots)
         return;
     if (N == 0) {
-        clear();
+        // The array's own reset: a bag's would set the size back to its minimum.
+        ZArray::clear();
         knsFreeGlobal(m_slots);
         m_slots = nullptr;
         m_size = 0;

@@ -84,14 +84,13 @@ KTextBlockPtr ZLumoText::makeTextBlock() const
     const KColor color = convertedColor(style.getColor());
 
     KTextBlockPtr block(new KTextBlock);
-    block->setAlignment(convertedAlignment(m_styledText.getAlignment()));
     const ZString& text = m_styledText.getText();
-    std::string piece;
+    std::string lineText;
     auto endLine = [&]() {
         KTextLinePtr line(new KTextLine);
-        line->appendStyleRun(KString(piece.c_str()), font, color);
+        line->appendStyleRun(KString(lineText.c_str()), font, color);
         block->addLine(line.get());
-        piece.clear();
+        lineText.clear();
     };
     for (long i = 0; i < text.getLength(); ++i) {
         const char c = text.charAt(i);
@@ -100,9 +99,11 @@ KTextBlockPtr ZLumoText::makeTextBlock() const
                 ++i;
             endLine();
         } else {
-            piece += c;
+            lineText += c;
         }
     }
     endLine();
+    // Set once the lines are there, so that each of them takes it too.
+    block->setAlignment(convertedAlignment(m_styledText.getAlignment()));
     return block;
 }

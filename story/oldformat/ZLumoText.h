@@ -25,7 +25,7 @@ public:
     TapeObjectPtr convertToKTapeObject() const override;
 
     // The text as lines in the style's font and colour: every CR LF, CR or LF ends a
-    // line, and the piece after the last one is a line too, even when empty. The size
+    // line, and the text after the last one is a line too, even when empty. The size
     // counts in the points of the platform that wrote the document's styles.
     KTextBlockPtr makeTextBlock() const;
     // Old alignments -2 (the default), -1 (right) and 1 (centre) as the text block's
