@@ -4,6 +4,10 @@
 #include "controls/KView.h"
 #include "foundation/KClass.h"
 #include "foundation/KernelFunctions.h"
+#include "tools/controls/K3DEditValueControl.h"
+#include "tools/controls/KDirectoryPathEditingControl.h"
+#include "tools/controls/KEditValueControl.h"
+#include "tools/controls/KFilePathEditingControl.h"
 #include "tools/controls/KLabelEditTextControl.h"
 #include "tools/controls/KLabelPopUpListControl.h"
 #include "tools/controls/KLabelSliderControl.h"
@@ -112,6 +116,10 @@ void KToolsLibrary::registerClasses()
     KFindMissingFileDialog::registerClass();
     KPopUpListDialog::registerClass();
     KSerialPortDialog::registerClass();
+    K3DEditValueControl::registerClass();
+    KDirectoryPathEditingControl::registerClass();
+    KFilePathEditingControl::registerClass();
+    KEditValueControl::registerClass();
     KLabelEditTextControl::registerClass();
     KLabelSliderControl::registerClass();
     KLabelPopUpListControl::registerClass();
