@@ -12,6 +12,8 @@
 #include "tools/controls/KLabelPopUpListControl.h"
 #include "tools/controls/KLabelSliderControl.h"
 #include "tools/controls/KTextDisplayControl.h"
+#include "tools/dialogs/KAboutDialog.h"
+#include "tools/dialogs/KBatchProcessingDialog.h"
 #include "tools/dialogs/KEditStringDialog.h"
 #include "tools/dialogs/KFindMissingFileDialog.h"
 #include "tools/dialogs/KPopUpListDialog.h"
@@ -111,6 +113,8 @@ void KToolsLibrary::registerClasses()
     // Each class after its parent; classes of the same parent in the library's own order.
     KScrollViewControl::registerClass();
     KView::registerClass();
+    KAboutDialog::registerClass();
+    KBatchProcessingDialog::registerClass();
     KEditStringDialog::registerClass();
     KProgressDialog::registerClass();
     KFindMissingFileDialog::registerClass();

@@ -4,6 +4,7 @@
 #include "application/KDialog.h"
 #include "application/KDialogHandler.h"
 #include "controls/KControl.h"
+#include "foundation/KFileSystem.h"
 #include "tests/application/InteractionTestSupport.h"
 #include "tools/KToolsLibrary.h"
 
@@ -20,11 +21,13 @@ public:
     ToolsScope()
     {
         KDialogHandler::initDialogHandler();
+        KFileSystem::initFileSystem();
         KToolsLibrary::openToolsLibrary();
     }
     ~ToolsScope()
     {
         KToolsLibrary::closeToolsLibrary();
+        KFileSystem::exitFileSystem();
         KDialogHandler::exitDialogHandler();
     }
 };
