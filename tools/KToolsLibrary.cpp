@@ -4,6 +4,20 @@
 #include "controls/KView.h"
 #include "foundation/KClass.h"
 #include "foundation/KernelFunctions.h"
+#include "tools/controls/KColorButtonControl.h"
+#include "tools/controls/KDisclosureControl.h"
+#include "tools/controls/KStaticTextControl.h"
+#include "tools/controls/KWorkingControl.h"
+#include "tools/menus/KBackgroundColorMenu.h"
+#include "tools/menus/KColorMenu.h"
+#include "tools/menus/KColorMenuItem.h"
+#include "tools/menus/KEditMenu.h"
+#include "tools/menus/KFontColorMenu.h"
+#include "tools/menus/KFontFaceMenu.h"
+#include "tools/menus/KFontStyleMenu.h"
+#include "tools/menus/KFormatEvent.h"
+#include "tools/menus/KImageMenu.h"
+#include "tools/menus/KTextAlignmentMenu.h"
 
 #include <cstring>
 
@@ -98,6 +112,20 @@ void KToolsLibrary::registerClasses()
     // Each class after its parent; classes of the same parent in the library's own order.
     KScrollViewControl::registerClass();
     KView::registerClass();
+    KColorMenuItem::registerClass();
+    KColorMenu::registerClass();
+    KBackgroundColorMenu::registerClass();
+    KImageMenu::registerClass();
+    KEditMenu::registerClass();
+    KFontColorMenu::registerClass();
+    KFontFaceMenu::registerClass();
+    KFontStyleMenu::registerClass();
+    KTextAlignmentMenu::registerClass();
+    KColorButtonControl::registerClass();
+    KDisclosureControl::registerClass();
+    KStaticTextControl::registerClass();
+    KWorkingControl::registerClass();
+    KFormatEvent::registerClass();
     KToolsLibrary::registerClass();
 }
 

@@ -43,6 +43,20 @@ TEST(ToolsLibrary, RegistersItsClassesOnceEachAfterItsParent)
     const std::vector<std::string> expected = {
         "KScrollViewControl<KControl",
         "KView<KGraphicObject",
+        "KColorMenuItem<KCustomMenuItem",
+        "KColorMenu<KCustomMenu",
+        "KBackgroundColorMenu<KColorMenu",
+        "KImageMenu<KCustomMenu",
+        "KEditMenu<KMenu",
+        "KFontColorMenu<KColorMenu",
+        "KFontFaceMenu<KMenu",
+        "KFontStyleMenu<KMenu",
+        "KTextAlignmentMenu<KMenu",
+        "KColorButtonControl<KControl",
+        "KDisclosureControl<KControl",
+        "KStaticTextControl<KControl",
+        "KWorkingControl<KControl",
+        "KFormatEvent<KEvent",
         "KToolsLibrary<KThing",
     };
     EXPECT_EQ(toolsRecords(), expected);
