@@ -7,7 +7,9 @@
 #include "tools/controls/KColorButtonControl.h"
 #include "tools/controls/KDisclosureControl.h"
 #include "tools/controls/KStaticTextControl.h"
+#include "tools/controls/KTextDisplayControl.h"
 #include "tools/controls/KWorkingControl.h"
+#include "tools/dialogs/KFindMissingFileDialog.h"
 #include "tools/menus/KBackgroundColorMenu.h"
 #include "tools/menus/KColorMenu.h"
 #include "tools/menus/KColorMenuItem.h"
@@ -121,9 +123,11 @@ void KToolsLibrary::registerClasses()
     KFontFaceMenu::registerClass();
     KFontStyleMenu::registerClass();
     KTextAlignmentMenu::registerClass();
+    KFindMissingFileDialog::registerClass();
     KColorButtonControl::registerClass();
     KDisclosureControl::registerClass();
     KStaticTextControl::registerClass();
+    KTextDisplayControl::registerClass();
     KWorkingControl::registerClass();
     KFormatEvent::registerClass();
     KToolsLibrary::registerClass();
@@ -144,5 +148,6 @@ void KToolsLibrary::buildTexts()
         for (long i = 0; i < 3; ++i)
             localizer->setText(KString(row.key), indexes[i], KString(row.texts[i], row.platform));
     }
+    KFindMissingFileDialog::addTexts(*localizer);
     localizer->finish();
 }
