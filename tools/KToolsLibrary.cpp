@@ -5,13 +5,17 @@
 #include "foundation/KClass.h"
 #include "foundation/KernelFunctions.h"
 #include "tools/controls/K3DEditValueControl.h"
+#include "tools/controls/KColorButtonControl.h"
 #include "tools/controls/KDirectoryPathEditingControl.h"
+#include "tools/controls/KDisclosureControl.h"
 #include "tools/controls/KEditValueControl.h"
 #include "tools/controls/KFilePathEditingControl.h"
 #include "tools/controls/KLabelEditTextControl.h"
 #include "tools/controls/KLabelPopUpListControl.h"
 #include "tools/controls/KLabelSliderControl.h"
+#include "tools/controls/KStaticTextControl.h"
 #include "tools/controls/KTextDisplayControl.h"
+#include "tools/controls/KWorkingControl.h"
 #include "tools/dialogs/KAboutDialog.h"
 #include "tools/dialogs/KBatchProcessingDialog.h"
 #include "tools/dialogs/KEditStringDialog.h"
@@ -19,6 +23,16 @@
 #include "tools/dialogs/KPopUpListDialog.h"
 #include "tools/dialogs/KProgressDialog.h"
 #include "tools/dialogs/KSerialPortDialog.h"
+#include "tools/menus/KBackgroundColorMenu.h"
+#include "tools/menus/KColorMenu.h"
+#include "tools/menus/KColorMenuItem.h"
+#include "tools/menus/KEditMenu.h"
+#include "tools/menus/KFontColorMenu.h"
+#include "tools/menus/KFontFaceMenu.h"
+#include "tools/menus/KFontStyleMenu.h"
+#include "tools/menus/KFormatEvent.h"
+#include "tools/menus/KImageMenu.h"
+#include "tools/menus/KTextAlignmentMenu.h"
 
 #include <cstring>
 
@@ -113,6 +127,15 @@ void KToolsLibrary::registerClasses()
     // Each class after its parent; classes of the same parent in the library's own order.
     KScrollViewControl::registerClass();
     KView::registerClass();
+    KColorMenuItem::registerClass();
+    KColorMenu::registerClass();
+    KBackgroundColorMenu::registerClass();
+    KImageMenu::registerClass();
+    KEditMenu::registerClass();
+    KFontColorMenu::registerClass();
+    KFontFaceMenu::registerClass();
+    KFontStyleMenu::registerClass();
+    KTextAlignmentMenu::registerClass();
     KAboutDialog::registerClass();
     KBatchProcessingDialog::registerClass();
     KEditStringDialog::registerClass();
@@ -121,13 +144,18 @@ void KToolsLibrary::registerClasses()
     KPopUpListDialog::registerClass();
     KSerialPortDialog::registerClass();
     K3DEditValueControl::registerClass();
+    KColorButtonControl::registerClass();
     KDirectoryPathEditingControl::registerClass();
+    KDisclosureControl::registerClass();
     KFilePathEditingControl::registerClass();
     KEditValueControl::registerClass();
     KLabelEditTextControl::registerClass();
     KLabelSliderControl::registerClass();
     KLabelPopUpListControl::registerClass();
+    KStaticTextControl::registerClass();
     KTextDisplayControl::registerClass();
+    KWorkingControl::registerClass();
+    KFormatEvent::registerClass();
     KToolsLibrary::registerClass();
 }
 
