@@ -33,6 +33,12 @@
 #include "tools/menus/KFormatEvent.h"
 #include "tools/menus/KImageMenu.h"
 #include "tools/menus/KTextAlignmentMenu.h"
+#include "tools/windows/KDocumentWindow.h"
+#include "tools/windows/KFullScreenWindow.h"
+#include "tools/windows/KOpenGLWindow.h"
+#include "tools/windows/KOverlayWindow.h"
+#include "tools/windows/KTextDocumentWindow.h"
+#include "tools/windows/KTopWindow.h"
 
 #include <cstring>
 
@@ -136,6 +142,12 @@ void KToolsLibrary::registerClasses()
     KFontFaceMenu::registerClass();
     KFontStyleMenu::registerClass();
     KTextAlignmentMenu::registerClass();
+    KDocumentWindow::registerClass();
+    KFullScreenWindow::registerClass();
+    KOpenGLWindow::registerClass();
+    KTextDocumentWindow::registerClass();
+    KOverlayWindow::registerClass();
+    KTopWindow::registerClass();
     KAboutDialog::registerClass();
     KBatchProcessingDialog::registerClass();
     KEditStringDialog::registerClass();
