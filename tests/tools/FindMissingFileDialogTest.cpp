@@ -202,4 +202,18 @@ TEST_F(FindMissingFile, RemembersTheFolderOfAnAcceptedReplacement)
     EXPECT_EQ(third->runModal(KWindow::OpenHidden), KDialog::CancelResult);
 }
 
+TEST_F(FindMissingFile, AnswersTheStorysQuestionForOneFile)
+{
+    chosen = folder.file("found\\voice.wav");
+    ModalScript script({[](KDialog& D) {
+        EXPECT_TRUE(D.isVisible());
+        click(static_cast<KFindMissingFileDialog&>(D).getBrowseButton());
+        click(D.getOKButton());
+    }});
+    KFileReference replacement;
+    EXPECT_EQ(KFindMissingFileDialog::askUser(fileAt(folder.file("media\\voice.wav")), replacement),
+              KDialog::OKResult);
+    EXPECT_EQ(pathOf(replacement), chosen);
+}
+
 } // namespace
