@@ -55,11 +55,6 @@ TEST_F(GraphicObjectsLayer, AnEmptyLayerTakesNoMouseAndDrawsNothing)
     EXPECT_FALSE(layer->isMouseTarget(KGraphicPoint(5, 5)));
     KWindowEvent paint;
     EXPECT_FALSE(layer->drawLayer(paint));
-    EXPECT_EQ(layer->getBounds(), KGraphicRectangle());
-    KBag focusable;
-    focusable.add(*layer);
-    layer->collectFocusableElements(focusable);
-    EXPECT_EQ(focusable.getCount(), 0);
 }
 
 TEST_F(GraphicObjectsLayer, TheUpperObjectTakesThePressAndTracksItWhereverTheMouseGoes)

@@ -184,6 +184,10 @@ TEST(StaticTextIGO, ANewTextIsPlainInTheElementsFont)
     EXPECT_EQ(line.getStyleRunAt(0).getFont().getStyle().getFlags(), 0u);
     EXPECT_EQ(line.getStyleRunAt(0).getLength(), 5);
     EXPECT_EQ(std::string(text->getText().getText()), "World");
+    // Without a font of its own it writes in the standard one.
+    text->clearFont();
+    text->setText(KString("Plain"));
+    EXPECT_EQ(line.getStyleRunAt(0).getFont().getSize(), 9.0);
 
     // Each hilite gives the text its colour, which it keeps.
     KImagePtr canvas = whiteCanvas(100, 30);

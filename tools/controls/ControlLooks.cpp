@@ -48,28 +48,37 @@ bool swallowEraseBackground(KNativeEvent& E)
     return true;
 }
 
-void drawThroughOffScreen(KControl& C, KImagePtr& Shared,
-                          const std::function<void(KGraphicDevice&, const KGraphicRectangle&)>& Paint)
+void drawOnControl(KControl& C, const std::function<void(KGraphicDevice&, const KGraphicRectangle&)>& Paint)
 {
     KGraphicDevicePtr device;
     KGraphicRectangle area;
     if (!C.acquireGraphicDevice(device, area))
         return;
-    if (area.getWidth() > 0 && area.getHeight() > 0) {
-        if (!Shared.hasObject(nullptr) || Shared->getSize() != area.getSize()) {
+    device->saveState();
+    Paint(*device, area);
+    C.drawSubControls();
+    device->restoreState();
+    C.releaseGraphicDevice(device);
+}
+
+void drawThroughOffScreen(KControl& C, KImagePtr& Shared,
+                          const std::function<void(KGraphicDevice&, const KGraphicRectangle&)>& Paint)
+{
+    drawOnControl(C, [&](KGraphicDevice& Dev, const KGraphicRectangle& Area) {
+        if (Area.getWidth() <= 0 || Area.getHeight() <= 0)
+            return;
+        if (!Shared.hasObject(nullptr) || Shared->getSize() != Area.getSize()) {
             Shared = new KImage;
-            Shared->create(area.getSize());
+            Shared->create(Area.getSize());
         }
         KGraphicDevice& offScreen = Shared->getGraphicDevice();
         offScreen.saveState();
-        offScreen.paintRect(area, KColor(kWhite));
-        Paint(offScreen, area);
-        drawFocusInside(offScreen, area, C);
+        offScreen.paintRect(Area, KColor(kWhite));
+        Paint(offScreen, Area);
+        drawFocusInside(offScreen, Area, C);
         offScreen.restoreState();
-        Shared->draw(*device, area);
-    }
-    C.drawSubControls();
-    C.releaseGraphicDevice(device);
+        Shared->draw(Dev, Area);
+    });
 }
 
 uint8 toggleOnRelease(const KControl& C, uint8 ToggleMode, uint8 On)

@@ -19,6 +19,10 @@ void drawFocusInside(KGraphicDevice& Dev, const KGraphicRectangle& R, const KCon
 // True, and the message kept from the native class, when E is the background erase.
 bool swallowEraseBackground(KNativeEvent& E);
 
+// Paint draws on a device over C's native window, in C's rectangle at (0, 0), its drawing
+// state saved around it; C's sub-controls follow. Nothing while C has no such device.
+void drawOnControl(KControl& C, const std::function<void(KGraphicDevice&, const KGraphicRectangle&)>& Paint);
+
 // The framework-drawn buttons paint through one off-screen image per class, kept between
 // draws and made again only when the control's size differs, so that the window gets a
 // single copy per redraw. Paint draws the content on the image after a white fill; the

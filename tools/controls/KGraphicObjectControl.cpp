@@ -19,19 +19,13 @@ void KGraphicObjectControl::clearDimmedObject() { m_looks.clear(DisabledHilite);
 
 void KGraphicObjectControl::draw()
 {
-    KGraphicDevicePtr device;
-    KGraphicRectangle area;
-    if (!acquireGraphicDevice(device, area))
-        return;
-    device->saveState();
-    if (m_looks.isEmpty()) {
-        drawStateOutline(*device, area, isEnabled(), getHilite());
-    } else if (KGraphicObject* look = m_looks.choose(isEnabled(), getHilite())) {
-        KGraphicObjectPtr hold(look);
-        look->draw(*device, area);
-    }
-    drawFocusInside(*device, area, *this);
-    drawSubControls();
-    device->restoreState();
-    releaseGraphicDevice(device);
+    drawOnControl(*this, [this](KGraphicDevice& Dev, const KGraphicRectangle& Area) {
+        if (m_looks.isEmpty()) {
+            drawStateOutline(Dev, Area, isEnabled(), getHilite());
+        } else if (KGraphicObject* look = m_looks.choose(isEnabled(), getHilite())) {
+            KGraphicObjectPtr hold(look);
+            look->draw(Dev, Area);
+        }
+        drawFocusInside(Dev, Area, *this);
+    });
 }

@@ -3,6 +3,7 @@
 #include "application/KControlActionEvent.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/KAlphaImage.h"
+#include "tools/controls/ControlLooks.h"
 
 #include <algorithm>
 
@@ -111,18 +112,12 @@ void KGraphicSliderControl::layoutSubControls()
 
 void KGraphicSliderControl::draw()
 {
-    KGraphicDevicePtr device;
-    KGraphicRectangle area;
-    if (!acquireGraphicDevice(device, area))
-        return;
-    device->saveState();
-    for (KImageIGO* picture : {m_left.get(), m_right.get()}) {
-        picture->drawAt(*device, KGraphicPoint(static_cast<short>(area.getH() + picture->getPosition().getX()),
-                                               static_cast<short>(area.getV() + picture->getPosition().getY())));
-    }
-    drawSubControls();
-    device->restoreState();
-    releaseGraphicDevice(device);
+    drawOnControl(*this, [this](KGraphicDevice& Dev, const KGraphicRectangle& Area) {
+        for (KImageIGO* picture : {m_left.get(), m_right.get()}) {
+            picture->drawAt(Dev, KGraphicPoint(static_cast<short>(Area.getH() + picture->getPosition().getX()),
+                                               static_cast<short>(Area.getV() + picture->getPosition().getY())));
+        }
+    });
 }
 
 bool KGraphicSliderControl::handleAction(KControlActionEvent& E)

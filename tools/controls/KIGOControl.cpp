@@ -4,6 +4,7 @@
 #include "application/KControlActionEvent.h"
 #include "application/KMouseEvent.h"
 #include "tools/controls/ControlLooks.h"
+#include "tools/controls/HostedElementMouse.h"
 
 K_DEFINE_CLASS(KIGOControl, KControl, 1)
 
@@ -53,19 +54,13 @@ bool KIGOControl::handleAction(KActionEvent& E)
 
 void KIGOControl::draw()
 {
-    KGraphicDevicePtr device;
-    KGraphicRectangle area;
-    if (!acquireGraphicDevice(device, area))
-        return;
-    device->saveState();
-    if (hasIGO()) {
-        KInteractiveGraphicObjectPtr igo = m_igo;
-        igo->draw(*device, area);
-    }
-    drawFocusInside(*device, area, *this);
-    drawSubControls();
-    device->restoreState();
-    releaseGraphicDevice(device);
+    drawOnControl(*this, [this](KGraphicDevice& Dev, const KGraphicRectangle& Area) {
+        if (hasIGO()) {
+            KInteractiveGraphicObjectPtr igo = m_igo;
+            igo->draw(Dev, Area);
+        }
+        drawFocusInside(Dev, Area, *this);
+    });
 }
 
 bool KIGOControl::handleNativeEvent(KNativeEvent& Event)
@@ -75,81 +70,39 @@ bool KIGOControl::handleNativeEvent(KNativeEvent& Event)
     return KControl::handleNativeEvent(Event);
 }
 
-KWidePoint KIGOControl::pointOf(const KMouseEvent& E) const
-{
-    const KGraphicRectangle global = getGlobalBounds();
-    return KWidePoint(E.getLocalPosition().getH() - global.getH(), E.getLocalPosition().getV() - global.getV());
-}
+bool KIGOControl::isTrackedByIGO() const { return (m_igo->getStateFlags() & TrackingFlag) != 0; }
 
 KEventReturn KIGOControl::mouseDownEvent(KMouseEvent& E)
 {
     if (!hasIGO())
         return 0;
     KInteractiveGraphicObjectPtr igo = m_igo;
-    const KWidePoint p = pointOf(E);
+    const KWidePoint p = controlPointOf(*this, E);
     return igo->containsPoint(p) && igo->mouseDown(igo->toLocal(p), E) ? 4 : 0;
 }
 
 KEventReturn KIGOControl::mouseMoveEvent(KMouseEvent& E)
 {
-    if (!hasIGO())
-        return 0;
-    KInteractiveGraphicObjectPtr igo = m_igo;
-    const KWidePoint p = pointOf(E);
-    if (igo->getStateFlags() & TrackingFlag) {
-        igo->mouseEnter(igo->toLocal(p));
-        return 1;
-    }
-    if (!igo->containsPoint(p))
-        return 0;
-    if (igo->getStateFlags() & InsideFlag)
-        igo->mouseMoved(igo->toLocal(p));
-    else
-        igo->setMouseInside(igo->toLocal(p), true);
-    return 1;
+    return hasIGO() ? moveOverHosted(*m_igo, controlPointOf(*this, E), isTrackedByIGO()) : 0;
 }
 
 KEventReturn KIGOControl::mouseRepeatEvent(KMouseEvent& E)
 {
     if (hasIGO()) {
         KInteractiveGraphicObjectPtr igo = m_igo;
-        igo->mouseLeave(igo->toLocal(pointOf(E)));
+        igo->mouseLeave(igo->toLocal(controlPointOf(*this, E)));
     }
     return 0;
 }
 
 KEventReturn KIGOControl::mouseUpEvent(KMouseEvent& E)
 {
-    if (!hasIGO())
-        return 0;
-    KInteractiveGraphicObjectPtr igo = m_igo;
-    const KWidePoint p = pointOf(E);
-    if (igo->getStateFlags() & TrackingFlag)
-        igo->mouseUp(igo->toLocal(p));
-    if (!igo->containsPoint(p))
-        return 0;
-    igo->setMouseInside(igo->toLocal(p), true);
-    return 1;
+    return hasIGO() ? releaseOverHosted(*m_igo, controlPointOf(*this, E), isTrackedByIGO()) : 0;
 }
 
 KEventReturn KIGOControl::mouseEnterEvent(KMouseEvent& E)
 {
-    if (!hasIGO())
-        return 0;
-    KInteractiveGraphicObjectPtr igo = m_igo;
-    const KWidePoint p = pointOf(E);
-    if (!igo->containsPoint(p))
-        return 0;
-    igo->setMouseInside(igo->toLocal(p), true);
-    return 1;
+    return hasIGO() ? enterHosted(*m_igo, controlPointOf(*this, E)) : 0;
 }
 
-KEventReturn KIGOControl::mouseExitEvent(KMouseEvent& E)
-{
-    if (!hasIGO())
-        return 0;
-    KInteractiveGraphicObjectPtr igo = m_igo;
-    const KGraphicPoint& at = E.getLocalPosition();
-    igo->setMouseOutside(KWidePoint(at.getH() - igo->getPosition().getX(), at.getV() - igo->getPosition().getY()));
-    return 1;
-}
+KEventReturn KIGOControl::mouseExitEvent(KMouseEvent& E) { return hasIGO() ? leaveHosted(*m_igo, E) : 0; }

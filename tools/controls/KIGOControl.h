@@ -36,8 +36,7 @@ public:
     bool hasIGO() const { return m_igo.hasObject(nullptr); }
 
 private:
-    // The event's window point relative to the control.
-    KWidePoint pointOf(const KMouseEvent& E) const;
+    bool isTrackedByIGO() const;
     // Lets the held object go: it no longer has this control as its parent.
     void releaseIGO();
 

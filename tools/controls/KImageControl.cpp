@@ -27,26 +27,20 @@ void KImageControl::resetDisabledImage() { m_looks.clear(DisabledHilite); }
 
 void KImageControl::draw()
 {
-    KGraphicDevicePtr device;
-    KGraphicRectangle area;
-    if (!acquireGraphicDevice(device, area))
-        return;
-    device->saveState();
-    if (getStateFlags() & EraseBackgroundFlag)
-        device->eraseRect(area);
-    if (m_looks.isEmpty()) {
-        device->paintRect(area, KColor(kWhite));
-        device->drawRaisedEdge(area);
-    } else if (KGraphicObject* look = m_looks.choose(isEnabled(), getHilite())) {
-        KGraphicObjectPtr hold(look);
-        look->draw(*device, area);
-    }
-    if (m_raisedEdge)
-        device->drawRaisedEdge(area);
-    drawFocusInside(*device, area, *this);
-    drawSubControls();
-    device->restoreState();
-    releaseGraphicDevice(device);
+    drawOnControl(*this, [this](KGraphicDevice& Dev, const KGraphicRectangle& Area) {
+        if (getStateFlags() & EraseBackgroundFlag)
+            Dev.eraseRect(Area);
+        if (m_looks.isEmpty()) {
+            Dev.paintRect(Area, KColor(kWhite));
+            Dev.drawRaisedEdge(Area);
+        } else if (KGraphicObject* look = m_looks.choose(isEnabled(), getHilite())) {
+            KGraphicObjectPtr hold(look);
+            look->draw(Dev, Area);
+        }
+        if (m_raisedEdge)
+            Dev.drawRaisedEdge(Area);
+        drawFocusInside(Dev, Area, *this);
+    });
 }
 
 bool KImageControl::handleNativeEvent(KNativeEvent& Event)

@@ -9,6 +9,7 @@
 #include "foundation/KernelFunctions.h"
 #include "graphics/KImage.h"
 #include "tools/controls/ControlLooks.h"
+#include "tools/controls/HostedElementMouse.h"
 #include "tools/igo/KStaticTextIGO.h"
 
 namespace {
@@ -255,47 +256,44 @@ void KListBoxControl::invalidateRect(const KWideRectangle&) { draw(); }
 
 void KListBoxControl::draw()
 {
-    KGraphicDevicePtr device;
-    KGraphicRectangle area;
-    if (!acquireGraphicDevice(device, area))
-        return;
-    device->saveState();
-    device->drawSunkenEdge(area);
-    if (hasList()) {
-        KListArrangementIGOPtr list = m_list;
-        const KGraphicRectangle frame = list->getFrame();
-        if (frame.getWidth() > 0 && frame.getHeight() > 0) {
-            KImagePtr image = new KImage;
-            image->create(frame.getSize());
-            list->draw(image->getGraphicDevice(), KGraphicRectangle(0, 0, frame.getWidth(), frame.getHeight()));
-            image->draw(*device, KGraphicRectangle(static_cast<short>(area.getH() + frame.getH()),
-                                                   static_cast<short>(area.getV() + frame.getV()), frame.getWidth(),
-                                                   frame.getHeight()));
+    drawOnControl(*this, [this](KGraphicDevice& Dev, const KGraphicRectangle& Area) {
+        Dev.drawSunkenEdge(Area);
+        if (hasList())
+            drawList(Dev, Area);
+        if (showsFocus()) {
+            KGraphicRectangle focus = Area;
+            focus.setWidth(static_cast<short>(focus.getWidth() - m_scrollBar->getWidth()));
+            focus.inset(kFocusInset, kFocusInset);
+            Dev.drawFocusRect(focus);
         }
-    }
+    });
+}
+
+void KListBoxControl::drawList(KGraphicDevice& Dev, const KGraphicRectangle& Area)
+{
+    KListArrangementIGOPtr list = m_list;
+    const KGraphicRectangle frame = list->getFrame();
+    if (frame.getWidth() <= 0 || frame.getHeight() <= 0)
+        return;
+    KImagePtr image = new KImage;
+    image->create(frame.getSize());
+    list->draw(image->getGraphicDevice(), KGraphicRectangle(0, 0, frame.getWidth(), frame.getHeight()));
+    image->draw(Dev, KGraphicRectangle(static_cast<short>(Area.getH() + frame.getH()),
+                                       static_cast<short>(Area.getV() + frame.getV()), frame.getWidth(),
+                                       frame.getHeight()));
+}
+
+bool KListBoxControl::showsFocus() const
+{
     KWindowPtr window;
-    if (findParentWindow(window) && window->ownsKeyboardFocus() && (getStateFlags() & kShowsFocusFlag)
-        && KKeyboardManager::exists() && KKeyboardManager::getManager().hasFocusElement()
-        && &KKeyboardManager::getManager().getFocusElement() == this) {
-        KGraphicRectangle focus = area;
-        focus.setWidth(static_cast<short>(focus.getWidth() - m_scrollBar->getWidth()));
-        focus.inset(kFocusInset, kFocusInset);
-        device->drawFocusRect(focus);
-    }
-    drawSubControls();
-    device->restoreState();
-    releaseGraphicDevice(device);
+    return findParentWindow(window) && window->ownsKeyboardFocus() && (getStateFlags() & kShowsFocusFlag)
+           && KKeyboardManager::exists() && KKeyboardManager::getManager().hasFocusElement()
+           && &KKeyboardManager::getManager().getFocusElement() == this;
 }
 
 bool KListBoxControl::handleNativeEvent(KNativeEvent& Event)
 {
     return swallowEraseBackground(Event) || KControl::handleNativeEvent(Event);
-}
-
-KWidePoint KListBoxControl::pointOf(const KMouseEvent& E) const
-{
-    const KGraphicRectangle global = getGlobalBounds();
-    return KWidePoint(E.getLocalPosition().getH() - global.getH(), E.getLocalPosition().getV() - global.getV());
 }
 
 bool KListBoxControl::targets(const KMouseEvent& E) const { return E.hasTarget() && &E.getTarget() == this; }
@@ -314,7 +312,7 @@ KEventReturn KListBoxControl::mouseDownEvent(KMouseEvent& E)
         return 0;
     }
     KListArrangementIGOPtr list = m_list;
-    const KWidePoint p = pointOf(E);
+    const KWidePoint p = controlPointOf(*this, E);
     if (!list->containsPoint(p) || !list->mouseDown(list->toLocal(p), E))
         return 0;
     setStateFlags(TrackingFlag);
@@ -323,28 +321,14 @@ KEventReturn KListBoxControl::mouseDownEvent(KMouseEvent& E)
 
 KEventReturn KListBoxControl::mouseMoveEvent(KMouseEvent& E)
 {
-    if (!hasList())
-        return 0;
-    KListArrangementIGOPtr list = m_list;
-    const KWidePoint p = pointOf(E);
-    if (getStateFlags() & TrackingFlag) {
-        list->mouseEnter(list->toLocal(p));
-        return 1;
-    }
-    if (!list->containsPoint(p))
-        return 0;
-    if (list->getStateFlags() & InsideFlag)
-        list->mouseMoved(list->toLocal(p));
-    else
-        list->setMouseInside(list->toLocal(p), true);
-    return 1;
+    return hasList() ? moveOverHosted(*m_list, controlPointOf(*this, E), (getStateFlags() & TrackingFlag) != 0) : 0;
 }
 
 KEventReturn KListBoxControl::mouseRepeatEvent(KMouseEvent& E)
 {
     if (hasList()) {
         KListArrangementIGOPtr list = m_list;
-        list->mouseLeave(list->toLocal(pointOf(E)));
+        list->mouseLeave(list->toLocal(controlPointOf(*this, E)));
     }
     return 0;
 }
@@ -357,36 +341,17 @@ KEventReturn KListBoxControl::mouseUpEvent(KMouseEvent& E)
     }
     if (!targets(E) || !hasList())
         return 0;
-    KListArrangementIGOPtr list = m_list;
-    const KWidePoint p = pointOf(E);
-    if (getStateFlags() & TrackingFlag) {
-        clearStateFlags(TrackingFlag);
-        list->mouseUp(list->toLocal(p));
-    }
-    if (!list->containsPoint(p))
-        return 0;
-    list->setMouseInside(list->toLocal(p), true);
-    return 1;
+    const bool tracking = (getStateFlags() & TrackingFlag) != 0;
+    clearStateFlags(TrackingFlag);
+    return releaseOverHosted(*m_list, controlPointOf(*this, E), tracking);
 }
 
 KEventReturn KListBoxControl::mouseEnterEvent(KMouseEvent& E)
 {
-    if (!targets(E) || !hasList())
-        return 0;
-    KListArrangementIGOPtr list = m_list;
-    const KWidePoint p = pointOf(E);
-    if (!list->containsPoint(p))
-        return 0;
-    list->setMouseInside(list->toLocal(p), true);
-    return 1;
+    return targets(E) && hasList() ? enterHosted(*m_list, controlPointOf(*this, E)) : 0;
 }
 
 KEventReturn KListBoxControl::mouseExitEvent(KMouseEvent& E)
 {
-    if (!targets(E) || !hasList())
-        return 0;
-    KListArrangementIGOPtr list = m_list;
-    const KGraphicPoint& at = E.getLocalPosition();
-    list->setMouseOutside(KWidePoint(at.getH() - list->getPosition().getX(), at.getV() - list->getPosition().getY()));
-    return 1;
+    return targets(E) && hasList() ? leaveHosted(*m_list, E) : 0;
 }

@@ -72,8 +72,10 @@ public:
 
 private:
     bool isUpdating() const { return (getStateFlags() & Flag800) != 0; }
-    // The event's window point relative to the control, and that point in the list.
-    KWidePoint pointOf(const KMouseEvent& E) const;
+    // The list through an off-screen image of its size, at its place in Area.
+    void drawList(KGraphicDevice& Dev, const KGraphicRectangle& Area);
+    // While the window owns the keyboard focus and this control has it.
+    bool showsFocus() const;
     bool targets(const KMouseEvent& E) const;
     // Reports the missing list (error 18) and answers false when there is none.
     bool requireList() const;

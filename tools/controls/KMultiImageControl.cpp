@@ -32,28 +32,21 @@ KGraphicObject* KMultiImageControl::frameFor(uint8 State) const
 
 void KMultiImageControl::draw()
 {
-    KGraphicDevicePtr device;
-    KGraphicRectangle area;
-    if (!acquireGraphicDevice(device, area))
-        return;
-    device->saveState();
-    bool empty = true;
-    for (const KBag& frames : m_frames)
-        empty = empty && frames.getCount() == 0;
-    if (empty) {
-        drawStateOutline(*device, area, isEnabled(), getHilite());
-    } else {
-        const uint8 state = isEnabled() ? getHilite() : static_cast<uint8>(DisabledHilite);
-        KGraphicObject* frame = isEnabled() && getHilite() >= DisabledHilite ? nullptr : frameFor(state);
-        if (frame) {
-            KGraphicObjectPtr hold(frame);
-            frame->draw(*device, area);
+    drawOnControl(*this, [this](KGraphicDevice& Dev, const KGraphicRectangle& Area) {
+        bool empty = true;
+        for (const KBag& frames : m_frames)
+            empty = empty && frames.getCount() == 0;
+        if (empty) {
+            drawStateOutline(Dev, Area, isEnabled(), getHilite());
+        } else if (!isEnabled() || getHilite() < DisabledHilite) {
+            const uint8 state = isEnabled() ? getHilite() : static_cast<uint8>(DisabledHilite);
+            if (KGraphicObject* frame = frameFor(state)) {
+                KGraphicObjectPtr hold(frame);
+                frame->draw(Dev, Area);
+            }
         }
-    }
-    if (m_raisedEdge)
-        device->drawRaisedEdge(area);
-    drawFocusInside(*device, area, *this);
-    drawSubControls();
-    device->restoreState();
-    releaseGraphicDevice(device);
+        if (m_raisedEdge)
+            Dev.drawRaisedEdge(Area);
+        drawFocusInside(Dev, Area, *this);
+    });
 }

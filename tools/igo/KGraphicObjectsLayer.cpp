@@ -9,6 +9,23 @@
 namespace {
 long unscale(short Value, double Scale) { return Scale == 0.0 ? 0 : static_cast<long>(Value / Scale); }
 short scale(long Value, double Scale) { return static_cast<short>(static_cast<long>(Value * Scale)); }
+
+// Offers E to Element, then up through its parents while none takes it.
+bool offerUpParents(KInteractiveElement& Element, KKeyEvent& E, bool (KInteractiveElement::*Hook)(KKeyEvent&))
+{
+    KInteractiveElementPtr receiver(Element);
+    bool handled = ((*receiver).*Hook)(E);
+    while (!handled && receiver->hasParent()) {
+        receiver = receiver->getParent();
+        handled = ((*receiver).*Hook)(E);
+    }
+    return handled;
+}
+
+KInteractiveGraphicObject* graphicObjectOf(const KKeyEvent& E)
+{
+    return E.hasElement() ? dynamic_cast<KInteractiveGraphicObject*>(&E.getElement()) : nullptr;
+}
 } // namespace
 
 K_DEFINE_CLASS(KGraphicObjectsLayer, KLayer, 1)
@@ -190,42 +207,24 @@ bool KGraphicObjectsLayer::keyTyped(KKeyEvent& E)
 {
     if (!hasFocusObject())
         return false;
-    KInteractiveElementPtr receiver(getFocusObject());
-    bool handled = receiver->keyTyped(E);
-    while (!handled && receiver->hasParent()) {
-        receiver = receiver->getParent();
-        handled = receiver->keyTyped(E);
-    }
-    return handled;
+    KInteractiveGraphicObjectPtr focus = m_focus;
+    return offerUpParents(*focus, E, &KInteractiveElement::keyTyped);
 }
 
 bool KGraphicObjectsLayer::focusGained(KKeyEvent& E)
 {
     m_focus.reset();
-    auto* object = E.hasElement() ? dynamic_cast<KInteractiveGraphicObject*>(&E.getElement()) : nullptr;
+    KInteractiveGraphicObject* object = graphicObjectOf(E);
     if (!object)
         return false;
     m_focus = *object;
-    KInteractiveElementPtr receiver(object);
-    bool handled = receiver->focusGained(E);
-    while (!handled && receiver->hasParent()) {
-        receiver = receiver->getParent();
-        handled = receiver->focusGained(E);
-    }
-    return handled;
+    return offerUpParents(*object, E, &KInteractiveElement::focusGained);
 }
 
 bool KGraphicObjectsLayer::focusLost(KKeyEvent& E)
 {
-    bool handled = false;
-    if (auto* object = E.hasElement() ? dynamic_cast<KInteractiveGraphicObject*>(&E.getElement()) : nullptr) {
-        KInteractiveElementPtr receiver(object);
-        handled = receiver->focusLost(E);
-        while (!handled && receiver->hasParent()) {
-            receiver = receiver->getParent();
-            handled = receiver->focusLost(E);
-        }
-    }
+    KInteractiveGraphicObject* object = graphicObjectOf(E);
+    const bool handled = object && offerUpParents(*object, E, &KInteractiveElement::focusLost);
     m_focus.reset();
     return handled;
 }
