@@ -4,18 +4,33 @@
 #include "controls/KView.h"
 #include "foundation/KClass.h"
 #include "foundation/KernelFunctions.h"
+#include "tools/controls/K3DEditValueControl.h"
 #include "tools/controls/KColorButtonControl.h"
+#include "tools/controls/KDirectoryPathEditingControl.h"
 #include "tools/controls/KDisclosureControl.h"
+#include "tools/controls/KEditValueControl.h"
+#include "tools/controls/KFilePathEditingControl.h"
+#include "tools/controls/KLabelEditTextControl.h"
+#include "tools/controls/KLabelPopUpListControl.h"
+#include "tools/controls/KLabelSliderControl.h"
 #include "tools/controls/KStaticTextControl.h"
 #include "tools/controls/KTextDisplayControl.h"
 #include "tools/controls/KWorkingControl.h"
+#include "tools/dialogs/KAboutDialog.h"
+#include "tools/dialogs/KBatchProcessingDialog.h"
+#include "tools/dialogs/KCustomFontSizeDialog.h"
+#include "tools/dialogs/KEditStringDialog.h"
 #include "tools/dialogs/KFindMissingFileDialog.h"
+#include "tools/dialogs/KPopUpListDialog.h"
+#include "tools/dialogs/KProgressDialog.h"
+#include "tools/dialogs/KSerialPortDialog.h"
 #include "tools/menus/KBackgroundColorMenu.h"
 #include "tools/menus/KColorMenu.h"
 #include "tools/menus/KColorMenuItem.h"
 #include "tools/menus/KEditMenu.h"
 #include "tools/menus/KFontColorMenu.h"
 #include "tools/menus/KFontFaceMenu.h"
+#include "tools/menus/KFontSizeMenu.h"
 #include "tools/menus/KFontStyleMenu.h"
 #include "tools/menus/KFormatEvent.h"
 #include "tools/menus/KImageMenu.h"
@@ -121,11 +136,26 @@ void KToolsLibrary::registerClasses()
     KEditMenu::registerClass();
     KFontColorMenu::registerClass();
     KFontFaceMenu::registerClass();
+    KFontSizeMenu::registerClass();
     KFontStyleMenu::registerClass();
     KTextAlignmentMenu::registerClass();
+    KAboutDialog::registerClass();
+    KBatchProcessingDialog::registerClass();
+    KEditStringDialog::registerClass();
+    KCustomFontSizeDialog::registerClass();
+    KProgressDialog::registerClass();
     KFindMissingFileDialog::registerClass();
+    KPopUpListDialog::registerClass();
+    KSerialPortDialog::registerClass();
+    K3DEditValueControl::registerClass();
     KColorButtonControl::registerClass();
+    KDirectoryPathEditingControl::registerClass();
     KDisclosureControl::registerClass();
+    KFilePathEditingControl::registerClass();
+    KEditValueControl::registerClass();
+    KLabelEditTextControl::registerClass();
+    KLabelSliderControl::registerClass();
+    KLabelPopUpListControl::registerClass();
     KStaticTextControl::registerClass();
     KTextDisplayControl::registerClass();
     KWorkingControl::registerClass();

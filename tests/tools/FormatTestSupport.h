@@ -88,7 +88,7 @@ public:
 };
 K_POINTER_CLASS(StandInWindow, KWindowPtr);
 
-// The lines of the log that tell of format events, without the word "format".
+// The lines of the log that tell of events (format events without the word "format").
 inline Log formatNotes()
 {
     Log lines;
@@ -96,6 +96,8 @@ inline Log formatNotes()
         const size_t at = line.find(" format ");
         if (at != std::string::npos)
             lines.push_back(line.substr(0, at) + " " + line.substr(at + 8));
+        else if (line.find(" event ") != std::string::npos)
+            lines.push_back(line);
     }
     interactionLog().clear();
     return lines;

@@ -4,6 +4,7 @@
 #include "application/KDialog.h"
 #include "application/KDialogHandler.h"
 #include "controls/KControl.h"
+#include "foundation/KFileSystem.h"
 #include "tests/application/InteractionTestSupport.h"
 #include "tools/KToolsLibrary.h"
 
@@ -20,11 +21,13 @@ public:
     ToolsScope()
     {
         KDialogHandler::initDialogHandler();
+        KFileSystem::initFileSystem();
         KToolsLibrary::openToolsLibrary();
     }
     ~ToolsScope()
     {
         KToolsLibrary::closeToolsLibrary();
+        KFileSystem::exitFileSystem();
         KDialogHandler::exitDialogHandler();
     }
 };
@@ -58,6 +61,14 @@ private:
 
     std::vector<Action> m_actions;
     size_t m_next = 0;
+};
+
+// A dialog whose own modal loop opens it hidden: a shown window takes seconds to close
+// under Wine.
+template <typename Dialog>
+class OpenedHidden : public Dialog {
+public:
+    void open(uint8) override { Dialog::open(KWindow::OpenHidden); }
 };
 
 // A click on a native push button (or check box), and its action handled from the queue.
