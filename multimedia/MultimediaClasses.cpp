@@ -13,6 +13,11 @@
 #include "multimedia/KSpeechException.h"
 #include "multimedia/KSpeechExceptionHandler.h"
 #include "multimedia/KSpeechSupport.h"
+#include "multimedia/recording/KEditSoundNameDialog.h"
+#include "multimedia/recording/KLevelMeterControl.h"
+#include "multimedia/recording/KMovieCreation.h"
+#include "multimedia/recording/KSoundRecordDialog.h"
+#include "multimedia/recording/KSoundRecorder.h"
 #include "multimedia/soundengine/KSoundSupport.h"
 
 void kksRegisterMultimediaClasses()
@@ -21,11 +26,16 @@ void kksRegisterMultimediaClasses()
     KMediaFeedbackEvent::registerClass();
     KMediaManager::registerClass();
     KMovie::registerClass();
+    KMovieCreation::registerClass();
     KMovieSupport::registerClass();
     KSound::registerClass();
+    KSoundRecorder::registerClass();
     KSoundSupport::registerClass();
     KSpeech::registerClass();
     KSpeechSupport::registerClass();
+    KLevelMeterControl::registerClass();
+    KEditSoundNameDialog::registerClass();
+    KSoundRecordDialog::registerClass();
 }
 
 void kksRegisterSpeechExceptionClasses()

@@ -5,7 +5,9 @@
 #include "foundation/KDocument.h"
 #include "foundation/KFile.h"
 #include "foundation/KernelFunctions.h"
+#include "graphics/KAlphaImage.h"
 #include "multimedia/AnimationFloats.h"
+#include "multimedia/KTimerRelay.h"
 #include "player/LumoApplication.h"
 #include "story/ActorSequence.h"
 #include "story/LumoProject.h"
@@ -98,6 +100,125 @@ void Actor::stopAnimation()
     getFrames().clear();
     m_currentMovement.clear();
     setCurrentFrame(-1);
+}
+
+// Frames ------------------------------------------------------------------------------------
+
+void Actor::buildFrames(const KString& Name)
+{
+    if (!hasSequence(Name)) {
+        stopTimer();
+        m_firstFrame = 0;
+        m_lastFrame = 0;
+        setCurrentFrame(0);
+        return;
+    }
+    if (Name != m_currentMovement) {
+        stopAnimation();
+        for (long m = 0; m < m_movements.getCount(); ++m)
+            if (getMovementAt(m).getName() == Name)
+                renderFrames(getMovementAt(m));
+    }
+    m_firstFrame = 0;
+    setCurrentFrame(0);
+    m_flags.set(kGoingForward);
+    const ActorSequence& movement = getSequence(Name);
+    m_playMode = movement.getPlayType();
+    if (m_playMode == OnceReverse) {
+        setCurrentFrame(m_lastFrame);
+        m_flags.clear(kGoingForward);
+    }
+    // Restarted, so that the first step of the movement comes a whole period from now.
+    m_timer->stop();
+    m_timer->setPeriod(movement.getSpeed() * movement.getSpeed());
+    m_timer->setRepeating(true);
+    // The timer reaches the actor through a relay: holding the actor itself, it would keep
+    // an actor that plays alive for good.
+    KTimerRelayPtr relay(new KTimerRelay(*this));
+    m_timer->setTarget(*relay);
+    m_timer->start();
+    m_currentMovement = Name;
+    show();
+}
+
+void Actor::renderFrames(const ActorSequence& Movement)
+{
+    const KGraphicRectangle whole(0, 0, m_bounds.getWidth(), m_bounds.getHeight());
+    for (long k = 0; k < Movement.getFrames().getCount(); ++k) {
+        KAlphaImagePtr image(new KAlphaImage);
+        KImagePtr mask(new KImage);
+        image->create(whole.getSize());
+        mask->create(whole.getSize());
+        KGraphicDevice& imageDevice = image->getGraphicDevice();
+        KGraphicDevice& maskDevice = mask->getGraphicDevice();
+        maskDevice.paintRect(whole, kWhite);
+        const Tape& frame = Movement.getFrameAt(k);
+        for (long o = 0; o < frame.getCount(); ++o) {
+            frame.getObjectAt(o).draw(imageDevice, m_bounds, whole);
+            frame.getObjectAt(o).drawWithColor(maskDevice, m_bounds, whole);
+        }
+        image->setAlphaMask(*mask);
+        image->setAlphaMode(KAlphaImage::kMaskByRaster);
+        addFrame(*image);
+        m_lastFrame = k;
+    }
+}
+
+void Actor::doTimer(KTimer& T)
+{
+    if (&T != m_timer.get() || m_playMode == StaticImage)
+        return;
+    long f = nextFrame(getCurrentFrame());
+    if (f < m_firstFrame)
+        f = m_firstFrame;
+    if (f > m_lastFrame)
+        f = m_lastFrame;
+    setCurrentFrame(f);
+}
+
+long Actor::nextFrame(long F)
+{
+    const long first = m_firstFrame;
+    const long last = m_lastFrame;
+    const bool forward = m_flags.isSet(kGoingForward);
+    switch (m_playMode) {
+    case PlayOnce:
+        if (++F == last)
+            m_playMode = StaticImage;
+        break;
+    case OnceReverse:
+        if (--F < first) {
+            F = first;
+            m_playMode = StaticImage;
+        }
+        break;
+    case PlayOnceForwardAndReverse:
+        if (forward && ++F >= last) {
+            F = last;
+            m_flags.clear(kGoingForward);
+        } else if (!forward && --F <= first) {
+            F = first;
+            m_playMode = StaticImage;
+        }
+        break;
+    case PlayRepeated:
+        if (++F > last)
+            F = first;
+        break;
+    case PlayRepeatedReverse:
+        if (--F < first)
+            F = last;
+        break;
+    case PlayRepeatedForwardAndReverse:
+        if (forward && ++F >= last)
+            m_flags.clear(kGoingForward);
+        else if (!forward && --F <= first)
+            m_flags.set(kGoingForward);
+        break;
+    default:
+        break;
+    }
+    return F;
 }
 
 void Actor::computeBounds()

@@ -7,6 +7,7 @@
 #include "foundation/KBag.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KPath.h"
+#include "foundation/KSet.h"
 #include "foundation/KString.h"
 #include "foundation/KTimer.h"
 #include "multimedia/KSprite.h"
@@ -26,6 +27,19 @@ public:
     static constexpr short kDefaultDocumentHeight = 480;
     static constexpr long kTimerPeriod = 10;
 
+    // How the running movement goes through its frames: the play type of a movement.
+    enum PlayMode : uint8 {
+        StaticImage = 1,
+        PlayOnce = 2,
+        OnceReverse = 3,
+        PlayOnceForwardAndReverse = 4,
+        PlayRepeated = 5,
+        PlayRepeatedReverse = 6,
+        PlayRepeatedForwardAndReverse = 7,
+    };
+    // Bit of the flags: a back-and-forth movement is on its way forward.
+    static constexpr uint32 kGoingForward = 3;
+
     // One default movement with one empty frame tape on a page of the current project's
     // size (640 × 480 without one); the frame timer made but not started.
     Actor();
@@ -35,6 +49,9 @@ public:
     // width and height. Writing computes the bounds first.
     void readFromFile(KFile& F) override;
     void writeToFile(KFile& F, long Ver) override;
+    // One frame step of the running movement, by its play mode; only for the actor's own
+    // frame timer.
+    void doTimer(KTimer& T) override;
     // The actor's bounds, scaled and placed like a sprite's frame, whatever the frames.
     void getBounds(KGraphicRectangle& R) override;
 
@@ -49,6 +66,10 @@ public:
     // The first movement of the name; error 18 and no movement when there is none.
     ActorSequence& getSequence(const KString& SequenceName) const;
     bool hasSequence(const KString& SequenceName) const;
+    // Renders the frames of the movements of that name (unless they are the current
+    // movement's already) and starts the first of them at its speed and in its play mode.
+    // A name no movement has stops the frame timer on frame 0 of what the sprite holds.
+    void buildFrames(const KString& Name);
     // Stops the frame timer, hides the actor and forgets its frames and movement.
     void stopAnimation();
     // Stops the frame timer and leaves it without target.
@@ -78,6 +99,7 @@ public:
     long getDocumentWidth() const { return m_documentWidth; }
     long getDocumentHeight() const { return m_documentHeight; }
     const KString& getCurrentMovement() const { return m_currentMovement; }
+    uint8 getPlayMode() const { return m_playMode; }
 
 private:
     template <typename Visit>
@@ -86,11 +108,20 @@ private:
     void adoptFrames();
     // The actor file's document on a copy of the file reference.
     static void bindDocument(KDocument& Document, const KFileReference& File);
+    // The movement's frame tapes drawn into images of the actor's size, with their masks,
+    // appended to the sprite's frames.
+    void renderFrames(const ActorSequence& Movement);
+    // The frame after F in the play mode, which a finished movement turns into 1.
+    long nextFrame(long F);
 
     KString m_name;
     KBag m_movements;
     KGraphicRectangle m_bounds;
     KTimerPtr m_timer;
+    long m_firstFrame = 0;
+    long m_lastFrame = 0;
+    uint8 m_playMode = StaticImage;
+    KSet m_flags;
     long m_documentWidth = kDefaultDocumentWidth;
     long m_documentHeight = kDefaultDocumentHeight;
     KString m_currentMovement;

@@ -1,12 +1,19 @@
 #include "story/StoryClasses.h"
 
 #include "story/Actor.h"
+#include "story/ActorAction.h"
+#include "story/ActorMotion.h"
 #include "story/ActorSequence.h"
+#include "story/LumoImage.h"
+#include "story/LumoPause.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
+#include "story/Stroke.h"
 #include "story/Tape.h"
 #include "story/TapeGraphicObject.h"
 #include "story/TapeObject.h"
+#include "story/WaitObject.h"
+#include "story/WipeOut.h"
 
 void registerStoryClasses()
 {
@@ -14,7 +21,14 @@ void registerStoryClasses()
     Actor::registerClass();
     Tape::registerClass();
     TapeObject::registerClass();
+    ActorAction::registerClass();
+    ActorMotion::registerClass();
+    WaitObject::registerClass();
+    LumoPause::registerClass();
     TapeGraphicObject::registerClass();
+    LumoImage::registerClass();
+    Stroke::registerClass();
+    WipeOut::registerClass();
     LumoSpriteSystem::registerClass();
     LumoProject::registerClass();
 }

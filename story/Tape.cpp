@@ -1,5 +1,8 @@
 #include "story/Tape.h"
 
+#include "application/KCursorManager.h"
+#include "application/KMenuBar.h"
+#include "application/KMenuManager.h"
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KDirectory.h"
@@ -7,12 +10,17 @@
 #include "foundation/KFileTypeHandler.h"
 #include "foundation/KStringBag.h"
 #include "foundation/KernelFunctions.h"
+#include "graphics/KColor.h"
+#include "multimedia/KMediaManager.h"
 #include "player/LumoApplication.h"
 #include "story/Actor.h"
+#include "story/ActorAction.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/StoryBlocks.h"
+#include "story/StoryStage.h"
 #include "story/StoryWaitCursor.h"
+#include "story/WipeOut.h"
 
 K_DEFINE_CLASS(Tape, KBag, 1)
 
@@ -21,6 +29,8 @@ namespace {
 // set flag 4.
 constexpr long kSmallScreenHeight = 480;
 constexpr long kMediumScreenHeight = 600;
+// The playback timer never falls further behind than this.
+constexpr long kMaxTickLag = 200;
 
 Actor& actorAt(const KNamedBag& Cast, long Index) { return static_cast<Actor&>(Cast.getObjects()[Index]); }
 } // namespace
@@ -190,8 +200,18 @@ bool Tape::findMissingMedia(const KPath& MediaFolder)
 void Tape::copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder)
 {
     StoryWaitCursor wait;
-    for (long i = 0; i < getCount(); ++i)
+    KStringBag actors;
+    for (long i = 0; i < getCount(); ++i) {
         getObjectAt(i).copyMediaTo(SourceFolder, TargetFolder);
+        if (auto* action = dynamic_cast<ActorAction*>(&getObjectAt(i)); action && !actors.contains(action->getActorName()))
+            actors.add(action->getActorName());
+    }
+    // The media inside the frames of the actors that the story brings on stage go along.
+    for (long i = 0; i < actors.getCount(); ++i) {
+        ActorPtr actor;
+        if (findActor(actors.getStringAt(i), actor))
+            actor->copyMediaTo(SourceFolder, TargetFolder);
+    }
 }
 
 bool Tape::replaceMediaFile(const KFileReference& Old, const KFileReference& New)
@@ -326,4 +346,296 @@ void Tape::loadCastFromProject(bool& SearchMedia)
     LumoProject& project = LumoApplication::getApplication().getProject();
     if (project.hasMediaDirectory())
         loadCast(project.getMediaDirectory(), SearchMedia);
+}
+
+// Playback ---------------------------------------------------------------------------------
+
+long Tape::getDrawingPosition() const
+{
+    const long position = (m_playState == Playing || m_playState == Paused) ? m_playIndex : m_currentPosition;
+    // A position set from outside may name no object; a page ends at the last one.
+    return position < 0 ? 0 : (position > getCount() ? getCount() : position);
+}
+
+bool Tape::isStopPoint(const TapeObject& O)
+{
+    switch (O.getKind()) {
+    case TapeObject::PageTransitionKind:
+    case TapeObject::MovieKind:
+    case TapeObject::SpeechKind:
+    case TapeObject::SoundKind:
+        return true;
+    case TapeObject::TextKind:
+        return O.readsAloud();
+    default:
+        return false;
+    }
+}
+
+void Tape::stopAllMedia()
+{
+    if (KMediaManager::hasMediaManager())
+        KMediaManager::getMediaManager().stopAll();
+}
+
+void Tape::fillPage(const KColor& Color)
+{
+    if (!hasSpriteSystem())
+        return;
+    KSpriteSystem& compositor = getSpriteSystem().getSpriteSystem();
+    if (!compositor.hasBackground())
+        return;
+    KGraphicDevice& page = compositor.getBackground().getGraphicDevice();
+    page.setForeColor(Color);
+    page.paintRect(page.getBounds());
+    compositor.invalidate(page.getBounds());
+}
+
+void Tape::clearPage() { fillPage(isFrameTape() ? kWhite : kBlack); }
+
+void Tape::start(long Index)
+{
+    StoryStage* stage = StoryStage::find();
+    if (stage)
+        stage->clearHighlight(false);
+    if (m_playState != Stopped || Index < 0 || Index >= getCount())
+        return;
+
+    // The page as it stands before the object Index.
+    const long position = m_currentPosition;
+    m_currentPosition = Index;
+    redrawPage();
+    m_currentPosition = position;
+    m_playIndex = Index;
+    if (Index == 0)
+        clearPage();
+
+    KTimer& timer = getTimer();
+    timer.setPeriod(m_tickInterval);
+    timer.setCatchUpMode(KTimer::SteadyWithLagLimit);
+    timer.setMaxLag(kMaxTickLag);
+    timer.setTarget(*this);
+    timer.setRepeating(true);
+    m_playState = Playing;
+    if (KMenuManager::exists() && KMenuManager::getMenuManager().hasMenuBar())
+        KMenuManager::getMenuManager().getMenuBar().sendUpdateEvents();
+    timer.start();
+}
+
+void Tape::doTimer(KTimer& T)
+{
+    if (&T == &getTimer())
+        tick();
+}
+
+void Tape::tick()
+{
+    if (m_playState != Playing)
+        return;
+    if (hasRunningObject()) {
+        TapeObjectPtr running(getRunningObject());
+        running->step();
+    } else if (m_playIndex >= 0 && m_playIndex < getCount()) {
+        TapeObjectPtr next(getObjectAt(m_playIndex));
+        if (next->isEnabled()) {
+            setRunningObject(*next);
+            next->start();
+        }
+    }
+    // The object may have stopped or paused the story itself.
+    if (hasRunningObject() || m_playState != Playing)
+        return;
+    if (++m_playIndex < getCount())
+        return;
+
+    if (hasSpriteSystem())
+        getSpriteSystem().getSpriteSystem().redrawAll();
+    if (isFlagSet(LoopFlag)) {
+        m_playIndex = 0;
+        clearPage();
+        hideCast();
+        forEachActor([](Actor& A) { A.stopAnimation(); });
+        stopAllMedia();
+        return;
+    }
+    if (StoryStage* stage = StoryStage::find())
+        stage->stopStory();
+    else
+        stop();
+}
+
+void Tape::pause()
+{
+    if (m_playState != Playing)
+        return;
+    if (StoryStage* stage = StoryStage::find())
+        stage->showOverlays(StoryStage::PauseOverlay);
+    stopAllMedia();
+    resetRunningObject();
+    m_playState = Paused;
+}
+
+void Tape::resume()
+{
+    if (m_playState != Paused)
+        return;
+    if (StoryStage* stage = StoryStage::find())
+        stage->hideOverlays();
+    m_playState = Playing;
+}
+
+void Tape::stop()
+{
+    if (m_playState == Stopped)
+        return;
+    if (hasRunningObject()) {
+        TapeObjectPtr running(getRunningObject());
+        running->stop();
+        resetRunningObject();
+    }
+    m_playState = Stopped;
+    // The timer names the tape as its target; kept, the two would hold each other for good.
+    getTimer().stop();
+    getTimer().resetTarget();
+    if (KMediaManager::hasMediaManager()) {
+        KMediaManager::getMediaManager().stopAll();
+        KMediaManager::getMediaManager().unloadAll();
+    }
+    if (KCursorManager::exists())
+        KCursorManager::get().showCursor();
+    prepareActors();
+}
+
+void Tape::setPlayIndex(long Index)
+{
+    const long last = getCount() - 1;
+    m_playIndex = Index > last ? last : Index;
+    if (m_playIndex < 0)
+        m_playIndex = 0;
+}
+
+void Tape::goToIndex(long Index)
+{
+    const long count = getCount();
+    Index = Index < 0 ? 0 : (Index > count ? count : Index);
+    if (isBeforeStopIndex(Index))
+        return;
+    StoryWaitCursor wait;
+    if (StoryStage* stage = StoryStage::find())
+        stage->clearHighlight(false);
+    m_currentPosition = Index;
+    redrawPage();
+}
+
+void Tape::rewind()
+{
+    if (m_stopIndex > 0) {
+        if (m_stopIndex + 1 > getCount())
+            return;
+        m_currentPosition = m_stopIndex + 1;
+    } else {
+        m_currentPosition = 0;
+    }
+    if (!isFrameTape())
+        setFlag(MarkFlag0);
+    StoryWaitCursor wait;
+    StoryStage* stage = StoryStage::find();
+    if (stage)
+        stage->clearHighlight(false);
+    redrawPage();
+    if (stage && stage->highlightsElements())
+        stage->highlightCurrentObject();
+}
+
+long Tape::findPageStart(long Position) const
+{
+    for (long i = (Position > getCount() ? getCount() : Position) - 1; i >= 1; --i) {
+        if (getObjectAt(i).getKind() == TapeObject::PageTransitionKind)
+            return i;
+    }
+    return 0;
+}
+
+long Tape::findPreviousStopPoint(long Position) const
+{
+    for (long i = (Position > getCount() ? getCount() : Position) - 1; i >= 1; --i) {
+        if (isStopPoint(getObjectAt(i)))
+            return i;
+    }
+    return 0;
+}
+
+long Tape::findNextStopPoint(long Position) const
+{
+    if (Position >= getCount())
+        return Position;
+    for (long i = Position < 0 ? 0 : Position; i < getCount(); ++i) {
+        if (isStopPoint(getObjectAt(i)))
+            return i;
+    }
+    return getCount();
+}
+
+void Tape::redrawPage()
+{
+    if (!hasSpriteSystem())
+        return;
+    const long position = getDrawingPosition();
+    StoryWaitCursor wait;
+    if (!isFrameTape())
+        fillPage(kBlack);
+    for (long i = findPageStart(position); i < position; ++i) {
+        TapeObjectPtr object(getObjectAt(i));
+        const uint8 kind = object->getKind();
+        if (object->isEnabled() && kind != TapeObject::ActorActionKind && kind != TapeObject::ActorMotionKind)
+            object->drawOnPage();
+    }
+    KSpriteSystem& compositor = getSpriteSystem().getSpriteSystem();
+    if (compositor.hasBackground())
+        compositor.invalidate(compositor.getBackground().getGraphicDevice().getBounds());
+    prepareActors();
+}
+
+void Tape::prepareActors()
+{
+    hideCast();
+    const long position = getDrawingPosition();
+    // The page's actors came on after the last transition that cleared the stage.
+    long first = 0;
+    for (long i = position - 1; i >= 0 && first == 0; --i) {
+        const auto* transition = dynamic_cast<const WipeOut*>(&getObjectAt(i));
+        if (transition && transition->hidesActors())
+            first = i;
+    }
+    // The movement each actor on stage is in, by actor name.
+    KNamedBag movements;
+    movements.setCaseSensitive(false);
+    for (long i = first; i < position; ++i) {
+        TapeObjectPtr object(getObjectAt(i));
+        if (auto* action = dynamic_cast<ActorAction*>(object.get())) {
+            const KString& actor = action->getActorName();
+            KString movement;
+            if (movements.findName(actor))
+                movement = static_cast<KString&>(movements.getNamedObject(actor));
+            action->replayOnPage(movement);
+            if (!movement.isEmpty())
+                movements.addNamedObject(actor, *KStringPtr(new KString(movement)), true);
+            if (action->getAction() == ActorAction::ExitFromScene)
+                movements.removeNamedObject(actor);
+        } else if (object->getKind() == TapeObject::ActorMotionKind) {
+            object->drawOnPage();
+        }
+    }
+    for (long i = 0; i < m_cast.getCount(); ++i) {
+        Actor& actor = actorAt(m_cast, i);
+        const KString& name = actor.getName();
+        if (!movements.findName(name) || !actor.hasSequence(static_cast<KString&>(movements.getNamedObject(name)))) {
+            actor.stopAnimation();
+            continue;
+        }
+        const bool onStage = actor.isVisible();
+        actor.buildFrames(static_cast<KString&>(movements.getNamedObject(name)));
+        if (!onStage)
+            showActor(name);
+    }
 }

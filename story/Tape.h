@@ -6,6 +6,12 @@
 //
 // The bag itself holds the objects in story order; the tape gives each object itself as
 // its tape whenever it reads, copies or takes in objects.
+//
+// Playback walks the objects under the tape's timer: each tick steps the running object,
+// or, when none runs, makes the object at the play index the running one and starts it,
+// so at most one object starts per tick. An object runs until it ends itself with
+// resetRunningObject. A page begins at a page transition; drawing a page replays its
+// objects onto the story layer's page image.
 #include "foundation/KBag.h"
 #include "foundation/KGraphicSize.h"
 #include "foundation/KNamedBag.h"
@@ -16,6 +22,7 @@
 
 class Actor;
 class ActorPtr;
+class KColor;
 class KDirectory;
 class KFileReference;
 class KKeyEvent;
@@ -79,6 +86,43 @@ public:
     virtual bool mouseKind4(KMouseEvent& E);
     virtual bool mouseUp(KMouseEvent& E);
 
+    // Playback. Begins at the object Index: the page is drawn up to it (cleared first when
+    // Index is 0) and the timer ticks at the tick interval. Nothing unless the tape is
+    // stopped and Index names an object.
+    void start(long Index);
+    // The timer's tick.
+    void doTimer(KTimer& T) override;
+    void tick();
+    // Stops all media and drops the running object, which starts again from its beginning
+    // on resume.
+    void pause();
+    void resume();
+    // Stops the running object, the timer and all media, and sets the actors' scene.
+    void stop();
+    // To the start of the story, or just after the stop index.
+    void rewind();
+    // Moves the current position (clamped to the objects) and draws its page; not to a
+    // place before the stop index.
+    void goToIndex(long Index);
+    // Clamped to the objects.
+    void setPlayIndex(long Index);
+    // The index of the page transition that begins the page of Position; 0 for the first
+    // page. A transition at index 0 begins no page of its own.
+    long findPageStart(long Position) const;
+    // The nearest stop point before Position, else 0; the first one at or after it, else
+    // the count (Position itself when it lies past the objects).
+    long findPreviousStopPoint(long Position) const;
+    long findNextStopPoint(long Position) const;
+    // The page up to the drawing position, drawn anew, then the actors' scene.
+    void redrawPage();
+    // The actors' scene at the drawing position: the page's actor actions and motions
+    // replayed since the last transition that hides the actors; the actors they leave on
+    // stage play their movements, the others are stopped.
+    void prepareActors();
+    // Where the user may go back or on to: page transitions, movies, speeches, sounds and
+    // texts read aloud.
+    static bool isStopPoint(const TapeObject& O);
+
     // Error 18 for what is not set.
     TapeObject& getRunningObject() const { return m_runningObject.getObject(); }
     bool hasRunningObject() const { return m_runningObject.hasObject(nullptr); }
@@ -112,6 +156,9 @@ public:
     // True when a stop index is set and lies after Index: the user may not go there.
     bool isBeforeStopIndex(long Index) const { return m_stopIndex >= 0 && m_stopIndex > Index; }
     long getPlayIndex() const { return m_playIndex; }
+    // What a page drawing works to: the play index while playing or paused, else the
+    // current position.
+    long getDrawingPosition() const;
     // 1 ≤ current position ≤ count: the current object is the one before the position.
     bool isCurrentIndexValid() const { return m_currentPosition >= 1 && m_currentPosition <= getCount(); }
     TapeObject& getCurrentObject() const { return getObjectAt(m_currentPosition - 1); }
@@ -120,7 +167,8 @@ public:
     // page size, position, stop index, tick interval, frame-tape mark and owner actor.
     // The flags stay those of this tape.
     void copyObjectsFrom(const Tape& Other);
-    // Every object's media copied into the target folder.
+    // Every object's media copied into the target folder, and those of the frames of the
+    // actors that actor actions name.
     void copyMediaTo(const KDirectory& SourceFolder, const KDirectory& TargetFolder);
     // True when any object took the new file for the old one.
     bool replaceMediaFile(const KFileReference& Old, const KFileReference& New);
@@ -150,6 +198,10 @@ private:
     // The actors' sprite layer of the story sprite layer, null without one.
     KSpriteLayer* getActorLayer() const;
     void forEachActor(void (*Do)(Actor& A));
+    // The page in one colour, shown: black for a story, white for an actor's frame.
+    void clearPage();
+    void fillPage(const KColor& Color);
+    static void stopAllMedia();
 
     TapeObjectPtr m_runningObject;
     KTimerPtr m_timer;

@@ -33,18 +33,24 @@ void TapeGraphicObject::writeToFile(KFile& F, long)
     writer.end();
 }
 
-void TapeGraphicObject::drawOnPage()
+KSpriteSystem* TapeGraphicObject::findPageCompositor() const
 {
     if (!hasTape() || !getTape().hasSpriteSystem())
-        return;
+        return nullptr;
     KSpriteSystem& compositor = getTape().getSpriteSystem().getSpriteSystem();
-    if (!compositor.hasBackground())
+    return compositor.hasBackground() ? &compositor : nullptr;
+}
+
+void TapeGraphicObject::drawOnPage()
+{
+    KSpriteSystem* compositor = findPageCompositor();
+    if (!compositor)
         return;
-    KGraphicDevice& page = compositor.getBackground().getGraphicDevice();
+    KGraphicDevice& page = compositor->getBackground().getGraphicDevice();
     // The whole page, whatever its size, so that no part of the object is left unshown.
     const KGraphicRectangle whole(0, 0, page.getBounds().getWidth(), page.getBounds().getHeight());
     draw(page, whole, whole);
-    compositor.invalidate(whole);
+    compositor->invalidate(whole);
 }
 
 void TapeGraphicObject::getBounds(KGraphicRectangle& Out) const { Out = m_bounds; }

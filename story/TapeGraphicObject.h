@@ -5,6 +5,8 @@
 #include "foundation/KGraphicRectangle.h"
 #include "story/TapeObject.h"
 
+class KSpriteSystem;
+
 class TapeGraphicObject : public TapeObject {
     K_DECLARE_CLASS(TapeGraphicObject)
 public:
@@ -26,6 +28,11 @@ public:
     virtual bool containsPoint(const KGraphicPoint& P) const;
 
     void setBounds(const KGraphicRectangle& R) { m_bounds = R; }
+
+protected:
+    // The compositor of the story layer of the object's tape, when it has a page to draw
+    // into; null otherwise.
+    KSpriteSystem* findPageCompositor() const;
 
 private:
     KGraphicRectangle m_bounds;

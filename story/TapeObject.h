@@ -91,6 +91,9 @@ public:
     // its own fields (and decides whether the base fields go with them): the tape copies
     // objects of any kind through it.
     virtual void copyFrom(const TapeObject& Other);
+    // Whether the object reads a text aloud by speech synthesis: such a text is a stop
+    // point of playback. Texts answer by their reading-aloud flag.
+    virtual bool readsAloud() const { return false; }
 
     void setKind(uint8 Kind) { m_kind = Kind; }
     uint8 getKind() const { return m_kind; }

@@ -10,9 +10,18 @@
 #include "tools/controls/KDisclosureControl.h"
 #include "tools/controls/KEditValueControl.h"
 #include "tools/controls/KFilePathEditingControl.h"
+#include "tools/controls/KGraphicObjectControl.h"
+#include "tools/controls/KGraphicSliderControl.h"
+#include "tools/controls/KIGOControl.h"
+#include "tools/controls/KImageControl.h"
+#include "tools/controls/KImagePopUpMenuControl.h"
 #include "tools/controls/KLabelEditTextControl.h"
 #include "tools/controls/KLabelPopUpListControl.h"
 #include "tools/controls/KLabelSliderControl.h"
+#include "tools/controls/KListBoxControl.h"
+#include "tools/controls/KMultiImageControl.h"
+#include "tools/controls/KSimpleImageControl.h"
+#include "tools/controls/KSimpleMultiImageControl.h"
 #include "tools/controls/KStaticTextControl.h"
 #include "tools/controls/KTextDisplayControl.h"
 #include "tools/controls/KWorkingControl.h"
@@ -24,6 +33,15 @@
 #include "tools/dialogs/KPopUpListDialog.h"
 #include "tools/dialogs/KProgressDialog.h"
 #include "tools/dialogs/KSerialPortDialog.h"
+#include "tools/dialogs/KTextFormatDialog.h"
+#include "tools/igo/KArrangementIGO.h"
+#include "tools/igo/KDisclosureIGO.h"
+#include "tools/igo/KGraphicObjectsLayer.h"
+#include "tools/igo/KImageIGO.h"
+#include "tools/igo/KInteractiveGraphicObject.h"
+#include "tools/igo/KListArrangementIGO.h"
+#include "tools/igo/KListBoxElementIGO.h"
+#include "tools/igo/KStaticTextIGO.h"
 #include "tools/menus/KBackgroundColorMenu.h"
 #include "tools/menus/KColorMenu.h"
 #include "tools/menus/KColorMenuItem.h"
@@ -35,6 +53,7 @@
 #include "tools/menus/KFormatEvent.h"
 #include "tools/menus/KImageMenu.h"
 #include "tools/menus/KTextAlignmentMenu.h"
+#include "tools/menus/KTextFormatMenu.h"
 
 #include <cstring>
 
@@ -139,6 +158,7 @@ void KToolsLibrary::registerClasses()
     KFontSizeMenu::registerClass();
     KFontStyleMenu::registerClass();
     KTextAlignmentMenu::registerClass();
+    KTextFormatMenu::registerClass();
     KAboutDialog::registerClass();
     KBatchProcessingDialog::registerClass();
     KEditStringDialog::registerClass();
@@ -147,18 +167,36 @@ void KToolsLibrary::registerClasses()
     KFindMissingFileDialog::registerClass();
     KPopUpListDialog::registerClass();
     KSerialPortDialog::registerClass();
+    KTextFormatDialog::registerClass();
+    KInteractiveGraphicObject::registerClass();
+    KArrangementIGO::registerClass();
+    KDisclosureIGO::registerClass();
+    KImageIGO::registerClass();
+    KListBoxElementIGO::registerClass();
+    KListArrangementIGO::registerClass();
+    KStaticTextIGO::registerClass();
     K3DEditValueControl::registerClass();
     KColorButtonControl::registerClass();
     KDirectoryPathEditingControl::registerClass();
     KDisclosureControl::registerClass();
     KFilePathEditingControl::registerClass();
     KEditValueControl::registerClass();
+    KGraphicObjectControl::registerClass();
+    KGraphicSliderControl::registerClass();
+    KIGOControl::registerClass();
+    KImageControl::registerClass();
     KLabelEditTextControl::registerClass();
     KLabelSliderControl::registerClass();
     KLabelPopUpListControl::registerClass();
+    KListBoxControl::registerClass();
+    KMultiImageControl::registerClass();
+    KSimpleImageControl::registerClass();
+    KImagePopUpMenuControl::registerClass();
+    KSimpleMultiImageControl::registerClass();
     KStaticTextControl::registerClass();
     KTextDisplayControl::registerClass();
     KWorkingControl::registerClass();
+    KGraphicObjectsLayer::registerClass();
     KFormatEvent::registerClass();
     KToolsLibrary::registerClass();
 }

@@ -5,7 +5,8 @@
 #include "story/ActorSequence.h"
 #include "story/LumoProject.h"
 #include "story/TapeGraphicObject.h"
-#include "tests/story/StoryTestSupport.h"
+#include "story/WipeOut.h"
+#include "tests/story/ActorStageSupport.h"
 #include "tests/support/ReportCatcher.h"
 
 namespace {
@@ -150,6 +151,59 @@ TEST_F(Actors, TheCastTakesTheActorFilesOfTheProjectMediaFolder)
     EXPECT_EQ(&tape->getActor(KString("Hero")), hero.get());
     EXPECT_EQ(other->getCast().getCount(), 2);
     application->resetProject();
+}
+
+TEST_F(Actors, TheBlockTakesTheDocumentSizeFromSectionTwoAndSkipsOthers)
+{
+    ActorPtr actor(new Actor);
+    addFrameWith(*actor, KGraphicRectangle(1, 2, 3, 4));
+    const Bytes bytes = m_blocks.written(*actor);
+    const long id = KClass::findClass("Actor")->getClassID();
+    // The sections' length: section 1, then section 2 of 16 bytes.
+    const long size = long(bytes.size()) - 16;
+    const Bytes sectionOne(bytes.begin() + 16, bytes.end() - 16);
+
+    // Section 2 gives the frames their page; a third section is passed over.
+    ActorPtr back(new Actor);
+    const Bytes three = ByteList().longs({id, 1, size + 12, 3}).append(sectionOne).longs({2, 16, 1024, 768, 3, 12, 99});
+    ASSERT_EQ(m_blocks.read(*back, three), 0);
+    EXPECT_EQ(back->getDocumentWidth(), 1024);
+    EXPECT_EQ(back->getMovementAt(0).getFrameAt(1).getPageSize(), KGraphicSize(1024, 768));
+    EXPECT_EQ(back->getActorBounds(), KGraphicRectangle(1, 2, 3, 4));
+
+    // Without section 2 the page is 640 × 480.
+    ASSERT_EQ(m_blocks.read(*back, ByteList().longs({id, 1, size - 16, 1}).append(sectionOne)), 0);
+    EXPECT_EQ(back->getDocumentWidth(), 640);
+    EXPECT_EQ(back->getDocumentHeight(), 480);
+    EXPECT_EQ(back->getMovementAt(0).getFrameAt(1).getPageSize(), KGraphicSize(640, 480));
+}
+
+TEST_F(Actors, OnceTheUserGivesUpTheMediaSearchTheActorsAfterAreNotSearched)
+{
+    // Each actor's frame shows two pictures that have gone.
+    for (const char* name : {"Hero.ACT", "Dragon.ACT"}) {
+        ActorPtr actor(new Actor);
+        TapePtr frame(new Tape);
+        for (const char* picture : {"Gone.bmp", "Lost.bmp"}) {
+            TapeObjectPtr page(new WipeOut);
+            static_cast<WipeOut&>(*page).setSource(WipeOut::ImageSource);
+            static_cast<WipeOut&>(*page).setFileReference(fileIn(picture));
+            frame->add(*page);
+        }
+        actor->getMovementAt(0).addFrame(*frame);
+        EXPECT_TRUE(actor->save(fileIn(name)));
+    }
+    KDirectory media = folder();
+    MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
+    bool search = true;
+    ActorPtr hero(new Actor);
+    EXPECT_TRUE(hero->load(fileIn("Hero.ACT"), media, search));
+    EXPECT_FALSE(search);
+    ActorPtr dragon(new Actor);
+    EXPECT_TRUE(dragon->load(fileIn("Dragon.ACT"), media, search));
+    EXPECT_FALSE(search);
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_NE(answers.asked[0].find("Gone.bmp"), std::string::npos);
 }
 
 } // namespace

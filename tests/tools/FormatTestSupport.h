@@ -156,6 +156,21 @@ inline std::string checkedItems(const KMenu& Menu)
     return text;
 }
 
+// The items as "title#ID^shortcut|...", the ID only when set, a separator empty.
+inline std::string titles(const KMenu& Menu)
+{
+    std::string text;
+    for (long i = 1; i <= Menu.getItemCount(); ++i) {
+        const KMenuItem& item = itemAt(Menu, i);
+        text += (i > 1 ? "|" : "") + std::string(item.getTitle().getText());
+        if (item.getID() >= 0)
+            text += "#" + std::to_string(item.getID());
+        if (item.hasShortcut())
+            text += std::string("^") + item.getShortcutKey();
+    }
+    return text;
+}
+
 // The colour chooser answers with Colour, or is cancelled when there is none.
 inline void answerColourChooser(const KColor* Colour)
 {

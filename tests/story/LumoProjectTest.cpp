@@ -1,0 +1,140 @@
+// The project document: a story saved and loaded with its page size and "Media" folder,
+// documents that are newer or no projects at all, and the project's own block.
+#include "foundation/KDocument.h"
+#include "foundation/KVariable.h"
+#include "story/LumoImage.h"
+#include "story/LumoPause.h"
+#include "story/LumoProject.h"
+#include "story/TapeMediaFile.h"
+#include "tests/story/PlaybackTestSupport.h"
+#include "tests/support/ReportCatcher.h"
+
+namespace {
+
+class Projects : public PlaybackTest {
+protected:
+    KFileReference fileIn(const std::string& Name) { return KFileReference(windowsPath(m_folder.file(Name))); }
+    KPath folder(const std::string& Sub = "") { return windowsPath(m_folder.path() + "\\" + Sub); }
+    // A project document of the version, with the entries, as another program may write it.
+    void writeDocument(const std::string& Name, long Version, std::initializer_list<std::pair<const char*, KThing*>> Entries)
+    {
+        KDocument document;
+        document.setFileReference(*KFileReferencePtr(new KFileReference(fileIn(Name))));
+        document.setType(LumoProject::kDocumentType);
+        document.setCreator(Version);
+        for (const auto& [name, object] : Entries)
+            document.addNamedObject(KString(name), *object);
+        ASSERT_TRUE(document.save());
+    }
+    // The message boxes a load shows.
+    std::vector<std::string> messagesOfLoading(LumoProject& P, const std::string& Name, bool Loads)
+    {
+        ReportCatcher catcher;
+        EXPECT_EQ(P.load(fileIn(Name)), Loads) << Name;
+        std::vector<std::string> messages;
+        for (const CaughtMessageBox& box : catcher.boxes())
+            messages.push_back(box.caption + ": " + box.text);
+        return messages;
+    }
+};
+
+TEST_F(Projects, ASavedProjectLoadsWithItsStoryPageAndMediaFolder)
+{
+    StageScope scope;
+    StoryPage page;
+    scope.stage().show(*TapePtr(new Tape), *page.layer);
+    LumoProjectPtr project(new LumoProject);
+    LumoPausePtr pause(new LumoPause);
+    pause->setDuration(1234);
+    project->getTape().add(*pause);
+    project->getTape().setPageWidth(1024);
+    project->getTape().setPageHeight(700);
+    EXPECT_TRUE(project->save(fileIn("Tale.TPD")));
+    const Bytes file = readBytes(m_folder.file("Tale.TPD"));
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 8), ByteList().text("LMDF").longs({3}).bytes());
+
+    LumoProjectPtr loaded(new LumoProject);
+    EXPECT_TRUE(loaded->load(fileIn("Tale.TPD")));
+    Tape& story = loaded->getTape();
+    EXPECT_EQ(static_cast<LumoPause&>(story.getObjectAt(0)).getDuration(), 1234);
+    EXPECT_EQ(&story.getObjectAt(0).getTape(), &story);
+    EXPECT_EQ(story.getPageSize(), KGraphicSize(1024, 700));
+    EXPECT_TRUE(story.isFlagSet(Tape::MarkFlag1));
+    EXPECT_EQ(&story.getProject(), loaded.get());
+    EXPECT_EQ(&story.getSpriteSystem(), page.layer.get());
+    EXPECT_EQ(loaded->getFileReference(), fileIn("Tale.TPD"));
+    EXPECT_EQ(loaded->getDocumentFolder().getPath(), folder());
+    EXPECT_EQ(loaded->getMediaDirectory().getPath(), folder("Media\\"));
+    EXPECT_TRUE(KDirectory(folder("Media\\")).exists());
+    story.resetSpriteSystem();
+    EXPECT_FALSE(loaded->load(fileIn("Gone.TPD")));
+    EXPECT_EQ(&loaded->getTape(), &story);
+
+    // The project's own block holds its tape.
+    LumoProjectPtr copy(new LumoProject);
+    EXPECT_EQ(m_blocks.roundTrip(*loaded, *copy), 0);
+    EXPECT_EQ(copy->getTape().getCount(), 1);
+}
+
+TEST_F(Projects, ThePageSizeIsCutTo16BitsAndWithoutItIsANewDocumentsAndNewerVersionsLoad)
+{
+    PlayerApplicationScope application;
+    TapePtr tape(new Tape);
+    KVariablePtr wide(new KVariable(70000L));
+    writeDocument("Wide.TPD", 4, {{"Tape", tape.get()}, {"DocumentW", wide.get()}});
+    application->setNewDocumentSize(900, 500);
+    LumoProjectPtr project(new LumoProject);
+    EXPECT_EQ(messagesOfLoading(*project, "Wide.TPD", true),
+              std::vector<std::string>{"Load Project: It seams that this project is of a newer version; some data was ignored"});
+    EXPECT_EQ(project->getTape().getPageSize(), KGraphicSize(4464, 500));
+}
+
+TEST_F(Projects, AFileThatIsNoProjectFailsWithAMessageAndLeavesTheProjectAsItWas)
+{
+    PlayerApplicationScope application;
+    TapePtr tape(new Tape);
+    KVariablePtr number(new KVariable(5L));
+    writeDocument("Good.TPD", 3, {{"Tape", tape.get()}});
+    writeDocument("Empty.TPD", 3, {{"DocumentW", number.get()}});
+    writeDocument("Odd.TPD", 3, {{"Tape", number.get()}});
+    writeBytes(m_folder.file("Notes.txt"), ByteList().text("Dear diary").bytes());
+    LumoProjectPtr project(new LumoProject);
+    ASSERT_TRUE(project->load(fileIn("Good.TPD")));
+    Tape& story = project->getTape();
+    KDirectory(folder("Media\\")).remove();
+    // Not a document, a document without a tape, one whose "Tape" is something else.
+    for (const char* name : {"Notes.txt", "Empty.TPD", "Odd.TPD"}) {
+        EXPECT_EQ(messagesOfLoading(*project, name, false),
+                  std::vector<std::string>{"Error while reading file: This file is not a Narrabo Document File!"});
+        EXPECT_EQ(project->getFileReference(), fileIn("Good.TPD"));
+        EXPECT_EQ(&project->getTape(), &story);
+        EXPECT_TRUE(KDirectory(folder("Media\\")).exists()) << name;
+    }
+    LumoProjectPtr fresh(new LumoProject);
+    messagesOfLoading(*fresh, "Notes.txt", false);
+    EXPECT_FALSE(fresh->hasFileReference() || fresh->hasMediaDirectory());
+}
+
+TEST_F(Projects, GivingUpTheMediaSearchStillLoadsTheProject)
+{
+    PlayerApplicationScope application;
+    static int questions = 0;
+    TapeMediaFile::setMissingFileQuestion([](const KFileReference&, KFileReference&) -> uint8 {
+        ++questions;
+        return TapeMediaFile::IgnoreAll;
+    });
+    TapePtr tape(new Tape);
+    for (const char* name : {"C:\\Nowhere\\A.bmp", "C:\\Nowhere\\B.bmp"}) {
+        LumoImagePtr image(new LumoImage);
+        image->setFileReference(KFileReference(windowsPath(name)));
+        tape->add(*image);
+    }
+    writeDocument("Lost.TPD", 3, {{"Tape", tape.get()}});
+    LumoProjectPtr project(new LumoProject);
+    EXPECT_TRUE(project->load(fileIn("Lost.TPD")));
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(project->getTape().getCount(), 2);
+    TapeMediaFile::setMissingFileQuestion(nullptr);
+}
+
+} // namespace
