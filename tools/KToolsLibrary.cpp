@@ -27,11 +27,13 @@
 #include "tools/controls/KWorkingControl.h"
 #include "tools/dialogs/KAboutDialog.h"
 #include "tools/dialogs/KBatchProcessingDialog.h"
+#include "tools/dialogs/KCustomFontSizeDialog.h"
 #include "tools/dialogs/KEditStringDialog.h"
 #include "tools/dialogs/KFindMissingFileDialog.h"
 #include "tools/dialogs/KPopUpListDialog.h"
 #include "tools/dialogs/KProgressDialog.h"
 #include "tools/dialogs/KSerialPortDialog.h"
+#include "tools/dialogs/KTextFormatDialog.h"
 #include "tools/igo/KArrangementIGO.h"
 #include "tools/igo/KDisclosureIGO.h"
 #include "tools/igo/KGraphicObjectsLayer.h"
@@ -46,10 +48,12 @@
 #include "tools/menus/KEditMenu.h"
 #include "tools/menus/KFontColorMenu.h"
 #include "tools/menus/KFontFaceMenu.h"
+#include "tools/menus/KFontSizeMenu.h"
 #include "tools/menus/KFontStyleMenu.h"
 #include "tools/menus/KFormatEvent.h"
 #include "tools/menus/KImageMenu.h"
 #include "tools/menus/KTextAlignmentMenu.h"
+#include "tools/menus/KTextFormatMenu.h"
 #include "tools/windows/KDocumentWindow.h"
 #include "tools/windows/KFullScreenWindow.h"
 #include "tools/windows/KOpenGLWindow.h"
@@ -157,8 +161,10 @@ void KToolsLibrary::registerClasses()
     KEditMenu::registerClass();
     KFontColorMenu::registerClass();
     KFontFaceMenu::registerClass();
+    KFontSizeMenu::registerClass();
     KFontStyleMenu::registerClass();
     KTextAlignmentMenu::registerClass();
+    KTextFormatMenu::registerClass();
     KDocumentWindow::registerClass();
     KFullScreenWindow::registerClass();
     KOpenGLWindow::registerClass();
@@ -168,10 +174,12 @@ void KToolsLibrary::registerClasses()
     KAboutDialog::registerClass();
     KBatchProcessingDialog::registerClass();
     KEditStringDialog::registerClass();
+    KCustomFontSizeDialog::registerClass();
     KProgressDialog::registerClass();
     KFindMissingFileDialog::registerClass();
     KPopUpListDialog::registerClass();
     KSerialPortDialog::registerClass();
+    KTextFormatDialog::registerClass();
     KInteractiveGraphicObject::registerClass();
     KArrangementIGO::registerClass();
     KDisclosureIGO::registerClass();

@@ -15,20 +15,6 @@
 
 namespace {
 
-std::string titles(const KMenu& Menu)
-{
-    std::string text;
-    for (long i = 1; i <= Menu.getItemCount(); ++i) {
-        const KMenuItem& item = itemAt(Menu, i);
-        text += (i > 1 ? "|" : "") + std::string(item.getTitle().getText());
-        if (item.getID() >= 0)
-            text += "#" + std::to_string(item.getID());
-        if (item.hasShortcut())
-            text += std::string("^") + item.getShortcutKey();
-    }
-    return text;
-}
-
 class FormatMenus : public ::testing::Test {
 protected:
     FormatScope scope;

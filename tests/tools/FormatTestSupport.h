@@ -88,7 +88,7 @@ public:
 };
 K_POINTER_CLASS(StandInWindow, KWindowPtr);
 
-// The lines of the log that tell of format events, without the word "format".
+// The lines of the log that tell of events (format events without the word "format").
 inline Log formatNotes()
 {
     Log lines;
@@ -96,6 +96,8 @@ inline Log formatNotes()
         const size_t at = line.find(" format ");
         if (at != std::string::npos)
             lines.push_back(line.substr(0, at) + " " + line.substr(at + 8));
+        else if (line.find(" event ") != std::string::npos)
+            lines.push_back(line);
     }
     interactionLog().clear();
     return lines;
@@ -150,6 +152,21 @@ inline std::string checkedItems(const KMenu& Menu)
     for (long i = 1; i <= Menu.getItemCount(); ++i) {
         if (itemAt(Menu, i).isChecked())
             text += (text.empty() ? "" : " ") + std::to_string(i);
+    }
+    return text;
+}
+
+// The items as "title#ID^shortcut|...", the ID only when set, a separator empty.
+inline std::string titles(const KMenu& Menu)
+{
+    std::string text;
+    for (long i = 1; i <= Menu.getItemCount(); ++i) {
+        const KMenuItem& item = itemAt(Menu, i);
+        text += (i > 1 ? "|" : "") + std::string(item.getTitle().getText());
+        if (item.getID() >= 0)
+            text += "#" + std::to_string(item.getID());
+        if (item.hasShortcut())
+            text += std::string("^") + item.getShortcutKey();
     }
     return text;
 }

@@ -27,12 +27,14 @@ TEST(ToolsLibrary, RegistersItsClassesOnceEachAfterItsParent)
     for (const KClass* record = KClass::getFirst(); record != first; record = record->getNext())
         seen.push_back(record);
     const KClass* last = nullptr;
-    for (const KClass* record = first; record; record = record->getNext()) {
+    long count = 0;
+    for (const KClass* record = first; record; record = record->getNext(), ++count) {
         EXPECT_EQ(record->getVersion(), 1) << record->getName();
         EXPECT_NE(std::find(seen.begin(), seen.end(), record->getParent()), seen.end()) << record->getName();
         seen.push_back(record);
         last = record;
     }
+    EXPECT_EQ(count, 59);
     EXPECT_STREQ(last->getName(), "KToolsLibrary");
     EXPECT_STREQ(KClass::findClass("KView")->getParent()->getName(), "KGraphicObject");
 
