@@ -4,6 +4,12 @@
 #include "controls/KView.h"
 #include "foundation/KClass.h"
 #include "foundation/KernelFunctions.h"
+#include "tools/controls/K3DEditValueControl.h"
+#include "tools/controls/KColorButtonControl.h"
+#include "tools/controls/KDirectoryPathEditingControl.h"
+#include "tools/controls/KDisclosureControl.h"
+#include "tools/controls/KEditValueControl.h"
+#include "tools/controls/KFilePathEditingControl.h"
 #include "tools/controls/KGraphicObjectControl.h"
 #include "tools/controls/KGraphicSliderControl.h"
 #include "tools/controls/KIGOControl.h"
@@ -16,12 +22,18 @@
 #include "tools/controls/KMultiImageControl.h"
 #include "tools/controls/KSimpleImageControl.h"
 #include "tools/controls/KSimpleMultiImageControl.h"
+#include "tools/controls/KStaticTextControl.h"
 #include "tools/controls/KTextDisplayControl.h"
+#include "tools/controls/KWorkingControl.h"
+#include "tools/dialogs/KAboutDialog.h"
+#include "tools/dialogs/KBatchProcessingDialog.h"
+#include "tools/dialogs/KCustomFontSizeDialog.h"
 #include "tools/dialogs/KEditStringDialog.h"
 #include "tools/dialogs/KFindMissingFileDialog.h"
 #include "tools/dialogs/KPopUpListDialog.h"
 #include "tools/dialogs/KProgressDialog.h"
 #include "tools/dialogs/KSerialPortDialog.h"
+#include "tools/dialogs/KTextFormatDialog.h"
 #include "tools/igo/KArrangementIGO.h"
 #include "tools/igo/KDisclosureIGO.h"
 #include "tools/igo/KGraphicObjectsLayer.h"
@@ -30,6 +42,24 @@
 #include "tools/igo/KListArrangementIGO.h"
 #include "tools/igo/KListBoxElementIGO.h"
 #include "tools/igo/KStaticTextIGO.h"
+#include "tools/menus/KBackgroundColorMenu.h"
+#include "tools/menus/KColorMenu.h"
+#include "tools/menus/KColorMenuItem.h"
+#include "tools/menus/KEditMenu.h"
+#include "tools/menus/KFontColorMenu.h"
+#include "tools/menus/KFontFaceMenu.h"
+#include "tools/menus/KFontSizeMenu.h"
+#include "tools/menus/KFontStyleMenu.h"
+#include "tools/menus/KFormatEvent.h"
+#include "tools/menus/KImageMenu.h"
+#include "tools/menus/KTextAlignmentMenu.h"
+#include "tools/menus/KTextFormatMenu.h"
+#include "tools/windows/KDocumentWindow.h"
+#include "tools/windows/KFullScreenWindow.h"
+#include "tools/windows/KOpenGLWindow.h"
+#include "tools/windows/KOverlayWindow.h"
+#include "tools/windows/KTextDocumentWindow.h"
+#include "tools/windows/KTopWindow.h"
 
 #include <cstring>
 
@@ -124,11 +154,32 @@ void KToolsLibrary::registerClasses()
     // Each class after its parent; classes of the same parent in the library's own order.
     KScrollViewControl::registerClass();
     KView::registerClass();
+    KColorMenuItem::registerClass();
+    KColorMenu::registerClass();
+    KBackgroundColorMenu::registerClass();
+    KImageMenu::registerClass();
+    KEditMenu::registerClass();
+    KFontColorMenu::registerClass();
+    KFontFaceMenu::registerClass();
+    KFontSizeMenu::registerClass();
+    KFontStyleMenu::registerClass();
+    KTextAlignmentMenu::registerClass();
+    KTextFormatMenu::registerClass();
+    KDocumentWindow::registerClass();
+    KFullScreenWindow::registerClass();
+    KOpenGLWindow::registerClass();
+    KTextDocumentWindow::registerClass();
+    KOverlayWindow::registerClass();
+    KTopWindow::registerClass();
+    KAboutDialog::registerClass();
+    KBatchProcessingDialog::registerClass();
     KEditStringDialog::registerClass();
+    KCustomFontSizeDialog::registerClass();
     KProgressDialog::registerClass();
     KFindMissingFileDialog::registerClass();
     KPopUpListDialog::registerClass();
     KSerialPortDialog::registerClass();
+    KTextFormatDialog::registerClass();
     KInteractiveGraphicObject::registerClass();
     KArrangementIGO::registerClass();
     KDisclosureIGO::registerClass();
@@ -136,6 +187,12 @@ void KToolsLibrary::registerClasses()
     KListBoxElementIGO::registerClass();
     KListArrangementIGO::registerClass();
     KStaticTextIGO::registerClass();
+    K3DEditValueControl::registerClass();
+    KColorButtonControl::registerClass();
+    KDirectoryPathEditingControl::registerClass();
+    KDisclosureControl::registerClass();
+    KFilePathEditingControl::registerClass();
+    KEditValueControl::registerClass();
     KGraphicObjectControl::registerClass();
     KGraphicSliderControl::registerClass();
     KIGOControl::registerClass();
@@ -148,8 +205,11 @@ void KToolsLibrary::registerClasses()
     KSimpleImageControl::registerClass();
     KImagePopUpMenuControl::registerClass();
     KSimpleMultiImageControl::registerClass();
+    KStaticTextControl::registerClass();
     KTextDisplayControl::registerClass();
+    KWorkingControl::registerClass();
     KGraphicObjectsLayer::registerClass();
+    KFormatEvent::registerClass();
     KToolsLibrary::registerClass();
 }
 
