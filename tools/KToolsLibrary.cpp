@@ -54,6 +54,12 @@
 #include "tools/menus/KImageMenu.h"
 #include "tools/menus/KTextAlignmentMenu.h"
 #include "tools/menus/KTextFormatMenu.h"
+#include "tools/windows/KDocumentWindow.h"
+#include "tools/windows/KFullScreenWindow.h"
+#include "tools/windows/KOpenGLWindow.h"
+#include "tools/windows/KOverlayWindow.h"
+#include "tools/windows/KTextDocumentWindow.h"
+#include "tools/windows/KTopWindow.h"
 
 #include <cstring>
 
@@ -159,6 +165,12 @@ void KToolsLibrary::registerClasses()
     KFontStyleMenu::registerClass();
     KTextAlignmentMenu::registerClass();
     KTextFormatMenu::registerClass();
+    KDocumentWindow::registerClass();
+    KFullScreenWindow::registerClass();
+    KOpenGLWindow::registerClass();
+    KTextDocumentWindow::registerClass();
+    KOverlayWindow::registerClass();
+    KTopWindow::registerClass();
     KAboutDialog::registerClass();
     KBatchProcessingDialog::registerClass();
     KEditStringDialog::registerClass();

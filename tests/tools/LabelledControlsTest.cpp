@@ -11,26 +11,6 @@
 
 namespace {
 
-// Notes the source and type of the actions and keys that reach it.
-class SourceWindow : public KWindow {
-public:
-    bool handleControlAction(KControlActionEvent& E) override
-    {
-        sources.push_back(E.hasSource() ? &E.getSource() : nullptr);
-        types.push_back(E.getType());
-        return true;
-    }
-    bool keyTyped(KKeyEvent& E) override
-    {
-        sources.push_back(E.hasSource() ? &E.getSource() : nullptr);
-        types.push_back(-1);
-        return true;
-    }
-    std::vector<const KThing*> sources;
-    std::vector<long> types;
-};
-K_POINTER_CLASS(SourceWindow, KWindowPtr);
-
 void sendAction(KControl& Source, long Type)
 {
     KControlActionEventPtr action = new KControlActionEvent;
@@ -99,26 +79,6 @@ TEST(LabelledControls, PassOnTheirInnerControlsActionsAndKeysAsTheirOwn)
     const std::vector<const KThing*> sources = {edit.get(), list.get(), slider.get(), &list->getLabel(), edit.get()};
     EXPECT_EQ(window->sources, sources);
     EXPECT_EQ(window->types, (std::vector<long>{5, 4, 2, 4, -1}));
-}
-
-TEST(LabelledControls, ForwardTheListsItems)
-{
-    KLabelPopUpListControlPtr list = new KLabelPopUpListControl;
-    EXPECT_TRUE(list->getSelectedItem().isEmpty());
-    KStringBag items;
-    for (const char* item : {"a", "b", "c"})
-        items.add(KString(item));
-    list->appendItems(items);
-    list->appendItem("b");
-    long position = 0;
-    EXPECT_TRUE(list->hasItem("b", &position));
-    EXPECT_EQ(position, 2);
-    EXPECT_FALSE(list->hasItem("B"));
-    list->selectItemText("c");
-    EXPECT_EQ(textOf(list->getSelectedItem()), "c");
-    EXPECT_EQ(list->getItemCount(), 4);
-    list->removeAllItems();
-    EXPECT_EQ(list->getItemCount(), 0);
 }
 
 } // namespace

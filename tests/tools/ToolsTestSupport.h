@@ -4,6 +4,7 @@
 #include "application/KDialog.h"
 #include "application/KDialogHandler.h"
 #include "controls/KControl.h"
+#include "foundation/KDiskObjectReference.h"
 #include "foundation/KFileSystem.h"
 #include "tests/application/InteractionTestSupport.h"
 #include "tools/KToolsLibrary.h"
@@ -80,3 +81,35 @@ inline void click(const KThing& Button)
 }
 
 inline std::string textOf(const KString& S) { return std::string(S.getText(), S.getLength()); }
+
+inline std::string pathOf(const KDiskObjectReference& Ref)
+{
+    KString text;
+    Ref.getPath().getPathText(text, kPlatformWindows, KPath::AsStored);
+    return textOf(text);
+}
+
+inline KPath pathAt(const std::string& Text)
+{
+    KPath path;
+    path.setPathText(KString(Text.c_str()), kPlatformWindows);
+    return path;
+}
+
+// Notes the source and type of the control actions (-1 for keys) that reach it.
+class SourceWindow : public KWindow {
+public:
+    bool handleControlAction(KControlActionEvent& E) override { return noted(E, E.getType()); }
+    bool keyTyped(KKeyEvent& E) override { return noted(E, -1); }
+    std::vector<const KThing*> sources;
+    std::vector<long> types;
+
+private:
+    bool noted(const KEvent& E, long Type)
+    {
+        sources.push_back(E.hasSource() ? &E.getSource() : nullptr);
+        types.push_back(Type);
+        return true;
+    }
+};
+K_POINTER_CLASS(SourceWindow, KWindowPtr);

@@ -12,26 +12,6 @@
 
 namespace {
 
-// Notes the sources of the actions and keys that reach it.
-class SourceWindow : public KWindow {
-public:
-    bool handleControlAction(KControlActionEvent& E) override
-    {
-        sources.push_back(&E.getSource());
-        types.push_back(E.getType());
-        return true;
-    }
-    bool keyTyped(KKeyEvent& E) override
-    {
-        sources.push_back(E.hasSource() ? &E.getSource() : nullptr);
-        types.push_back(-1);
-        return true;
-    }
-    std::vector<const KThing*> sources;
-    std::vector<long> types;
-};
-K_POINTER_CLASS(SourceWindow, KWindowPtr);
-
 class ValueEditors : public ::testing::Test {
 protected:
     ValueEditors() { window->addElement(*editor); }
@@ -69,8 +49,6 @@ protected:
 TEST_F(ValueEditors, KeepWholeNumbersWithinTheTruncatedRange)
 {
     editor->setValueKind(KEditValueControl::WholeNumber);
-    EXPECT_EQ(textOf(editor->getField().getAcceptedCharacters()), "0123456789+-");
-    EXPECT_EQ(shown(), "0");
     EXPECT_EQ(confirmed("300"), "128");
     EXPECT_EQ(confirmed("5-"), "-5");
     EXPECT_EQ(confirmed("+-+7"), "7");
@@ -84,8 +62,6 @@ TEST_F(ValueEditors, KeepWholeNumbersWithinTheTruncatedRange)
     editor->setIntStep(10);
     EXPECT_EQ(stepped("0", "DownButton"), "-5");
     EXPECT_EQ(stepped("12", "EntireControl"), "12");
-    editor->setIntValue(1000);
-    EXPECT_EQ(shown(), "99");
     editor->getField().setText("42abc");
     EXPECT_EQ(editor->getIntValue(), 42);
     EXPECT_EQ(shown(), "42abc");
@@ -103,7 +79,6 @@ TEST_F(ValueEditors, KeepWholeNumbersWithinTheTruncatedRange)
 
 TEST_F(ValueEditors, WriteDecimalNumbersWithTheirDecimals)
 {
-    EXPECT_EQ(textOf(editor->getField().getAcceptedCharacters()), "0123456789+-.");
     EXPECT_EQ(shown(), decimal(0.0));
     EXPECT_EQ(confirmed("1.5"), decimal(1.5));
     EXPECT_EQ(confirmed("200"), decimal(128.0));
@@ -135,8 +110,6 @@ TEST(ThreeValueEditor, LaysOutThreeDecimalEditors)
     EXPECT_EQ(point->getXEditor().getBounds(), KGraphicRectangle(64, 0, 78, 22));
     EXPECT_EQ(point->getYEditor().getBounds(), KGraphicRectangle(142, 0, 78, 22));
     EXPECT_EQ(point->getZEditor().getBounds(), KGraphicRectangle(220, 0, 78, 22));
-    EXPECT_EQ(textOf(point->getZEditor().getLabel().getText()), " z:");
-    EXPECT_EQ(point->getZEditor().getValueKind(), KEditValueControl::DecimalNumber);
     // Inside an editor of 78: label 16, field from 24 to the arrows, 2 free at the right.
     const KEditValueControl& x = point->getXEditor();
     EXPECT_EQ(x.getField().getBounds(), KGraphicRectangle(24, 0, 78 - 16 - 15 - 17, 22));

@@ -10,8 +10,6 @@ public:
     KDirectoryPathEditingControl();
     ~KDirectoryPathEditingControl() override;
 
-    void setLabel(const KString& Text) { setLabelText(Text); }
-    void setLabelWidth(short Width) { setLabelWidthTo(Width); }
     // The folder's path in the platform's form; the keyboard focus goes to the field.
     void setDirectory(const KDirectory& Directory);
     // The typed text with the path separator added when it does not end with one; an

@@ -5,12 +5,10 @@
 // normal form and selects it. The range is held as two doubles; whole numbers use them
 // truncated toward zero. The control's own events are those of its children, re-labelled
 // with the value editor as their source.
-#include "controls/KControl.h"
-#include "controls/KEditTextControl.h"
 #include "controls/KSmallArrowsControl.h"
-#include "controls/KStaticTextNativeControl.h"
+#include "tools/controls/KLabelledFieldControl.h"
 
-class KEditValueControl : public KControl {
+class KEditValueControl : public KLabelledFieldControl {
     K_DECLARE_CLASS(KEditValueControl)
 public:
     enum ValueKind : uint8 {
@@ -21,21 +19,14 @@ public:
     KEditValueControl();
     ~KEditValueControl() override;
 
-    void enable(bool On) override;
-    void disable() override;
     // Return confirms the typed number; every key goes on with this control as source.
     bool keyTyped(KKeyEvent& E) override;
-    bool focusGained(KKeyEvent& E) override;
-    bool focusLost(KKeyEvent& E) override;
     void layoutSubControls() override;
-    void draw() override;
     bool handleAction(KControlActionEvent& E) override;
     using KControl::handleAction;
 
     void setValueKind(uint8 Kind);
     uint8 getValueKind() const { return m_kind; }
-    void setLabelWidth(short Width);
-    void setLabel(const KString& Text);
     // Kept within the range and shown, selected.
     void setIntValue(long Value);
     // The typed text read afresh and kept within the range; the text stays as typed.
@@ -46,9 +37,7 @@ public:
     void setMinimum(double Minimum) { m_minimum = Minimum; }
     double getDecimalValue() const { return m_decimalValue; }
 
-    KEditTextControl& getField() const { return *m_field; }
     KSmallArrowsControl& getArrows() const { return *m_arrows; }
-    KStaticTextNativeControl& getLabel() const { return *m_label; }
 
 private:
     // The typed number stepped by Steps steps (0 confirms it), kept within the range,
@@ -59,11 +48,7 @@ private:
     long wholeMinimum() const;
 
     uint8 m_kind = DecimalNumber;
-    KStaticTextNativeControlPtr m_label;
-    KEditTextControlPtr m_field;
     KSmallArrowsControlPtr m_arrows;
-    KString m_labelText;
-    short m_labelWidth;
     long m_wholeValue = 0;
     long m_wholeStep = 1;
     double m_decimalValue = 0.0;

@@ -119,6 +119,18 @@ KDirectory& KFindMissingFileDialog::getRememberedFolder() { return s_rememberedF
 bool KFindMissingFileDialog::hasRememberedFolder() { return s_rememberedFolder.hasObject(nullptr); }
 void KFindMissingFileDialog::forgetRememberedFolder() { s_rememberedFolder.reset(); }
 
+uint8 KFindMissingFileDialog::askUser(const KFileReference& Missing, KFileReference& Chosen)
+{
+    KFindMissingFileDialogPtr dialog = new KFindMissingFileDialog;
+    if (!dialog.hasObject(nullptr))
+        return NoResult;
+    dialog->setFileReference(Missing);
+    const uint8 result = dialog->runModal(OpenShown);
+    if (result == OKResult)
+        Chosen = dialog->getFileReference();
+    return result;
+}
+
 void KFindMissingFileDialog::setFileReference(const KFileReference& Reference)
 {
     m_fileReference = new KFileReference(Reference);

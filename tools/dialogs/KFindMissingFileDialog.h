@@ -38,6 +38,10 @@ public:
     KFileReference& getReplacement() const { return m_replacement.getObject(); }
     bool hasReplacement() const { return m_replacement.hasObject(nullptr); }
 
+    // The whole question for one missing file, in the form the story's media search asks
+    // it: 1 with Chosen set to the replacement, 2 to skip the file, 4 to skip all further
+    // files, 0 when the dialog was closed otherwise.
+    static uint8 askUser(const KFileReference& Missing, KFileReference& Chosen);
     // The dialog's rows of the tools library's texts.
     static void addTexts(KLocalizer& Localizer);
     // The folder of the last accepted replacement; error 18 while there is none.
