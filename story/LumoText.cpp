@@ -21,7 +21,8 @@ namespace {
 // The marker of the current object: two frames of this width around the bounds.
 constexpr short kFrameStep = 2;
 constexpr short kHighlightPen = 2;
-const KColor kYellowHighlight(0xFFFF, 0xFFFF, 0);
+// New texts highlight in yellow.
+constexpr uint16 kFullComponent = 0xFFFF;
 
 struct TextDefaults {
     KFont font;
@@ -63,7 +64,7 @@ KGraphicRectangle atOrigin(const KGraphicRectangle& R) { return KGraphicRectangl
 
 LumoText::LumoText()
     : m_voice(LumoApplication::getCurrentVoice())
-    , m_highlightColor(kYellowHighlight)
+    , m_highlightColor(kFullComponent, kFullComponent, 0)
     , m_backgroundColor(getDefaultBackgroundColor())
     , m_soundHighlightMedia(new KSoundHiliteMedia)
     , m_feedbackRelay(new FeedbackRelay(*this))
@@ -133,6 +134,24 @@ KTextBlockObjectPtr LumoText::makeTextObject() const
     return object;
 }
 
+KGraphicRectangle LumoText::targetOf(const KGraphicRectangle& Source, const KGraphicRectangle& Destination) const
+{
+    KGraphicRectangle target;
+    getBounds(target);
+    target.offset(static_cast<short>(Destination.getH() - Source.getH()),
+                  static_cast<short>(Destination.getV() - Source.getV()));
+    return target;
+}
+
+void LumoText::invalidateBounds() const
+{
+    if (KSpriteSystem* compositor = findPageCompositor()) {
+        KGraphicRectangle bounds;
+        getBounds(bounds);
+        compositor->invalidate(bounds);
+    }
+}
+
 void LumoText::prepareBackground(KGraphicDevice& Page, const KGraphicRectangle& R) const
 {
     if (m_transparentBackground == 0)
@@ -143,16 +162,11 @@ void LumoText::prepareBackground(KGraphicDevice& Page, const KGraphicRectangle& 
 
 void LumoText::draw(KGraphicDevice& D, const KGraphicRectangle& Source, const KGraphicRectangle& Destination)
 {
-    KGraphicRectangle bounds;
-    getBounds(bounds);
-    KGraphicRectangle target(bounds);
-    target.offset(static_cast<short>(Destination.getH() - Source.getH()),
-                  static_cast<short>(Destination.getV() - Source.getV()));
+    const KGraphicRectangle target = targetOf(Source, Destination);
     if (m_transparentBackground == 0)
         D.paintRect(target, m_backgroundColor);
     makeTextObject()->draw(D, target);
-    if (KSpriteSystem* compositor = findPageCompositor())
-        compositor->invalidate(bounds);
+    invalidateBounds();
 }
 
 void LumoText::drawOnPage()
@@ -167,10 +181,7 @@ void LumoText::drawOnPage()
 
 void LumoText::drawWithColor(KGraphicDevice& D, const KGraphicRectangle& Source, const KGraphicRectangle& Destination)
 {
-    KGraphicRectangle target;
-    getBounds(target);
-    target.offset(static_cast<short>(Destination.getH() - Source.getH()),
-                  static_cast<short>(Destination.getV() - Source.getV()));
+    const KGraphicRectangle target = targetOf(Source, Destination);
     if (m_transparentBackground == 0) {
         D.paintRect(target, kBlack);
     } else {
@@ -179,10 +190,7 @@ void LumoText::drawWithColor(KGraphicDevice& D, const KGraphicRectangle& Source,
         object->highlightAll();
         object->draw(D, target);
     }
-    KGraphicRectangle bounds;
-    getBounds(bounds);
-    if (KSpriteSystem* compositor = findPageCompositor())
-        compositor->invalidate(bounds);
+    invalidateBounds();
 }
 
 void LumoText::drawKindIcon(KGraphicDevice& D, const KGraphicRectangle&, const KGraphicRectangle&)

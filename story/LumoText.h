@@ -128,6 +128,10 @@ public:
     static uint8 getDefaultAlignment();
 
 private:
+    // The bounds moved by Destination's origin less Source's: where the text goes in a
+    // device whose page rectangle is Source placed at Destination.
+    KGraphicRectangle targetOf(const KGraphicRectangle& Source, const KGraphicRectangle& Destination) const;
+    void invalidateBounds() const;
     // The text laid out in the rectangle's width, without highlight.
     KTextBlockObjectPtr makeTextObject() const;
     // The rectangle painted with the background colour, or the page saved under it put
