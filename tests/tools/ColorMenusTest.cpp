@@ -27,63 +27,49 @@ protected:
     KColorMenuPtr menu = new KColorMenu;
 };
 
-TEST_F(ColorMenus, TheWebPaletteEndsWithAGreyRampWhiteAndTheOptionalSwatches)
+struct PaletteCase {
+    uint8 palette;
+    long options;
+    long count;
+    short columns;
+    short side;
+    // Swatches by 0-based index, as colour and swatch style.
+    std::vector<std::pair<long, std::string>> swatches;
+};
+
+TEST_F(ColorMenus, PalettesFillTheirGridAndGiveTheLastPlacesToTheSpecialSwatches)
 {
     EXPECT_EQ(menu->getTitle(), "ColorMenu");
     EXPECT_EQ(menu->getColor(), KColor(0, 0, 0));
-    menu->buildPalette(KColorMenu::WebPalette, 0);
-    ASSERT_EQ(menu->getItemCount(), 88);
-    EXPECT_EQ(std::make_pair(menu->getColumns(), menu->getRows()), std::make_pair(short(11), short(8)));
-    EXPECT_EQ(menu->getItemSize(), KGraphicSize(16, 16));
-    EXPECT_EQ(swatchText(*menu, 0), "440000000000/0");
-    EXPECT_EQ(swatchText(*menu, 13), "FF0066003300/0");
-    EXPECT_EQ(swatchText(*menu, 71), "FF00CC00FF00/0");
-    EXPECT_EQ(swatchText(*menu, 72), "000000000000/0");
-    EXPECT_EQ(swatchText(*menu, 73), "124912491249/0");
-    EXPECT_EQ(swatchText(*menu, 86), "FFFEFFFEFFFE/0");
-    EXPECT_EQ(swatchText(*menu, 87), "FFFFFFFFFFFF/0");
-
-    KColorMenuPtr both = new KColorMenu;
-    both->buildPalette(KColorMenu::WebPalette, KColorMenu::CheckeredOption | KColorMenu::OtherColorOption);
-    ASSERT_EQ(both->getItemCount(), 88);
-    EXPECT_EQ(both->getOptions(), 3u);
-    EXPECT_EQ(swatchText(*both, 73), "155515551555/0");
-    EXPECT_EQ(swatchText(*both, 84), "FFFCFFFCFFFC/0");
-    EXPECT_EQ(swatchText(*both, 85), "FFFFFFFFFFFF/0");
-    EXPECT_EQ(swatchText(*both, 86), "FFFFFFFFFFFF/2");
-    EXPECT_EQ(swatchText(*both, 87), "FFFFFFFFFFFF/1");
+    const PaletteCase cases[] = {
+        // The web colours widened, then greys in steps of 4681 and white.
+        {KColorMenu::WebPalette, 0, 88, 11, 16,
+         {{13, "FF0066003300/0"}, {73, "124912491249/0"}, {86, "FFFEFFFEFFFE/0"}, {87, "FFFFFFFFFFFF/0"}}},
+        // Two greys fewer, in steps of 5461, for the checkered and other-colour swatches.
+        {KColorMenu::WebPalette, 3, 88, 11, 16,
+         {{73, "155515551555/0"}, {84, "FFFCFFFCFFFC/0"}, {86, "FFFFFFFFFFFF/2"}, {87, "FFFFFFFFFFFF/1"}}},
+        {KColorMenu::SmallPalette, 2, 16, 4, 32, {{1, "BD00BD00BD00/0"}, {15, "990033000000/1"}}},
+        {KColorMenu::FullPalette, 1, 256, 16, 16,
+         {{0, "F000F000F000/0"}, {9, "FFFFFA1CFA1C/0"}, {112, "800080008000/0"}, {119, "FFFF65B60000/0"},
+          {127, "65B63A49DA49/0"}, {240, "000000000000/0"}}},
+        {7, 3, 0, 0, 12, {}},
+    };
+    for (const PaletteCase& c : cases) {
+        KColorMenuPtr built = new KColorMenu;
+        built->buildPalette(c.palette, c.options);
+        ASSERT_EQ(built->getItemCount(), c.count) << int(c.palette);
+        EXPECT_EQ(built->getOptions(), uint32(c.options));
+        EXPECT_EQ(built->getItemSize(), KGraphicSize(c.side, c.side));
+        EXPECT_EQ(built->getColumns(), c.columns);
+        for (const auto& expected : c.swatches)
+            EXPECT_EQ(swatchText(*built, expected.first), expected.second) << int(c.palette) << " " << expected.first;
+    }
 
     // White checks the white swatch and the special ones that still hold white.
-    both->setColor(KColor(kWhite));
-    EXPECT_EQ(checkedItems(*both), "86 87 88");
-    EXPECT_EQ(both->getColor(), KColor(kWhite));
-}
-
-TEST_F(ColorMenus, TheSmallAndFullPalettesGiveTheirLastColoursToTheSpecialSwatches)
-{
-    menu->buildPalette(KColorMenu::SmallPalette, KColorMenu::OtherColorOption);
-    ASSERT_EQ(menu->getItemCount(), 16);
-    EXPECT_EQ(menu->getItemSize(), KGraphicSize(32, 32));
-    EXPECT_EQ(std::make_pair(menu->getColumns(), menu->getRows()), std::make_pair(short(4), short(4)));
-    EXPECT_EQ(swatchText(*menu, 1), "BD00BD00BD00/0");
-    EXPECT_EQ(swatchText(*menu, 14), "0000B3000000/0");
-    EXPECT_EQ(swatchText(*menu, 15), "990033000000/1");
-
-    KColorMenuPtr full = new KColorMenu;
-    full->buildPalette(KColorMenu::FullPalette, KColorMenu::CheckeredOption);
-    ASSERT_EQ(full->getItemCount(), 256);
-    EXPECT_EQ(std::make_pair(full->getColumns(), full->getRows()), std::make_pair(short(16), short(16)));
-    EXPECT_EQ(swatchText(*full, 0), "F000F000F000/0");
-    EXPECT_EQ(swatchText(*full, 9), "FFFFFA1CFA1C/0");
-    EXPECT_EQ(swatchText(*full, 7 * 16), "800080008000/0");
-    EXPECT_EQ(swatchText(*full, 7 * 16 + 7), "FFFF65B60000/0");
-    EXPECT_EQ(swatchText(*full, 7 * 16 + 15), "65B63A49DA49/0");
-    EXPECT_EQ(swatchText(*full, 15 * 16), "000000000000/0");
-    EXPECT_EQ(swatchText(*full, 255), colourText(swatch(*full, 255).getColor()) + "/2");
-
-    KColorMenuPtr none = new KColorMenu;
-    none->buildPalette(7, KColorMenu::CheckeredOption | KColorMenu::OtherColorOption);
-    EXPECT_EQ(none->getItemCount(), 0);
+    menu->buildPalette(KColorMenu::WebPalette, 3);
+    menu->setColor(KColor(kWhite));
+    EXPECT_EQ(checkedItems(*menu), "86 87 88");
+    EXPECT_EQ(menu->getColor(), KColor(kWhite));
 }
 
 TEST_F(ColorMenus, TheOtherColourSwatchAsksTheChooserAndACancelChangesNothing)

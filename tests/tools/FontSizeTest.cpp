@@ -46,10 +46,8 @@ protected:
 
 TEST_F(FontSizes, ASizeOfTheListChecksItsItemAndAnyOtherChecksOther)
 {
-    EXPECT_EQ(menu->getItemCount(), 12);
-    EXPECT_EQ(textOf(itemAt(*menu, 1).getTitle()), "9");
-    EXPECT_EQ(itemAt(*menu, 10).getID(), 10161);
-    EXPECT_EQ(textOf(itemAt(*menu, 12).getTitle()), "Other...");
+    EXPECT_EQ(titles(*menu), "9#10074|10#10075|12#10077|14#10079|18#10083|24#10089|36#10101|48#10113|64#10129|"
+                             "96#10161||Other...#10064");
     EXPECT_EQ(menu->getCustomSize(), 72);
     KString face;
     double systemSize = 0;

@@ -53,10 +53,6 @@ protected:
 
 TEST_F(FormatControls, TheColourButtonChoosesWithTheChooserAndReportsOnlyAColourTaken)
 {
-    EXPECT_EQ(button->getColor(), KColor());
-    EXPECT_TRUE(button->getOptions().isSet(KColorButtonControl::ChoosesColorOption));
-    EXPECT_TRUE(button->getOptions().isSet(KColorButtonControl::EtchedOption));
-
     answerColourChooser(nullptr);
     EXPECT_EQ(press(), 1);
     EXPECT_EQ(actionsFor("window"), Actions{});
@@ -147,9 +143,6 @@ TEST_F(FormatControls, TheColourButtonsFaceShowsFocusRingsAndGreysWhenDimmed)
 TEST_F(FormatControls, AStaticTextShowsTheDimmedColourUntilEnabledThenOneForEachHilite)
 {
     KStaticTextControlPtr text = new KStaticTextControl;
-    EXPECT_FALSE(text->isEnabled());
-    EXPECT_EQ(text->getFont().getSize(), 9.0);
-    EXPECT_FALSE(text->getActionMask().isSet(1));
     KImagePtr image = new KImage;
     image->create(KGraphicSize(20, 10));
     const auto runColour = [&]() {

@@ -9,6 +9,7 @@
 #include "tests/tools/FormatTestSupport.h"
 #include "tests/tools/ToolsTestSupport.h"
 #include "tools/controls/KImagePopUpMenuControl.h"
+#include "tools/dialogs/KCustomFontSizeDialog.h"
 #include "tools/dialogs/KTextFormatDialog.h"
 #include "tools/menus/KBackgroundColorMenu.h"
 #include "tools/menus/KFontColorMenu.h"
@@ -96,11 +97,19 @@ TEST_F(TextFormat, TheDialogShowsItsInputsFollowsItsButtonsAndWritesTheValuesOnO
 
     // A choice in a button's menu changes the preview, and nothing else, until OK.
     KImagePopUpMenuControl& styles = dialog->getStyleButton();
-    choose(menuOf<KFontStyleMenu>(styles), 1);
+    choose(menuOf<KFontStyleMenu>(styles), 3);
     choose(menuOf<KFontStyleMenu>(styles), 4);
     chosenFrom(styles);
-    EXPECT_EQ(textOf(dialog->getSampleText()), textOf(face) + ", Underline, 12");
+    EXPECT_EQ(textOf(dialog->getSampleText()), textOf(face) + ", Bold, Underline, 12");
     EXPECT_EQ(resultOf(*dialog, KFormatEvent::kFontStyle).getLong(), 3);
+    // A size entered through "Other..." reaches the size button's menu as the custom size
+    // dialog closes; its format event brings it into the preview.
+    menuOf<KFontSizeMenu>(dialog->getSizeButton()).setSize(30);
+    KCustomFontSizeDialogPtr custom = new KCustomFontSizeDialog;
+    KFormatEventPtr entered = new KFormatEvent;
+    entered->setSource(*custom);
+    EXPECT_TRUE(dialog->handleEvent(*entered));
+    EXPECT_EQ(dialog->getSize(), 30);
     choose(menuOf<KFontSizeMenu>(dialog->getSizeButton()), 1);
     formatNotes();
     click(dialog->getOKButton());
@@ -108,7 +117,7 @@ TEST_F(TextFormat, TheDialogShowsItsInputsFollowsItsButtonsAndWritesTheValuesOnO
     EXPECT_EQ(formatNotes(), (Log{"receiver event 3"}));
     EXPECT_EQ(textOf(resultOf(*dialog, KFormatEvent::kFontFace).getString()), textOf(face));
     EXPECT_EQ(resultOf(*dialog, KFormatEvent::kFontSize).getLong(), 9);
-    EXPECT_EQ(resultOf(*dialog, KFormatEvent::kFontStyle).getLong(), 4);
+    EXPECT_EQ(resultOf(*dialog, KFormatEvent::kFontStyle).getLong(), 5);
     EXPECT_EQ(*static_cast<KColor*>(resultOf(*dialog, KFormatEvent::kFontColor).getObject()), KColor(kRed));
 
     // Opened again, it has one row of buttons; Cancel writes nothing.
@@ -116,8 +125,8 @@ TEST_F(TextFormat, TheDialogShowsItsInputsFollowsItsButtonsAndWritesTheValuesOnO
     EXPECT_EQ(dialog->getControlsLayer().getControls().getCount(), 6);
     choose(menuOf<KFontStyleMenu>(dialog->getStyleButton()), 2);
     click(dialog->getCancelButton());
-    EXPECT_EQ(resultOf(*dialog, KFormatEvent::kFontStyle).getLong(), 4);
-    EXPECT_EQ(formatNotes(), (Log{"application 8 FontStyle=5", "receiver event 4"}));
+    EXPECT_EQ(resultOf(*dialog, KFormatEvent::kFontStyle).getLong(), 5);
+    EXPECT_EQ(formatNotes(), (Log{"application 8 FontStyle=4", "receiver event 4"}));
 }
 
 TEST_F(TextFormat, InFrontTheDialogKeepsFormatChangesFromDocumentsButItsOwn)

@@ -1,7 +1,7 @@
 #include "tools/menus/KBackgroundColorMenu.h"
 
-#include "tools/menus/KFormatEvent.h"
 #include "tools/KToolsLibrary.h"
+#include "tools/menus/KFormatEvent.h"
 
 K_DEFINE_CLASS(KBackgroundColorMenu, KColorMenu, 1)
 
@@ -13,10 +13,4 @@ KBackgroundColorMenu::KBackgroundColorMenu(uint8 Palette)
 
 KBackgroundColorMenu::~KBackgroundColorMenu() = default;
 
-bool KBackgroundColorMenu::doMenuItem(KMenuEvent& E)
-{
-    if (!takeChosenColor(E))
-        return true;
-    sendColor(KFormatEvent::kBackgroundColor);
-    return false;
-}
+bool KBackgroundColorMenu::doMenuItem(KMenuEvent& E) { return takeAndSendColor(E, KFormatEvent::kBackgroundColor); }

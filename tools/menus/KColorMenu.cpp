@@ -113,12 +113,15 @@ bool KColorMenu::takeChosenColor(KMenuEvent& E)
 
 bool KColorMenu::doMenuItem(KMenuEvent& E) { return !takeChosenColor(E); }
 
-void KColorMenu::sendColor(const char* Name) const
+bool KColorMenu::takeAndSendColor(KMenuEvent& E, const char* Name)
 {
+    if (!takeChosenColor(E))
+        return true;
     KThingPtr color = new KColor(m_color);
     if (!color.hasObject(nullptr))
-        return;
+        return false;
     KVariable value;
     value.setObject(*color);
     KFormatEvent::sendFormatChange(Name, value);
+    return false;
 }

@@ -50,8 +50,9 @@ protected:
     // taken (the user cancelled the chooser of an other-colour swatch, or the item is no
     // swatch), which changes nothing.
     bool takeChosenColor(KMenuEvent& E);
-    // Sends the current colour as a format change under Name, in a colour of its own.
-    void sendColor(const char* Name) const;
+    // The choice of E taken, and sent as a format change under Name, in a colour of its
+    // own; true when the choice ends here (no colour was taken).
+    bool takeAndSendColor(KMenuEvent& E, const char* Name);
 
 private:
     void appendSwatch(const KColor& Color, uint8 Style = 0);

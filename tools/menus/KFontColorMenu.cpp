@@ -1,7 +1,7 @@
 #include "tools/menus/KFontColorMenu.h"
 
-#include "tools/menus/KFormatEvent.h"
 #include "tools/KToolsLibrary.h"
+#include "tools/menus/KFormatEvent.h"
 
 K_DEFINE_CLASS(KFontColorMenu, KColorMenu, 1)
 
@@ -13,10 +13,4 @@ KFontColorMenu::KFontColorMenu(uint8 Palette)
 
 KFontColorMenu::~KFontColorMenu() = default;
 
-bool KFontColorMenu::doMenuItem(KMenuEvent& E)
-{
-    if (!takeChosenColor(E))
-        return true;
-    sendColor(KFormatEvent::kFontColor);
-    return false;
-}
+bool KFontColorMenu::doMenuItem(KMenuEvent& E) { return takeAndSendColor(E, KFormatEvent::kFontColor); }
