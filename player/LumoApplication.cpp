@@ -1,5 +1,7 @@
 #include "player/LumoApplication.h"
 
+#include "foundation/KernelFunctions.h"
+
 K_DEFINE_CLASS(LumoApplication, KApplication, 1)
 
 namespace {
@@ -38,6 +40,40 @@ KString LumoApplication::localize(const char* Key)
     if (!hasApplication() || !getApplication().hasLocalizer())
         return key;
     return getApplication().getLocalizer().getText(key);
+}
+
+KString LumoApplication::getCurrentVoice()
+{
+    return hasApplication() ? getApplication().m_lastUsedVoice : KString();
+}
+
+short LumoApplication::getCurrentSpeechSpeed()
+{
+    return hasApplication() ? getApplication().m_speechSpeed : kOwnSpeechSpeed;
+}
+
+bool LumoApplication::usesCustomSpeechSpeed() { return hasApplication() && getApplication().m_customSpeechSpeed; }
+
+namespace {
+void alertOnce(bool& Shown, const char* Text)
+{
+    if (Shown)
+        return;
+    Shown = true;
+    knsMessageBox(LumoApplication::localize("Narrabo"), LumoApplication::localize(Text));
+}
+} // namespace
+
+void LumoApplication::warnNoSpeech()
+{
+    if (hasApplication())
+        alertOnce(getApplication().m_speechAlertShown, "No Speech Synthesis is installed!");
+}
+
+void LumoApplication::warnNoQuickTime()
+{
+    if (hasApplication())
+        alertOnce(getApplication().m_quickTimeAlertShown, "QuickTime is not installed!");
 }
 
 void LumoApplication::setLocalizer(KLocalizer& L) { m_localizer.setObject(L); }

@@ -9,6 +9,7 @@
 #include "story/StoryBlocks.h"
 #include "story/StoryStage.h"
 #include "story/StoryWaitCursor.h"
+#include "story/oldformat/OldDocumentImport.h"
 
 K_DEFINE_CLASS(LumoProject, KThing, 1)
 
@@ -97,6 +98,8 @@ bool LumoProject::load(const KFileReference& File)
     if (!File.exists())
         return false;
     KFileReferencePtr reference(new KFileReference(File));
+    if (OldDocumentImport::isOldDocument(*reference))
+        return OldDocumentImport::load(*this, *reference);
 
     KFileReferencePtr previousFile = m_fileReference;
     KDirectoryPtr previousMedia = m_mediaDirectory;
@@ -144,6 +147,8 @@ bool LumoProject::load(const KFileReference& File)
 
 bool LumoProject::save(const KFileReference& File)
 {
+    if (!hasTape())
+        return false;
     KDocument document;
     bindDocument(document, File);
     const KGraphicSize& page = getTape().getPageSize();

@@ -5,9 +5,13 @@
 #include "story/ActorMotion.h"
 #include "story/ActorSequence.h"
 #include "story/LumoImage.h"
+#include "story/LumoMovie.h"
 #include "story/LumoPause.h"
 #include "story/LumoProject.h"
+#include "story/LumoSound.h"
+#include "story/LumoSpeech.h"
 #include "story/LumoSpriteSystem.h"
+#include "story/LumoText.h"
 #include "story/Stroke.h"
 #include "story/Tape.h"
 #include "story/TapeGraphicObject.h"
@@ -23,10 +27,14 @@ void registerStoryClasses()
     TapeObject::registerClass();
     ActorAction::registerClass();
     ActorMotion::registerClass();
+    LumoSound::registerClass();
+    LumoSpeech::registerClass();
     WaitObject::registerClass();
     LumoPause::registerClass();
     TapeGraphicObject::registerClass();
+    LumoMovie::registerClass();
     LumoImage::registerClass();
+    LumoText::registerClass();
     Stroke::registerClass();
     WipeOut::registerClass();
     LumoSpriteSystem::registerClass();

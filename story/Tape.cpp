@@ -18,6 +18,7 @@
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/StoryBlocks.h"
+#include "story/StoryMediaSupport.h"
 #include "story/StoryStage.h"
 #include "story/StoryWaitCursor.h"
 #include "story/WipeOut.h"
@@ -155,8 +156,15 @@ void Tape::readFromFile(KFile& F)
         m_frameTape = static_cast<uint8>(frameTape);
         return true;
     });
-    for (long i = 0; i < getCount(); ++i)
-        getObjectAt(i).setTape(*this);
+    for (long i = 0; i < getCount(); ++i) {
+        TapeObject& object = getObjectAt(i);
+        object.setTape(*this);
+        // A story that needs what this machine lacks says so once in a run.
+        if ((object.getKind() == TapeObject::SpeechKind || object.readsAloud()) && !kStoryHasSpeechEngine())
+            LumoApplication::warnNoSpeech();
+        if (object.getKind() == TapeObject::MovieKind && !kStoryHasMovieEngine())
+            LumoApplication::warnNoQuickTime();
+    }
 }
 
 // Copies and media -------------------------------------------------------------------------

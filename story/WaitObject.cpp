@@ -6,50 +6,36 @@
 #include "foundation/KFile.h"
 #include "multimedia/KAbstractMedia.h"
 #include "multimedia/KMediaManager.h"
+#include "multimedia/KSound.h"
+#include "multimedia/KSpeech.h"
 #include "story/StoryStage.h"
 #include "story/Tape.h"
-
-#include <cstring>
 
 K_DEFINE_CLASS(WaitObject, TapeObject, 1)
 
 namespace {
-// Media are told apart by their class records, so that any kind of sound or speech the
-// media layer registers counts.
-constexpr const char* kSoundClass = "KSound";
-constexpr const char* kSpeechClass = "KSpeech";
-
-// A media layer without the class has no media of it: looked up quietly.
-const KClass* findRecord(const char* ClassName)
+// Media are told apart by their class records, so that every kind of sound or speech the
+// media layer registers counts, whatever engine plays it.
+bool isOfClass(KThing& Medium, const KClass* Record)
 {
-    for (const KClass* record = KClass::getFirst(); record; record = record->getNext()) {
-        if (std::strcmp(record->getName(), ClassName) == 0)
-            return record;
-    }
-    return nullptr;
+    return Record && Medium.getClass().isEqualOrSubClass(*Record);
 }
 
-bool isOfClass(KThing& Medium, const char* ClassName)
-{
-    const KClass* record = findRecord(ClassName);
-    return record && Medium.getClass().isEqualOrSubClass(*record);
-}
-
-bool anyPlaying(const KBag& Media, const char* ClassName)
+bool anyPlaying(const KBag& Media, const KClass* Record)
 {
     for (long i = 0; i < Media.getCount(); ++i) {
         auto& medium = static_cast<KAbstractMedia&>(Media.getObjectAt(i));
-        if (isOfClass(medium, ClassName) && medium.isPlaying())
+        if (isOfClass(medium, Record) && medium.isPlaying())
             return true;
     }
     return false;
 }
 
-void stopAll(const KBag& Media, const char* ClassName)
+void stopAll(const KBag& Media, const KClass* Record)
 {
     for (long i = 0; i < Media.getCount(); ++i) {
         auto& medium = static_cast<KAbstractMedia&>(Media.getObjectAt(i));
-        if (isOfClass(medium, ClassName))
+        if (isOfClass(medium, Record))
             medium.stop();
     }
 }
@@ -98,7 +84,7 @@ void WaitObject::step()
 {
     const KBag media = registeredMedia();
     if (m_state == WaitingForSounds) {
-        if (anyPlaying(media, kSoundClass))
+        if (anyPlaying(media, KSound::getClassRecord()))
             return;
         if (hasOption(2))
             m_state = WaitingForSpeech;
@@ -106,7 +92,7 @@ void WaitObject::step()
             waitForUser();
     }
     if (m_state == WaitingForSpeech) {
-        if (anyPlaying(media, kSpeechClass))
+        if (anyPlaying(media, KSpeech::getClassRecord()))
             return;
         if (hasOption(3))
             waitForUser();
@@ -117,9 +103,9 @@ void WaitObject::step()
     if (StoryStage* stage = StoryStage::find())
         stage->hideOverlays();
     if (hasOption(5))
-        stopAll(media, kSoundClass);
+        stopAll(media, KSound::getClassRecord());
     if (hasOption(6))
-        stopAll(media, kSpeechClass);
+        stopAll(media, KSpeech::getClassRecord());
     stop();
 }
 

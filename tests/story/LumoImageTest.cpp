@@ -4,6 +4,7 @@
 #include "foundation/KStringBag.h"
 #include "story/LumoImage.h"
 #include "story/TapeMediaFile.h"
+#include "tests/story/ActorStageSupport.h"
 #include "tests/story/PlaybackTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
@@ -11,8 +12,6 @@ namespace {
 
 class Pictures : public PlaybackTest {
 protected:
-    ~Pictures() override { TapeMediaFile::setMissingFileQuestion(nullptr); }
-
     // A BMP file of the picture in the test folder.
     KFileReference pictureFile(const std::string& Name, const PixelRows& Rows)
     {
@@ -40,25 +39,7 @@ protected:
         Image.draw(page->getGraphicDevice(), whole, whole);
         return pixelRows(page->getGraphicDevice(), 4, 4, Width, Height);
     }
-
-    // The search's question answers from this list and notes what it was asked.
-    static std::vector<uint8> s_answers;
-    static std::vector<std::string> s_asked;
-    static std::string s_chosen;
-    static uint8 answer(const KFileReference& Missing, KFileReference& Chosen)
-    {
-        KString leaf;
-        Missing.getPath().getLeafName(leaf);
-        s_asked.push_back(text(leaf));
-        Chosen = KFileReference(windowsPath(s_chosen));
-        const uint8 next = s_answers.front();
-        s_answers.erase(s_answers.begin());
-        return next;
-    }
 };
-std::vector<uint8> Pictures::s_answers;
-std::vector<std::string> Pictures::s_asked;
-std::string Pictures::s_chosen;
 
 TEST_F(Pictures, ANewPictureIsCentredOnTheShownPageAndOldBlocksHaveAHardMask)
 {
@@ -150,35 +131,34 @@ TEST_F(Pictures, APictureEndsInTheTickThatStartsItDrawnOrNot)
 TEST_F(Pictures, AMissingFileIsLookedForInTheMediaFoldersThenAsked)
 {
     PlayerApplicationScope application;
-    TapeMediaFile::setMissingFileQuestion(&answer);
     KDirectory(folder("Media")).create();
     KDirectory(folder("Other")).create();
     pictureFile("Other\\Dog.bmp", {"g"});
     pictureFile("Cat.bmp", {"r"});
     const KPath media = folder("Media");
-    s_asked.clear();
-    s_chosen = m_folder.file("Cat.bmp");
-
-    // Found in the second folder without a question.
+    // Found in the second folder without a question; then a replacement is chosen, and it
+    // joins the media folder under the missing name.
+    MissingFileAnswers replace(TapeMediaFile::Replace, windowsPath(m_folder.file("Cat.bmp")));
     LumoImagePtr dog = imageOf(nowhere("Dog.bmp"), 1, 1);
     EXPECT_FALSE(dog->findMissingMedia(media, KPathPtr(new KPath(folder("Other")))));
     EXPECT_TRUE(dog->getFileReference().exists());
-    // The replacement chosen joins the media folder under the missing name.
-    s_answers = {TapeMediaFile::Replace};
     LumoImagePtr owl = imageOf(nowhere("Owl.bmp"), 1, 1);
     EXPECT_FALSE(owl->findMissingMedia(media, KPathPtr()));
     EXPECT_EQ(owl->getFileReference(), KFileReference(windowsPath(m_folder.file("Media\\Owl.bmp"))));
     EXPECT_TRUE(owl->getFileReference().exists());
     // An object without a file has nothing to look for.
     EXPECT_FALSE(LumoImagePtr(new LumoImage)->findMissingMedia(media, KPathPtr()));
+    EXPECT_EQ(replace.asked.size(), 1u);
 
     // "Ignore" goes on to the next missing file, "Ignore All" ends the tape's search.
     TapePtr tape(new Tape);
-    for (const char* name : {"A.bmp", "B.bmp", "C.bmp"})
+    for (const char* name : {"A.bmp", "B.bmp"})
         tape->add(*imageOf(nowhere(name), 1, 1));
-    s_answers = {TapeMediaFile::Ignore, TapeMediaFile::IgnoreAll};
-    EXPECT_TRUE(tape->findMissingMedia(media));
-    EXPECT_EQ(s_asked, (std::vector<std::string>{"Owl.bmp", "A.bmp", "B.bmp"}));
+    for (uint8 answer : {TapeMediaFile::Ignore, TapeMediaFile::IgnoreAll}) {
+        MissingFileAnswers answers(answer);
+        EXPECT_EQ(tape->findMissingMedia(media), answer == TapeMediaFile::IgnoreAll);
+        EXPECT_EQ(answers.asked.size(), answer == TapeMediaFile::Ignore ? 2u : 1u);
+    }
 }
 
 TEST_F(Pictures, MediaNamesAreLeafNamesAndFilesAreCopiedAndReplaced)

@@ -6,6 +6,7 @@
 #include "story/LumoPause.h"
 #include "story/LumoProject.h"
 #include "story/TapeMediaFile.h"
+#include "tests/story/ActorStageSupport.h"
 #include "tests/story/PlaybackTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
@@ -118,11 +119,7 @@ TEST_F(Projects, AFileThatIsNoProjectFailsWithAMessageAndLeavesTheProjectAsItWas
 TEST_F(Projects, GivingUpTheMediaSearchStillLoadsTheProject)
 {
     PlayerApplicationScope application;
-    static int questions = 0;
-    TapeMediaFile::setMissingFileQuestion([](const KFileReference&, KFileReference&) -> uint8 {
-        ++questions;
-        return TapeMediaFile::IgnoreAll;
-    });
+    MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
     TapePtr tape(new Tape);
     for (const char* name : {"C:\\Nowhere\\A.bmp", "C:\\Nowhere\\B.bmp"}) {
         LumoImagePtr image(new LumoImage);
@@ -132,9 +129,8 @@ TEST_F(Projects, GivingUpTheMediaSearchStillLoadsTheProject)
     writeDocument("Lost.TPD", 3, {{"Tape", tape.get()}});
     LumoProjectPtr project(new LumoProject);
     EXPECT_TRUE(project->load(fileIn("Lost.TPD")));
-    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(answers.asked.size(), 1u);
     EXPECT_EQ(project->getTape().getCount(), 2);
-    TapeMediaFile::setMissingFileQuestion(nullptr);
 }
 
 } // namespace

@@ -185,3 +185,26 @@ protected:
         return T.ticks;
     }
 };
+
+// A tape shown on the stage of the player's application.
+class StagedTest : public PlaybackTest {
+protected:
+    void SetUp() override
+    {
+        PlaybackTest::SetUp();
+        m_scope.stage().show(*m_tape, *m_page.layer);
+    }
+    // What a test put on the tape goes before the leak check.
+    void TearDown() override
+    {
+        m_tape->stop();
+        m_tape->clear();
+        m_tape->clearCast();
+        PlaybackTest::TearDown();
+    }
+
+    StageScope m_scope;
+    StoryPage m_page;
+    CountingTapePtr m_tape{new CountingTape};
+    Journal& m_journal = m_scope.journal();
+};

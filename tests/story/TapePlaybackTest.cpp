@@ -6,7 +6,7 @@
 
 namespace {
 
-class TapePlayback : public PlaybackTest {
+class TapePlayback : public StagedTest {
 protected:
     // The journal since the last call, as one line.
     std::string news(const Journal& J)
@@ -16,35 +16,20 @@ protected:
             line += (line.empty() ? "" : " | ") + J[m_read];
         return line;
     }
-    ProbePtr probe(CountingTape& T, Journal& J, const std::string& Name, int Steps = 0, uint8 Kind = TapeObject::PauseKind)
+    Probe& probe(const std::string& Name, int Steps = 0, uint8 Kind = TapeObject::PauseKind)
     {
-        ProbePtr p(new Probe(J, Name, Steps, Kind));
-        T.append(*p);
-        return p;
+        return static_cast<Probe&>(m_tape->append(*ProbePtr(new Probe(m_journal, Name, Steps, Kind))));
     }
 
-    // What a test added to the tape goes before the leak check.
-    void TearDown() override
-    {
-        m_tape->clear();
-        m_tape->clearCast();
-        PlaybackTest::TearDown();
-    }
-
-    StageScope m_scope;
-    StoryPage m_page;
-    CountingTapePtr m_tape{new CountingTape};
-    Journal& m_journal = m_scope.journal();
     size_t m_read = 0;
 };
 
 TEST_F(TapePlayback, ObjectsStartOnePerTickAndRunUntilTheyEndThemselves)
 {
-    m_scope.stage().show(*m_tape, *m_page.layer);
-    probe(*m_tape, m_journal, "a");
-    probe(*m_tape, m_journal, "b", 2);
-    probe(*m_tape, m_journal, "c")->setEnabled(false);
-    probe(*m_tape, m_journal, "d");
+    probe("a");
+    probe("b", 2);
+    probe("c").setEnabled(false);
+    probe("d");
     m_tape->start(0);
     EXPECT_EQ(m_tape->getTimer().getPeriod(), 20);
     EXPECT_EQ(m_tape->getTimer().getMaxLag(), 200);
@@ -75,9 +60,8 @@ TEST_F(TapePlayback, ObjectsStartOnePerTickAndRunUntilTheyEndThemselves)
 
 TEST_F(TapePlayback, ALoopingTapeStartsAgainOnAClearedPageWithActorsAndMediaStopped)
 {
-    m_scope.stage().show(*m_tape, *m_page.layer);
-    probe(*m_tape, m_journal, "a");
-    probe(*m_tape, m_journal, "b")->setEnabled(false);
+    probe("a");
+    probe("b").setEnabled(false);
     m_tape->setFlag(Tape::LoopFlag);
     ActorPtr actor(new Actor);
     actor->setName(KString("Cat"));
@@ -99,8 +83,7 @@ TEST_F(TapePlayback, ALoopingTapeStartsAgainOnAClearedPageWithActorsAndMediaStop
 
 TEST_F(TapePlayback, PausingDropsTheRunningObjectWhichStartsAfreshOnResume)
 {
-    m_scope.stage().show(*m_tape, *m_page.layer);
-    probe(*m_tape, m_journal, "a", 100);
+    probe("a", 100);
     StandInMediumPtr sound(new StandInMedium("KSound"));
     m_tape->resume();
     m_tape->start(0);
@@ -128,7 +111,7 @@ TEST_F(TapePlayback, PagesBeginAtTransitionsAndRedrawsDrawTheirEnabledObjectsBut
     // Kinds: 7, 5, 6, 3 read aloud, 3, 7, 12, 11.
     const uint8 kinds[] = {7, 5, 6, 3, 3, 7, 12, 11};
     for (uint8 kind : kinds)
-        probe(*m_tape, m_journal, "k" + std::to_string(kind), 0, kind);
+        probe("k" + std::to_string(kind), 0, kind);
     class ReadAloud : public TapeObject {
     public:
         ReadAloud() { setKind(TextKind); }
@@ -149,7 +132,6 @@ TEST_F(TapePlayback, PagesBeginAtTransitionsAndRedrawsDrawTheirEnabledObjectsBut
 
     // The page from its transition, which draws itself unless disabled; the actor motion
     // draws itself as the scene is set.
-    m_scope.stage().show(*m_tape, *m_page.layer);
     m_tape->setCurrentPosition(8);
     m_page.page().paintRect(KGraphicRectangle(0, 0, 4, 4), nativeColor(0x0000FF));
     m_tape->redrawPage();
@@ -166,9 +148,8 @@ TEST_F(TapePlayback, PagesBeginAtTransitionsAndRedrawsDrawTheirEnabledObjectsBut
 
 TEST_F(TapePlayback, RewindAndGoToIndexStayBehindTheStopIndex)
 {
-    m_scope.stage().show(*m_tape, *m_page.layer);
     for (int i = 0; i < 10; ++i)
-        probe(*m_tape, m_journal, "o");
+        probe("o");
     struct Case {
         long stopIndex, index, rewound, moved;
     } cases[] = {{-1, 99, 0, 10}, {0, -1, 0, 0}, {4, 3, 5, 7}, {4, 4, 5, 4}, {10, 5, 7, 7}};
@@ -196,9 +177,8 @@ TEST_F(TapePlayback, RewindAndGoToIndexStayBehindTheStopIndex)
 TEST_F(TapePlayback, TheStoryLayerPassesMouseEventsOnOnlyWhileTheTapePlays)
 {
     StageWindow& stage = m_scope.stage();
-    stage.show(*m_tape, *m_page.layer);
     stage.addLayer(*m_page.layer);
-    probe(*m_tape, m_journal, "w", 1000)->answer = TapeObject::kCaptureMouse;
+    probe("w", 1000).answer = TapeObject::kCaptureMouse;
     m_page.layer->getSpriteSystem().setTargetRect(KGraphicRectangle(10, 20, 64, 48));
     KMouseEventPtr press(new KMouseEvent);
     press->setLocalPosition(KGraphicPoint(10, 20));

@@ -7,7 +7,7 @@
 
 namespace {
 
-class Holding : public PlaybackTest {
+class Holding : public StagedTest {
 protected:
     // The object, then a probe that notes when it starts and runs on.
     void play(TapeObject& O)
@@ -15,25 +15,16 @@ protected:
         m_tape->stop();
         m_tape->clear();
         m_tape->ticks = 0;
-        m_scope.journal().clear();
+        m_journal.clear();
         m_tape->append(O);
-        m_tape->append(*ProbePtr(new Probe(m_scope.journal(), "next", 100000)));
+        m_tape->append(*ProbePtr(new Probe(m_journal, "next", 100000)));
         m_tape->start(0);
     }
-    bool nextStarted() const { return noted(m_scope.journal(), "next start"); }
+    bool nextStarted() const { return noted(m_journal, "next start"); }
     uint8 press() { return m_tape->mouseDown(*KMouseEventPtr(new KMouseEvent)); }
     void release() { m_tape->mouseUp(*KMouseEventPtr(new KMouseEvent)); }
     bool key() { return m_tape->keyDown(*KKeyEventPtr(new KKeyEvent)); }
-    void TearDown() override
-    {
-        m_tape->stop();
-        m_tape->clear();
-        PlaybackTest::TearDown();
-    }
 
-    StageScope m_scope;
-    StoryPage m_page;
-    CountingTapePtr m_tape{new CountingTape};
     KCursorManager& m_cursors = KCursorManager::get();
 };
 
@@ -49,7 +40,6 @@ WaitObjectPtr waitWith(const uint8 (&Options)[6])
 
 TEST_F(Holding, AWaitEndsOnAPressAndItsReleaseOrOnAKeyOnlyWhileWaitingForTheUser)
 {
-    m_scope.stage().show(*m_tape, *m_page.layer);
     WaitObjectPtr wait(new WaitObject);
     m_cursors.hideCursor();
     play(*wait);
@@ -65,7 +55,7 @@ TEST_F(Holding, AWaitEndsOnAPressAndItsReleaseOrOnAKeyOnlyWhileWaitingForTheUser
     EXPECT_FALSE(nextStarted());
     EXPECT_FALSE(m_cursors.isCursorVisible());
     runTicks(*m_tape, 1);
-    EXPECT_EQ(m_scope.journal(), (Journal{"clear", "show 1", "hide", "hide", "next start"}));
+    EXPECT_EQ(m_journal, (Journal{"clear", "show 1", "hide", "hide", "next start"}));
 
     play(*wait);
     runTicks(*m_tape, 1);
@@ -78,7 +68,7 @@ TEST_F(Holding, AWaitEndsOnAPressAndItsReleaseOrOnAKeyOnlyWhileWaitingForTheUser
     m_cursors.hideCursor();
     m_tape->stop();
     EXPECT_TRUE(m_cursors.isCursorVisible());
-    EXPECT_EQ(m_scope.journal(), (Journal{"clear", "show 1", "hide"}));
+    EXPECT_EQ(m_journal, (Journal{"clear", "show 1", "hide"}));
 }
 
 TEST_F(Holding, AWaitLooksAtSoundsThenSpeechThenTheUserOnceATick)
@@ -116,7 +106,7 @@ TEST_F(Holding, AWaitLooksAtSoundsThenSpeechThenTheUserOnceATick)
         runTicks(*m_tape, 3);
         speech->stop();
         sound->play();
-        EXPECT_EQ(ticksUntil(*m_tape, m_scope.journal(), "next start"), speechPlays ? 5 : 3) << speechPlays;
+        EXPECT_EQ(ticksUntil(*m_tape, m_journal, "next start"), speechPlays ? 5 : 3) << speechPlays;
         EXPECT_EQ(sound->isPlaying(), !speechPlays) << speechPlays;
     }
 }
@@ -133,7 +123,7 @@ TEST_F(Holding, APauseEndsAtTheFirstTickAfterItsTimerFired)
         LumoPausePtr pause(new LumoPause);
         pause->setDuration(c.duration);
         play(*pause);
-        EXPECT_EQ(ticksUntil(*m_tape, m_scope.journal(), "next start"), c.nextStartsAt) << c.duration;
+        EXPECT_EQ(ticksUntil(*m_tape, m_journal, "next start"), c.nextStartsAt) << c.duration;
     }
     // Stopped and started again before its time is out, the pause keeps its first timer.
     LumoPausePtr pause(new LumoPause);
@@ -143,7 +133,7 @@ TEST_F(Holding, APauseEndsAtTheFirstTickAfterItsTimerFired)
     m_tape->stop();
     m_tape->ticks = 0;
     m_tape->start(0);
-    EXPECT_EQ(ticksUntil(*m_tape, m_scope.journal(), "next start"), 4);
+    EXPECT_EQ(ticksUntil(*m_tape, m_journal, "next start"), 4);
 }
 
 TEST_F(Holding, AWaitBlockWithAnotherFirstSectionHasTheDefaultsAndPauseCopiesAreEnabled)

@@ -1,0 +1,3 @@
+#include "story/oldformat/ZPoint.h"
+
+Z_DEFINE_CLASS(ZPoint)

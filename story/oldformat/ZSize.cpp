@@ -1,0 +1,3 @@
+#include "story/oldformat/ZSize.h"
+
+Z_DEFINE_CLASS(ZSize)
