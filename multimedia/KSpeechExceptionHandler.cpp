@@ -1,9 +1,8 @@
 #include "multimedia/KSpeechExceptionHandler.h"
 
 #include "foundation/KBag.h"
-#include "foundation/KFile.h"
-#include "foundation/KFileSystem.h"
 #include "multimedia/KExtendedSpeech.h"
+#include "speechextras/KSpeechExceptionsFile.h"
 
 namespace {
 KSpeechExceptionHandlerPtr s_handler;
@@ -27,17 +26,7 @@ void KSpeechExceptionHandler::releaseGlobal() { s_handler.reset(); }
 KSpeechExceptionHandler& KSpeechExceptionHandler::getInstance() { return s_handler.getObject(); }
 bool KSpeechExceptionHandler::hasInstance() { return s_handler.hasObject(nullptr); }
 
-KFileReference KSpeechExceptionHandler::getExceptionsFile()
-{
-    KFileSystem& system = KFileSystem::getFileSystem();
-    if (kIsNullReference(&system))
-        return KFileReference();
-    KPath path = system.commonApplicationDataDirectory.getPath();
-    path.addDirectory(KString("KSpeechExceptions"));
-    path.setName(KString("KSpeechExceptions"));
-    path.setExtension(KString("DAT"));
-    return KFileReference(path);
-}
+KFileReference KSpeechExceptionHandler::getExceptionsFile() { return KSpeechExceptionsFile::getFileReference(); }
 
 void KSpeechExceptionHandler::reload()
 {
@@ -45,36 +34,7 @@ void KSpeechExceptionHandler::reload()
     readFile();
 }
 
-void KSpeechExceptionHandler::readFile()
-{
-    const KFileReference reference = getExceptionsFile();
-    if (reference.getPath().isEmpty() || !reference.exists())
-        return;
-    KFile file(reference);
-    file.setMode(KFile::ReadAll);
-    file.open();
-    if (!file.isOpen())
-        return;
-    long magic = 0;
-    long unused = 0;
-    long count = 0;
-    file.readLong(magic);
-    file.readLong(unused);
-    file.readLong(count);
-    // The count is not trusted: reading stops at the first record the file does not hold
-    // whole, keeping those before it.
-    for (long i = 0; magic == kFileMagic && file.getError() == 0 && i < count; ++i) {
-        KSpeechExceptionPtr exception = new KSpeechException;
-        if (!exception.hasObject(nullptr))
-            break;
-        exception->readFromFile(file);
-        if (file.getError() != 0)
-            break;
-        m_exceptions.insert(*exception);
-    }
-    file.close();
-    m_exceptions.balance();
-}
+void KSpeechExceptionHandler::readFile() { KSpeechExceptionsFile::read(m_exceptions); }
 
 const KSpeechException* KSpeechExceptionHandler::find(const KString& Word) const
 {

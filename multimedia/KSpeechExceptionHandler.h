@@ -6,7 +6,8 @@
 //
 // The file ("KSpeechExceptions.DAT" in the folder "KSpeechExceptions" of the common
 // application data folder) holds, in 32-bit big-endian numbers: "KSPX", a long that is
-// not looked at, the count of exceptions, then that many exception blocks.
+// not looked at, the count of exceptions, then that many exception blocks. The editor
+// writes it and both read it through KSpeechExceptionsFile.
 #include "foundation/KString.h"
 #include "foundation/KTree.h"
 #include "multimedia/KSpeechException.h"

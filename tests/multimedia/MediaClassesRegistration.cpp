@@ -1,8 +1,9 @@
-// The media layer's classes, which the multimedia and speech extras libraries register in
-// the program, are registered in this test program after the framework's.
+// The multimedia library's classes, and the speech extras' classes that the media tests
+// use (speech with exceptions, sound-highlight media), are registered in this test
+// program after the framework's, as the libraries register them in the program.
 #include "multimedia/MultimediaClasses.h"
+#include "speechextras/KSpeechExtrasLibrary.h"
 #include "tests/support/SuiteClasses.h"
 
 K_REGISTER_SUITE_CLASSES(kksRegisterMultimediaClasses);
-K_REGISTER_SUITE_CLASSES(kksRegisterSpeechExceptionClasses);
-K_REGISTER_SUITE_CLASSES(kksRegisterSoundHiliteClasses);
+K_REGISTER_SUITE_CLASSES(KSpeechExtrasLibrary::registerClasses);

@@ -1,0 +1,100 @@
+#include "speechextras/KSpeechExceptionsFile.h"
+
+#include "foundation/KBag.h"
+#include "foundation/KFile.h"
+#include "foundation/KFileSystem.h"
+#include "foundation/KTree.h"
+#include "multimedia/KSpeechException.h"
+#include "speechextras/ReplacingFileWrite.h"
+
+namespace {
+const char* const kName = "KSpeechExceptions";
+const char* const kExtension = "DAT";
+
+KSpeechException* exceptionAt(const KBag& Exceptions, long Index)
+{
+    return Exceptions.hasObjectAt(Index) ? dynamic_cast<KSpeechException*>(&Exceptions.getObjectAt(Index)) : nullptr;
+}
+} // namespace
+
+KDirectory& KSpeechExceptionsFile::dataFolderSeam()
+{
+    static KDirectory folder;
+    return folder;
+}
+
+void KSpeechExceptionsFile::setDataFolder(const KDirectory& Folder) { dataFolderSeam() = Folder; }
+
+KFileReference KSpeechExceptionsFile::getFileReference()
+{
+    KPath path;
+    if (!dataFolderSeam().getPath().isEmpty()) {
+        path = dataFolderSeam().getPath();
+    } else {
+        KFileSystem& system = KFileSystem::getFileSystem();
+        if (kIsNullReference(&system))
+            return KFileReference();
+        path = system.commonApplicationDataDirectory.getPath();
+    }
+    path.addDirectory(KString(kName));
+    path.setName(KString(kName));
+    path.setExtension(KString(kExtension));
+    return KFileReference(path);
+}
+
+KSpeechExceptionsFile::ReadResult KSpeechExceptionsFile::read(KTree& Into)
+{
+    const KFileReference reference = getFileReference();
+    if (reference.getPath().isEmpty() || !reference.exists())
+        return NoFile;
+    KFile file(reference);
+    file.setMode(KFile::ReadAll);
+    file.open();
+    if (!file.isOpen())
+        return NoFile;
+    long magic = 0;
+    long unused = 0;
+    long count = 0;
+    file.readLong(magic);
+    file.readLong(unused);
+    file.readLong(count);
+    if (magic != kMagic || file.getError() != 0) {
+        file.close();
+        return Refused;
+    }
+    for (long i = 0; i < count; ++i) {
+        KSpeechExceptionPtr exception = new KSpeechException;
+        if (!exception.hasObject(nullptr))
+            break;
+        exception->readFromFile(file);
+        if (file.getError() != 0)
+            break;
+        if (!exception->isEmpty())
+            Into.insert(*exception);
+    }
+    file.close();
+    Into.balance();
+    return Read;
+}
+
+bool KSpeechExceptionsFile::write(const KBag& Exceptions)
+{
+    const KFileReference reference = getFileReference();
+    if (reference.getPath().isEmpty())
+        return false;
+    KDirectory folder = reference.getDirectory();
+    if (!folder.exists())
+        folder.create();
+    long count = 0;
+    for (long i = 0; i < Exceptions.getCount(); ++i)
+        count += exceptionAt(Exceptions, i) ? 1 : 0;
+    return kksWriteReplacing(reference, [&](KFile& F) {
+        F.writeLong(kMagic);
+        F.writeLong(0);
+        F.writeLong(count);
+        for (long i = 0; i < Exceptions.getCount(); ++i) {
+            if (KSpeechException* exception = exceptionAt(Exceptions, i))
+                exception->writeToFile(F, 1);
+        }
+    });
+}
