@@ -95,22 +95,29 @@ void KMenuBar::appendAbout(const KString& Title)
 {
     if (m_flags.getFlags() & AboutFlag)
         return;
-    if (!getHelpMenu()) {
-        createHelpMenuWin32(*this);
-        KMenu* made = getHelpMenu();
-        if (!made)
-            return;
-        made->setTitle("Help");
-        made->setParentMenuBar(*this);
-        appendNativeSubMenuWin32(getNativeMenuWin32(*this), made->getNativeMenu(), "&Help");
-    }
-    KMenuPtr help = getHelpMenu();
+    KMenuPtr help = &makeHelpMenu();
+    if (!help.hasObject(nullptr))
+        return;
     if (help->getItemCount() > 0)
         help->appendSeparator();
     m_aboutTitle = Title;
     help->appendItem(Title);
     m_flags.set(AboutFlag);
     redrawMenuBarWin32(*this);
+}
+
+KMenu& KMenuBar::makeHelpMenu()
+{
+    if (KMenu* help = getHelpMenu())
+        return *help;
+    createHelpMenuWin32(*this);
+    KMenu* made = getHelpMenu();
+    if (!made)
+        return kNullReference<KMenu>();
+    made->setTitle("Help");
+    made->setParentMenuBar(*this);
+    appendNativeSubMenuWin32(getNativeMenuWin32(*this), made->getNativeMenu(), "&Help");
+    return *made;
 }
 
 void KMenuBar::destroyAbout()

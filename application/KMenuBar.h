@@ -41,6 +41,9 @@ public:
     void append(KMenu& M);
     // The Help menu, made on first need, gets the About entry as its last item.
     void appendAbout(const KString& Title);
+    // The Help menu, made and put last in the bar when there is none yet. Items that the
+    // application appends to it before the About entry reach its Help hook.
+    KMenu& makeHelpMenu();
     void destroyAbout();
     // The item that quits the application, titled with the localised "E&xit\tAlt+F4".
     void appendExitItem(KMenu& M, bool Separator);

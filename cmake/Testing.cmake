@@ -14,12 +14,18 @@ target_link_libraries(testsupport PUBLIC gtest gmock k_all)
 target_compile_definitions(testsupport PUBLIC
   K_SOURCE_DIR="${CMAKE_SOURCE_DIR}" K_BUILD_DIR="${CMAKE_BINARY_DIR}")
 
+# A suite's .rc files give its program the resources its tests load (bitmaps); with
+# PROGRAM_RESOURCES its program also holds every resource of the player program.
 function(k_add_test_suite name)
-  # A suite's .rc files give its program the resources its tests load (bitmaps).
+  cmake_parse_arguments(PARSE_ARGV 1 suite "PROGRAM_RESOURCES" "" "")
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/${name}/*.cpp"
        "${CMAKE_SOURCE_DIR}/tests/${name}/*.rc")
   if(NOT sources)
     return()
+  endif()
+  if(suite_PROGRAM_RESOURCES)
+    file(GLOB program_resources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/resources/*.rc")
+    list(APPEND sources ${program_resources})
   endif()
   add_executable(${name}_tests ${sources})
   target_link_libraries(${name}_tests PRIVATE testsupport k_all)
@@ -30,13 +36,13 @@ endfunction()
 k_add_test_suite(dependencies)
 k_add_test_suite(foundation)
 k_add_test_suite(graphics)
-k_add_test_suite(application)
-k_add_test_suite(controls)
+k_add_test_suite(application PROGRAM_RESOURCES)
+k_add_test_suite(controls PROGRAM_RESOURCES)
 k_add_test_suite(multimedia)
 k_add_test_suite(story)
-k_add_test_suite(tools)
+k_add_test_suite(tools PROGRAM_RESOURCES)
 k_add_test_suite(speechextras)
-k_add_test_suite(player)
+k_add_test_suite(player PROGRAM_RESOURCES)
 
 # The player is a self-contained GUI program for 32-bit Windows.
 add_test(NAME executable COMMAND "${CMAKE_SOURCE_DIR}/scripts/check-executable.sh" $<TARGET_FILE:narrabo>)

@@ -5,27 +5,15 @@
 #include "application/KMenuEvent.h"
 #include "application/KMenuItem.h"
 #include "foundation/KVariable.h"
-#include "multimedia/MultimediaClasses.h"
+#include "player/AdvancedPrefsDialog.h"
 #include "player/LumoActions.h"
 #include "player/LumoApplication.h"
 #include "player/LumoWindow.h"
+#include "player/SetupDialog.h"
 
 K_DEFINE_CLASS(AnimMenu, KMenu, 1)
 
 namespace {
-// A dialog of the player made through the class registry; none while its class is not
-// registered.
-KDialogPtr makeDialog(const char* ClassName)
-{
-    KDialogPtr dialog;
-    if (!kksIsClassRegistered(ClassName))
-        return dialog;
-    KThingPtr made(KClass::findClass(ClassName)->createObject());
-    if (auto* asDialog = dynamic_cast<KDialog*>(made.get()))
-        dialog = asDialog;
-    return dialog;
-}
-
 template <typename Value>
 void addValue(KDialog& Dialog, const char* Name, Value V)
 {
@@ -97,21 +85,20 @@ bool AnimMenu::handleItemChosen(KMenuEvent& E)
 
 void AnimMenu::openSetup()
 {
-    KDialogPtr setup = makeDialog("SetupDialog");
-    if (setup.hasObject(nullptr))
-        setup->open(0);
+    // Open, it stays with the window manager.
+    auto* setup = new SetupDialog;
+    KDialogPtr hold(setup);
+    setup->openDialog();
 }
 
 void AnimMenu::editAdvancedFeatures()
 {
-    KDialogPtr dialog = makeDialog("AdvancedPrefsDialog");
-    if (!dialog.hasObject(nullptr))
-        return;
+    AdvancedPrefsDialogPtr dialog(new AdvancedPrefsDialog);
     LumoApplication& application = LumoApplication::getApplication();
     addValue(*dialog, "SpeechSpeed", application.getSpeechSpeed());
     addValue(*dialog, "CustomSpeechSpeed", application.getCustomSpeechSpeed());
     addValue(*dialog, "AllowDuplicatedActors", application.getAllowDuplicatedActors());
-    if (dialog->runModal(0) != 1)
+    if (dialog->run() != 1)
         return;
     // Stored with the other preferences at quit.
     if (const KVariable* speed = valueOf(*dialog, "SpeechSpeed"))

@@ -19,17 +19,23 @@
 #include "multimedia/KMultiMediaLibrary.h"
 #include "multimedia/KSpeechSupport.h"
 #include "multimedia/MultimediaClasses.h"
+#include "player/AdvancedPrefsDialog.h"
 #include "player/AnimMenu.h"
 #include "player/FileMenu.h"
+#include "player/KeyListHelpDialog.h"
+#include "player/LumoAboutDialog.h"
 #include "player/LumoActions.h"
 #include "player/LumoTextTable.h"
+#include "player/LumoVersion.h"
 #include "player/LumoWindow.h"
+#include "player/SetupDialog.h"
 #include "speechextras/KSpeechExtrasLibrary.h"
 #include "story/LumoText.h"
 #include "story/StoryClasses.h"
 #include "story/oldformat/OldDocumentClasses.h"
 #include "story/oldformat/OldFileTypes.h"
 #include "tools/KToolsLibrary.h"
+#include "tools/dialogs/KAboutDialog.h"
 
 K_DEFINE_CLASS(LumoApplication, KApplication, 1)
 
@@ -45,6 +51,8 @@ const char* const kLocalizerDatabaseName = "LM_LOCALIZER_DATABASE";
 const char* const kLocalizerDatabaseExtension = "KLF";
 constexpr long kKeyboardHelpCommand = 1000;
 constexpr long kWriteTextsCommand = 1001;
+// The about box shows the splash picture.
+constexpr short kAboutPicture = 257;
 // The page of the window layout while the window shows no tape.
 constexpr short kEmptyPageWidth = 640;
 constexpr short kEmptyPageHeight = 480;
@@ -168,7 +176,11 @@ void LumoApplication::registerClasses()
     registerUnlessPresent<AnimMenu>("AnimMenu");
     if (!kksIsClassRegistered("ActorSequence"))
         registerStoryClasses();
-    // The settings dialogs and the about box take their places here.
+    registerUnlessPresent<SetupDialog>("SetupDialog");
+    registerUnlessPresent<AdvancedPrefsDialog>("AdvancedPrefsDialog");
+    registerUnlessPresent<ZAboutDialog>("ZAboutDialog");
+    registerUnlessPresent<LumoAboutDialog>("LumoAboutDialog");
+    registerUnlessPresent<KeyListHelpDialog>("KeyListHelpDialog");
 }
 
 void LumoApplication::registerOldDocumentClasses()
@@ -254,14 +266,32 @@ KEventReturn LumoApplication::doAbout(KMenuEvent&)
     return 1;
 }
 
-// The about box comes with its dialog.
-void LumoApplication::showAbout() {}
+void LumoApplication::showAbout()
+{
+    KAboutDialogPtr about(new KAboutDialog);
+    about->setDialogTitle(localize("About Narrabo"));
+    about->setImageResourceID(kAboutPicture);
+    const KString empty;
+    for (int i = 0; i < 6; ++i)
+        about->addTextLine(empty);
+    about->addTextLine(localize("Narrabo") + " v" + kLumoVersion);
+    about->addTextLine(KString("(") + kLumoBuildDate + " " + kLumoBuildTime + ")");
+    for (int i = 0; i < 7; ++i)
+        about->addTextLine(empty);
+    about->addTextLine(localize("Many thanks to all teachers and therapists involved in the project"));
+    about->addTextLine(empty);
+    about->addTextLine(empty);
+    // Shown without waiting; the window manager keeps it until its OK closes it.
+    about->open(KWindow::OpenShown);
+}
 
 KEventReturn LumoApplication::handleCommand(KMenuEvent& E)
 {
     const long command = E.hasMenuItem() ? E.getMenuItem().getID() : -1;
     if (command == kKeyboardHelpCommand) {
-        // The keyboard help comes with its dialog.
+        // Open, it stays with the window manager.
+        KeyListHelpDialogPtr help(new KeyListHelpDialog);
+        help->openDialog();
     } else if (command == kWriteTextsCommand && hasLocalizer()) {
         getLocalizer().writeDatabase(besideProgram(kLocalizerDatabaseName, KString(kLocalizerDatabaseExtension)));
     }
@@ -430,6 +460,8 @@ void LumoApplication::createMenuBar()
     bar->appendExitItem(*file, true);
     KMenuPtr animate(new AnimMenu);
     bar->append(*animate);
+    // The keyboard help sits in the Help menu, above the About entry.
+    bar->makeHelpMenu().appendItem(localize("Help") + "...", kKeyboardHelpCommand);
     bar->appendAbout(localize("About Narrabo Player") + "...");
     KMenuManager::getMenuManager().setMenuBar(*bar);
 }

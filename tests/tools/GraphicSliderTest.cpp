@@ -10,8 +10,15 @@
 
 namespace {
 
-// The player's pictures: red 20 x 16 with its last column masked, blue 30 x 24.
+// The program's pictures: a tortoise and a hare, 32 x 24 each, bare in their top left
+// corners.
 constexpr short kLeftImage = 10100, kRightImage = 10101, kLeftMask = 10102, kRightMask = 10103;
+
+// Whether a pixel is a shade of grey.
+bool isGrey(uint32 Pixel)
+{
+    return (Pixel & 0xFF) == ((Pixel >> 8) & 0xFF) && (Pixel & 0xFF) == ((Pixel >> 16) & 0xFF);
+}
 
 TEST(GraphicSlider, TheSliderLiesBetweenThePicturesOrAboveThemWhenTheyLeaveNoRoom)
 {
@@ -44,25 +51,30 @@ TEST(GraphicSlider, MadeFromPicturesItTakesTheirSizesAndDimsThemWithItself)
 {
     KControlPtr hold = new DrawnOffScreen<KGraphicSliderControl>(kLeftImage, kLeftMask, kRightImage, kRightMask);
     auto& control = static_cast<DrawnOffScreen<KGraphicSliderControl>&>(*hold);
-    EXPECT_EQ(control.getSize(), KGraphicSize(150, 30));
-    EXPECT_EQ(textOf(control.getSlider().getBounds()), "20,0 100x30");
-    EXPECT_EQ(textOf(control.getLeftPicture().getPosition()), "0,7");
-    EXPECT_EQ(textOf(control.getRightPicture().getPosition()), "120,3");
+    EXPECT_EQ(control.getSize(), KGraphicSize(164, 30));
+    EXPECT_EQ(textOf(control.getSlider().getBounds()), "32,0 100x30");
+    EXPECT_EQ(textOf(control.getLeftPicture().getPosition()), "0,3");
+    EXPECT_EQ(textOf(control.getRightPicture().getPosition()), "132,3");
 
-    const uint32 red = 0x0000FF, blue = 0xFF0000, dimmed = 0xAAAAAA;
+    // Inside each animal the picture's own colour shows; in a bare corner the background.
+    KImagePtr tortoise = new KImage(kLeftImage);
+    KImagePtr hare = new KImage(kRightImage);
+    const uint32 shell = pixelOf(*tortoise, 14, 12), fur = pixelOf(*hare, 12, 13);
+    const uint32 white = colorValue(kWhite);
+    ASSERT_NE(shell, white);
     control.redrawOn(kWhite);
-    EXPECT_EQ(control.pixel(5, 10), red);
-    EXPECT_EQ(control.pixel(19, 10), colorValue(kWhite));
-    EXPECT_EQ(control.pixel(130, 10), blue);
+    EXPECT_EQ(control.pixel(14, 15), shell);
+    EXPECT_EQ(control.pixel(0, 3), white);
+    EXPECT_EQ(control.pixel(144, 16), fur);
     control.disable();
     EXPECT_EQ(control.getLeftPicture().getHilite(), KInteractiveElement::DisabledHilite);
     control.redrawOn(kWhite);
-    EXPECT_EQ(control.pixel(5, 10), dimmed);
-    EXPECT_EQ(control.pixel(19, 10), colorValue(kWhite));
-    EXPECT_EQ(control.pixel(130, 10), dimmed);
+    EXPECT_TRUE(isGrey(control.pixel(14, 15)) && control.pixel(14, 15) != white);
+    EXPECT_EQ(control.pixel(0, 3), white);
+    EXPECT_TRUE(isGrey(control.pixel(144, 16)) && control.pixel(144, 16) != white);
     control.enable(true);
     control.redrawOn(kWhite);
-    EXPECT_EQ(control.pixel(5, 10), red);
+    EXPECT_EQ(control.pixel(14, 15), shell);
     EXPECT_FALSE(control.getSlider().isEnabled() != control.isEnabled());
 }
 
