@@ -490,21 +490,26 @@ void LumoApplication::showMenuBar()
 void LumoApplication::savePreferences()
 {
     KPreferencesPtr preferences(new KPreferences);
-    preferences->setBool(KString("ChildMode"), m_childMode);
-    preferences->setString(KString("DefaultColorPalette"), m_defaultColorPalette);
-    preferences->setString(KString("LastUsedVoice"), m_lastUsedVoice);
-    preferences->setString(KString("ApplicationLanguage"), m_applicationLanguage);
-    preferences->setString(KString("DocFolder"), pathText(m_docFolder.getPath()));
-    preferences->setShort(KString("SpeechSpeed"), m_speechSpeed);
-    preferences->setBool(KString("CustomSpeechSpeed"), m_customSpeechSpeed);
-    preferences->setBool(KString("AllowDuplicatedActors"), m_allowDuplicatedActors);
-    preferences->setLong(KString("EditingWindowModePlayer"), m_editingWindowModePlayer);
-    preferences->setBool(KString("LimitActorSize"), m_limitActorSize);
-    preferences->setBool(KString("AutoEdit"), m_autoEdit);
-    preferences->setBool(KString("HighlightElements"), m_highlightElements);
-    preferences->setLong(KString("NewDocW"), m_newDocW);
-    preferences->setLong(KString("NewDocH"), m_newDocH);
+    writePreferences(*preferences);
     preferences->save(KString(kPreferenceSet));
+}
+
+void LumoApplication::writePreferences(KPreferences& Set) const
+{
+    Set.setBool(KString("ChildMode"), m_childMode);
+    Set.setString(KString("DefaultColorPalette"), m_defaultColorPalette);
+    Set.setString(KString("LastUsedVoice"), m_lastUsedVoice);
+    Set.setString(KString("ApplicationLanguage"), m_applicationLanguage);
+    Set.setString(KString("DocFolder"), pathText(m_docFolder.getPath()));
+    Set.setShort(KString("SpeechSpeed"), m_speechSpeed);
+    Set.setBool(KString("CustomSpeechSpeed"), m_customSpeechSpeed);
+    Set.setBool(KString("AllowDuplicatedActors"), m_allowDuplicatedActors);
+    Set.setLong(KString("EditingWindowModePlayer"), m_editingWindowModePlayer);
+    Set.setBool(KString("LimitActorSize"), m_limitActorSize);
+    Set.setBool(KString("AutoEdit"), m_autoEdit);
+    Set.setBool(KString("HighlightElements"), m_highlightElements);
+    Set.setLong(KString("NewDocW"), m_newDocW);
+    Set.setLong(KString("NewDocH"), m_newDocH);
 }
 
 void LumoApplication::loadPreferences()

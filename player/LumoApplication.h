@@ -13,6 +13,7 @@
 #include "story/LumoProject.h"
 
 class KFileReference;
+class KPreferences;
 
 class LumoApplication : public KApplication {
     K_DECLARE_CLASS(LumoApplication)
@@ -131,6 +132,8 @@ public:
     // The preferences, in the registry set "MainPreferences".
     void loadPreferences();
     void savePreferences();
+    // Sets the fourteen values into Set, in the order they are saved.
+    void writePreferences(KPreferences& Set) const;
     void setSpeechSpeed(short Speed) { m_speechSpeed = Speed; }
     void setCustomSpeechSpeed(bool On) { m_customSpeechSpeed = On; }
     // Takes effect at the next start.
