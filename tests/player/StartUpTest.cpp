@@ -52,7 +52,9 @@ TEST(PlayerStartUp, RegistersItsClassesAfterTheLibrariesEachAfterItsParent)
         {"LumoSound", "TapeObject", 1}, {"LumoSpeech", "TapeObject", 1}, {"WaitObject", "TapeObject", 1},
         {"LumoPause", "TapeObject", 1}, {"TapeGraphicObject", "TapeObject", 1}, {"LumoMovie", "TapeGraphicObject", 1},
         {"LumoImage", "TapeGraphicObject", 1}, {"LumoText", "TapeGraphicObject", 1}, {"Stroke", "TapeGraphicObject", 1},
-        {"WipeOut", "TapeGraphicObject", 1}, {"LumoSpriteSystem", "KLayer", 1}, {"LumoProject", "KThing", 1}};
+        {"WipeOut", "TapeGraphicObject", 1}, {"LumoSpriteSystem", "KLayer", 1}, {"LumoProject", "KThing", 1},
+        {"SetupDialog", "KDialog", 1}, {"AdvancedPrefsDialog", "KDialog", 1}, {"ZAboutDialog", "KDialog", 2},
+        {"LumoAboutDialog", "ZAboutDialog", 1}, {"KeyListHelpDialog", "KDialog", 1}};
     EXPECT_EQ(player, expected);
 }
 

@@ -69,6 +69,7 @@ private:
 template <typename Dialog>
 class OpenedHidden : public Dialog {
 public:
+    using Dialog::Dialog;
     void open(uint8) override { Dialog::open(KWindow::OpenHidden); }
 };
 
