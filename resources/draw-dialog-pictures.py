@@ -13,7 +13,7 @@ fonts (fonts-dejavu-core):
       run-length encoded
   AboutPicture.bmp                 resource 32767
       the about box's picture, 400 x 220: an open story book under a starry sky, and
-      below it the ground over which the banner slides
+      below it a meadow, over which the banner slides
   AboutBanner.bmp                  resource 32764
       the about box's banner, 1200 x 113: a landscape from the sea to the castle
 
@@ -286,9 +286,16 @@ def about_picture(name):
         'polygon 200,20 203,28 211,30 203,32 200,40 197,32 189,30 197,28',
         'polygon 168,34 170,38 174,39 170,40 168,44 166,40 162,39 166,38',
         'polygon 236,32 238,36 242,37 238,38 236,42 234,38 230,37 234,36',
-        # The ground under the banner.
+        # Below the book, where the animated box slides its banner: a meadow under a pale
+        # sky, and a path winding into it.
         "fill '#cfe6f5'",
         'rectangle 0,104 400,220',
+        "fill '#7fb35a'",
+        'path "M 0,220 L 0,170 C 80,150 160,176 240,160 C 300,148 350,158 400,150 L 400,220 Z"',
+        "fill '#5d9a45'",
+        'path "M 0,220 L 0,196 C 120,180 260,204 400,186 L 400,220 Z"',
+        "fill '#ecd9a0'",
+        'path "M 186,220 C 196,200 214,186 236,166 L 244,166 C 226,188 214,204 212,220 Z"',
     ]
     convert('-size', '400x220', 'xc:#1e2a5a', '-draw', '\n'.join(mvg),
             '+dither', '-colors', '128', '-type', 'Palette', '-compress', 'RLE', f'BMP3:{name}')
