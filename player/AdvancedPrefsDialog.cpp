@@ -4,7 +4,6 @@
 #include "application/KControlActionEvent.h"
 #include "foundation/KStringBag.h"
 #include "foundation/KVariable.h"
-#include "foundation/KernelFunctions.h"
 #include "multimedia/KSpeechSupport.h"
 #include "player/DialogPlace.h"
 #include "player/LumoApplication.h"
