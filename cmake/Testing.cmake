@@ -40,3 +40,9 @@ k_add_test_suite(player)
 
 # The player is a self-contained GUI program for 32-bit Windows.
 add_test(NAME executable COMMAND "${CMAKE_SOURCE_DIR}/scripts/check-executable.sh" $<TARGET_FILE:narrabo>)
+
+# The benchmark program times the slow paths against their references. It is built with
+# everything, so that it keeps compiling, but no test runs it: scripts/benchmark.sh does.
+file(GLOB benchmark_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/benchmarks/*.cpp")
+add_executable(benchmarks ${benchmark_sources})
+target_link_libraries(benchmarks PRIVATE k_all JPEG::JPEG PNG::PNG TIFF::TIFF)
