@@ -282,7 +282,9 @@ bool KApplication::getWaitTime(uint32& TimeOut) const
     const auto delay = static_cast<int32>(due - knsGetTicks());
     if (delay <= kShortestWait)
         return false;
-    TimeOut = static_cast<uint32>(delay);
+    // A timer is due once more than its period has passed: the wait ends in the first
+    // millisecond after start + period, not at it, or every tick would end in polling.
+    TimeOut = static_cast<uint32>(delay) + 1;
     return true;
 }
 

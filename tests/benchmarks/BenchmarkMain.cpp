@@ -111,6 +111,8 @@ int main(int argc, char** argv)
         bench::printTable(figures, rounds);
     }
     removeFolder(folder);
+    // The application object of the loop registers the file types itself.
+    KFileTypeHandler::removeAllAssociations();
     if (only.empty() || only == "loop")
         bench::runIdleLoopFigures(rounds, loopSeconds);
     if (bench::reportCount() > 0)
