@@ -6,6 +6,8 @@
 #include "multimedia/KMediaFeedbackEvent.h"
 #include "multimedia/KSoundHiliteMarker.h"
 
+#include <algorithm>
+
 namespace {
 // The clock only has to outlast any reading.
 constexpr long kClockPeriod = 3600000;
@@ -188,7 +190,10 @@ void KSoundHiliteMedia::service()
         return;
     m_currentWordStart = passed->getWordStart();
     m_highlightedWordStart = passed->getWordStart();
-    m_highlightedWordLength = passed->getWordLength();
+    // A marker made for a longer text, or merged over the text's last word, reaches past
+    // the end of this one: the range reported stays within the text.
+    const long room = std::max(0L, m_text.getLength() - passed->getWordStart());
+    m_highlightedWordLength = std::clamp(passed->getWordLength(), 0L, room);
     sendWordFeedback();
 }
 
