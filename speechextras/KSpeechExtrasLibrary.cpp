@@ -8,6 +8,7 @@
 #include "multimedia/KSpeechExceptionHandler.h"
 #include "multimedia/LibraryTexts.h"
 #include "multimedia/MultimediaClasses.h"
+#include "speechextras/KSoundHiliteEditorDialog.h"
 #include "speechextras/KSoundHiliteFile.h"
 #include "speechextras/KSpeechExceptionAddDialog.h"
 #include "speechextras/KSpeechExceptionsDialog.h"
@@ -100,7 +101,7 @@ void KSpeechExtrasLibrary::registerClasses()
     KSpeechExceptionHandler::registerClass();
     KSpeechExceptionsDialog::registerClass();
     KSpeechExceptionAddDialog::registerClass();
-    // KSoundHiliteEditorDialog::registerClass(); -- the sound-highlight editor's place.
+    KSoundHiliteEditorDialog::registerClass();
     KSoundHiliteMarker::registerClass();
     KSoundHiliteMedia::registerClass();
     KSpeechExtrasLibrary::registerClass();

@@ -51,10 +51,6 @@ class EditorScope : public RecordingScope {
 public:
     EditorScope()
     {
-        // Until the library lists the editor's class among its own, it is registered here
-        // and goes with the registry when the scope ends.
-        if (!kksIsClassRegistered("KSoundHiliteEditorDialog"))
-            KSoundHiliteEditorDialog::initClass("KSoundHiliteEditorDialog", KDialog::getClassRecord(), 1);
         for (const char* extension : {"AIF", "AIFF", "MP3", "MIDI", "MID"}) {
             if (!KFileTypeHandler::hasExtension(KString(extension)))
                 KFileTypeHandler::makeAssociation(KString(extension), KString("TVOD"), KString(extension), KString(extension));
