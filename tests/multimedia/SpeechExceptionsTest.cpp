@@ -150,6 +150,15 @@ TEST(ExtendedSpeech, SpeaksTheRespelledTextAndSendsTheWrittenWords)
     EXPECT_EQ(speech.getReferenceCount(), counted + 1);
 }
 
+TEST(ExtendedSpeech, WithoutAnExceptionsHandlerSpeaksTheTextAsWritten)
+{
+    SpeechScope scope;
+    ASSERT_FALSE(KSpeechExceptionHandler::hasInstance());
+    KExtendedSpeechPtr speech = new KExtendedSpeech;
+    speech->setText(KString("Dr. Smith"));
+    EXPECT_STREQ(speech->getSpokenText().getText(), "Dr. Smith");
+}
+
 TEST(ExtendedSpeech, MapsOnlyWordsThatLieInTheSpokenText)
 {
     ExceptionsScope scope;
