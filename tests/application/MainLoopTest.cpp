@@ -97,6 +97,38 @@ TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisec
     EXPECT_FALSE(application->getWaitTime(timeOut));
     KApplicationEvent::clearQueue();
     EXPECT_TRUE(application->getWaitTime(timeOut));
+
+    // Under a modal loop, a busy idle handler and the timers of a busy manager cannot run:
+    // the step waits for a message.
+    application->addIdleHandler(*idle);
+    idle->setFlags(KThing::Busy);
+    KTimerManager::getManager().setFlags(KThing::Busy);
+    KTimerPtr due = startTimer(*target, 0);
+    EXPECT_TRUE(application->getWaitTime(timeOut));
+    EXPECT_EQ(timeOut, 0u);
+    KTimerManager::getManager().clearFlags(KThing::Busy);
+    idle->clearFlags(KThing::Busy);
+    EXPECT_FALSE(application->getWaitTime(timeOut));
+}
+
+TEST_F(MainLoop, TheNearestOfSeveralTimersSetsTheWaitWhicheverStartedFirst)
+{
+    ApplicationScope<> application;
+    for (bool slowFirst : {true, false}) {
+        s_log.clear();
+        wait.timeOuts.clear();
+        HandlerPtr fast = new Handler("fast");
+        HandlerPtr slow = new Handler("slow");
+        KTimerPtr first = slowFirst ? startTimer(*slow, 10000) : startTimer(*fast, 20);
+        KTimerPtr second = slowFirst ? startTimer(*fast, 20) : startTimer(*slow, 10000);
+        application->processEvents();
+        clock.advance(1);
+        application->processEvents();
+        EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{20})) << slowFirst;
+        EXPECT_EQ(s_log, (std::vector<std::string>{"fast timer"})) << slowFirst;
+        first->stop();
+        second->stop();
+    }
 }
 
 TEST_F(MainLoop, AStepWaitsUntilTheNextTimerIsDueAndThenFiresIt)
@@ -114,17 +146,6 @@ TEST_F(MainLoop, AStepWaitsUntilTheNextTimerIsDueAndThenFiresIt)
     EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{51, 0}));
 }
 
-TEST_F(MainLoop, AStepWithAnIdleHandlerNeverWaits)
-{
-    ApplicationScope<> application;
-    HandlerPtr idle = new Handler("idle");
-    application->addIdleHandler(*idle);
-    for (int i = 0; i < 3; ++i)
-        application->processEvents();
-    EXPECT_TRUE(wait.timeOuts.empty());
-    EXPECT_EQ(s_log.size(), 3u);
-}
-
 TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)
 {
     ApplicationScope<> application;
@@ -139,6 +160,8 @@ TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)
     clock.advance(1);
     application->processEvents();
     EXPECT_EQ(s_log, (std::vector<std::string>{"first timer", "first idle", "second idle", "late idle"}));
+    // With idle handlers the step never waits.
+    EXPECT_TRUE(wait.timeOuts.empty());
 }
 
 TEST_F(MainLoop, AHandlerRunningAModalLoopIsNotEnteredAgainFromInsideIt)
