@@ -1,0 +1,18 @@
+// The player's main function: the application object runs with its splash window and
+// the main window "LumoWindow" until the user, or the end of a story played from the
+// command line, quits.
+#include "application/OperatingSystemWin32.h"
+#include "player/LumoApplication.h"
+#include "story/TapeMediaFile.h"
+#include "tools/dialogs/KFindMissingFileDialog.h"
+
+void programMain()
+{
+    KApplication::setSplashRequested(true);
+    // A story whose picture or sound has moved asks the user where it went.
+    TapeMediaFile::setMissingFileQuestion(&KFindMissingFileDialog::askUser);
+    LumoApplication::createApplication();
+    LumoApplication::getApplication().run(KString("LumoWindow"));
+    LumoApplication::releaseApplication();
+    TapeMediaFile::setMissingFileQuestion(nullptr);
+}
