@@ -5,6 +5,9 @@
 #include "graphics/ImageWin32.h"
 #include "graphics/KAlphaImage.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 bool s_toldNoAlphaDC = false;
 bool s_toldNoAlphaBitmap = false;
@@ -65,11 +68,87 @@ uint32* prepareCopy(KAlphaImage& Image, AlphaBitmapWin32& Record, bool TellFailu
         return nullptr;
     }
     Record.previousBitmap = static_cast<HBITMAP>(SelectObject(Record.dc, Record.dibSection));
-    SetStretchBltMode(Record.dc, HALFTONE);
-    StretchBlt(Record.dc, 0, 0, width, height, imageDC, 0, 0, width, height, SRCCOPY);
+    // Same size both sides: a plain copy, which the stretching modes would only slow.
+    BitBlt(Record.dc, 0, 0, width, height, imageDC, 0, 0, SRCCOPY);
     GdiFlush();
     return static_cast<uint32*>(bits);
 }
+
+// The mask's pixels as 32-bit values (0x00RRGGBB, as GetPixel would give them), read a
+// band of rows at a time through one small buffer, where reading them one GetPixel at a
+// time would cost a trip through the system for each.
+class MaskRows {
+public:
+    MaskRows(HDC Context, HBITMAP Bitmap)
+        : m_context(Context)
+        , m_bitmap(Bitmap)
+    {
+        if (!Context || !bitmapSize(Bitmap, m_width, m_height) || m_width <= 0 || m_height <= 0) {
+            m_width = m_height = 0;
+            return;
+        }
+        m_info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        m_info.bmiHeader.biWidth = m_width;
+        m_info.bmiHeader.biHeight = m_height;
+        m_info.bmiHeader.biPlanes = 1;
+        m_info.bmiHeader.biBitCount = 32;
+        m_info.bmiHeader.biCompression = BI_RGB;
+        m_pixels.resize(size_t(m_width) * size_t(kBandRows));
+    }
+
+    long width() const { return m_width; }
+    // Row Y counted from the bottom, as the bitmap stores it; null outside the mask.
+    const uint32* row(long Y)
+    {
+        if (Y < 0 || Y >= m_height)
+            return nullptr;
+        if (Y < m_bandStart || Y >= m_bandStart + m_bandRows) {
+            m_bandStart = Y;
+            m_bandRows = std::min(kBandRows, m_height - Y);
+            if (GetDIBits(m_context, m_bitmap, UINT(m_bandStart), UINT(m_bandRows), m_pixels.data(), &m_info,
+                          DIB_RGB_COLORS)
+                != m_bandRows)
+                m_bandRows = 0;
+            if (m_bandRows == 0)
+                return nullptr;
+        }
+        return m_pixels.data() + size_t(Y - m_bandStart) * size_t(m_width);
+    }
+
+private:
+    static constexpr long kBandRows = 64;
+
+    HDC m_context;
+    HBITMAP m_bitmap;
+    long m_width = 0;
+    long m_height = 0;
+    BITMAPINFO m_info{};
+    std::vector<uint32> m_pixels;
+    long m_bandStart = 0;
+    long m_bandRows = 0;
+};
+
+// A channel premultiplied by an alpha, channel × alpha / 255 cut to a whole number, for
+// every alpha and channel: one look-up in place of a product per channel.
+class PremultiplyTable {
+public:
+    static const PremultiplyTable& get()
+    {
+        static const PremultiplyTable table;
+        return table;
+    }
+    const uint8* row(uint32 Alpha) const { return m_values[Alpha]; }
+
+private:
+    PremultiplyTable()
+    {
+        for (uint32 alpha = 0; alpha < 256; ++alpha) {
+            for (uint32 channel = 0; channel < 256; ++channel)
+                m_values[alpha][channel] = uint8(channel * alpha / 255);
+        }
+    }
+    uint8 m_values[256][256];
+};
 
 // The handles both preparations need: the image's and the mask's bitmaps and contexts.
 bool canPrepare(KAlphaImage& Image)
@@ -116,21 +195,23 @@ void applyAlphaMaskWin32(KAlphaImage& Image)
         return;
     long width = 0, height = 0;
     bitmapSize(Image.getNativeImage().bitmap, width, height);
-    HDC maskDC = getHDCWin32(Image.getAlphaMask().peekGraphicDevice());
-    // The section's rows run from the bottom: its row y is the mask's row height − 1 − y.
+    KImage& mask = Image.getAlphaMask();
+    MaskRows shades(getHDCWin32(mask.peekGraphicDevice()), mask.getNativeImage().bitmap);
+    long maskWidth = 0, maskHeight = 0;
+    bitmapSize(mask.getNativeImage().bitmap, maskWidth, maskHeight);
+    const PremultiplyTable& scale = PremultiplyTable::get();
+    // Both run from the bottom: the section's row y is the picture's row height − 1 − y from
+    // the top, which is the mask's row maskHeight − height + y from the bottom.
     for (long y = 0; y < height; ++y) {
+        uint32* row = bits + y * width;
+        const uint32* shade = shades.row(maskHeight - height + y);
         for (long x = 0; x < width; ++x) {
-            uint32& pixel = bits[y * width + x];
-            const uint32 alpha = 255 - GetRValue(GetPixel(maskDC, x, height - 1 - y));
-            if (alpha == 0) {
-                pixel = 0;
-                continue;
-            }
-            const double f = alpha / 255.0;
-            const uint32 blue = uint32((pixel & 0xFF) * f);
-            const uint32 green = uint32(((pixel >> 8) & 0xFF) * f);
-            const uint32 red = uint32(((pixel >> 16) & 0xFF) * f);
-            pixel = alpha << 24 | red << 16 | green << 8 | blue;
+            // Where the mask has no pixel, it reads as white.
+            const uint32 alpha = 255 - (shade && x < shades.width() ? (shade[x] >> 16) & 0xFF : 0xFF);
+            const uint8* factor = scale.row(alpha);
+            const uint32 pixel = row[x];
+            row[x] = alpha << 24 | uint32(factor[(pixel >> 16) & 0xFF]) << 16 | uint32(factor[(pixel >> 8) & 0xFF]) << 8
+                   | factor[pixel & 0xFF];
         }
     }
 }

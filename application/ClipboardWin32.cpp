@@ -8,6 +8,7 @@
 #include "graphics/KImage.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include <windows.h>
@@ -144,6 +145,24 @@ void putClipboardTextWin32(void* Owner, const char* Text, long Length)
     if (!SetClipboardData(CF_TEXT, memory))
         GlobalFree(memory);
     CloseClipboard();
+}
+
+KString readClipboardTextWin32()
+{
+    if (!OpenClipboard(nullptr))
+        return KString();
+    KString read;
+    {
+        LockedBlock block(GetClipboardData(CF_TEXT));
+        if (block.bytes()) {
+            const auto* text = reinterpret_cast<const char*>(block.bytes());
+            const void* nul = std::memchr(text, 0, block.size());
+            const size_t length = nul ? static_cast<const char*>(nul) - text : block.size();
+            read = KString(std::string(text, length).c_str());
+        }
+    }
+    CloseClipboard();
+    return read;
 }
 
 KThingPtr readClipboardWin32()

@@ -1,6 +1,7 @@
 #pragma once
 // The native side of the clipboard manager: the viewer chain, plain text out, and the
 // three formats read back in.
+#include "foundation/KString.h"
 #include "foundation/KThingPtr.h"
 
 void registerPrivateClipboardFormatWin32(const char* Name);
@@ -17,3 +18,6 @@ void putClipboardTextWin32(void* Owner, const char* Text, long Length);
 // as a new KImage or KString (converted to the Windows character set); null when none
 // is listed, when it cannot be read, or when the clipboard cannot be opened.
 KThingPtr readClipboardWin32();
+// The clipboard's plain text (CF_TEXT, which the platform also makes of the other text
+// formats) up to its NUL or the end of its block; empty when there is none.
+KString readClipboardTextWin32();

@@ -6,6 +6,7 @@
 #include "graphics/KImage.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 constexpr uint32 kNativeBlack = 0x000000;
@@ -43,7 +44,7 @@ public:
         m_info.biBitCount = 32;
         m_info.biCompression = BI_RGB;
         m_info.biSizeImage = m_bitmapWidth * m_bitmapHeight * 4;
-        m_pixels = static_cast<uint32*>(KMemory::allocate(m_info.biSizeImage, true));
+        m_pixels = static_cast<uint32*>(KMemory::allocate(m_info.biSizeImage, false));
         if (m_pixels && !GetDIBits(m_dc, m_bitmap, 0, m_bitmapHeight, m_pixels, info(), DIB_RGB_COLORS))
             release();
     }
@@ -79,6 +80,89 @@ private:
     long m_height = 0;
     BITMAPINFOHEADER m_info{};
     uint32* m_pixels = nullptr;
+};
+
+// Copies Rows × Columns bytes, stored by rows with SourceStride bytes from one row to the
+// next, into their transpose (Columns rows of Rows bytes, TargetStride apart), tile by tile
+// so that both sides stay within the cache.
+void transposeBytes(const uint8* Source, long Columns, long Rows, uint8* Target, long TargetStride,
+                    long SourceStride = 0)
+{
+    if (SourceStride == 0)
+        SourceStride = Columns;
+    constexpr long kTile = 32;
+    for (long top = 0; top < Rows; top += kTile) {
+        const long bottom = std::min(top + kTile, Rows);
+        for (long left = 0; left < Columns; left += kTile) {
+            const long right = std::min(left + kTile, Columns);
+            for (long x = left; x < right; ++x) {
+                for (long y = top; y < bottom; ++y)
+                    Target[size_t(x) * size_t(TargetStride) + size_t(y)] = Source[size_t(y) * size_t(SourceStride) + size_t(x)];
+            }
+        }
+    }
+}
+
+// A band of the bitmap's rows as 32-bit pixels, read and written in one call each. A band
+// is small and used again and again, where a buffer of the whole bitmap would be fresh
+// memory for every image.
+class BitmapBand {
+public:
+    static constexpr long kRows = 32;
+
+    explicit BitmapBand(KImage& Image)
+    {
+        if (!Image.hasBitmap())
+            return;
+        m_dc = getHDCWin32(Image.peekGraphicDevice());
+        m_bitmap = Image.getNativeImage().bitmap;
+        BITMAP description;
+        if (!m_dc || !GetObjectA(m_bitmap, sizeof description, &description))
+            return;
+        m_bitmapHeight = description.bmHeight;
+        m_width = std::min<long>(Image.getSize().getWidth(), description.bmWidth);
+        m_height = std::min<long>(Image.getSize().getHeight(), m_bitmapHeight);
+        if (m_width <= 0 || m_height <= 0)
+            return;
+        m_info.biSize = sizeof m_info;
+        m_info.biWidth = description.bmWidth;
+        m_info.biHeight = m_bitmapHeight;
+        m_info.biPlanes = 1;
+        m_info.biBitCount = 32;
+        m_info.biCompression = BI_RGB;
+        m_pixels.resize(size_t(description.bmWidth) * size_t(kRows));
+    }
+
+    bool isValid() const { return !m_pixels.empty(); }
+    long getWidth() const { return m_width; }
+    long getHeight() const { return m_height; }
+
+    // Rows Top to Top + Count − 1, counted from the top of the picture.
+    bool read(long Top, long Count)
+    {
+        m_first = m_bitmapHeight - Top - Count;
+        m_count = Count;
+        m_top = Top;
+        return GetDIBits(m_dc, m_bitmap, UINT(m_first), UINT(m_count), m_pixels.data(), info(), DIB_RGB_COLORS)
+            == m_count;
+    }
+    bool write() { return SetDIBits(m_dc, m_bitmap, UINT(m_first), UINT(m_count), m_pixels.data(), info(), DIB_RGB_COLORS) != 0; }
+    // A row of the band read last, counted from the top of the picture.
+    uint32* row(long Y) { return m_pixels.data() + size_t(m_top + m_count - 1 - Y) * size_t(m_info.biWidth); }
+
+private:
+    BITMAPINFO* info() { return reinterpret_cast<BITMAPINFO*>(&m_info); }
+
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    long m_bitmapHeight = 0;
+    long m_width = 0;
+    long m_height = 0;
+    BITMAPINFOHEADER m_info{};
+    std::vector<uint32> m_pixels;
+    long m_first = 0;
+    long m_count = 0;
+    long m_top = 0;
 };
 
 // A 1-bit copy in between: pixels equal to the image context's background colour become
@@ -131,29 +215,53 @@ void convertToBlackAndWhiteWin32(KImage& Image, short Level)
 
 void thresholdAndSmoothWin32(KImage& Image, short Level)
 {
-    BitmapPixels pixels(Image);
-    if (!pixels.isValid())
+    BitmapBand band(Image);
+    if (!band.isValid())
         return;
-    const long width = pixels.getWidth(), height = pixels.getHeight();
+    const long width = band.getWidth(), height = band.getHeight();
     const uint32 threshold = (uint16(Level) >> 8) * 3;
-    for (long y = 0; y < height; ++y) {
-        for (long x = 0; x < width; ++x) {
-            uint32& pixel = pixels.at(x, y);
-            pixel = red(pixel) + green(pixel) + blue(pixel) < threshold ? kNativeBlack : kNativeWhite;
+    // Every pixel ends grey, so one byte a pixel carries it. The smoothing runs column by
+    // column, in place: neighbours already smoothed are read with their new value. The
+    // bytes are kept by columns, so that it walks them in order; the pixels go through a
+    // band of rows at a time.
+    std::vector<uint8> columns(size_t(width) * size_t(height));
+    std::vector<uint8> shades(size_t(width) * size_t(BitmapBand::kRows));
+    for (long top = 0; top < height; top += BitmapBand::kRows) {
+        const long count = std::min(BitmapBand::kRows, height - top);
+        if (!band.read(top, count))
+            return;
+        for (long y = 0; y < count; ++y) {
+            const uint32* pixel = band.row(top + y);
+            uint8* shade = &shades[size_t(y) * size_t(width)];
+            for (long x = 0; x < width; ++x)
+                shade[x] = red(pixel[x]) + green(pixel[x]) + blue(pixel[x]) < threshold ? 0x00 : 0xFF;
         }
+        transposeBytes(shades.data(), width, count, columns.data() + top, height);
     }
-    // In place: neighbours already smoothed are read with their new value.
     for (long x = 1; x < width - 1; ++x) {
+        const uint8* left = &columns[size_t(x - 1) * size_t(height)];
+        uint8* middle = &columns[size_t(x) * size_t(height)];
+        const uint8* right = &columns[size_t(x + 1) * size_t(height)];
         for (long y = 1; y < height - 1; ++y) {
-            uint32 sum = 0;
-            for (long dy = -1; dy <= 1; ++dy)
-                for (long dx = -1; dx <= 1; ++dx)
-                    sum += blue(pixels.at(x + dx, y + dy));
-            const uint32 v = sum / 9;
-            pixels.at(x, y) = v << 16 | v << 8 | v;
+            const uint32 sum = uint32(left[y - 1]) + left[y] + left[y + 1] + middle[y - 1] + middle[y] + middle[y + 1]
+                             + right[y - 1] + right[y] + right[y + 1];
+            middle[y] = uint8(sum / 9);
         }
     }
-    pixels.writeBack();
+    for (long top = 0; top < height; top += BitmapBand::kRows) {
+        const long count = std::min(BitmapBand::kRows, height - top);
+        if (!band.read(top, count))
+            return;
+        transposeBytes(columns.data() + top, count, width, shades.data(), width, height);
+        for (long y = 0; y < count; ++y) {
+            uint32* pixel = band.row(top + y);
+            const uint8* shade = &shades[size_t(y) * size_t(width)];
+            for (long x = 0; x < width; ++x)
+                pixel[x] = uint32(shade[x]) * 0x010101u;
+        }
+        if (!band.write())
+            return;
+    }
 }
 
 void convertToGreyWin32(KImage& Image)

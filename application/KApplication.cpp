@@ -271,18 +271,32 @@ void KApplication::processIdleOnce()
     m_flags.clear(NoWaitFlag);
 }
 
+bool KApplication::hasRunnableIdleHandler() const
+{
+    for (long i = 0; i < m_idleHandlers.getCount(); ++i) {
+        if (!m_idleHandlers[i].isBusy())
+            return true;
+    }
+    return false;
+}
+
 bool KApplication::getWaitTime(uint32& TimeOut) const
 {
     TimeOut = 0;
-    if (m_idleHandlers.getCount() > 0 || (m_flags.getFlags() & NoWaitFlag) || KApplicationEvent::getQueueCount() > 0)
+    if (hasRunnableIdleHandler() || (m_flags.getFlags() & NoWaitFlag) || KApplicationEvent::getQueueCount() > 0)
         return false;
-    if (!KTimerManager::exists() || KTimerManager::getManager().getTimerCount() == 0)
+    // A handler busy below a modal loop is not run by the loop's steps, nor are the timers
+    // while the manager is busy firing: neither is a reason to keep the loop awake.
+    if (!KTimerManager::exists() || KTimerManager::getManager().getTimerCount() == 0
+        || KTimerManager::getManager().isBusy())
         return true;
     const uint32 due = KTimerManager::getManager().getNextDueTime();
     const auto delay = static_cast<int32>(due - knsGetTicks());
     if (delay <= kShortestWait)
         return false;
-    TimeOut = static_cast<uint32>(delay);
+    // A timer is due once more than its period has passed: the wait ends in the first
+    // millisecond after start + period, not at it, or every tick would end in polling.
+    TimeOut = static_cast<uint32>(delay) + 1;
     return true;
 }
 

@@ -38,7 +38,7 @@ public:
         SplashOpenFlag = 0x4,
         // The controls layer shows the help text of the control under the mouse.
         ControlToolTipsFlag = 0x8,
-        // A modal loop's step must not block.
+        // The step must not block (processIdleOnce).
         NoWaitFlag = 0x10,
     };
 
@@ -136,9 +136,11 @@ public:
     void shutDown();
     // One step of the main loop.
     void processEvents();
-    // One step that never blocks, for modal loops.
+    // One step that never blocks, for callers that poll.
     void processIdleOnce();
     // Whether the step may block and, when it may, for how long (0: until a message).
+    // Idle handlers and timers that cannot run in this step (busy below a modal loop) do
+    // not keep it from blocking.
     bool getWaitTime(uint32& TimeOut) const;
 
     void createWindowManager(KClass& WindowManagerClass);
@@ -172,6 +174,7 @@ public:
 
 private:
     void runIdleHandlers();
+    bool hasRunnableIdleHandler() const;
 
     KLocalizerPtr m_localizer;
     uint8 m_state = Constructed;

@@ -144,8 +144,10 @@ void KDialog::stepModally()
         s_modalStep(*this);
         return;
     }
+    // A dialog stays open for as long as the user takes: the loop waits for a message or
+    // the next timer like the main loop does, rather than spinning a core meanwhile.
     if (KApplication* application = KApplication::getApplication()) {
-        application->processIdleOnce();
+        application->processEvents();
         return;
     }
     // Without an application no loop runs that could ever close the dialog.

@@ -32,8 +32,9 @@ public:
         ApplyButton = 4,
     };
 
-    // One step of a modal loop. The application's step that never blocks unless a test
-    // installs its own, which may act on the dialog as a user would; null restores it.
+    // One step of a modal loop: the application's main-loop step, which waits while nothing
+    // is pending, unless a test installs its own, which may act on the dialog as a user
+    // would; null restores it.
     using ModalStep = std::function<void(KDialog& Dialog)>;
     static void setModalStep(ModalStep Step);
 

@@ -29,7 +29,9 @@ function(k_add_test_suite name)
   endif()
   add_executable(${name}_tests ${sources})
   target_link_libraries(${name}_tests PRIVATE testsupport k_all)
-  add_test(NAME ${name} COMMAND ${name}_tests --gtest_color=no)
+  # A suite passes only when its program ran every test it holds to GoogleTest's summary.
+  add_test(NAME ${name} COMMAND "${CMAKE_SOURCE_DIR}/scripts/run-test-program.sh"
+           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}_tests> --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
@@ -44,5 +46,18 @@ k_add_test_suite(tools PROGRAM_RESOURCES)
 k_add_test_suite(speechextras)
 k_add_test_suite(player PROGRAM_RESOURCES)
 
+# The runner itself: a program that crashes, is ended or runs short must fail.
+add_executable(harness_probe "${CMAKE_SOURCE_DIR}/tests/harness/HarnessProbe.cpp")
+target_link_libraries(harness_probe PRIVATE gtest)
+add_test(NAME harness COMMAND "${CMAKE_SOURCE_DIR}/scripts/check-test-runner.sh"
+         ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:harness_probe>)
+set_tests_properties(harness PROPERTIES TIMEOUT 600)
+
 # The player is a self-contained GUI program for 32-bit Windows.
 add_test(NAME executable COMMAND "${CMAKE_SOURCE_DIR}/scripts/check-executable.sh" $<TARGET_FILE:narrabo>)
+
+# The benchmark program times the slow paths against their references. It is built with
+# everything, so that it keeps compiling, but no test runs it: scripts/benchmark.sh does.
+file(GLOB benchmark_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/benchmarks/*.cpp")
+add_executable(benchmarks ${benchmark_sources})
+target_link_libraries(benchmarks PRIVATE k_all JPEG::JPEG PNG::PNG TIFF::TIFF)

@@ -10,6 +10,8 @@
 #include "controls/NativeControlsWin32.h"
 #include "controls/RichEditWin32.h"
 
+#include <cmath>
+
 namespace {
 // The action types of an edit field.
 constexpr long kTextChangedAction = KControlActionEvent::TextChanged;
@@ -130,7 +132,7 @@ void KEditFieldControl::setFontName(const KString& Name)
 void KEditFieldControl::setFontSize(double Size, uint8 Platform)
 {
     EditCharacterFormat format;
-    format.twips = static_cast<long>(kksConvertToWindowsFontSize(Size, Platform) * kTwipsPerPoint);
+    format.twips = std::lround(kksConvertToWindowsFontSize(Size, Platform) * kTwipsPerPoint);
     setCharacterFormat(format, kEditHeight);
 }
 
@@ -163,7 +165,7 @@ KString KEditFieldControl::getFontName()
 double KEditFieldControl::getFontSize()
 {
     void* window = getNativeWindow();
-    return window ? static_cast<double>(getEditCharacterFormatWin32(window).twips / kTwipsPerPoint) : kDefaultFontSize;
+    return window ? static_cast<double>(getEditCharacterFormatWin32(window).twips) / kTwipsPerPoint : kDefaultFontSize;
 }
 
 KFlagSet KEditFieldControl::getFontStyle()

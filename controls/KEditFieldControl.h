@@ -54,7 +54,7 @@ public:
     virtual void setAlignment(uint8 Alignment);
     virtual void setColor(const KColor& Color);
     virtual KString getFontName();
-    // Whole points: the native height is read in twips and divided in integers.
+    // In points, to the twentieth the native height is kept in.
     virtual double getFontSize();
     virtual KFlagSet getFontStyle();
     virtual uint8 getAlignment();

@@ -3,6 +3,7 @@
 #include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
+#include "application/ClipboardWin32.h"
 #include "application/KNativeEvent.h"
 #include "controls/EditControlActions.h"
 #include "controls/RichEditWin32.h"
@@ -10,6 +11,7 @@
 #include "graphics/KFont.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 constexpr short kWidth = 80;
@@ -18,6 +20,8 @@ constexpr short kMacHeight = 20;
 constexpr short kHeight = 22;
 constexpr uint8 kTab = 9;
 constexpr uint8 kBackspace = 8;
+constexpr char kReturn = '\r';
+constexpr char kLineFeed = '\n';
 } // namespace
 
 K_DEFINE_CLASS(KEditTextControl, KControl, 1)
@@ -85,7 +89,10 @@ bool KEditTextControl::handleNativeEvent(KNativeEvent& Event)
             selectAll();
         break;
     case EditMessage::EraseBackground:
+        return true;
     case EditMessage::Paste:
+        pasteFiltered();
+        Event.setResult(1);
         return true;
     case EditMessage::Character:
         if (!acceptsTyped(character))
@@ -99,16 +106,41 @@ bool KEditTextControl::handleNativeEvent(KNativeEvent& Event)
 
 bool KEditTextControl::acceptsTyped(uint8 Character) const
 {
-    if (Character == kTab)
-        return false;
     // Backspace adds nothing, so neither the accepted characters nor the limit hold it
     // back: a full field or a numeric one can still be corrected.
     if (Character == kBackspace)
         return true;
-    const auto accepted = static_cast<size_t>(m_acceptedCharacters.getLength());
-    if (accepted > 0 && !std::memchr(m_acceptedCharacters.getText(), Character, accepted))
+    return acceptsCharacter(Character) && getPlainTextLengthWin32(getNativeWindow()) < m_maximumLength;
+}
+
+bool KEditTextControl::acceptsCharacter(uint8 Character) const
+{
+    if (Character == kTab)
         return false;
-    return getPlainTextLengthWin32(getNativeWindow()) < m_maximumLength;
+    const auto accepted = static_cast<size_t>(m_acceptedCharacters.getLength());
+    return accepted == 0 || std::memchr(m_acceptedCharacters.getText(), Character, accepted);
+}
+
+void KEditTextControl::pasteFiltered()
+{
+    void* window = getNativeWindow();
+    if (!window)
+        return;
+    long start = 0, end = 0;
+    getEditSelectionWin32(window, start, end);
+    // The pasted text takes the selection's place, so the selection's room counts.
+    long room = m_maximumLength - (getPlainTextLengthWin32(window) - (end - start));
+    const KString pasted = readClipboardTextWin32();
+    std::string kept;
+    // A single line: the text ends at its first line break, as the native field ends it.
+    for (const char* c = pasted.getText(); *c && *c != kReturn && *c != kLineFeed && room > 0; ++c) {
+        if (acceptsCharacter(static_cast<uint8>(*c))) {
+            kept += *c;
+            --room;
+        }
+    }
+    if (!kept.empty())
+        replaceEditSelectionWin32(window, KString(kept.c_str()));
 }
 
 void KEditTextControl::selectNone() { setEditSelectionWin32(getNativeWindow(), 0, 0); }

@@ -1,8 +1,8 @@
 #pragma once
 // The single-line text entry: a native RichEdit window in plain-text mode. Unlike the
 // multi-line field it keeps its text: the stored text goes into every new native window
-// and is read back before one goes, so it survives the native window. Typing can be held
-// to a set of accepted characters and stops at a length limit (a setText or a paste may
+// and is read back before one goes, so it survives the native window. Typing and pasting
+// can be held to a set of accepted characters and stop at a length limit (a setText may
 // go past it); Tab never reaches the native window. With the action on Return set, a
 // first Return posts a text-changed action (type 5) and selects the text; a Return with
 // everything selected goes on to the window, so a dialog's default button answers it.
@@ -51,6 +51,10 @@ public:
 private:
     // Whether the native window is to see the typed character.
     bool acceptsTyped(uint8 Character) const;
+    // Whether the character may stand in the field at all.
+    bool acceptsCharacter(uint8 Character) const;
+    // The clipboard's text as far as typing it would have gone in.
+    void pasteFiltered();
 
     KString m_text;
     KString m_acceptedCharacters;

@@ -32,7 +32,7 @@ void KScrollBarControl::createNativeControl()
     const unsigned long orientation = getWidth() <= getHeight() ? kScrollBarVerticalStyle : 0;
     if (!makeNativeWindow("SCROLLBAR", "", orientation))
         return;
-    setUpScrollBarWin32(getNativeWindow(), m_minimum, m_maximum, m_pageSize, m_value);
+    setScrollBarRangeWin32(getNativeWindow(), m_minimum, m_maximum, m_pageSize, m_value);
     clearStateFlags(kNativeLooks);
     setStateFlags(AcceptsFocusFlag);
     if (!isEnabled() || coversRange())
@@ -88,28 +88,19 @@ KEventReturn KScrollBarControl::mouseUpEvent(KMouseEvent& E) { return KControl::
 void KScrollBarControl::setMinimum(long Minimum)
 {
     m_minimum = Minimum;
-    if (void* window = getNativeWindow()) {
-        setScrollBarRangeWin32(window, m_minimum, m_maximum + m_pageSize);
-        applyEnabling();
-    }
+    applyRange();
 }
 
 void KScrollBarControl::setMaximum(long Maximum)
 {
     m_maximum = Maximum;
-    if (void* window = getNativeWindow()) {
-        setScrollBarRangeWin32(window, m_minimum, m_maximum + m_pageSize);
-        applyEnabling();
-    }
+    applyRange();
 }
 
 void KScrollBarControl::setPageSize(long PageSize)
 {
     m_pageSize = PageSize;
-    if (void* window = getNativeWindow()) {
-        setScrollBarPageWin32(window, m_minimum, m_maximum + m_pageSize, m_pageSize);
-        applyEnabling();
-    }
+    applyRange();
 }
 
 void KScrollBarControl::setValue(long Value, bool UpdateNative)
@@ -122,6 +113,17 @@ void KScrollBarControl::setValue(long Value, bool UpdateNative)
 }
 
 long KScrollBarControl::clamp(long Value) const { return std::max(m_minimum, std::min(Value, m_maximum)); }
+
+void KScrollBarControl::applyRange()
+{
+    m_value = clamp(m_value);
+    void* window = getNativeWindow();
+    if (!window)
+        return;
+    // As at creation: the thumb's highest position is exactly the maximum.
+    setScrollBarRangeWin32(window, m_minimum, m_maximum, m_pageSize, m_value);
+    applyEnabling();
+}
 
 void KScrollBarControl::applyEnabling()
 {

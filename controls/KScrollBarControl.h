@@ -38,7 +38,9 @@ public:
 private:
     long clamp(long Value) const;
     bool coversRange() const { return m_pageSize >= m_maximum - m_minimum; }
-    // After a change of range or page: disabled on screen while nothing can scroll.
+    // After a change of range or page: the value kept in the range, the native bar told.
+    void applyRange();
+    // Disabled on screen while nothing can scroll.
     void applyEnabling();
 
     long m_minimum = 0;

@@ -44,21 +44,14 @@ void setProgressRangeWin32(void* Window, long Low, long High)
 
 void setProgressPositionWin32(void* Window, long Position) { SendMessageA(hwnd(Window), PBM_SETPOS, Position, 0); }
 
-void setUpScrollBarWin32(void* Window, long Minimum, long Maximum, long Page, long Value)
+void setScrollBarRangeWin32(void* Window, long Minimum, long Maximum, long Page, long Position)
 {
     const UINT mask = SIF_RANGE | SIF_PAGE | SIF_POS;
     setScrollInfo(Window, mask, Minimum, Maximum, Page, Maximum, false);
     // The bar pulls the position back to the highest one its page allows; the range
     // grows by the difference.
     const SCROLLINFO clamped = getScrollInfo(Window, mask);
-    setScrollInfo(Window, mask, Minimum, clamped.nMax + Maximum - clamped.nPos, Page, Value, true);
-}
-
-void setScrollBarRangeWin32(void* Window, long Low, long High) { SetScrollRange(hwnd(Window), SB_CTL, Low, High, TRUE); }
-
-void setScrollBarPageWin32(void* Window, long Low, long High, long Page)
-{
-    setScrollInfo(Window, SIF_RANGE | SIF_PAGE, Low, High, Page, 0, true);
+    setScrollInfo(Window, mask, Minimum, clamped.nMax + Maximum - clamped.nPos, Page, Position, true);
 }
 
 void setScrollBarPositionWin32(void* Window, long Position)

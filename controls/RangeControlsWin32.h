@@ -31,11 +31,9 @@ bool getScrollCodeWin32(const KNativeMessage& M, long& Code);
 void setProgressRangeWin32(void* Window, long Low, long High);
 void setProgressPositionWin32(void* Window, long Position);
 
-// Range, page and position at creation, so that the highest position the thumb reaches
-// is exactly Maximum.
-void setUpScrollBarWin32(void* Window, long Minimum, long Maximum, long Page, long Value);
-void setScrollBarRangeWin32(void* Window, long Low, long High);
-void setScrollBarPageWin32(void* Window, long Low, long High, long Page);
+// Range, page and position, so that the highest position the thumb reaches is exactly
+// Maximum.
+void setScrollBarRangeWin32(void* Window, long Minimum, long Maximum, long Page, long Position);
 // Sets the position and repaints the bar at once.
 void setScrollBarPositionWin32(void* Window, long Position);
 void getScrollBarPositionsWin32(void* Window, long& Position, long& TrackPosition);

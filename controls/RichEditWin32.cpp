@@ -113,6 +113,11 @@ void getEditSelectionWin32(void* Window, long& Start, long& End)
     End = range.cpMax;
 }
 
+void replaceEditSelectionWin32(void* Window, const KString& Text)
+{
+    send(Window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Text.getText()));
+}
+
 KString getRichTextWin32(void* Window) { return readText(Window, GT_DEFAULT); }
 KString getSelectedRichTextWin32(void* Window) { return readText(Window, GT_SELECTION); }
 

@@ -34,6 +34,8 @@ void sendEditCommandWin32(void* Window, EditCommand Command);
 // (null) nothing is set, and nothing read: Start and End stay as they were.
 void setEditSelectionWin32(void* Window, long Start, long End);
 void getEditSelectionWin32(void* Window, long& Start, long& End);
+// Puts Text in place of the selection, as one step the user can undo.
+void replaceEditSelectionWin32(void* Window, const KString& Text);
 
 // The whole text (paragraphs end in CR), or the selected part; read with the length the
 // window gives, so a longer answer is cut rather than overrunning.

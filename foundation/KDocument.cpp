@@ -97,7 +97,10 @@ bool KDocument::load()
     if (kIsNullReference(&source))
         return false;
 
+    // Read whole at once: a load makes hundreds of thousands of small reads and position
+    // moves, each of which would otherwise be a call into the system.
     KFile file(source);
+    file.setMode(KFile::ReadAll);
     file.clearError();
     file.open();
     KClassReader::resetLoadCounters();

@@ -97,8 +97,8 @@ void KFile::open()
     m_error = 0;
 
     if (m_mode == ReadAll) {
-        const long size = getSize();
         freeBuffer();
+        const long size = getSize();
         m_buffer = static_cast<char*>(KMemory::allocate(static_cast<unsigned long>(size), true));
         if (m_buffer) {
             m_capacity = size;
@@ -305,6 +305,9 @@ long KFile::getPosition()
 
 long KFile::getSize()
 {
+    // A file read whole is its buffer: no other handle may change it while it is open.
+    if (m_mode == ReadAll && m_buffer && isOpen())
+        return m_capacity;
     if (isOpen()) {
         const long size = getFileSizeWin32(m_handle);
         return size > 0 ? size : 0;

@@ -141,13 +141,12 @@ void KExtendedSpeech::service() { m_inner->service(); }
 void KExtendedSpeech::setText(const KString& Text)
 {
     m_writtenText = Text;
-    KSpeechExceptionHandler& handler = KSpeechExceptionHandler::getInstance();
-    if (kIsNullReference(&handler)) {
+    if (KSpeechExceptionHandler::hasInstance()) {
+        KSpeechExceptionHandler::getInstance().apply(*this);
+    } else {
         // Without the exceptions the text is spoken as written, with no word mapping.
         m_spokenText = Text;
         m_positionTable.clear();
-    } else {
-        handler.apply(*this);
     }
     m_inner->setText(m_spokenText);
 }

@@ -178,8 +178,10 @@ void KSound::play()
     } else if (record) {
         if (record->graph && !playSoundGraphWin32(*record))
             return;
-    } else {
-        soundBuffer()->play(0, isLooping() ? kPlayLooping : 0);
+    } else if (soundBuffer()->play(0, isLooping() ? kPlayLooping : 0) < 0) {
+        // A buffer lost to another program, or refused: the sound stays silent and says so.
+        kksReportError(53, "KSound::play()");
+        return;
     }
     KAbstractMedia::play();
 }

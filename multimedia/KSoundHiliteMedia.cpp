@@ -6,6 +6,8 @@
 #include "multimedia/KMediaFeedbackEvent.h"
 #include "multimedia/KSoundHiliteMarker.h"
 
+#include <algorithm>
+
 namespace {
 // The clock only has to outlast any reading.
 constexpr long kClockPeriod = 3600000;
@@ -86,7 +88,7 @@ void KSoundHiliteMedia::setText(const KString& Text) { m_text = Text; }
 
 long KSoundHiliteMedia::getElapsedTime() const
 {
-    return m_clockTimer.hasObject(nullptr) ? m_clockTimer->getElapsed() : 0;
+    return m_elapsedBeforeResume + (m_clockTimer.hasObject(nullptr) ? m_clockTimer->getElapsed() : 0);
 }
 
 void KSoundHiliteMedia::setVolume(double Volume)
@@ -106,7 +108,8 @@ void KSoundHiliteMedia::close()
 
 void KSoundHiliteMedia::load()
 {
-    if (getState() == Loaded)
+    // A new sound in place of one that plays would play on where nothing reaches it.
+    if (getState() != Unloaded)
         return;
     m_sound = new KSound;
     if (!hasSound())
@@ -120,6 +123,8 @@ void KSoundHiliteMedia::load()
 
 void KSoundHiliteMedia::unload()
 {
+    // Unloaded under a reading, the media would stay playing with no sound left to end it.
+    stop();
     if (hasSound()) {
         m_sound->unload();
         m_sound = nullptr;
@@ -138,6 +143,7 @@ void KSoundHiliteMedia::play()
     m_sound->play();
     // Timers dropped by close are made again for the next reading.
     makeTimers();
+    m_elapsedBeforeResume = 0;
     m_clockTimer->start();
     // The poll timer holds the media only while it runs, so that a media nobody plays
     // any more can go.
@@ -155,23 +161,56 @@ void KSoundHiliteMedia::restart()
 
 void KSoundHiliteMedia::stop()
 {
-    if (getState() != Playing)
+    if (getState() != Playing && getState() != Paused)
         return;
     KAbstractMedia::stop();
-    if (hasSound())
+    if (hasSound()) {
+        // A sound stops only from playing.
+        m_sound->resume();
         m_sound->stop();
+    }
+    stopTimers();
+    m_elapsedBeforeResume = 0;
+    m_highlightedWordStart = -1;
+    m_highlightedWordLength = -1;
+    sendWordFeedback();
+}
+
+void KSoundHiliteMedia::pause()
+{
+    if (getState() != Playing)
+        return;
+    if (hasSound())
+        m_sound->pause();
+    m_elapsedBeforeResume = getElapsedTime();
+    stopTimers();
+    KAbstractMedia::pause();
+}
+
+void KSoundHiliteMedia::resume()
+{
+    if (getState() != Paused)
+        return;
+    if (hasSound())
+        m_sound->resume();
+    makeTimers();
+    m_clockTimer->start();
+    m_pollTimer->setTarget(*this);
+    m_pollTimer->start();
+    KAbstractMedia::resume();
+}
+
+void KSoundHiliteMedia::stopTimers()
+{
     if (m_clockTimer.hasObject(nullptr))
         m_clockTimer->stop();
     if (m_pollTimer.hasObject(nullptr)) {
         m_pollTimer->stop();
         m_pollTimer->resetTarget();
     }
-    m_highlightedWordStart = -1;
-    m_highlightedWordLength = -1;
-    sendWordFeedback();
 }
 
-bool KSoundHiliteMedia::isDonePlaying() { return hasSound() && m_sound->isDonePlaying(); }
+bool KSoundHiliteMedia::isDonePlaying() { return !hasSound() || m_sound->isDonePlaying(); }
 
 void KSoundHiliteMedia::service()
 {
@@ -188,7 +227,10 @@ void KSoundHiliteMedia::service()
         return;
     m_currentWordStart = passed->getWordStart();
     m_highlightedWordStart = passed->getWordStart();
-    m_highlightedWordLength = passed->getWordLength();
+    // A marker made for a longer text, or merged over the text's last word, reaches past
+    // the end of this one: the range reported stays within the text.
+    const long room = std::max(0L, m_text.getLength() - passed->getWordStart());
+    m_highlightedWordLength = std::clamp(passed->getWordLength(), 0L, room);
     sendWordFeedback();
 }
 

@@ -29,14 +29,21 @@ public:
     void setVolume(double Volume) override;
     // Empties the text, the markers and the sound file, and drops the timers.
     void close() override;
-    // In every state but loaded: a new sound from the sound file.
+    // Unloaded: a new sound from the sound file. A reading that plays or stands paused
+    // keeps its sound.
     void load() override;
+    // Stops a reading that plays or stands paused first.
     void unload() override;
-    // Only with a text.
+    // Only with a text; a reading that plays already goes on.
     void play() override;
     void restart() override;
+    // Also ends a paused reading.
     void stop() override;
-    // The sound's answer; false without a sound.
+    // The sound, the elapsed time and the elapsed-time feedback all stand still until the
+    // reading resumes.
+    void pause() override;
+    void resume() override;
+    // The sound's answer; true without a sound, which nothing then plays.
     bool isDonePlaying() override;
     // Reports the last marker whose time has passed, when its word is a new one.
     void service() override;
@@ -56,20 +63,23 @@ public:
     long getCurrentWordStart() const { return m_currentWordStart; }
     long getHighlightedWordStart() const { return m_highlightedWordStart; }
     long getHighlightedWordLength() const { return m_highlightedWordLength; }
-    // Milliseconds since the sound started playing.
+    // Milliseconds of the sound played so far, the time it stood paused left out.
     long getElapsedTime() const;
 
 private:
     void makeTimers();
     void dropTimers();
+    // Both timers stopped; the poll timer lets go of the media.
+    void stopTimers();
     void sendWordFeedback();
 
     KBag m_markers;
     KFileReference m_soundFile;
     KString m_text;
     KSoundPtr m_sound;
-    // Only its elapsed time is read.
+    // Only its elapsed time is read; it runs from the last start or resume.
     KTimerPtr m_clockTimer;
+    long m_elapsedBeforeResume = 0;
     KTimerPtr m_pollTimer;
     long m_currentWordStart = -1;
     long m_highlightedWordStart = -1;

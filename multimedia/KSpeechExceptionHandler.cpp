@@ -38,6 +38,10 @@ void KSpeechExceptionHandler::readFile() { KSpeechExceptionsFile::read(m_excepti
 
 const KSpeechException* KSpeechExceptionHandler::find(const KString& Word) const
 {
+    // An exception with an empty written form stands for no word, not for the nothing
+    // between two blanks.
+    if (Word.isEmpty())
+        return nullptr;
     KTreeNodePtr node;
     if (!m_exceptions.find(Word, node))
         return nullptr;

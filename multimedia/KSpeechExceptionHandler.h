@@ -43,7 +43,8 @@ public:
     // empty written prefix empties the table and starts over.
     static void extendPositionTable(KBag& Table, const KString& Written, const KString& Spoken);
 
-    // The exception whose written form is Word (case counts), or null.
+    // The exception whose written form is Word (case counts), or null; null for an empty
+    // word.
     const KSpeechException* find(const KString& Word) const;
     long getExceptionCount() const { return m_exceptions.getNodeCount(); }
 

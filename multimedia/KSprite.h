@@ -18,6 +18,9 @@ public:
         // The compositor takes the sprite out of its layer once it is hidden.
         RemovalRequested = 0x1,
         NeedsRedraw = 0x2,
+        // Visible when the compositor last drew it: a change of visibility alone makes it
+        // draw the sprite's place again.
+        DrawnVisible = 0x4,
     };
 
     KSprite();

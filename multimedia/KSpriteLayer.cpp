@@ -51,6 +51,8 @@ void KSpriteLayer::removeSprite(KSprite& S)
         getSpriteSystem().removeObject(S);
     S.clearLayer();
     m_sprites.remove(S);
+    if (hasSpriteSystem())
+        getSpriteSystem().spriteRemoved(S);
 }
 
 void KSpriteLayer::removeAllSprites()

@@ -190,6 +190,7 @@ void KSpriteSystem::redrawAll()
     forEachSprite([&](KSprite& S) {
         if (S.isVisible())
             S.draw(device);
+        noteDrawnVisibility(S);
         if (m_redrawMode == FullRedraw) {
             if (S.hasSpriteFlags(KSprite::RemovalRequested))
                 m_removals.add(S);
@@ -232,6 +233,7 @@ void KSpriteSystem::update()
         KSprite& sprite = spriteAt(m_dirtySprites, i);
         if (sprite.isVisible())
             sprite.draw(device);
+        noteDrawnVisibility(sprite);
         sprite.clearSpriteFlags(KSprite::NeedsRedraw);
     }
 
@@ -263,10 +265,34 @@ void KSpriteSystem::detectChange(KSprite& S)
     KGraphicRectangle bounds;
     S.getBounds(bounds);
     S.setCurrentBounds(bounds);
-    if (S.hasSpriteFlags(KSprite::NeedsRedraw) || bounds != S.getPreviousBounds()) {
+    // Shown or hidden where it stands counts as a change as much as a move does.
+    const bool visibilityChanged = S.isVisible() != S.hasSpriteFlags(KSprite::DrawnVisible);
+    if (S.hasSpriteFlags(KSprite::NeedsRedraw) || visibilityChanged || bounds != S.getPreviousBounds()) {
         S.setSpriteFlags(KSprite::NeedsRedraw);
         markOverlappingDirty(S);
     }
+}
+
+void KSpriteSystem::noteDrawnVisibility(KSprite& S)
+{
+    if (S.isVisible())
+        S.setSpriteFlags(KSprite::DrawnVisible);
+    else
+        S.clearSpriteFlags(KSprite::DrawnVisible);
+}
+
+void KSpriteSystem::spriteRemoved(KSprite& S)
+{
+    const bool shown = S.hasSpriteFlags(KSprite::DrawnVisible);
+    S.clearSpriteFlags(KSprite::DrawnVisible);
+    S.setSpriteFlags(KSprite::NeedsRedraw);
+    // Mode 0 repaints the whole page at every update anyway. Between frames the place it
+    // was drawn at is its previous bounds, or its current ones before the step moved them.
+    if (!shown || m_redrawMode == FullRedraw || !hasOffscreen())
+        return;
+    KGraphicRectangle place(S.getPreviousBounds());
+    place.unionWith(S.getCurrentBounds());
+    invalidate(place);
 }
 
 void KSpriteSystem::collect(KSprite& S)

@@ -72,6 +72,9 @@ public:
     // the next update shows it.
     void invalidate(const KGraphicRectangle& R);
     void redrawAll();
+    // A sprite taken out of one of the layers: in modes 1 and 2 the page comes back where it
+    // was last shown at the next update, and it is drawn afresh should it come back.
+    void spriteRemoved(KSprite& S);
 
 private:
     // Every sprite of every layer, in drawing order.
@@ -85,6 +88,7 @@ private:
     void copyToTarget(const KGraphicRectangle& R);
     void copyWholeToTarget();
     void detectChange(KSprite& S);
+    void noteDrawnVisibility(KSprite& S);
     void collect(KSprite& S);
     void markOverlappingDirty(KSprite& S);
     void removeRequested();

@@ -111,6 +111,8 @@ bool LumoActions::openDocument(const KFileReference& File)
     window.invalidate();
     window.showProjectTitle();
     tape->goToIndex(-1);
+    // The shortcuts follow the new story's state at once, not only once a menu was opened.
+    updateMenus();
     return true;
 }
 

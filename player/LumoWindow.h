@@ -88,10 +88,8 @@ public:
     bool isOverlayShown() const { return m_overlayShown; }
     bool isHighlightShown() const { return m_highlightShown; }
     const KGraphicRectangle& getWindowedBounds() const { return m_windowedBounds; }
-    // The timers exist while the window is open; error 18 otherwise.
+    // While the window is open; error 18 otherwise.
     KTimer& getBlinkTimer() const { return m_blinkTimer.getObject(); }
-    KTimer& getPointerTimer() const { return m_cursorTimer.getObject(); }
-    KTimer& getHighlightTimer() const { return m_highlightTimer.getObject(); }
 
     // The title and the story layer; once, when the window first shows.
     void buildContents();

@@ -3,6 +3,13 @@
 # private Xvfb), a PulseAudio null sink for DirectSound, and a Wine prefix kept in the build
 # folder. Stops what it started when the command ends and passes on its exit code.
 #   scripts/with-wine.sh <command> [args...]
+#
+# Runs at the same time keep apart by each having its own build folder (BUILD_DIR), and so
+# its own Wine prefix (WINEPREFIX, by default in the build folder), wineserver, display and
+# sound sink. A run that finds a wineserver already serving its prefix uses it and leaves
+# it running; a run stops only the wineserver it started itself, found by its process ID.
+# Two runs that overlap must not share a prefix: when the one that started the server ends,
+# the other's programs end with it.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,12 +19,23 @@ mkdir -p "$build"
 export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko: the program needs neither, and their installers would ask.
-export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
+# No Mono or Gecko: the program needs neither, and their installers would ask. No debugger
+# either: a program that crashes ends at once with its exception's code, where Wine's
+# debugger would keep it waiting until a time-out.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
 started=()
+wineserver_pid=
 cleanup() {
-  if [ -n "${wineserver_started:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  # Still alive, the server this run started is the one serving the prefix: a prefix has
+  # one server at a time.
+  if [ -n "$wineserver_pid" ] && kill -0 "$wineserver_pid" 2>/dev/null; then
+    wineserver -k >/dev/null 2>&1 || true
+    for _ in $(seq 1 100); do
+      kill -0 "$wineserver_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
   local pid
   for pid in "${started[@]}"; do kill "$pid" >/dev/null 2>&1 || true; done
   [ -n "${runtime_dir:-}" ] && rm -rf "$runtime_dir"
@@ -68,8 +86,19 @@ if [ ! -f "$WINEPREFIX/.initialised" ]; then
   touch "$WINEPREFIX/.initialised"
 fi
 
-# Keep one wineserver for the whole run: each test program then starts quickly.
-wineserver -p >/dev/null 2>&1 && wineserver_started=1
+# Keep one wineserver for the whole run: each test program then starts quickly. Started in
+# the foreground, in the background of this script, it gives its process ID; it ends at
+# once when another server already serves the prefix.
+wineserver -f -p </dev/null >/dev/null 2>&1 &
+candidate=$!
+for _ in $(seq 1 100); do
+  kill -0 "$candidate" 2>/dev/null || break
+  # Ready once its socket stands in its own folder.
+  server_dir=$(readlink "/proc/$candidate/cwd" 2>/dev/null) || true
+  [ -n "$server_dir" ] && [ -S "$server_dir/socket" ] && break
+  sleep 0.1
+done
+kill -0 "$candidate" 2>/dev/null && wineserver_pid=$candidate
 # Start Wine's own services now, detached from our output: started later by a test, they
 # would inherit its output pipe and keep ctest waiting for them.
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true

@@ -11,6 +11,18 @@ namespace {
 const char* const kName = "KSpeechExceptions";
 const char* const kExtension = "DAT";
 
+// Whether the next bytes begin a KSpeechException block. After a block of another class
+// the reader cannot tell where the next entry starts, so reading stops there.
+bool startsExceptionBlock(KFile& F)
+{
+    const long position = F.getPosition();
+    long id = 0;
+    F.readLong(id);
+    F.setPosition(position);
+    const KClass* record = KSpeechException::getClassRecord();
+    return F.getError() == 0 && record && id == record->getClassID();
+}
+
 KSpeechException* exceptionAt(const KBag& Exceptions, long Index)
 {
     return Exceptions.hasObjectAt(Index) ? dynamic_cast<KSpeechException*>(&Exceptions.getObjectAt(Index)) : nullptr;
@@ -53,24 +65,27 @@ KSpeechExceptionsFile::ReadResult KSpeechExceptionsFile::read(KTree& Into)
     if (!file.isOpen())
         return NoFile;
     long magic = 0;
-    long unused = 0;
-    long count = 0;
     file.readLong(magic);
-    file.readLong(unused);
-    file.readLong(count);
     if (magic != kMagic || file.getError() != 0) {
         file.close();
         return Refused;
     }
-    for (long i = 0; i < count; ++i) {
+    // A file that ends after its signature, or after the long that follows it, holds no
+    // entries: the count it lacks is read as none.
+    long unused = 0;
+    long count = 0;
+    file.readLong(unused);
+    file.readLong(count);
+    if (file.getError() != 0)
+        count = 0;
+    for (long i = 0; i < count && startsExceptionBlock(file); ++i) {
         KSpeechExceptionPtr exception = new KSpeechException;
         if (!exception.hasObject(nullptr))
             break;
         exception->readFromFile(file);
         if (file.getError() != 0)
             break;
-        if (!exception->isEmpty())
-            Into.insert(*exception);
+        Into.insert(*exception);
     }
     file.close();
     Into.balance();

@@ -33,8 +33,10 @@ public:
     static KFileReference getFileReference();
 
     // Inserts every entry of the file into the tree and rebalances it. The count is not
-    // trusted: reading stops at the first entry the file does not hold whole, keeping
-    // those before it. Entries without a written form match no word and are left out.
+    // trusted: reading stops at the first entry the file does not hold whole, or that is
+    // not an exception's block, keeping those before it; a file that ends before its
+    // count holds none. An entry with an empty written form is kept, as the editor
+    // accepts and writes one.
     static ReadResult read(KTree& Into);
     // Writes the KSpeechExceptions of the bag, in its order, creating the folder when it
     // is missing. False when the file could not be written whole; the earlier file then

@@ -8,10 +8,16 @@
 #include "multimedia/KSpeechExceptionHandler.h"
 #include "multimedia/LibraryTexts.h"
 #include "multimedia/MultimediaClasses.h"
+#include "speechextras/KSoundHiliteEditorDialog.h"
 #include "speechextras/KSoundHiliteFile.h"
+#include "speechextras/KSpeechExceptionAddDialog.h"
+#include "speechextras/KSpeechExceptionsDialog.h"
 
 namespace {
 KSpeechExtrasLibraryPtr s_library;
+// The libraries alive: the global one and any held elsewhere. The handler goes with the
+// last of them, so a library that a newer one replaced cannot take the newer one's along.
+long s_liveLibraries = 0;
 
 // The texts of the sound-highlight editor, its commands, the exception editors and the
 // description of the "SHI" file type.
@@ -66,6 +72,7 @@ K_DEFINE_CLASS(KSpeechExtrasLibrary, KThing, 1)
 
 KSpeechExtrasLibrary::KSpeechExtrasLibrary()
 {
+    ++s_liveLibraries;
     registerClasses();
     initSpeechExceptions();
     buildStrings();
@@ -79,7 +86,8 @@ KSpeechExtrasLibrary::KSpeechExtrasLibrary()
 KSpeechExtrasLibrary::~KSpeechExtrasLibrary()
 {
     clearLocalizer();
-    exitSpeechExceptions();
+    if (--s_liveLibraries == 0)
+        exitSpeechExceptions();
     releaseLocalizer();
 }
 
@@ -91,8 +99,9 @@ void KSpeechExtrasLibrary::registerClasses()
     KExtendedSpeech::registerClass();
     KSpeechException::registerClass();
     KSpeechExceptionHandler::registerClass();
-    // The exceptions editor, the exception entry dialog and the sound-highlight editor
-    // take their places here, in this order.
+    KSpeechExceptionsDialog::registerClass();
+    KSpeechExceptionAddDialog::registerClass();
+    KSoundHiliteEditorDialog::registerClass();
     KSoundHiliteMarker::registerClass();
     KSoundHiliteMedia::registerClass();
     KSpeechExtrasLibrary::registerClass();
@@ -105,6 +114,8 @@ void KSpeechExtrasLibrary::release() { s_library.reset(); }
 
 void KSpeechExtrasLibrary::initSpeechExceptions() { KSpeechExceptionHandler::createGlobal(); }
 void KSpeechExtrasLibrary::exitSpeechExceptions() { KSpeechExceptionHandler::releaseGlobal(); }
+
+KString KSpeechExtrasLibrary::getText(const char* Key) { return getLibrary().getLocalizer().getText(KString(Key)); }
 
 void KSpeechExtrasLibrary::setLocalizer(KLocalizer& Localizer) { m_localizer.setObject(Localizer); }
 void KSpeechExtrasLibrary::releaseLocalizer() { m_localizer.reset(); }

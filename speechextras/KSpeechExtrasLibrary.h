@@ -3,8 +3,8 @@
 // classes registered (when the application has not done so yet), the global
 // speech-exceptions handler created (it reads the exceptions file), the library's
 // localiser built with the texts of the exceptions and sound-highlight editors in four
-// languages, and the "SHI" file type registered. Destroying it empties the localiser and
-// releases the handler; the file type stays registered.
+// languages, and the "SHI" file type registered. Destroying it empties the localiser; the
+// last library to go releases the handler. The file type stays registered.
 //
 // The player registers the classes from its application constructor, calls create in its
 // start hook after the multimedia library, gives the interface language to setLanguage
@@ -35,6 +35,9 @@ public:
     virtual void releaseLocalizer();
     // Error 18 when there is none.
     KLocalizer& getLocalizer() const { return m_localizer.getObject(); }
+    // The key's text in the library's language, as the editors show it; error 18 without
+    // a library.
+    static KString getText(const char* Key);
     // Keys that the table lacks read as themselves and are not added.
     void buildStrings();
     // Removes the localiser's texts and added languages.

@@ -55,34 +55,45 @@ KAlphaImagePtr LumoImage::loadPicture() const
     return picture;
 }
 
-void LumoImage::makeMask(KImage& Mask, uint8& Mode) const
+KImagePtr LumoImage::makeMask(KImage& Picture, uint8& Mode) const
 {
-    Mask.createFromFile(m_imageFile);
+    Mode = KAlphaImage::kMaskByRaster;
+    if (m_masked != 1)
+        return KImagePtr();
+    // The picture as loaded is the file's picture: a copy of it spares a second decoding.
+    KImagePtr mask(new KImage);
+    mask->create(Picture.getSize());
+    if (Picture.hasBitmap() && mask->hasBitmap())
+        Picture.getGraphicDevice().copyBitsAt(mask->getGraphicDevice(), KGraphicPoint(0, 0));
     const auto level = static_cast<uint16>(m_maskLevel & 0xFFFF);
     if (m_softMask != 0) {
-        Mask.makeSmoothBlackAndWhite(level);
+        mask->makeSmoothBlackAndWhite(level);
         Mode = KAlphaImage::kPerPixelAlpha;
     } else {
         // 0xFFFF reads as -1: the platform's own black-and-white conversion.
-        Mask.makeBlackAndWhite(static_cast<short>(level));
-        Mode = KAlphaImage::kMaskByRaster;
+        mask->makeBlackAndWhite(static_cast<short>(level));
     }
+    return mask;
 }
 
-void LumoImage::preparePicture(KAlphaImage& Picture) const
+void LumoImage::preparePicture(KAlphaImage& Picture, const KImagePtr& Mask, uint8 Mode) const
 {
-    if (m_masked == 1) {
-        KImagePtr mask(new KImage);
-        uint8 mode = KAlphaImage::kMaskByRaster;
-        makeMask(*mask, mode);
-        Picture.setAlphaMode(mode);
-        Picture.setAlphaMask(*mask);
+    if (Mask.hasObject(nullptr)) {
+        Picture.setAlphaMode(Mode);
+        Picture.setAlphaMask(*Mask);
     }
     // The alpha image turns its mask with it.
     if (m_flippedHorizontally != 0)
         Picture.flipHorizontal();
     if (m_flippedVertically != 0)
         Picture.flipVertical();
+}
+
+void LumoImage::preparePicture(KAlphaImage& Picture) const
+{
+    uint8 mode = KAlphaImage::kMaskByRaster;
+    const KImagePtr mask = makeMask(Picture, mode);
+    preparePicture(Picture, mask, mode);
 }
 
 KGraphicRectangle LumoImage::targetOf(const KGraphicRectangle& Source, const KGraphicRectangle& Destination) const
@@ -160,10 +171,12 @@ void LumoImage::drawKindIcon(KGraphicDevice& D, const KGraphicRectangle&, const 
     } else if (isEmptyPicture(*picture)) {
         frameTwice(D, target, kBlack, kWhite);
     } else {
-        // The picture's own edge is outlined in inverted pixels.
+        // The picture's own edge is outlined in inverted pixels; the mask is the file's.
+        uint8 mode = KAlphaImage::kMaskByRaster;
+        const KImagePtr mask = makeMask(*picture, mode);
         picture->getGraphicDevice().invertOutlineRect(
             KGraphicRectangle(0, 0, picture->getSize().getWidth(), picture->getSize().getHeight()));
-        preparePicture(*picture);
+        preparePicture(*picture, mask, mode);
         picture->draw(D, target);
         picture->removeAlphaMask();
     }
@@ -182,9 +195,8 @@ void LumoImage::drawWithColor(KGraphicDevice& D, const KGraphicRectangle& Source
     }
     // The mask drawn into the picture itself leaves the shape black on white, and the
     // mask then lets only the shape through.
-    KImagePtr mask(new KImage);
     uint8 mode = KAlphaImage::kMaskByRaster;
-    makeMask(*mask, mode);
+    KImagePtr mask = makeMask(*picture, mode);
     if (m_flippedHorizontally != 0) {
         picture->flipHorizontal();
         mask->flipHorizontal();

@@ -10,6 +10,7 @@ class KAlphaImage;
 class KAlphaImagePtr;
 class KColor;
 class KImage;
+class KImagePtr;
 
 class LumoImage : public TapeGraphicObject {
     K_DECLARE_CLASS(LumoImage)
@@ -66,10 +67,12 @@ public:
 private:
     // The picture loaded afresh, without mask.
     KAlphaImagePtr loadPicture() const;
-    // The picture made into its mask by brightness, in the way the options say; the alpha
-    // mode that goes with it comes back in Mode.
-    void makeMask(KImage& Mask, uint8& Mode) const;
-    // Mask (when masked) and flips on a loaded picture.
+    // The loaded picture made into its mask by brightness, in the way the options say,
+    // with the alpha mode that goes with it in Mode; none when the picture is not masked.
+    KImagePtr makeMask(KImage& Picture, uint8& Mode) const;
+    // Mask (when there is one) and flips on a loaded picture.
+    void preparePicture(KAlphaImage& Picture, const KImagePtr& Mask, uint8 Mode) const;
+    // The same, with the mask made from the picture itself.
     void preparePicture(KAlphaImage& Picture) const;
     // The bounds moved by Destination's origin less Source's.
     KGraphicRectangle targetOf(const KGraphicRectangle& Source, const KGraphicRectangle& Destination) const;

@@ -20,8 +20,8 @@ void LumoPause::redraw() {}
 
 void LumoPause::start()
 {
-    if (m_timer->isRunning())
-        return;
+    // A timer left running by a story stopped and started again would end this pause early.
+    m_timer->stop();
     m_timer->setPeriod(m_duration);
     m_timer->setRepeating(false);
     m_timer->start();

@@ -17,8 +17,8 @@ public:
     void readFromFile(KFile& F) override;
     void writeToFile(KFile& F, long Ver) override;
 
-    // Starts the timer for the duration; a timer still running from an earlier start goes
-    // on as it was.
+    // Starts the timer afresh for the duration, also when it still runs from an earlier
+    // start.
     void start() override;
     // Ends the pause once the timer no longer runs.
     void step() override;

@@ -105,8 +105,6 @@ bool LumoProject::load(const KFileReference& File)
     KDirectoryPtr previousMedia = m_mediaDirectory;
     setFileReference(*reference);
     KDirectoryPtr media(new KDirectory(mediaPathOf(*reference)));
-    if (!media->exists())
-        media->create();
     setMediaDirectory(*media);
 
     KDocument document;
@@ -127,6 +125,9 @@ bool LumoProject::load(const KFileReference& File)
     if (document.isConverted() || document.getCreator() > kDocumentVersion)
         showLocalizedMessage("Load Project", "It seams that this project is of a newer version; some data was ignored");
 
+    // Only a project gets its media folder: a file refused leaves nothing behind.
+    if (!media->exists())
+        media->create();
     TapePtr story(*tape);
     story->setPageWidth(storedDimension(document, kWidthEntry, story->getPageSize().getWidth()));
     story->setPageHeight(storedDimension(document, kHeightEntry, story->getPageSize().getHeight()));

@@ -11,6 +11,7 @@
 #include "graphics/imageimport/DibImageWbmp.h"
 #include "graphics/imageimport/DibImageWmf.h"
 #include "graphics/imageimport/ImageFileStream.h"
+#include "graphics/imageimport/ImageMemoryStream.h"
 #include "graphics/imageimport/LittleEndian.h"
 
 #include <algorithm>
@@ -792,7 +793,12 @@ bool DibImage::loadFromFile(const char* path, long format)
     FILE* file = std::fopen(path, "rb");
     if (!file)
         return false;
-    const bool decoded = loadFromStream(file, format);
+    // Some decoders take their bytes one at a time or step over many small sub-blocks:
+    // served from memory, none of that goes through the C library's locked stream. The
+    // others read large blocks, for which a copy of the file would only be more memory.
+    const bool small = format == FormatGif || format == FormatTga || format == FormatIco || format == FormatWbmp;
+    ImageMemoryStream memory;
+    const bool decoded = small && memory.readFrom(file) ? decode(&memory, format) : loadFromStream(file, format);
     std::fclose(file);
     return decoded;
 }

@@ -115,6 +115,12 @@ public:
     void alphaClear(uint8_t value);
     void alphaSet(long x, long y, uint8_t alpha);
     uint8_t alphaGet(long x, long y) const;
+    // Row y of the alpha plane, for decoders that store whole rows; null without a plane
+    // or outside the image.
+    uint8_t* alphaRow(long y) const
+    {
+        return m_alpha && y >= 0 && y < getHeight() ? m_alpha.get() + size_t(y) * size_t(getWidth()) : nullptr;
+    }
     bool alphaFlip();
     bool alphaMirror();
     bool isAlphaValid() const { return m_alpha != nullptr; }

@@ -4,6 +4,7 @@
 #include "graphics/imageimport/ImageStream.h"
 #include "graphics/imageimport/LittleEndian.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -400,9 +401,19 @@ int DibImageGif::decodeLzw(const std::vector<uint8_t>& data, int codeSize, DibIm
             m_topSlot <<= 1;
             ++m_currentSize;
         }
+        // The string comes off the stack a line's room at a time.
         while (depth > 0) {
-            if (!emit(m_stack[--depth]))
-                return result;
+            const long take = std::min<long>(depth, lineWidth - filled);
+            uint8_t* out = &line[size_t(filled)];
+            for (long i = 0; i < take; ++i)
+                out[i] = m_stack[--depth];
+            filled += take;
+            if (filled == lineWidth) {
+                result = putLine(rows, line.data(), lineWidth);
+                filled = 0;
+                if (result < 0)
+                    return result;
+            }
         }
     }
     if (filled > 0)

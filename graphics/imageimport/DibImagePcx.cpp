@@ -1,8 +1,10 @@
 #include "graphics/imageimport/DibImagePcx.h"
 
 #include "graphics/imageimport/ImageStream.h"
+#include "graphics/imageimport/ImageStreamReader.h"
 #include "graphics/imageimport/LittleEndian.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -49,47 +51,63 @@ void DibImagePcx::decodeOrThrow(ImageStream& stream)
         throw "Cancelled";
 
     std::vector<uint8_t> data(size_t(planes) * bytesPerLine * size_t(height));
-    readRunLengthData(stream, data);
+    ImageStreamReader reader(stream);
+    readRunLengthData(reader, data);
 
     uint8_t palette[256 * 3] = {};
     std::memcpy(palette, header + 16, 48);
     if (bitsPerPixel == 8 && planes == 1) {
-        const int signature = stream.getc();
+        const int signature = reader.getc();
         if (signature != 12)
             throw "bad color map signature";
-        if (!stream.readAll(palette, sizeof(palette)))
+        if (!reader.readAll(palette, sizeof(palette)))
             throw Corrupted;
     } else if (bitsPerPixel == 1 && planes == 1) {
         std::memset(palette, 0, 3);
         std::memset(palette + 3, 255, 3);
     }
+    reader.close();
     setPaletteRgbTriples(palette, getHeader().biClrUsed);
 
     const size_t rowBytes = size_t(planes) * bytesPerLine;
     std::vector<uint8_t> line(bytesPerLine * 8 + size_t(width));
-    // A plane holds bytesPerLine bytes however wide the image claims to be.
-    auto planeByte = [&](const uint8_t* source, int plane, long x) -> uint8_t {
-        return size_t(x) < bytesPerLine ? source[size_t(plane) * bytesPerLine + size_t(x)] : 0;
-    };
+    // A plane holds bytesPerLine bytes however wide the image claims to be: the columns
+    // past it are black.
+    const long stored = std::min<long>(width, long(bytesPerLine));
     for (long y = 0; y < height; ++y) {
         const long row = height - 1 - y;
         const uint8_t* source = &data[size_t(y) * rowBytes];
+        uint8_t* target = getBits() + size_t(row) * getStride();
         if (colourPlanes) {
-            for (long x = 0; x < width; ++x) {
-                setPixelColorRef(x, row, RGB(planeByte(source, 0, x), planeByte(source, 1, x), planeByte(source, 2, x)));
-                if (planes == 4)
-                    alphaSet(x, row, planeByte(source, 3, x));
+            const uint8_t* red = source;
+            const uint8_t* green = source + bytesPerLine;
+            const uint8_t* blue = source + 2 * bytesPerLine;
+            for (long x = 0; x < stored; ++x) {
+                target[3 * x] = blue[x];
+                target[3 * x + 1] = green[x];
+                target[3 * x + 2] = red[x];
+            }
+            std::memset(target + 3 * stored, 0, size_t(3 * (width - stored)));
+            if (planes == 4) {
+                for (long x = 0; x < width; ++x)
+                    alphaSet(x, row, x < stored ? source[3 * bytesPerLine + size_t(x)] : 0);
             }
             continue;
         }
         const size_t made = planes == 1 ? unpackPixels(line.data(), source, bytesPerLine, planes, bitsPerPixel)
                                         : unpackPlanes(line.data(), source, bytesPerLine, planes, bitsPerPixel);
+        if (getBitCount() == 8) {
+            const size_t copied = std::min(size_t(width), made);
+            std::memcpy(target, line.data(), copied);
+            std::memset(target + copied, 0, size_t(width) - copied);
+            continue;
+        }
         for (long x = 0; x < width; ++x)
             setPixelIndex(x, row, size_t(x) < made ? line[size_t(x)] : 0);
     }
 }
 
-void DibImagePcx::readRunLengthData(ImageStream& stream, std::vector<uint8_t>& data)
+void DibImagePcx::readRunLengthData(ImageStreamReader& stream, std::vector<uint8_t>& data)
 {
     size_t position = 0;
     while (position < data.size()) {

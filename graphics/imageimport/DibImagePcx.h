@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class ImageStreamReader;
+
 class DibImagePcx : public DibImage {
 public:
     DibImagePcx() : DibImage(FormatPcx) {}
@@ -17,5 +19,5 @@ public:
 
 private:
     void decodeOrThrow(ImageStream& stream);
-    static void readRunLengthData(ImageStream& stream, std::vector<uint8_t>& data);
+    static void readRunLengthData(ImageStreamReader& stream, std::vector<uint8_t>& data);
 };

@@ -132,35 +132,43 @@ void DibImageTga::readColourMap(ImageStream& stream, const Header& header)
     }
 }
 
-void DibImageTga::storePixel(long row, long x, const uint8_t* value)
+void DibImageTga::storePixels(long row, long x, long count, const uint8_t* value, size_t step)
 {
-    if (!isInside(x, row))
+    // The span is checked once, not each pixel; the callers keep it inside the row.
+    if (row < 0 || row >= getHeight() || x < 0 || count < 0 || count > getWidth() - x)
         return;
     uint8_t* target = getBits() + size_t(row) * getStride();
+    uint8_t* alpha = alphaRow(row);
     if (m_depth == 8) {
-        target[x] = value[0];
+        for (long i = 0; i < count; ++i, value += step)
+            target[x + i] = value[0];
         return;
     }
     target += size_t(x) * 3;
     if (m_bytesPerPixel == 2) {
-        const uint16_t word = LittleEndian::u16(value);
-        expand555(word, target);
-        if (m_attributeAlpha)
-            alphaSet(x, row, (word & 0x8000) ? 255 : 0);
+        for (long i = 0; i < count; ++i, value += step, target += 3) {
+            const uint16_t word = LittleEndian::u16(value);
+            expand555(word, target);
+            if (m_attributeAlpha && alpha)
+                alpha[x + i] = (word & 0x8000) ? 255 : 0;
+        }
         return;
     }
-    std::memcpy(target, value, 3);
-    if (m_depth == 32)
-        alphaSet(x, row, value[3]);
+    for (long i = 0; i < count; ++i, value += step, target += 3) {
+        target[0] = value[0];
+        target[1] = value[1];
+        target[2] = value[2];
+        if (m_depth == 32 && alpha)
+            alpha[x + i] = value[3];
+    }
 }
 
 void DibImageTga::expandLine(ImageStream& stream, long row, long count, long firstColumn)
 {
-    std::vector<uint8_t> pixels(size_t(count) * size_t(m_bytesPerPixel));
-    if (!stream.readAll(pixels.data(), pixels.size()))
+    m_packet.resize(size_t(count) * size_t(m_bytesPerPixel));
+    if (!stream.readAll(m_packet.data(), m_packet.size()))
         throw Corrupted;
-    for (long i = 0; i < count; ++i)
-        storePixel(row, firstColumn + i, &pixels[size_t(i) * size_t(m_bytesPerPixel)]);
+    storePixels(row, firstColumn, count, m_packet.data(), size_t(m_bytesPerPixel));
 }
 
 void DibImageTga::expandRleLine(ImageStream& stream, long row)
@@ -177,12 +185,10 @@ void DibImageTga::expandRleLine(ImageStream& stream, long row)
                 throw Corrupted;
         }
         const long count = std::min(m_packetLeft, getWidth() - x);
-        if (m_packetIsRun) {
-            for (long i = 0; i < count; ++i)
-                storePixel(row, x + i, m_runValue);
-        } else {
+        if (m_packetIsRun)
+            storePixels(row, x, count, m_runValue, 0);
+        else
             expandLine(stream, row, count, x);
-        }
         m_packetLeft -= count;
         x += count;
     }

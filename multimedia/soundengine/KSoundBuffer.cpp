@@ -9,6 +9,12 @@
 
 #include <dsound.h>
 
+namespace {
+// The GUI thread waits at most four pauses of 10 ms for a lost buffer to come back.
+constexpr int kRestoreTries = 5;
+constexpr DWORD kRestorePause = 10;
+} // namespace
+
 KSoundBuffer::KSoundBuffer(IDirectSoundBuffer** Buffers, uint32 BufferSize, long Count, KWaveFile* Wave)
     : m_bufferSize(BufferSize)
     , m_wave(Wave)
@@ -142,10 +148,10 @@ long KSoundBuffer::restoreBuffer(IDirectSoundBuffer* Buffer, bool* Restored)
         return result;
     if (!(status & DSBSTATUS_BUFFERLOST))
         return S_FALSE;
-    // A buffer stays lost while another program holds the device; it comes back when the
-    // device is ours again.
-    while ((result = Buffer->Restore()) == DSERR_BUFFERLOST)
-        Sleep(10);
+    // A buffer stays lost while another program holds the device, which may be for good:
+    // a few tries, then the caller hears that it is still lost.
+    for (int tries = 1; (result = Buffer->Restore()) == DSERR_BUFFERLOST && tries < kRestoreTries; ++tries)
+        Sleep(kRestorePause);
     if (FAILED(result))
         return result;
     if (Restored)

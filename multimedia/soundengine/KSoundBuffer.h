@@ -33,7 +33,8 @@ public:
     // The whole buffer from the start of the data; the rest is silence, or the data
     // again when it repeats.
     long fillBuffer(IDirectSoundBuffer* Buffer, bool Repeat);
-    // S_FALSE when the buffer was not lost.
+    // S_FALSE when the buffer was not lost; DSERR_BUFFERLOST when it stayed lost through
+    // a few tries.
     long restoreBuffer(IDirectSoundBuffer* Buffer, bool* Restored);
 
     uint32 getBufferSize() const { return m_bufferSize; }

@@ -6,6 +6,7 @@
 #include "application/KPaletteWindow.h"
 #include "application/OperatingSystemWin32.h"
 #include "application/WindowClassesWin32.h"
+#include "foundation/KTimer.h"
 #include "controls/KPushButtonControl.h"
 #include "tests/controls/ControlTestSupport.h"
 #include "tests/support/ReportCatcher.h"
@@ -154,6 +155,39 @@ TEST(Dialog, RunsModallyUntilAStandardButtonOrACloseRequestEndsIt)
     EXPECT_EQ(fresh->runModal(KWindow::OpenHidden), KDialog::NoResult);
     EXPECT_FALSE(fresh->isOpen());
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 0);
+}
+
+// Closes the dialog when its timer fires.
+class Closer : public KThing {
+public:
+    explicit Closer(KDialog& Dialog) : m_dialog(Dialog) {}
+    void doTimer(KTimer&) override { m_dialog.close(); }
+
+private:
+    KDialog& m_dialog;
+};
+
+TEST(Dialog, RunningModallyWaitsForTheNextTimerInsteadOfSpinning)
+{
+    InteractionScope scope;
+    DrivenClock clock;
+    // Every reading moves the clock on, so that a loop that never waits still reaches the
+    // timer, only through about a thousand idle steps.
+    knsSetTickSource([] { return ++DrivenClock::now(); });
+    RecordedWait wait;
+    wait.clock = &clock;
+    KDialogPtr dialog = new KDialog;
+    KThingPtr closer = new Closer(*dialog);
+    KTimerPtr timer = new KTimer;
+    timer->setTarget(*closer);
+    timer->setPeriod(1000);
+    timer->start();
+    EXPECT_EQ(dialog->runModal(KWindow::OpenHidden), KDialog::NoResult);
+    uint32 waited = 0;
+    for (uint32 timeOut : wait.timeOuts)
+        waited += timeOut;
+    EXPECT_GE(waited, 990u);
+    EXPECT_LE(wait.timeOuts.size(), 3u);
 }
 
 TEST(Dialog, AModelessDialogTellsItsReceiversOnceAndCloses)

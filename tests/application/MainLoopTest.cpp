@@ -81,7 +81,7 @@ TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisec
     exactlyFive->stop();
     KTimerPtr later = startTimer(*target, 50);
     EXPECT_TRUE(application->getWaitTime(timeOut));
-    EXPECT_EQ(timeOut, 50u);
+    EXPECT_EQ(timeOut, 51u);
 
     // An idle handler, the no-wait flag or a queued event each keep the step from blocking.
     HandlerPtr idle = new Handler("idle");
@@ -97,36 +97,52 @@ TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisec
     EXPECT_FALSE(application->getWaitTime(timeOut));
     KApplicationEvent::clearQueue();
     EXPECT_TRUE(application->getWaitTime(timeOut));
+
+    // Under a modal loop, a busy idle handler and the timers of a busy manager cannot run:
+    // the step waits for a message.
+    application->addIdleHandler(*idle);
+    idle->setFlags(KThing::Busy);
+    KTimerManager::getManager().setFlags(KThing::Busy);
+    KTimerPtr due = startTimer(*target, 0);
+    EXPECT_TRUE(application->getWaitTime(timeOut));
+    EXPECT_EQ(timeOut, 0u);
+    KTimerManager::getManager().clearFlags(KThing::Busy);
+    idle->clearFlags(KThing::Busy);
+    EXPECT_FALSE(application->getWaitTime(timeOut));
 }
 
-TEST_F(MainLoop, AStepWaitsUntilTheNextTimerAndThenFiresIt)
+TEST_F(MainLoop, TheNearestOfSeveralTimersSetsTheWaitWhicheverStartedFirst)
+{
+    ApplicationScope<> application;
+    for (bool slowFirst : {true, false}) {
+        s_log.clear();
+        wait.timeOuts.clear();
+        HandlerPtr fast = new Handler("fast");
+        HandlerPtr slow = new Handler("slow");
+        KTimerPtr first = slowFirst ? startTimer(*slow, 10000) : startTimer(*fast, 20);
+        KTimerPtr second = slowFirst ? startTimer(*fast, 20) : startTimer(*slow, 10000);
+        // The step waits until the fast timer is due, just past its period, and fires it.
+        application->processEvents();
+        EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{21})) << slowFirst;
+        EXPECT_EQ(s_log, (std::vector<std::string>{"fast timer"})) << slowFirst;
+        first->stop();
+        second->stop();
+    }
+}
+
+TEST_F(MainLoop, AStepWaitsUntilTheNextTimerIsDueAndThenFiresIt)
 {
     ApplicationScope<> application;
     HandlerPtr target = new Handler("target");
     KTimerPtr timer = startTimer(*target, 50);
+    // Due means more than the period has passed: the wait lasts into the millisecond after
+    // it, so that the step that wakes fires the timer instead of polling for it.
     application->processEvents();
-    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{50}));
-    // Due means more than the period has passed: the next steps poll instead of waiting.
-    application->processEvents();
-    EXPECT_EQ(wait.timeOuts.size(), 1u);
-    EXPECT_TRUE(s_log.empty());
-    clock.advance(1);
-    application->processEvents();
+    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{51}));
     EXPECT_EQ(s_log, (std::vector<std::string>{"target timer"}));
     // With no timer left the step waits for a message alone.
     application->processEvents();
-    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{50, 0}));
-}
-
-TEST_F(MainLoop, AStepWithAnIdleHandlerNeverWaits)
-{
-    ApplicationScope<> application;
-    HandlerPtr idle = new Handler("idle");
-    application->addIdleHandler(*idle);
-    for (int i = 0; i < 3; ++i)
-        application->processEvents();
-    EXPECT_TRUE(wait.timeOuts.empty());
-    EXPECT_EQ(s_log.size(), 3u);
+    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{51, 0}));
 }
 
 TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)
@@ -143,6 +159,8 @@ TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)
     clock.advance(1);
     application->processEvents();
     EXPECT_EQ(s_log, (std::vector<std::string>{"first timer", "first idle", "second idle", "late idle"}));
+    // With idle handlers the step never waits.
+    EXPECT_TRUE(wait.timeOuts.empty());
 }
 
 TEST_F(MainLoop, AHandlerRunningAModalLoopIsNotEnteredAgainFromInsideIt)

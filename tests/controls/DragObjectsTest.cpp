@@ -222,6 +222,13 @@ TEST_F(DragLayer, APressSelectsTheObjectAloneOrWithShiftBesideTheOthers)
     EXPECT_EQ(send(KMouseEvent::Down, 20, 20), 0);
     EXPECT_FALSE(first.isSelected());
     EXPECT_FALSE(third.isSelected());
+
+    // Where two overlap, the press takes the one added last: it is drawn on top.
+    add(10, 100, 40, 40);
+    KDragObject& top = add(30, 100, 40, 40);
+    send(KMouseEvent::Down, 40, 120);
+    EXPECT_EQ(&layer.getTrackedObject(), &top);
+    send(KMouseEvent::Up, 40, 120);
 }
 
 TEST_F(DragLayer, AHandleResizesOnTheGridAndNoSmallerThanTheMinimum)

@@ -1,6 +1,7 @@
 // The two edit controls on their RichEdit windows: the multi-line field with its
 // selection, formats, edit commands and their actions, and the single-line text with its
 // filter, length limit, Return action and the text it keeps across native windows.
+#include "application/ClipboardWin32.h"
 #include "application/KClipboardManager.h"
 #include "application/KNativeEvent.h"
 #include "application/NativeTextWin32.h"
@@ -11,6 +12,8 @@
 #include "tests/support/ReportCatcher.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include <richedit.h>
 
@@ -124,8 +127,7 @@ TEST_F(EditField, SelectionsAreCharacterRangesAndFormatsApplyToThem)
     red.setNativeColor(0x0000FF);
     field->setColor(red);
     EXPECT_STREQ(field->getFontName().getText(), "Arial");
-    // Read back in whole points.
-    EXPECT_EQ(field->getFontSize(), 11.0);
+    EXPECT_EQ(field->getFontSize(), 11.5);
     EXPECT_EQ(field->getFontStyle().getFlags(), 0x5u);
     EXPECT_EQ(field->getColor(), red);
     field->setSelection(0, 2);
@@ -294,6 +296,22 @@ TEST_F(EditText, TypingIsFilteredByTheAcceptedCharactersAndStopsAtTheLimit)
         text->setText(KString(std::string(static_cast<size_t>(c.length), '1').c_str()));
         EXPECT_EQ(refuses(c.character), c.refused) << c.accepted << " " << c.length << " " << int(c.character);
     }
+    // A paste is filtered as typing is, in place of the selection and as far as the limit
+    // leaves room; the single line takes the clipboard's first line only.
+    auto paste = [&](const char* Clipboard) {
+        putClipboardTextWin32(nullptr, Clipboard, static_cast<long>(std::strlen(Clipboard)));
+        SendMessageA(nativeOf(*text), WM_PASTE, 0, 0);
+    };
+    text->setAcceptedCharacters(KString("0123456789"));
+    text->setText(KString("9"));
+    text->selectAll();
+    paste("abc1\t2x3\r\n4");
+    EXPECT_EQ(shown(), "123");
+    text->setText(KString(std::string(248, '1').c_str()));
+    text->selectNone();
+    paste("56789");
+    EXPECT_EQ(shown(), "56" + std::string(248, '1'));
+
     // A text set whole goes past the limit.
     text->setText(KString(std::string(300, 'x').c_str()));
     EXPECT_EQ(text->getText().getLength(), 300);

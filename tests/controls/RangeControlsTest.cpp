@@ -11,6 +11,8 @@
 
 #include <commctrl.h>
 
+#include <functional>
+
 namespace {
 
 using RangeControls = PlacedControls;
@@ -60,6 +62,22 @@ TEST_F(RangeControls, AScrollBarDraggedToItsEndReportsTheMaximumAndEachStepAtOnc
     EXPECT_EQ(bar.getValue(), 100);
     bar.setValue(-3, true);
     EXPECT_EQ(GetScrollPos(nativeOf(bar), SB_CTL), 0);
+}
+
+TEST_F(RangeControls, AScrollBarsThumbEndsAtItsMaximumAlsoAfterTheRangeOrPageChanged)
+{
+    auto& bar = place(new NotingActions<KScrollBarControl>, KGraphicRectangle(10, 10, 16, 200));
+    const HWND native = nativeOf(bar);
+    const std::function<void()> changes[] = {[&] { bar.setMaximum(200); }, [&] { bar.setMinimum(5); },
+                                             [&] { bar.setPageSize(25); }};
+    for (const auto& change : changes) {
+        change();
+        // The thumb pushed to the end, then one line up.
+        SetScrollPos(native, SB_CTL, 100000, FALSE);
+        EXPECT_EQ(GetScrollPos(native, SB_CTL), 200);
+        SendMessageA(GetParent(native), WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(native));
+        EXPECT_EQ(bar.getValue(), 199);
+    }
 }
 
 TEST_F(RangeControls, AScrollBarWhosePageCoversItsRangeIsDisabledOnScreen)

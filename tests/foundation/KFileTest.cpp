@@ -1,4 +1,5 @@
 // KFile: big-endian typed transfers in every mode, the error code, buffering.
+#include "foundation/KClassReader.h"
 #include "foundation/KFile.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/ReportCatcher.h"
@@ -181,6 +182,54 @@ TEST_F(KFileTest, MemoryModeGrowsAndWritesUpToItsLength)
     expected[2] = 0x0A;
     expected[3] = 0x0B;
     EXPECT_EQ(readBytes(path), ByteList().append(expected).longs({0x05060708}).bytes());
+}
+
+// Documents are read whole: the block reader must find in the buffer exactly what it found
+// in the file, through skipped sections, blocks left unread, far moves and the end.
+TEST_F(KFileTest, AFileReadWholeReadsAsTheDirectFile)
+{
+    const long thingID = KThing::getClassRecord()->getClassID();
+    ByteList content;
+    // Block 1: three sections of which the reader takes the second only.
+    content.longs({thingID, 1, 3 * 12, 3}).longs({1, 12, 11}).longs({2, 12, 22}).longs({3, 12, 33});
+    // Block 2: a section left unread, then 600 000 bytes of padding and a last long.
+    content.longs({thingID, 1, 16, 1}).longs({1, 16, 44, 55});
+    content.append(Bytes(600000, 0x5A)).longs({66});
+    writeBytes(path, content.bytes());
+
+    auto transcript = [&](uint8 Mode) {
+        ReaderState state;
+        OpenedFile file(path, Mode);
+        std::vector<long> seen;
+        KClassReader first;
+        long version = 0, count = 0, id = 0, value = 0;
+        first.begin(file, KThing::getClassRecord(), version, count);
+        for (long i = 0; i < count; ++i) {
+            first.nextSection(id);
+            seen.push_back(id);
+            if (id == 2)
+                seen.push_back(file.readLong(value));
+            else
+                first.skipSection();
+        }
+        first.end();
+        KClassReader second;
+        second.beginAtSection(file, KThing::getClassRecord(), 1);
+        second.end();
+        seen.push_back(file.getPosition());
+        seen.push_back(file.getSize());
+        file.setPosition(file.getSize() - 4);
+        seen.push_back(file.readLong(value));
+        seen.push_back(file.getError());
+        // Past the end: nothing, and the end-of-file error.
+        file.setPosition(file.getSize() + 100000);
+        seen.push_back(file.readLong(value));
+        seen.push_back(file.getError());
+        return seen;
+    };
+    const std::vector<long> direct = transcript(KFile::Direct);
+    EXPECT_EQ(direct, (std::vector<long>{1, 2, 22, 3, 16 + 36 + 16 + 16, long(content.bytes().size()), 66, 0, 0, 40}));
+    EXPECT_EQ(transcript(KFile::ReadAll), direct);
 }
 
 } // namespace

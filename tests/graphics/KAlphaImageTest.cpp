@@ -118,6 +118,38 @@ TEST_F(KAlphaImageTest, ModeTwoTakesAlphaFromTheMaskPixelByPixel)
     EXPECT_EQ(GetPixel(prepared, 1, 0), 0x0000FFu);
 }
 
+// The mask is read by rows: every pixel of the prepared copy must be what the mask pixel
+// at that place gives, and a mask smaller than the picture hides what it does not cover.
+TEST_F(KAlphaImageTest, ThePerPixelCopyTakesEachMaskPixelFromItsOwnPlace)
+{
+    const short width = 37, height = 70, maskHeight = 66;
+    picture.create(width, height);
+    auto* mask = new KImage;
+    mask->create(width - 2, maskHeight);
+    for (short y = 0; y < height; ++y) {
+        for (short x = 0; x < width; ++x) {
+            picture.getGraphicDevice().setPixel(x, y, nativeColor(uint32(x * 6) << 16 | uint32(y * 3) << 8 | 0x80));
+            mask->getGraphicDevice().setPixel(x, y, nativeColor(uint32((x * 7 + y * 5) & 0xFF) * 0x010101));
+        }
+    }
+    picture.setAlphaMode(KAlphaImage::kPerPixelAlpha);
+    picture.setAlphaMask(*mask);
+    HDC prepared = getAlphaDCWin32(picture);
+    ASSERT_NE(prepared, nullptr);
+    long wrong = 0;
+    for (short y = 0; y < height; ++y) {
+        for (short x = 0; x < width; ++x) {
+            const uint32 alpha = x < width - 2 && y < maskHeight ? 255 - ((x * 7 + y * 5) & 0xFF) : 0;
+            // Native colours are COLORREFs: red in the low byte. Each channel is premultiplied
+            // and cut to a whole number.
+            const uint32 red = 0x80 * alpha / 255, green = uint32(y * 3) * alpha / 255, blue = uint32(x * 6) * alpha / 255;
+            // GetPixel shows the colour without its alpha.
+            wrong += GetPixel(prepared, x, y) != RGB(red, green, blue);
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(KAlphaImageTest, LoadingAPictureDropsTheMaskButLoadingWithAMaskKeepsIt)
 {
     writeBytes(folder.file("image.bmp"), bmp24({{0xFF0000, 0x0000FF}}));

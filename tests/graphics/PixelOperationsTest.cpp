@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 KColor grey(uint8 Level) { return nativeColor(uint32(Level) * 0x010101); }
@@ -78,6 +80,43 @@ TEST(PixelOperations, SmoothBlackAndWhiteGreysTheInteriorOnly)
     EXPECT_EQ(device.getPixel(1, 1), grey(255 / 9));
     EXPECT_EQ(device.getPixel(2, 2), grey(42));
     EXPECT_EQ(pixelRows(device, 1, 1, 3, 3), PixelRows(3, "???"));
+}
+
+// The smoothing reads the bitmap in bands of rows and smooths a copy kept by columns: on a
+// picture larger than a band, of sides that are no multiple of one, it must give what the
+// plain walk over the pixels in place gives.
+TEST(PixelOperations, SmoothBlackAndWhiteOfALargePictureEqualsThePlainWalk)
+{
+    const short width = 45, height = 71;
+    KImage image;
+    image.create(width, height);
+    uint32 noise = 7;
+    std::vector<uint32> expected(size_t(width) * height);
+    for (short y = 0; y < height; ++y) {
+        for (short x = 0; x < width; ++x) {
+            noise = noise * 1103515245u + 12345u;
+            const uint32 pixel = (noise >> 8) & 0xFFFFFF;
+            image.getGraphicDevice().setPixel(x, y, nativeColor(pixel));
+            const uint32 sum = (pixel >> 16) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+            expected[size_t(y) * width + x] = sum < 0x80u * 3 ? 0 : 0xFF;
+        }
+    }
+    for (short x = 1; x < width - 1; ++x) {
+        for (short y = 1; y < height - 1; ++y) {
+            uint32 sum = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    sum += expected[size_t(y + dy) * width + size_t(x + dx)];
+            expected[size_t(y) * width + x] = sum / 9;
+        }
+    }
+    image.makeSmoothBlackAndWhite(32768);
+    long wrong = 0;
+    for (short y = 0; y < height; ++y) {
+        for (short x = 0; x < width; ++x)
+            wrong += image.getGraphicDevice().getPixel(x, y) != grey(uint8(expected[size_t(y) * width + x]));
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(PixelOperations, GreyIsTheMeanOfTheComponentsAndInvertingTwiceRestores)

@@ -249,6 +249,68 @@ TEST(SoundEngine, TheStreamingThreadRefillsARegisteredSoundUntilItIsUnloaded)
     EXPECT_FALSE(SetEvent(event));
 }
 
+// A DirectSound buffer lost to another program: Restore answers "still lost" a number of
+// times before it gives the buffer back.
+struct LostBuffer : IDirectSoundBuffer {
+    explicit LostBuffer(int LostFor) : lostFor(LostFor) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++count; }
+    ULONG STDMETHODCALLTYPE Release() override { return --count; }
+    HRESULT STDMETHODCALLTYPE GetCaps(LPDSBCAPS) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetCurrentPosition(LPDWORD, LPDWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetFormat(LPWAVEFORMATEX, DWORD, LPDWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetVolume(LPLONG) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetPan(LPLONG) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetFrequency(LPDWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetStatus(LPDWORD Status) override
+    {
+        *Status = restores < lostFor ? DSBSTATUS_BUFFERLOST : 0;
+        return DS_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Initialize(LPDIRECTSOUND, LPCDSBUFFERDESC) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Lock(DWORD, DWORD, LPVOID*, LPDWORD, LPVOID*, LPDWORD, DWORD) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Play(DWORD, DWORD, DWORD) override
+    {
+        ++plays;
+        return DS_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetCurrentPosition(DWORD) override { return DS_OK; }
+    HRESULT STDMETHODCALLTYPE SetFormat(LPCWAVEFORMATEX) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetVolume(LONG) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetPan(LONG) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetFrequency(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Stop() override { return DS_OK; }
+    HRESULT STDMETHODCALLTYPE Unlock(LPVOID, DWORD, LPVOID, DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Restore() override { return ++restores < lostFor ? DSERR_BUFFERLOST : DS_OK; }
+
+    const int lostFor;
+    int restores = 0;
+    int plays = 0;
+    ULONG count = 1;
+};
+
+TEST(SoundEngine, ABufferThatStaysLostIsGivenUpAfterAFewTriesAndItsSoundSaysItCannotStart)
+{
+    LostBuffer lost(30);
+    IDirectSoundBuffer* buffers[] = {&lost};
+    KSoundPtr sound = new KSound;
+    sound->createFromResource(7001);
+    sound->setNativeHandle(new KSoundBuffer(buffers, 64, 1, nullptr));
+    sound->KAbstractMedia::load();
+    ReportCatcher catcher;
+    sound->play();
+    EXPECT_EQ(lost.plays, 0);
+    EXPECT_LE(lost.restores, 5);
+    EXPECT_EQ(sound->getState(), KAbstractMedia::Loaded);
+    EXPECT_EQ(catcher.codes(), std::vector<int>{53});
+    EXPECT_TRUE(catcher.caught(53, "KSound::play()"));
+    sound->unload();
+    EXPECT_EQ(lost.count, 0u);
+}
+
 TEST(SoundEngine, PlayableFileTypesAreTheRegisteredOnesInOrder)
 {
     MediaScope scope;

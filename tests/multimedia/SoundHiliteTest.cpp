@@ -189,16 +189,23 @@ TEST_F(Reading, TheElapsedTimeIsSentEveryPollOnlyWithFeedbackOn)
     EXPECT_EQ(listener->seen, Heard{"ElapsedTime=102"});
 }
 
-TEST_F(Reading, PlayingAgainReplacesTheSoundAndWithoutTextOrSoundNothingPlays)
+TEST_F(Reading, PlayingAgainGoesOnWithItsSoundAndUnloadingEndsTheReading)
 {
     media->play();
-    KSoundPtr first = &media->getSound();
+    KSoundPtr sound = &media->getSound();
+    const long managed = scope.manager().getMedia().getCount();
     media->play();
-    EXPECT_NE(&media->getSound(), first.get());
+    EXPECT_EQ(&media->getSound(), sound.get());
+    EXPECT_EQ(scope.manager().getMedia().getCount(), managed);
     EXPECT_EQ(media->getState(), KAbstractMedia::Playing);
-    first->stop();
-    media->stop();
+    // Unloaded while it plays, the reading stops, and its sound with it.
+    media->unload();
+    EXPECT_EQ(media->getState(), KAbstractMedia::Unloaded);
+    EXPECT_EQ(sound->getState(), KAbstractMedia::Unloaded);
+    EXPECT_FALSE(scope.manager().getMedia().has(*sound));
+    EXPECT_TRUE(media->isDonePlaying());
 
+    // Without text or sound nothing plays.
     media->setText("");
     media->play();
     EXPECT_EQ(media->getState(), KAbstractMedia::Loaded);
@@ -208,6 +215,33 @@ TEST_F(Reading, PlayingAgainReplacesTheSoundAndWithoutTextOrSoundNothingPlays)
     media->play();
     EXPECT_EQ(media->getState(), KAbstractMedia::Unloaded);
     EXPECT_TRUE(media->isDonePlaying());
+}
+
+TEST_F(Reading, APausedReadingHoldsItsSoundItsClockAndItsFeedback)
+{
+    setMarkers({{0, 0}, {100, 4}});
+    media->setMediaFlags(KAbstractMedia::FeedbackFlag);
+    media->play();
+    EXPECT_EQ(heardAfter(1), Heard{"WordStart=0 WordLength=4 ElapsedTime=1"});
+    media->pause();
+    EXPECT_TRUE(media->getSound().isPaused());
+    listener->seen.clear();
+    clock.advance(500);
+    KTimerManager::getManager().fire();
+    media->service();
+    EXPECT_EQ(listener->seen, Heard{});
+    EXPECT_EQ(media->getElapsedTime(), 1);
+
+    media->resume();
+    EXPECT_TRUE(media->getSound().isPlaying());
+    EXPECT_EQ(heardAfter(100), Heard{"WordStart=4 WordLength=4 ElapsedTime=101"});
+    // Stopped while paused, the reading ends and receivers clear their highlight.
+    media->pause();
+    listener->seen.clear();
+    media->stop();
+    EXPECT_EQ(media->getState(), KAbstractMedia::Loaded);
+    EXPECT_FALSE(media->getSound().isPlaying() || media->getSound().isPaused());
+    EXPECT_EQ(listener->seen, Heard{"WordStart=-1 WordLength=-1 ElapsedTime=0"});
 }
 
 TEST_F(Reading, AReadingNobodyHoldsGoesAwayAndOneClosedPlaysAgain)

@@ -150,7 +150,7 @@ TEST(ExtendedSpeech, SpeaksTheRespelledTextAndSendsTheWrittenWords)
     EXPECT_EQ(speech.getReferenceCount(), counted + 1);
 }
 
-TEST(ExtendedSpeech, MapsOnlyWordsThatLieInTheSpokenText)
+TEST(ExtendedSpeech, MapsOnlyWordsThatLieInTheSpokenTextAndNoneWithoutAHandler)
 {
     ExceptionsScope scope;
     HeardSpeech<KExtendedSpeech> heard;
@@ -175,6 +175,10 @@ TEST(ExtendedSpeech, MapsOnlyWordsThatLieInTheSpokenText)
     speech.setText(KString("Dr. Smith"));
     EXPECT_TRUE(feedback(8, 6, inner));
     EXPECT_EQ(heard.recorder->seen, (std::vector<std::string>{word(9, 2), word(0, 2), word(4, 5)}));
+    // Without a handler the text is spoken as written.
+    KSpeechExceptionHandler::releaseGlobal();
+    speech.setText(KString("Dr. Smith"));
+    EXPECT_STREQ(speech.getSpokenText().getText(), "Dr. Smith");
 
     ReportCatcher catcher;
     KExtendedSpeech onStack;

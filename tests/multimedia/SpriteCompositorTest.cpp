@@ -124,6 +124,31 @@ TEST_F(Compositor, ASpriteMovingAwayLeavesNoHoleInTheSpritesItCovered)
     EXPECT_EQ(pixelRows(m_target->getGraphicDevice(), 2, 1, 8, 6), offscreen());
 }
 
+TEST_F(Compositor, ASpriteHiddenShownOrTakenOutWhereItStandsChangesTheTargetAtTheNextFrame)
+{
+    for (uint8 mode : {KSpriteSystem::DirtySprites, KSpriteSystem::DirtyRectangles}) {
+        addSprite(1, 1, 3, 'g');
+        KSprite& sprite = addSprite(2, 2, 2, 'b');
+        startFrames(mode);
+        // What the target shows where the green sprite stands, after a frame.
+        auto shownAfterFrame = [&] {
+            paintTargetRed();
+            tick();
+            return pixelRows(m_target->getGraphicDevice(), 3, 2, 3, 3);
+        };
+        sprite.hide();
+        EXPECT_EQ(shownAfterFrame(), PixelRows(3, "ggg")) << int(mode);
+        sprite.show();
+        EXPECT_EQ(shownAfterFrame(), (PixelRows{"ggg", "gbb", "gbb"})) << int(mode);
+        m_layer->removeSprite(sprite);
+        EXPECT_EQ(shownAfterFrame(), PixelRows(3, "ggg")) << int(mode);
+        // Back in the layer where it stood, it is drawn again.
+        m_layer->addSprite(sprite);
+        EXPECT_EQ(shownAfterFrame(), (PixelRows{"ggg", "gbb", "gbb"})) << int(mode);
+        m_layer->removeAllSprites();
+    }
+}
+
 TEST_F(Compositor, InvalidatedPageRectanglesReachTheTargetAtTheNextFrame)
 {
     startFrames(KSpriteSystem::DirtyRectangles);

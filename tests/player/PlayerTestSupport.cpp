@@ -23,6 +23,8 @@
 K_REGISTER_SUITE_CLASSES(LumoApplication::registerAllClasses);
 
 namespace {
+// The name the tests run the player under, which names its registry key.
+const char* const kTestApplicationName = "Narrabo Player Tests";
 const std::string kPreferencesKey = std::string("SOFTWARE\\") + kTestApplicationName;
 const std::string kSetKey = kPreferencesKey + "\\MainPreferences";
 } // namespace
@@ -33,23 +35,6 @@ void forgetPreferences()
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kPreferencesKey.c_str());
 }
 
-std::vector<std::string> storedPreferenceNames()
-{
-    std::vector<std::string> names;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSetKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return names;
-    char name[256];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = sizeof name;
-        if (RegEnumValueA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        names.emplace_back(name, length);
-    }
-    RegCloseKey(key);
-    return names;
-}
-
 void storePreferences(const std::function<void(KPreferences&)>& Fill)
 {
     KPreferencesPtr preferences(new KPreferences);
@@ -57,20 +42,11 @@ void storePreferences(const std::function<void(KPreferences&)>& Fill)
     preferences->save(KString("MainPreferences"));
 }
 
-long storedLong(const char* Name)
+KPreferencesPtr storedPreferences()
 {
-    BYTE value[8] = {};
-    DWORD size = sizeof value;
-    DWORD type = 0;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSetKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return -1;
-    const LONG read = RegQueryValueExA(key, Name, nullptr, &type, value, &size);
-    RegCloseKey(key);
-    if (read != ERROR_SUCCESS || type != REG_BINARY || size != 5)
-        return -1;
-    // The type code of a long, then its four bytes, low first.
-    return static_cast<long>(value[1] | value[2] << 8 | value[3] << 16 | uint32(value[4]) << 24);
+    KPreferencesPtr stored(new KPreferences);
+    stored->load(KString("MainPreferences"));
+    return stored;
 }
 
 bool typeKey(LumoWindow& Window, uint16 Key, uint32 Modifiers)
@@ -176,12 +152,10 @@ void writeStory(const std::string& Path, short Width, short Height, const std::s
 
 PlayerRun::PlayerRun(const std::string& CommandLine, bool Splash, const Preparation& BeforeStart)
     : m_commandLine(CommandLine)
-    , m_program(folder.path() + "\\Program")
-    , m_documents(folder.path() + "\\Documents")
 {
     wait.clock = &clock;
-    CreateDirectoryA(m_program.c_str(), nullptr);
-    CreateDirectoryA(m_documents.c_str(), nullptr);
+    CreateDirectoryA(file("Program").c_str(), nullptr);
+    CreateDirectoryA(file("Documents").c_str(), nullptr);
     knsSetProcessInfo(knsGetInstance(), knsGetPreviousInstance(), m_commandLine.c_str(), knsGetShowCommand(),
                       knsGetIconResourceID());
     KApplication::setSplashRequested(Splash);
@@ -189,8 +163,8 @@ PlayerRun::PlayerRun(const std::string& CommandLine, bool Splash, const Preparat
     app().setMailslotName(KString(kTestApplicationName));
     app().startUp(KString("LumoWindow"));
     KFileSystem& folders = KFileSystem::getFileSystem();
-    folders.applicationDirectory = KDirectory(windowsPath(m_program + "\\"));
-    folders.documentsDirectory = KDirectory(windowsPath(m_documents + "\\"));
+    folders.applicationDirectory = KDirectory(windowsPath(file("Program\\")));
+    folders.documentsDirectory = KDirectory(windowsPath(file("Documents\\")));
     if (BeforeStart)
         BeforeStart(*this);
     app().doStart();
@@ -200,7 +174,8 @@ PlayerRun::PlayerRun(const std::string& CommandLine, bool Splash, const Preparat
 
 PlayerRun::~PlayerRun()
 {
-    app().shutDown();
+    if (!m_shutDown)
+        app().shutDown();
     LumoApplication::releaseApplication();
     if (!KClass::getFirst())
         registerAllTestClasses();
@@ -228,7 +203,11 @@ bool PlayerRun::runUntilQuit(long Milliseconds)
         clock.advance(1);
         app().processIdleOnce();
     }
-    return !app().isRunning();
+    if (app().isRunning())
+        return false;
+    app().shutDown();
+    m_shutDown = true;
+    return true;
 }
 
 bool PlayerRun::open(const std::string& Path)

@@ -80,8 +80,15 @@ TEST(SpeechExceptionsFile, ReadsWholeEntriesInWrittenOrderAndNothingFromAForeign
         {"Mac text", fileOf(magic, 1, {mac}), KSpeechExceptionsFile::Read, {"Caf\xE9=cafe"}},
         {"cut short", fileOf(magic, 2, {ab, Bytes(dr.begin(), dr.end() - 5)}), KSpeechExceptionsFile::Read, {"Ab=About"}},
         {"count past the end", fileOf(magic, 1000000, {ab}), KSpeechExceptionsFile::Read, {"Ab=About"}},
-        {"foreign block", fileOf(magic, 1, {writtenStringBlock("Ab")}), KSpeechExceptionsFile::Read, {}},
+        // What follows a block of another class cannot be found again.
+        {"foreign block", fileOf(magic, 3, {ab, writtenStringBlock("Zz"), dr}), KSpeechExceptionsFile::Read,
+         {"Ab=About"}},
+        // The editor accepts an empty written form, so the readers keep it.
+        {"empty written form", fileOf(magic, 2, {entryBlock("", "Nothing"), ab}), KSpeechExceptionsFile::Read,
+         {"=Nothing", "Ab=About"}},
+        {"no count", ByteList().longs({magic, 0}).bytes(), KSpeechExceptionsFile::Read, {}},
         {"wrong magic", fileOf(0x4B535059, 1, {ab}), KSpeechExceptionsFile::Refused, {}},
+        {"magic alone", ByteList().longs({magic}).bytes(), KSpeechExceptionsFile::Read, {}},
     };
     CreateDirectoryA(scope.folder.file("KSpeechExceptions").c_str(), nullptr);
     for (const auto& c : cases) {
@@ -90,6 +97,17 @@ TEST(SpeechExceptionsFile, ReadsWholeEntriesInWrittenOrderAndNothingFromAForeign
     }
     DeleteFileA(scope.exceptionsPath().c_str());
     EXPECT_TRUE(readEntries(KSpeechExceptionsFile::NoFile).empty());
+
+    // The runtime reader keeps an empty written form too, but no word matches it: not
+    // the nothing between two blanks.
+    ASSERT_TRUE(scope.save({{"", "Nothing"}, {"Dr", "Doctor"}}));
+    KSpeechExceptionHandler handler;
+    EXPECT_EQ(handler.getExceptionCount(), 2);
+    KString spoken;
+    KBag table;
+    table.setIsDirect(true);
+    handler.rewrite(KString(" Dr  x"), spoken, table);
+    EXPECT_STREQ(spoken.getText(), " Doctor  x ");
 }
 
 TEST(SpeechExceptionsFile, ASaveThatFailsLeavesTheEarlierFileAndNoTemporaryOne)

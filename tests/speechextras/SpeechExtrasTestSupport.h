@@ -1,13 +1,16 @@
 #pragma once
-// An application whose exceptions file lives in a temporary folder standing in for the
-// common application data folder; the library and the handler go with it.
+// An application with the tools library, whose exceptions file lives in a temporary folder
+// standing in for the common application data folder; the library and the handler go
+// with it. The exceptions dialogs open hidden, as the tools tests' dialogs do.
 #include "multimedia/KSpeechException.h"
 #include "multimedia/KSpeechExceptionHandler.h"
+#include "speechextras/KSpeechExceptionAddDialog.h"
+#include "speechextras/KSpeechExceptionsDialog.h"
 #include "speechextras/KSpeechExceptionsFile.h"
 #include "speechextras/KSpeechExtrasLibrary.h"
-#include "tests/application/ApplicationTestSupport.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/tools/ToolsTestSupport.h"
 
 struct ExtrasScope {
     ExtrasScope() { KSpeechExceptionsFile::setDataFolder(KDirectory(windowsPath(folder.path() + "\\"))); }
@@ -28,5 +31,12 @@ struct ExtrasScope {
     }
 
     TemporaryFolder folder;
-    ApplicationScope<> application;
+    ToolsScope application;
+};
+
+// A shown window takes seconds to close under Wine.
+class HiddenExceptionsDialog : public KSpeechExceptionsDialog {
+protected:
+    KSpeechExceptionAddDialog* makeEntryDialog() const override { return new OpenedHidden<KSpeechExceptionAddDialog>; }
+    void showDialog() override { KDialog::open(OpenHidden); }
 };

@@ -109,7 +109,7 @@ TEST_F(Projects, AFileThatIsNoProjectFailsWithAMessageAndLeavesTheProjectAsItWas
                   std::vector<std::string>{"Error while reading file: This file is not a Narrabo Document File!"});
         EXPECT_EQ(project->getFileReference(), fileIn("Good.TPD"));
         EXPECT_EQ(&project->getTape(), &story);
-        EXPECT_TRUE(KDirectory(folder("Media\\")).exists()) << name;
+        EXPECT_FALSE(KDirectory(folder("Media\\")).exists()) << name;
     }
     LumoProjectPtr fresh(new LumoProject);
     messagesOfLoading(*fresh, "Notes.txt", false);

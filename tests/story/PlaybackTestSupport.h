@@ -177,11 +177,18 @@ protected:
         for (int guard = 0; guard < 100000 && T.ticks < target && T.getTimer().isRunning(); ++guard)
             run(1);
     }
-    // Until the journal notes the line (or the tape stopped); the tick count then.
+    // Until the journal notes the line (or the tape stopped); the tick count then. An
+    // object that never ends fails the test, rather than holding the suite for ever.
     int ticksUntil(CountingTape& T, const Journal& J, const std::string& Line)
     {
-        while (!noted(J, Line) && T.getPlayState() == Tape::Playing)
+        constexpr int kTickLimit = 5000;
+        for (int tick = 0; !noted(J, Line) && T.getPlayState() == Tape::Playing; ++tick) {
+            if (tick == kTickLimit) {
+                ADD_FAILURE() << "\"" << Line << "\" not noted within " << kTickLimit << " ticks";
+                break;
+            }
             runTicks(T, 1);
+        }
         return T.ticks;
     }
 };

@@ -5,6 +5,8 @@
 #include "story/WaitObject.h"
 #include "tests/story/PlaybackTestSupport.h"
 
+#include <gtest/gtest-spi.h>
+
 namespace {
 
 class Holding : public StagedTest {
@@ -125,7 +127,8 @@ TEST_F(Holding, APauseEndsAtTheFirstTickAfterItsTimerFired)
         play(*pause);
         EXPECT_EQ(ticksUntil(*m_tape, m_journal, "next start"), c.nextStartsAt) << c.duration;
     }
-    // Stopped and started again before its time is out, the pause keeps its first timer.
+    // Stopped and started again before its time is out, the pause lasts its whole time
+    // again.
     LumoPausePtr pause(new LumoPause);
     pause->setDuration(100);
     play(*pause);
@@ -133,7 +136,14 @@ TEST_F(Holding, APauseEndsAtTheFirstTickAfterItsTimerFired)
     m_tape->stop();
     m_tape->ticks = 0;
     m_tape->start(0);
-    EXPECT_EQ(ticksUntil(*m_tape, m_journal, "next start"), 4);
+    EXPECT_EQ(ticksUntil(*m_tape, m_journal, "next start"), 8);
+}
+
+TEST_F(Holding, AnObjectThatNeverEndsFailsTheTestThatWaitsForTheNext)
+{
+    WaitObjectPtr wait(new WaitObject);
+    play(*wait);
+    EXPECT_NONFATAL_FAILURE(ticksUntil(*m_tape, m_journal, "next start"), "not noted within");
 }
 
 TEST_F(Holding, AWaitBlockWithAnotherFirstSectionHasTheDefaultsAndPauseCopiesAreEnabled)
