@@ -6,13 +6,13 @@
 #include "application/KMenuManager.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
-#include "application/NativeDeviceWin32.h"
 #include "application/NativeMenusWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KDragObjectsLayer.h"
 #include "foundation/KernelFunctions.h"
+#include "graphics/NativeDeviceWin32.h"
 
 namespace {
 constexpr uint32 kInitialState = KWindow::EnabledFlag | KWindow::ResizableFlag | KWindow::MovableFlag

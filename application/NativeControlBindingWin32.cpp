@@ -2,11 +2,11 @@
 
 #include "application/KNativeEvent.h"
 #include "application/KWindowManager.h"
-#include "application/NativeDeviceWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "application/WindowClassesWin32.h"
 #include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <windows.h>
 

@@ -7,6 +7,7 @@
 #include "application/KMouseEvent.h"
 #include "application/KWindow.h"
 #include "application/NativeControlBindingWin32.h"
+#include "application/NativeWindowWin32.h"
 #include "controls/KControl.h"
 #include "foundation/KernelFunctions.h"
 

@@ -5,9 +5,9 @@
 #include "application/KNativeEvent.h"
 #include "application/NativeControlBindingWin32.h"
 #include "application/NativeMessageTranslationWin32.h"
-#include "application/OperatingSystemWin32.h"
 #include "controls/KControl.h"
 #include "controls/KDragObject.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "graphics/KGraphicObject.h"
 
 #include <windows.h>

@@ -1,8 +1,9 @@
 // The program's main function until the player's own exists: the framework's application
 // with its splash window and a plain main window, shown once start-up is done; closing it
 // ends the program.
+#include "application/ApplicationLayer.h"
 #include "application/KApplication.h"
-#include "application/OperatingSystemWin32.h"
+#include "foundation/OperatingSystemWin32.h"
 
 namespace {
 class StandInApplication : public KApplication {

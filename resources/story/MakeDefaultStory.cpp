@@ -10,6 +10,7 @@
 //   make_default_story write <folder>    <folder>\data.TPD and <folder>\Media\Fox.ACT,
 //                                        from the media in <folder>\Media and the word
 //                                        times in <folder>\Timings\<reading>.txt
+#include "application/ApplicationLayer.h"
 #include "application/FrameworkClasses.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KernelFunctions.h"
@@ -501,6 +502,7 @@ int main(int argc, char** argv)
         listReadings();
         return 0;
     }
+    kksInstallApplicationLayer();
     knsEnterKernel();
     registerClasses();
     LumoApplication::createApplication();

@@ -1,7 +1,7 @@
 // The application object: command line, class registration, current application, idle
 // handlers, main window and window manager creation.
 #include "application/KWindowManager.h"
-#include "application/OperatingSystemWin32.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "tests/application/ApplicationTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 

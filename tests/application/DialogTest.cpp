@@ -4,7 +4,7 @@
 #include "application/KAlert.h"
 #include "application/KDialog.h"
 #include "application/KPaletteWindow.h"
-#include "application/OperatingSystemWin32.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "application/WindowClassesWin32.h"
 #include "foundation/KTimer.h"
 #include "controls/KPushButtonControl.h"

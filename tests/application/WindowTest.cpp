@@ -1,11 +1,11 @@
 // Windows on the display: the framework's window classes, the styles and content
 // rectangle of a window, resizing, layers, Tab order, painting and closing.
 #include "application/KApplicationEvent.h"
-#include "application/OperatingSystemWin32.h"
 #include "application/WindowClassesWin32.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KDragObjectsLayer.h"
 #include "foundation/KernelFunctions.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "tests/application/WindowTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 

@@ -3,6 +3,7 @@
 // table. It is no test: nothing here passes or fails a build.
 //
 //     benchmarks.exe [--rounds N] [--loop-seconds S] [--only story|pictures|decoders|loop]
+#include "application/ApplicationLayer.h"
 #include "application/FrameworkClasses.h"
 #include "foundation/ErrorTable.h"
 #include "foundation/KFileTypeHandler.h"
@@ -78,6 +79,7 @@ int main(int argc, char** argv)
             only = argv[i + 1];
     }
 
+    kksInstallApplicationLayer();
     knsEnterKernel();
     // Reports are counted, never shown: a box would stop the run.
     kksSetErrorHook([](uint8 Code, const char* Context) {

@@ -3,6 +3,7 @@
 // turned over to the tests.
 #include <gtest/gtest.h>
 
+#include "application/ApplicationLayer.h"
 #include "foundation/KernelFunctions.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ReportCatcher.h"
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    kksInstallApplicationLayer();
     knsEnterKernel();
     installTestReportHooks();
     registerAllTestClasses();

@@ -1,9 +1,9 @@
-#include "application/AlphaBitmapWin32.h"
+#include "graphics/AlphaBitmapWin32.h"
 
-#include "application/NativeDeviceWin32.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/ImageWin32.h"
 #include "graphics/KAlphaImage.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "application/NativeDeviceWin32.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include "foundation/ErrorTable.h"
 #include "foundation/KMemory.h"

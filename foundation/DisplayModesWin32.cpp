@@ -1,7 +1,6 @@
-#include "application/DisplayModesWin32.h"
+#include "foundation/DisplayModesWin32.h"
 
-#include "application/KApplication.h"
-#include "application/KWindow.h"
+#include "foundation/ApplicationLink.h"
 #include "foundation/KBag.h"
 #include "foundation/KernelFunctions.h"
 
@@ -105,10 +104,8 @@ bool changeDisplayModeWin32(short Width, short Height, short Depth)
         return true;
     const DisplayModeWin32 mode = {Width, Height, Depth};
     if (!s_display->changeMode(&mode)) {
-        KApplication* application = KApplication::getApplication();
-        void* owner = application && application->hasMainWindow()
-                          ? application->getMainWindow().getNativeWindow() : nullptr;
-        knsPresentMessageBox("Error", "Couldn't change display mode", MB_TOPMOST | MB_TASKMODAL, owner);
+        knsPresentMessageBox("Error", "Couldn't change display mode", MB_TOPMOST | MB_TASKMODAL,
+                             ApplicationLink::mainNativeWindow());
         return false;
     }
     s_screenWidth = Width;

@@ -1,12 +1,12 @@
-#include "application/NativeTextWin32.h"
+#include "graphics/NativeTextWin32.h"
 
-#include "application/NativeDeviceWin32.h"
 #include "foundation/ErrorTable.h"
 #include "foundation/KBag.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/KGraphicDevice.h"
 #include "graphics/KTextLine.h"
 #include "graphics/KTextLineObject.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <windows.h>
 

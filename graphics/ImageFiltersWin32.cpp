@@ -1,9 +1,9 @@
-#include "application/ImageFiltersWin32.h"
+#include "graphics/ImageFiltersWin32.h"
 
-#include "application/NativeDeviceWin32.h"
 #include "foundation/KMemory.h"
 #include "graphics/ImageWin32.h"
 #include "graphics/KImage.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <algorithm>
 #include <vector>

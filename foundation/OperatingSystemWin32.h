@@ -1,14 +1,10 @@
 #pragma once
-// Operating-system start and end of the framework, the process information handed to
-// the program entry, and the display-mode helpers.
+// Operating-system start and end of the framework, and the process information handed to
+// the program entry.
 #include "foundation/KTypes.h"
 
 class KString;
 
-// The player's main function, run between entering and leaving the framework's kernel:
-// it makes the application object, runs it and releases it.
-using KProgramMain = void (*)();
-void programMain();
 
 // The process information, written once by the program entry.
 void knsSetProcessInfo(void* Instance, void* PreviousInstance, const char* CommandLine, int ShowCommand,
@@ -22,13 +18,14 @@ long knsGetIconResourceID();
 void knsSetExitCode(long Code);
 long knsGetExitCode();
 
-// What the program entry does once the process information is stored: enters the kernel,
-// runs the main function, leaves the kernel, prints the live-object counters and answers
-// the exit code that the quit message carried.
-int kksRunProgram(KProgramMain Main);
 
+// COM and OLE, the window classes, the common controls and the rich edit library. The
+// window classes are the application layer's, which hands over their registration before
+// it enters the kernel; without them none are registered.
 void knsInitOS();
 void knsExitOS();
+using KWindowClassesProcedure = void (*)();
+void knsSetWindowClassProcedures(KWindowClassesProcedure Register, KWindowClassesProcedure Unregister);
 bool knsInitCommonControls();
 void knsFreeRichEdit();
 bool knsHasRichEdit();

@@ -1,4 +1,4 @@
-#include "speechextras/ReplacingFileWrite.h"
+#include "foundation/ReplacingFileWrite.h"
 
 #include "foundation/DiskWin32.h"
 #include "foundation/DocumentFilesWin32.h"

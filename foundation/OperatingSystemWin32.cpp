@@ -1,10 +1,8 @@
-#include "application/OperatingSystemWin32.h"
+#include "foundation/OperatingSystemWin32.h"
 
-#include "application/WindowClassesWin32.h"
 #include "foundation/ErrorTable.h"
 #include "foundation/KBag.h"
 #include "foundation/KString.h"
-#include "foundation/KThing.h"
 #include "foundation/KernelFunctions.h"
 
 #include <cstdarg>
@@ -28,6 +26,8 @@ ProcessInfo s_process;
 
 std::string s_windowManagerClassName;
 HMODULE s_richEdit = nullptr;
+KWindowClassesProcedure s_registerWindowClasses = nullptr;
+KWindowClassesProcedure s_unregisterWindowClasses = nullptr;
 
 
 // Every class group of the common controls except the internet address control.
@@ -58,17 +58,6 @@ long knsGetIconResourceID() { return s_process.iconResourceID; }
 void knsSetExitCode(long Code) { s_process.exitCode = Code; }
 long knsGetExitCode() { return s_process.exitCode; }
 
-int kksRunProgram(KProgramMain Main)
-{
-    knsEnterKernel();
-    Main();
-    knsExitKernel();
-    knsDebugPrint("Total Objects On Heap= %d\n\n", static_cast<int>(KThing::getHeapBlockCount()));
-    knsDebugPrint("Total Objects = %d\n", static_cast<int>(KThing::getLiveObjectCount()));
-    knsDebugPrint("Total Objects On Heap= %d\n\n", static_cast<int>(KThing::getHeapBlockCount()));
-    return static_cast<int>(knsGetExitCode());
-}
-
 void knsInitOS()
 {
     knsSetNativeCursor(0);
@@ -76,10 +65,8 @@ void knsInitOS()
         knsFatalError("knsInitOS", "CoInitialize error");
     if (FAILED(OleInitialize(nullptr)))
         knsFatalError("knsInitOS", "OleInitialize error");
-    registerSplashWindowClassWin32();
-    registerKWindowClassesWin32();
-    registerDragObjectWindowClassWin32();
-    registerMacStyleMenuWindowClassWin32();
+    if (s_registerWindowClasses)
+        s_registerWindowClasses();
     if (!knsInitCommonControls())
         knsFatalError("knsInitOS", "InitCommonControls error");
     knsAllocScratch();
@@ -90,12 +77,16 @@ void knsExitOS()
     knsFreeScratch();
     knsRestoreScreenSettings();
     knsFreeRichEdit();
-    unregisterSplashWindowClassWin32();
-    unregisterKWindowClassesWin32();
-    unregisterDragObjectWindowClassWin32();
-    unregisterMacStyleMenuWindowClassWin32();
+    if (s_unregisterWindowClasses)
+        s_unregisterWindowClasses();
     OleUninitialize();
     CoUninitialize();
+}
+
+void knsSetWindowClassProcedures(KWindowClassesProcedure Register, KWindowClassesProcedure Unregister)
+{
+    s_registerWindowClasses = Register;
+    s_unregisterWindowClasses = Unregister;
 }
 
 bool knsInitCommonControls()

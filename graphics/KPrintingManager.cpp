@@ -1,7 +1,7 @@
-#include "foundation/KPrintingManager.h"
+#include "graphics/KPrintingManager.h"
 
 #include "foundation/KMemory.h"
-#include "foundation/PrinterDeviceWin32.h"
+#include "graphics/PrinterDeviceWin32.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // The printing manager record: the global made and released, its print-dialog record,
 // and the printer context it deletes when it goes.
-#include "application/NativeDeviceWin32.h"
-#include "foundation/KPrintingManager.h"
+#include "graphics/KPrintingManager.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <gtest/gtest.h>
 

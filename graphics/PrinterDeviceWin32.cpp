@@ -1,7 +1,7 @@
-#include "foundation/PrinterDeviceWin32.h"
+#include "graphics/PrinterDeviceWin32.h"
 
-#include "application/NativeDeviceWin32.h"
 #include "graphics/KGraphicDevice.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
-#include "speechextras/KSpeechExceptionsFile.h"
+#include "multimedia/KSpeechExceptionsFile.h"
 
 #include "foundation/KBag.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileSystem.h"
 #include "foundation/KTree.h"
+#include "foundation/ReplacingFileWrite.h"
 #include "multimedia/KSpeechException.h"
-#include "speechextras/ReplacingFileWrite.h"
 
 namespace {
 const char* const kName = "KSpeechExceptions";
