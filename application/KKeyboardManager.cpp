@@ -1,12 +1,11 @@
 #include "application/KKeyboardManager.h"
 
+#include "application/ControlsLink.h"
 #include "application/InputWin32.h"
 #include "application/KApplication.h"
-#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KLayer.h"
 #include "application/KWindowManager.h"
-#include "controls/KControl.h"
 
 namespace {
 KKeyboardManagerPtr s_manager;
@@ -82,8 +81,8 @@ void KKeyboardManager::clearFocusElement()
 
 void KKeyboardManager::moveNativeFocusTo(KInteractiveElement& E)
 {
-    auto* control = dynamic_cast<KControl*>(&E);
-    void* native = control ? control->getNativeWindow() : nullptr;
+    const ControlsLink* link = ControlsLink::get();
+    void* native = link ? link->getNativeWindow(E) : nullptr;
     if (native && getNativeFocusWin32() != native)
         setNativeFocusWin32(native);
 }
@@ -110,12 +109,8 @@ bool KKeyboardManager::pressDialogButton(KWindow& Front, const KKeyEvent& K)
     // A disabled button is not pressed from the keyboard either: the key goes on.
     if (!button->isEnabled() || !button->isVisible())
         return false;
-    KControlActionEventPtr press = new KControlActionEvent;
-    if (press.hasObject(nullptr)) {
-        press->setType(KControlActionEvent::Done);
-        press->setSource(*button);
-        KEvent::send(*press);
-    }
+    if (ControlsLink* link = ControlsLink::get())
+        link->pressButton(*button);
     return true;
 }
 

@@ -1,6 +1,6 @@
 // The process entry. It is linked into the program only (the program's link asks for
 // WinMain by name); test programs have their own main.
-#include "application/ApplicationLayer.h"
+#include "application/ApplicationStart.h"
 #include "foundation/OperatingSystemWin32.h"
 
 #include <windows.h>

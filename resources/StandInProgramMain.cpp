@@ -1,8 +1,9 @@
 // The program's main function until the player's own exists: the framework's application
 // with its splash window and a plain main window, shown once start-up is done; closing it
 // ends the program.
-#include "application/ApplicationLayer.h"
+#include "application/ApplicationStart.h"
 #include "application/KApplication.h"
+#include "controls/ControlsStart.h"
 #include "foundation/OperatingSystemWin32.h"
 
 namespace {
@@ -20,6 +21,7 @@ public:
 
 void programMain()
 {
+    kksInstallControlsLayer();
     KApplication::setSplashRequested(true);
     new StandInApplication;
     if (KApplication* application = KApplication::getApplication())

@@ -3,10 +3,10 @@
 // and what every dialog leaves as it was (the current directory, the menu bar, the
 // common-dialog window, a cancelled choice).
 #include "application/CommonDialogsWin32.h"
-#include "application/KDialog.h"
 #include "application/KDialogHandler.h"
 #include "application/KMenuManager.h"
 #include "application/KWindowManager.h"
+#include "controls/KDialog.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KFileType.h"
 #include "foundation/KFileTypeHandler.h"

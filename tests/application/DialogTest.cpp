@@ -1,8 +1,8 @@
 // Dialogs: their standard buttons along the bottom edge, the size that fits their
 // controls, modal runs answered through the modal step as a user would answer them, the
 // receivers of a modeless dialog, and palette windows and alerts.
-#include "application/KAlert.h"
-#include "application/KDialog.h"
+#include "controls/KAlert.h"
+#include "controls/KDialog.h"
 #include "application/KPaletteWindow.h"
 #include "foundation/OperatingSystemWin32.h"
 #include "application/WindowClassesWin32.h"

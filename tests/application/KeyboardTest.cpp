@@ -1,7 +1,7 @@
 // The keyboard manager and the control action events: the focus moving between elements,
 // Tab traversal, key previewers, and Return and Escape pressing a dialog's standard buttons,
 // which the control action event then carries out.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KPushButtonControl.h"
 #include "tests/application/InteractionTestSupport.h"
 

@@ -1,6 +1,6 @@
 // One step of the main loop: when it may block and for how long, the order of its parts,
 // the busy flag against re-entry, the quit message, and the whole run.
-#include "application/ApplicationLayer.h"
+#include "application/ApplicationStart.h"
 #include "application/KTimerManager.h"
 #include "application/KWindowManager.h"
 #include "foundation/KTimer.h"

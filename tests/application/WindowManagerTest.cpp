@@ -1,6 +1,6 @@
 // The window manager: the order of its list by window layer, the windows it finds, and
 // the input it refuses to windows behind an open dialog.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "tests/application/WindowTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 

@@ -3,7 +3,8 @@
 // turned over to the tests.
 #include <gtest/gtest.h>
 
-#include "application/ApplicationLayer.h"
+#include "application/ApplicationStart.h"
+#include "controls/ControlsStart.h"
 #include "foundation/KernelFunctions.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ReportCatcher.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     kksInstallApplicationLayer();
+    kksInstallControlsLayer();
     knsEnterKernel();
     installTestReportHooks();
     registerAllTestClasses();

@@ -1,4 +1,4 @@
-#include "application/NativeControlBindingWin32.h"
+#include "controls/NativeControlBindingWin32.h"
 
 #include "application/KNativeEvent.h"
 #include "application/KWindowManager.h"

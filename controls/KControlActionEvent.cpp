@@ -1,8 +1,8 @@
-#include "application/KControlActionEvent.h"
+#include "controls/KControlActionEvent.h"
 
 #include "application/KApplication.h"
-#include "application/KDialog.h"
 #include "controls/KControl.h"
+#include "controls/KDialog.h"
 #include "controls/KPushButtonControl.h"
 
 namespace {

@@ -5,7 +5,7 @@
 //
 // The code that shows an alert sets the text of getMessage() (and the icon when wanted),
 // then runs it modally: 1 for OK, 2 for Cancel.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KStaticTextNativeControl.h"
 #include "graphics/KImage.h"
 

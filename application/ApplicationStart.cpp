@@ -1,4 +1,4 @@
-#include "application/ApplicationLayer.h"
+#include "application/ApplicationStart.h"
 
 #include "application/KApplication.h"
 #include "application/KCursorManager.h"

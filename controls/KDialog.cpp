@@ -1,4 +1,4 @@
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 
 #include "application/KApplication.h"
 #include "controls/KControlsLayer.h"

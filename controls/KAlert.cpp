@@ -1,4 +1,4 @@
-#include "application/KAlert.h"
+#include "controls/KAlert.h"
 
 #include "foundation/KernelFunctions.h"
 
