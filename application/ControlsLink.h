@@ -1,12 +1,13 @@
 #pragma once
 // What the application layer asks of the controls, which stand a layer above it: every
 // window is made with a controls layer and a drag-objects layer, the controls make and
-// drop their native windows with their window's, a dialog's button pressed from the
-// keyboard acts as a click on it, and the messages of native controls reach their
-// controls. The controls install their link at start-up. Without one, windows have no
-// layers of their own and no native window is a control's.
+// drop their native windows with their window's, the messages of native controls reach
+// their controls, and a control's action reaches the control and what contains it. The
+// controls install their link at start-up. Without one, windows have no layers of their
+// own, no native window is a control's and control actions reach nobody.
 #include "application/KEvent.h"
 
+class KControlActionEvent;
 class KInteractiveElement;
 class KNativeEvent;
 class KWindow;
@@ -30,8 +31,8 @@ public:
     virtual bool hasControl(const KWindow& W, const KInteractiveElement& E) const = 0;
     // The native window of a control; null for an element that is no control.
     virtual void* getNativeWindow(KInteractiveElement& E) const = 0;
-    // Sends the "done" action of a dialog's button.
-    virtual void pressButton(KInteractiveElement& Button) = 0;
+    // Carries a control's action to those that may handle it; 1 when one did.
+    virtual KEventReturn dispatchControlAction(KControlActionEvent& E) = 0;
     // Whether the native window is a control's (its own, or one of the framework window it
     // lies in).
     virtual bool isControlWindow(void* Window) const = 0;

@@ -3,6 +3,7 @@
 #include "application/KActionEvent.h"
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
+#include "application/KControlActionEvent.h"
 #include "application/KCustomMenu.h"
 #include "application/KCustomMenuItem.h"
 #include "application/KDialogHandler.h"
@@ -70,6 +71,7 @@ void kksRegisterApplicationClasses()
     KLayer::registerClass();
     KEvent::registerClass();
     KActionEvent::registerClass();
+    KControlActionEvent::registerClass();
     KApplicationEvent::registerClass();
     KKeyEvent::registerClass();
     KMenuEvent::registerClass();

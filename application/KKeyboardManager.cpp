@@ -3,6 +3,7 @@
 #include "application/ControlsLink.h"
 #include "application/InputWin32.h"
 #include "application/KApplication.h"
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KLayer.h"
 #include "application/KWindowManager.h"
@@ -109,8 +110,12 @@ bool KKeyboardManager::pressDialogButton(KWindow& Front, const KKeyEvent& K)
     // A disabled button is not pressed from the keyboard either: the key goes on.
     if (!button->isEnabled() || !button->isVisible())
         return false;
-    if (ControlsLink* link = ControlsLink::get())
-        link->pressButton(*button);
+    KControlActionEventPtr press = new KControlActionEvent;
+    if (press.hasObject(nullptr)) {
+        press->setType(KControlActionEvent::Done);
+        press->setSource(*button);
+        KEvent::send(*press);
+    }
     return true;
 }
 

@@ -450,12 +450,10 @@ void KWindow::addLayer(KLayer& L)
         return;
     m_layers.add(L);
     L.setWindow(*this);
-    // The new layer goes under the two standard layers, which stay on top.
-    const long count = m_layers.getCount();
-    if (count >= 2)
-        m_layers.swap(count - 1, count - 2);
-    if (count >= 3)
-        m_layers.swap(count - 2, count - 3);
+    // The new layer goes under the standard layers the window has, which stay on top.
+    const long standard = (m_controlsLayer.hasObject(nullptr) ? 1 : 0) + (m_dragObjectsLayer.hasObject(nullptr) ? 1 : 0);
+    for (long i = m_layers.getCount() - 1; i > 0 && i >= m_layers.getCount() - standard; --i)
+        m_layers.swap(i, i - 1);
 }
 
 void KWindow::removeLayer(KLayer& L)

@@ -3,7 +3,6 @@
 #include "controls/KAlert.h"
 #include "controls/KCheckBoxControl.h"
 #include "controls/KControl.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KDialog.h"
 #include "controls/KDragObject.h"
@@ -52,5 +51,4 @@ void kksRegisterControlsClasses()
     KPileControl::registerClass();
     KControlsLayer::registerClass();
     KDragObjectsLayer::registerClass();
-    KControlActionEvent::registerClass();
 }

@@ -3,9 +3,9 @@
 #include "application/ControlsLink.h"
 #include "application/FrameworkClasses.h"
 #include "application/KWindow.h"
+#include "controls/ControlActionDispatch.h"
 #include "controls/ControlsClasses.h"
 #include "controls/KControl.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KDragObjectsLayer.h"
 #include "controls/NativeControlBindingWin32.h"
@@ -56,15 +56,7 @@ public:
         return control ? control->getNativeWindow() : nullptr;
     }
 
-    void pressButton(KInteractiveElement& Button) override
-    {
-        KControlActionEventPtr press = new KControlActionEvent;
-        if (press.hasObject(nullptr)) {
-            press->setType(KControlActionEvent::Done);
-            press->setSource(Button);
-            KEvent::send(*press);
-        }
-    }
+    KEventReturn dispatchControlAction(KControlActionEvent& E) override { return kksDispatchControlAction(E); }
 
     bool isControlWindow(void* Window) const override { return findControlForNativeWindowWin32(Window) != nullptr; }
 

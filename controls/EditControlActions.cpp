@@ -1,7 +1,7 @@
 #include "controls/EditControlActions.h"
 
+#include "application/KControlActionEvent.h"
 #include "controls/KControl.h"
-#include "controls/KControlActionEvent.h"
 
 void sendEditAction(KControl& Source, long Type)
 {

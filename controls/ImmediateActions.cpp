@@ -1,7 +1,7 @@
 #include "controls/ImmediateActions.h"
 
+#include "application/KControlActionEvent.h"
 #include "controls/KControl.h"
-#include "controls/KControlActionEvent.h"
 #include "foundation/KVariable.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "controls/KCheckBoxControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KNativeEvent.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/NativeControlsWin32.h"
 
 namespace {

@@ -1,12 +1,12 @@
 #include "controls/KControl.h"
 
 #include "application/KApplicationEvent.h"
+#include "application/KControlActionEvent.h"
 #include "application/KCursorManager.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
 #include "application/KMouseEvent.h"
 #include "application/NativeWindowWin32.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/NativeControlBindingWin32.h"
 #include "controls/NativeControlsWin32.h"
 #include "foundation/KWideRectangle.h"

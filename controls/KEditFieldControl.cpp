@@ -1,11 +1,11 @@
 #include "controls/KEditFieldControl.h"
 
 #include "application/KClipboardManager.h"
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
 #include "application/KNativeEvent.h"
 #include "controls/EditControlActions.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/NativeControlsWin32.h"
 #include "controls/RichEditWin32.h"
 #include "graphics/NativeTextWin32.h"

@@ -1,6 +1,6 @@
 #include "controls/KEditTextControl.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
 #include "application/ClipboardWin32.h"

@@ -1,10 +1,10 @@
 #include "controls/KPopUpListControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KNativeEvent.h"
 #include "application/NativeWindowWin32.h"
 #include "controls/ChoiceControlsWin32.h"
 #include "controls/ImmediateActions.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/NativeControlBindingWin32.h"
 #include "controls/NativeControlsWin32.h"
 

@@ -1,8 +1,8 @@
 #include "controls/KPopUpMenuControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KMenuManager.h"
 #include "controls/ImmediateActions.h"
-#include "controls/KControlActionEvent.h"
 #include "graphics/KColor.h"
 
 namespace {

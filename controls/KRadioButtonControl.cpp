@@ -1,7 +1,7 @@
 #include "controls/KRadioButtonControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KNativeEvent.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/KRadioButtonGroup.h"
 #include "controls/NativeControlsWin32.h"
 

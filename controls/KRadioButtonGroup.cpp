@@ -1,8 +1,8 @@
 #include "controls/KRadioButtonGroup.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/KRadioButtonControl.h"
 #include "controls/NativeControlsWin32.h"
 

@@ -1,9 +1,9 @@
 #include "controls/KScrollBarControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KNativeEvent.h"
 #include "application/NativeWindowWin32.h"
 #include "controls/ImmediateActions.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/RangeControlsWin32.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "controls/KScrollViewControl.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "foundation/KernelFunctions.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "controls/KSmallArrowsControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KNativeEvent.h"
 #include "controls/ImmediateActions.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/RangeControlsWin32.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "speechextras/KSoundHiliteEditorDialog.h"
 
 #include "application/KApplication.h"
+#include "application/KControlActionEvent.h"
 #include "application/KDialogHandler.h"
 #include "application/KMouseEvent.h"
 #include "application/KWindowEvent.h"
-#include "controls/KControlActionEvent.h"
 #include "foundation/KFileType.h"
 #include "foundation/KFileTypeHandler.h"
 #include "foundation/KVariable.h"

@@ -1,6 +1,6 @@
 #include "speechextras/KSpeechExceptionAddDialog.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "foundation/KernelFunctions.h"
 #include "multimedia/KSpeechSupport.h"
 #include "speechextras/KSpeechExtrasLibrary.h"

@@ -1,6 +1,6 @@
 #include "speechextras/KSpeechExceptionsDialog.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "foundation/KBag.h"
 #include "foundation/KVariable.h"
 #include "foundation/KernelFunctions.h"

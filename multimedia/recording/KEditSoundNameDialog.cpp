@@ -1,6 +1,6 @@
 #include "multimedia/recording/KEditSoundNameDialog.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KVariable.h"

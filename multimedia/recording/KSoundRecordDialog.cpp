@@ -1,8 +1,8 @@
 #include "multimedia/recording/KSoundRecordDialog.h"
 
 #include "application/KApplication.h"
+#include "application/KControlActionEvent.h"
 #include "application/KDialogHandler.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KFileSystem.h"

@@ -81,14 +81,14 @@ const char* const kFrameworkClasses[] = {
     // the application's,
     "KTimerManager", "KMenuItem", "KCustomMenuItem", "KMenu", "KCustomMenu", "KMenuBar", "KMenuManager", "KWindow",
     "KPaletteWindow", "KWindowManager", "KDialogHandler", "KInteractiveElement", "KLayer", "KEvent",
-    "KActionEvent", "KApplicationEvent", "KKeyEvent", "KMenuEvent", "KMouseEvent", "KNativeEvent",
-    "KWindowEvent", "KEventHandler", "KApplication", "KErrorHandler",
+    "KActionEvent", "KControlActionEvent", "KApplicationEvent", "KKeyEvent", "KMenuEvent", "KMouseEvent",
+    "KNativeEvent", "KWindowEvent", "KEventHandler", "KApplication", "KErrorHandler",
     // and the controls'.
     "KDialog", "KAlert", "KDragObject", "KControl", "KCheckBoxControl", "KEditFieldControl", "KEditTextControl",
     "KGroupControl", "KProgressBarControl", "KPushButtonControl", "KRadioButtonControl", "KRadioButtonGroup",
     "KPopUpListControl", "KPopUpMenuControl", "KScrollBarControl", "KSliderControl", "KSmallArrowsControl",
     "KStaticImageControl", "KStaticTextNativeControl", "KTabControl", "KPagesControl", "KPileControl",
-    "KControlsLayer", "KDragObjectsLayer", "KControlActionEvent"};
+    "KControlsLayer", "KDragObjectsLayer"};
 
 long positionInList(const std::string& Name)
 {

@@ -3,13 +3,13 @@
 // ("<name> <what>") and answer what a test told them (0 by default), for the tests of the
 // mouse, keyboard and action routing.
 #include "application/KActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "application/KCursorManager.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
 #include "application/KMouseEvent.h"
 #include "application/KTimerManager.h"
 #include "application/KWindowManager.h"
-#include "controls/KControlActionEvent.h"
 #include "tests/application/ApplicationTestSupport.h"
 
 #include <map>

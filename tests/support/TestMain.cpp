@@ -1,10 +1,8 @@
-// The one entry point of every test program: the framework's kernel is entered and its
-// classes registered as the program does at start, then reports and message boxes are
-// turned over to the tests.
+// The one entry point of every test program: the layers it is built with are installed,
+// the framework's kernel is entered and its classes registered as the program does at
+// start, then reports and message boxes are turned over to the tests.
 #include <gtest/gtest.h>
 
-#include "application/ApplicationStart.h"
-#include "controls/ControlsStart.h"
 #include "foundation/KernelFunctions.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ReportCatcher.h"
@@ -13,8 +11,7 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    kksInstallApplicationLayer();
-    kksInstallControlsLayer();
+    installSuiteLayers();
     knsEnterKernel();
     installTestReportHooks();
     registerAllTestClasses();

@@ -3,7 +3,7 @@
 // and the three answers.
 #include "tools/dialogs/KFindMissingFileDialog.h"
 #include "application/CommonDialogsWin32.h"
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "graphics/KTextBlock.h"
 #include "graphics/KTextLine.h"
 #include "tests/support/ReportCatcher.h"

@@ -3,7 +3,7 @@
 #include "tools/controls/KLabelEditTextControl.h"
 #include "tools/controls/KLabelPopUpListControl.h"
 #include "tools/controls/KLabelSliderControl.h"
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "tests/tools/ToolsTestSupport.h"
 

@@ -3,7 +3,7 @@
 #include "tools/controls/KDirectoryPathEditingControl.h"
 #include "tools/controls/KFilePathEditingControl.h"
 #include "application/CommonDialogsWin32.h"
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/tools/ToolsTestSupport.h"
 

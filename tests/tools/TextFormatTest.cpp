@@ -2,7 +2,7 @@
 // results on OK, and the format events it keeps from the documents while in front) and the
 // "Format" menu that opens it and sends its confirmed values.
 #include "application/KApplicationEvent.h"
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "foundation/KStringBag.h"
 #include "graphics/NativeTextWin32.h"

@@ -3,7 +3,7 @@
 // three-value editor's layout.
 #include "tools/controls/K3DEditValueControl.h"
 #include "tools/controls/KEditValueControl.h"
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "controls/ImmediateActions.h"
 #include "tests/tools/ToolsTestSupport.h"

@@ -1,7 +1,7 @@
 #include "tools/controls/CompoundControls.h"
 
+#include "application/KControlActionEvent.h"
 #include "controls/KControl.h"
-#include "controls/KControlActionEvent.h"
 
 void drawCompoundControl(KControl& C)
 {

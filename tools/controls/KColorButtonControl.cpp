@@ -1,9 +1,9 @@
 #include "tools/controls/KColorButtonControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KDialogHandler.h"
 #include "application/KKeyboardManager.h"
 #include "application/KMenuManager.h"
-#include "controls/KControlActionEvent.h"
 #include "tools/menus/KColorMenu.h"
 #include "tools/menus/KColorMenuItem.h"
 

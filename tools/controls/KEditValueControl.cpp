@@ -1,8 +1,8 @@
 #include "tools/controls/KEditValueControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
-#include "controls/KControlActionEvent.h"
 #include "foundation/KVariable.h"
 #include "foundation/KernelFunctions.h"
 

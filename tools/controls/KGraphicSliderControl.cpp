@@ -1,6 +1,6 @@
 #include "tools/controls/KGraphicSliderControl.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/KAlphaImage.h"
 #include "tools/controls/ControlLooks.h"

@@ -1,8 +1,8 @@
 #include "tools/controls/KIGOControl.h"
 
 #include "application/KApplicationEvent.h"
+#include "application/KControlActionEvent.h"
 #include "application/KMouseEvent.h"
-#include "controls/KControlActionEvent.h"
 #include "tools/controls/ControlLooks.h"
 #include "tools/controls/HostedElementMouse.h"
 

@@ -1,6 +1,6 @@
 #include "tools/controls/KImageControl.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "graphics/KColor.h"
 #include "tools/controls/ControlLooks.h"
 

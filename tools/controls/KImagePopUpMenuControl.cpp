@@ -1,7 +1,7 @@
 #include "tools/controls/KImagePopUpMenuControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KMenuManager.h"
-#include "controls/KControlActionEvent.h"
 
 namespace {
 constexpr short kMenuGap = 4;

@@ -1,6 +1,6 @@
 #include "tools/controls/KLabelSliderControl.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "foundation/KernelFunctions.h"
 #include "tools/controls/CompoundControls.h"
 

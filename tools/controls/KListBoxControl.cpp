@@ -1,11 +1,11 @@
 #include "tools/controls/KListBoxControl.h"
 
 #include "application/InputWin32.h"
+#include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
 #include "application/KMouseEvent.h"
 #include "controls/ImmediateActions.h"
-#include "controls/KControlActionEvent.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/KImage.h"
 #include "tools/controls/ControlLooks.h"

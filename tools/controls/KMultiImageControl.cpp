@@ -1,6 +1,6 @@
 #include "tools/controls/KMultiImageControl.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "tools/controls/ControlLooks.h"
 
 K_DEFINE_CLASS(KMultiImageControl, KControl, 1)

@@ -1,7 +1,7 @@
 #include "tools/controls/KPathEditingControl.h"
 
+#include "application/KControlActionEvent.h"
 #include "application/KKeyboardManager.h"
-#include "controls/KControlActionEvent.h"
 #include "foundation/KernelFunctions.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tools/controls/KStaticTextControl.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "graphics/KTextBlock.h"
 #include "graphics/KTextLine.h"
 #include "graphics/KTextStyleRun.h"

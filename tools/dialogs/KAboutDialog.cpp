@@ -1,6 +1,6 @@
 #include "tools/dialogs/KAboutDialog.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "graphics/KAlphaImage.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "tools/dialogs/KBatchProcessingDialog.h"
 
 #include "application/KApplication.h"
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "foundation/KFileSystem.h"
 #include "foundation/KFileType.h"
 #include "foundation/KFileTypeHandler.h"

@@ -1,7 +1,7 @@
 #include "tools/dialogs/KCustomFontSizeDialog.h"
 
 #include "application/KApplicationEvent.h"
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KPushButtonControl.h"
 #include "foundation/KernelFunctions.h"

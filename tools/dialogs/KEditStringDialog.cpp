@@ -1,6 +1,6 @@
 #include "tools/dialogs/KEditStringDialog.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "foundation/KVariable.h"
 #include "foundation/KernelFunctions.h"

@@ -1,9 +1,9 @@
 #include "tools/dialogs/KFindMissingFileDialog.h"
 
 #include "application/KApplication.h"
+#include "application/KControlActionEvent.h"
 #include "application/KCursorManager.h"
 #include "application/KDialogHandler.h"
-#include "controls/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "foundation/KLocalizer.h"
 #include "foundation/KernelFunctions.h"

@@ -1,6 +1,6 @@
 #include "tools/dialogs/KPopUpListDialog.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "tools/dialogs/StandardDialogs.h"
 
 namespace {

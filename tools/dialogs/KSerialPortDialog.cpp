@@ -1,6 +1,6 @@
 #include "tools/dialogs/KSerialPortDialog.h"
 
-#include "controls/KControlActionEvent.h"
+#include "application/KControlActionEvent.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KPushButtonControl.h"
 #include "foundation/KSerialPort.h"

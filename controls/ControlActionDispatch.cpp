@@ -1,6 +1,7 @@
-#include "controls/KControlActionEvent.h"
+#include "controls/ControlActionDispatch.h"
 
 #include "application/KApplication.h"
+#include "application/KControlActionEvent.h"
 #include "controls/KControl.h"
 #include "controls/KDialog.h"
 #include "controls/KPushButtonControl.h"
@@ -51,42 +52,26 @@ bool carryOutStandardButton(KControl& C)
 }
 } // namespace
 
-K_DEFINE_CLASS(KControlActionEvent, KActionEvent, 1)
-
-KControlActionEvent::KControlActionEvent() = default;
-
-KControlActionEvent::KControlActionEvent(const KControlActionEvent& E)
-    : KActionEvent()
+KEventReturn kksDispatchControlAction(KControlActionEvent& E)
 {
-    copyFrom(E);
-    if (E.hasSource())
-        setSource(E.getSource());
-}
-
-KControlActionEvent::~KControlActionEvent() = default;
-
-KEventReturn KControlActionEvent::handle()
-{
-    if (isCommonDialogOpen())
-        return 1;
-    auto* source = hasSource() ? dynamic_cast<KControl*>(&getSource()) : nullptr;
+    auto* source = E.hasSource() ? dynamic_cast<KControl*>(&E.getSource()) : nullptr;
     if (!source)
         return 0;
     KControlPtr control(source);
-    bool handled = control->handleAction(*this);
+    bool handled = control->handleAction(E);
     while (!handled && control->hasParentControl()) {
         control = control->getParentControl();
-        handled = control->handleAction(*this);
+        handled = control->handleAction(E);
     }
     KWindowPtr window;
     if (!handled && control->findParentWindow(window))
-        handled = window->handleControlAction(*this);
+        handled = window->handleControlAction(E);
     KApplication* application = KApplication::getApplication();
     if (!handled && application)
-        handled = application->doControlAction(*this) != 0;
+        handled = application->doControlAction(E) != 0;
     // A button inside a container is compared as its outermost container, so only the
     // buttons placed directly in the dialog are carried out.
-    if (!handled && getType() == Done)
+    if (!handled && E.getType() == KControlActionEvent::Done)
         handled = carryOutStandardButton(*control);
     return handled ? 1 : 0;
 }
