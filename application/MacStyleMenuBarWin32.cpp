@@ -111,4 +111,10 @@ void disableMacStyleMenuBarWin32()
 }
 
 void* getMacStyleMenuBarWindowWin32() { return s_bar.window; }
+
+void raiseMacStyleMenuBarWin32()
+{
+    if (s_bar.window)
+        BringWindowToTop(s_bar.window);
+}
 void* getMacStyleMenuBarMenuWin32() { return s_bar.menu; }

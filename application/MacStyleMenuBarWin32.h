@@ -17,4 +17,6 @@ bool isMacStyleMenuBarShownWin32();
 void enableMacStyleMenuBarWin32();
 void disableMacStyleMenuBarWin32();
 void* getMacStyleMenuBarWindowWin32();
+// Brings the window to the top of the window order, when there is one.
+void raiseMacStyleMenuBarWin32();
 void* getMacStyleMenuBarMenuWin32();

@@ -107,12 +107,12 @@ uint32 heldModifiers()
     return modifiers;
 }
 
-KEvent* makeKeyEvent(uint16 Key, const KNativeMessage& Message)
+KEvent* makeKeyEvent(uint16 Key, const KNativeMessage& Message, uint32 Modifiers = 0)
 {
     auto* event = new KKeyEvent;
     event->setType(KKeyEvent::KeyTyped);
     event->setKey(Key);
-    event->setModifiers(heldModifiers());
+    event->setModifiers(heldModifiers() | Modifiers);
     if (KKeyboardManager::exists() && KKeyboardManager::getManager().hasFocusElement())
         event->setElement(KKeyboardManager::getManager().getFocusElement());
     event->setNativeMessage(&Message);
@@ -331,6 +331,9 @@ KEvent* translate(const KNativeMessage& Message)
         // Character keys come through WM_CHAR, each press once.
         if (Message.wParam == VK_SNAPSHOT)
             return nullptr;
+        // Control with "." makes no character, so the key itself comes as "." with Control.
+        if (Message.wParam == VK_OEM_PERIOD && (GetKeyState(VK_CONTROL) & 0x8000))
+            return makeKeyEvent('.', Message, KKeyEvent::Control);
         const uint16 key = translateVirtualKeyWin32(Message.wParam);
         return key ? makeKeyEvent(key, Message) : nullptr;
     }

@@ -156,17 +156,26 @@ void KMediaManager::unloadAll()
 
 void KMediaManager::periodicTask()
 {
-    for (long i = 0; i < m_media.getCount(); ++i) {
+    for (long i = 0; i < m_media.getCount();) {
         // Stopping a finished sound unloads it, and the list may hold its last reference.
         KAbstractMediaPtr medium = &mediumAt(m_media, i);
-        if (!medium->isPlaying())
-            continue;
-        medium->service();
-        if (!medium->isDonePlaying())
-            continue;
-        if (medium->isLooping())
-            medium->restart();
-        else
-            medium->stop();
+        serviceMedium(*medium);
+        // An unloaded medium leaves the list and the next one takes its place: that one is
+        // served in this pass too.
+        if (i < m_media.getCount() && &mediumAt(m_media, i) == medium.get())
+            ++i;
     }
+}
+
+void KMediaManager::serviceMedium(KAbstractMedia& Medium)
+{
+    if (!Medium.isPlaying())
+        return;
+    Medium.service();
+    if (!Medium.isDonePlaying())
+        return;
+    if (Medium.isLooping())
+        Medium.restart();
+    else
+        Medium.stop();
 }

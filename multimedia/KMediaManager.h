@@ -62,6 +62,9 @@ public:
     void periodicTask() override;
 
 private:
+    // Services a playing medium, and restarts or stops it when it is done.
+    static void serviceMedium(KAbstractMedia& Medium);
+
     KBag m_media;
     KMediaSupportFlagSet m_requestedSupports = AllSupports;
     uint32 m_openSupports = 0;

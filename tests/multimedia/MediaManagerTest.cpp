@@ -98,6 +98,8 @@ TEST(MediaManager, AFinishedMediumHeldOnlyByTheManagerEndsSafely)
     scope.application().processIdleOnce();
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(scope.manager().getMedia().getCount(), 1);
+    // The medium that took its place in the list is served in the same pass.
+    EXPECT_EQ(after->services, 1);
 }
 
 TEST(MediaManager, StopAllReachesEveryMediumOnceWhileMediaStopOthers)
