@@ -1,11 +1,11 @@
 #include "application/ClipboardWin32.h"
 
-#include "application/NativeDeviceWin32.h"
 #include "foundation/KString.h"
 #include "foundation/KThingPtr.h"
 #include "graphics/DibBlockLayout.h"
 #include "graphics/ImageWin32.h"
 #include "graphics/KImage.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <cstring>
 #include <string>

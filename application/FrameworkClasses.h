@@ -1,4 +1,12 @@
 #pragma once
-// Registers the framework's classes with the class registry, each after its parent, in
-// the one order that the framework has always used.
+// The framework's classes: each layer registers its own, each class after its parent, and
+// the framework's registration calls them in layer order (foundation, graphics,
+// application, then the framework's layers above the application, which add theirs when
+// they are installed: the controls).
 void kksRegisterFrameworkClasses();
+
+void kksRegisterApplicationClasses();
+
+// Appends a registration run after the application's; adding one twice changes nothing.
+using KClassRegistration = void (*)();
+void kksAddFrameworkClassRegistration(KClassRegistration Registration);

@@ -12,12 +12,12 @@
 #include "application/KWindowManager.h"
 #include "application/MailslotWin32.h"
 #include "application/MessagePumpWin32.h"
-#include "application/OperatingSystemWin32.h"
 #include "application/SplashWindowWin32.h"
 #include "foundation/KFileSystem.h"
 #include "foundation/KFileTypeHandler.h"
-#include "foundation/KPrintingManager.h"
 #include "foundation/KernelFunctions.h"
+#include "foundation/OperatingSystemWin32.h"
+#include "graphics/KPrintingManager.h"
 
 namespace {
 // The current application: a plain pointer for the framework to reach it, and the

@@ -1,12 +1,12 @@
 #include "application/KKeyboardManager.h"
 
+#include "application/ControlsLink.h"
 #include "application/InputWin32.h"
 #include "application/KApplication.h"
 #include "application/KControlActionEvent.h"
 #include "application/KKeyEvent.h"
 #include "application/KLayer.h"
 #include "application/KWindowManager.h"
-#include "controls/KControl.h"
 
 namespace {
 KKeyboardManagerPtr s_manager;
@@ -82,8 +82,8 @@ void KKeyboardManager::clearFocusElement()
 
 void KKeyboardManager::moveNativeFocusTo(KInteractiveElement& E)
 {
-    auto* control = dynamic_cast<KControl*>(&E);
-    void* native = control ? control->getNativeWindow() : nullptr;
+    const ControlsLink* link = ControlsLink::get();
+    void* native = link ? link->getNativeWindow(E) : nullptr;
     if (native && getNativeFocusWin32() != native)
         setNativeFocusWin32(native);
 }

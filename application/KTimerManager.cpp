@@ -27,9 +27,14 @@ void KTimerManager::initManager()
 {
     KTimerManagerPtr manager = new KTimerManager;
     s_manager = manager;
+    KTimerScheduler::install(manager.get());
 }
 
-void KTimerManager::exitManager() { s_manager.reset(); }
+void KTimerManager::exitManager()
+{
+    KTimerScheduler::install(nullptr);
+    s_manager.reset();
+}
 
 void KTimerManager::addTimer(KTimer& T) { m_timers.add(T); }
 

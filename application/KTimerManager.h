@@ -6,10 +6,11 @@
 #include "foundation/KBag.h"
 #include "foundation/KClass.h"
 #include "foundation/KThingPtr.h"
+#include "foundation/KTimerScheduler.h"
 
 class KTimer;
 
-class KTimerManager : public KThing {
+class KTimerManager : public KTimerScheduler {
     K_DECLARE_CLASS(KTimerManager)
 public:
     KTimerManager();
@@ -18,12 +19,13 @@ public:
     // The global manager; error 18 when there is none.
     static KTimerManager& getManager();
     static bool exists();
-    // Made and dropped by the application with its other singletons.
+    // Made and dropped by the application with its other singletons; while it exists it
+    // is the scheduler of every started timer.
     static void initManager();
     static void exitManager();
 
-    void addTimer(KTimer& T);
-    void removeTimer(KTimer& T);
+    void addTimer(KTimer& T) override;
+    void removeTimer(KTimer& T) override;
     long getTimerCount() const { return m_timers.getSize(); }
     // The running timers in the order they were started.
     const KBag& getTimers() const { return m_timers; }

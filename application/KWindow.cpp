@@ -1,18 +1,16 @@
 #include "application/KWindow.h"
 
+#include "application/ControlsLink.h"
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KKeyboardManager.h"
 #include "application/KMenuManager.h"
 #include "application/KWindowEvent.h"
 #include "application/KWindowManager.h"
-#include "application/NativeDeviceWin32.h"
 #include "application/NativeMenusWin32.h"
 #include "application/NativeWindowWin32.h"
-#include "controls/KControl.h"
-#include "controls/KControlsLayer.h"
-#include "controls/KDragObjectsLayer.h"
 #include "foundation/KernelFunctions.h"
+#include "graphics/NativeDeviceWin32.h"
 
 namespace {
 constexpr uint32 kInitialState = KWindow::EnabledFlag | KWindow::ResizableFlag | KWindow::MovableFlag
@@ -71,12 +69,8 @@ KWindow::KWindow()
     center();
     if (KApplication* application = KApplication::getApplication())
         m_title = application->getName();
-    KControlsLayerPtr controls = new KControlsLayer;
-    if (controls.hasObject(nullptr))
-        setControlsLayer(*controls);
-    KDragObjectsLayerPtr dragObjects = new KDragObjectsLayer;
-    if (dragObjects.hasObject(nullptr))
-        setDragObjectsLayer(*dragObjects);
+    if (ControlsLink* link = ControlsLink::get())
+        link->addStandardLayers(*this);
 }
 
 KWindow::~KWindow()
@@ -94,7 +88,7 @@ void KWindow::resetReturnElement() { m_returnElement.reset(); }
 void KWindow::setEscapeElement(KInteractiveElement& E) { m_escapeElement.setObject(E); }
 void KWindow::resetEscapeElement() { m_escapeElement.reset(); }
 
-void KWindow::setControlsLayer(KControlsLayer& L)
+void KWindow::setControlsLayer(KLayer& L)
 {
     m_controlsLayer.setObject(L);
     m_layers.add(L);
@@ -103,7 +97,7 @@ void KWindow::setControlsLayer(KControlsLayer& L)
 
 void KWindow::resetControlsLayer() { m_controlsLayer.reset(); }
 
-void KWindow::setDragObjectsLayer(KDragObjectsLayer& L)
+void KWindow::setDragObjectsLayer(KLayer& L)
 {
     m_dragObjectsLayer.setObject(L);
     m_layers.add(L);
@@ -111,13 +105,6 @@ void KWindow::setDragObjectsLayer(KDragObjectsLayer& L)
 }
 
 void KWindow::resetDragObjectsLayer() { m_dragObjectsLayer.reset(); }
-
-KControlsLayer& KWindow::getControlsLayer() const { return static_cast<KControlsLayer&>(m_controlsLayer.getObject()); }
-
-KDragObjectsLayer& KWindow::getDragObjectsLayer() const
-{
-    return static_cast<KDragObjectsLayer&>(m_dragObjectsLayer.getObject());
-}
 
 unsigned long KWindow::getNativeStyle() const { return nativeWindowStyleWin32(m_kind.getFlags()); }
 
@@ -203,12 +190,8 @@ void KWindow::setNativeWindow(void* W)
     initBoundsFromNative(createAndInitNativeDeviceWin32(static_cast<HDC>(dc)));
     KGraphicDevice::setBounds(KGraphicRectangle(0, 0, m_bounds.getWidth(), m_bounds.getHeight()));
     bindNativeWindowWin32(W, this);
-    // The controls make their native windows in the new one, the front-most first.
-    const KBag controls(getControlsLayer().getControls());
-    for (long i = controls.getCount() - 1; i >= 0; --i) {
-        if (auto* control = dynamic_cast<KControl*>(&controls[i]))
-            control->setWindow(*this);
-    }
+    if (ControlsLink* link = ControlsLink::get())
+        link->nativeWindowMade(*this);
 }
 
 void KWindow::clearNativeWindow()
@@ -216,12 +199,8 @@ void KWindow::clearNativeWindow()
     if (m_nativeWindow)
         bindNativeWindowWin32(m_nativeWindow, nullptr);
     m_nativeWindow = nullptr;
-    // Their native windows go before the window's, and they let go of the window.
-    const KBag controls(getControlsLayer().getControls());
-    for (long i = 0; i < controls.getCount(); ++i) {
-        if (auto* control = dynamic_cast<KControl*>(&controls[i]))
-            control->clearWindow();
-    }
+    if (ControlsLink* link = ControlsLink::get())
+        link->nativeWindowGoing(*this);
 }
 
 void KWindow::close()
@@ -447,9 +426,23 @@ void KWindow::localToScreen(KGraphicPoint& P) const
     P.set(h, v);
 }
 
-void KWindow::addElement(KInteractiveElement& E) { getControlsLayer().addControl(E); }
-void KWindow::removeControl(KInteractiveElement& E) { getControlsLayer().removeControl(E); }
-bool KWindow::hasControl(const KInteractiveElement& E) const { return getControlsLayer().containsControl(E); }
+void KWindow::addElement(KInteractiveElement& E)
+{
+    if (ControlsLink* link = ControlsLink::get())
+        link->addControl(*this, E);
+}
+
+void KWindow::removeControl(KInteractiveElement& E)
+{
+    if (ControlsLink* link = ControlsLink::get())
+        link->removeControl(*this, E);
+}
+
+bool KWindow::hasControl(const KInteractiveElement& E) const
+{
+    const ControlsLink* link = ControlsLink::get();
+    return link && link->hasControl(*this, E);
+}
 
 void KWindow::addLayer(KLayer& L)
 {
@@ -457,12 +450,10 @@ void KWindow::addLayer(KLayer& L)
         return;
     m_layers.add(L);
     L.setWindow(*this);
-    // The new layer goes under the two standard layers, which stay on top.
-    const long count = m_layers.getCount();
-    if (count >= 2)
-        m_layers.swap(count - 1, count - 2);
-    if (count >= 3)
-        m_layers.swap(count - 2, count - 3);
+    // The new layer goes under the standard layers the window has, which stay on top.
+    const long standard = (m_controlsLayer.hasObject(nullptr) ? 1 : 0) + (m_dragObjectsLayer.hasObject(nullptr) ? 1 : 0);
+    for (long i = m_layers.getCount() - 1; i > 0 && i >= m_layers.getCount() - standard; --i)
+        m_layers.swap(i, i - 1);
 }
 
 void KWindow::removeLayer(KLayer& L)

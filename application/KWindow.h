@@ -74,9 +74,11 @@ public:
     virtual void resetReturnElement();
     virtual void setEscapeElement(KInteractiveElement& E);
     virtual void resetEscapeElement();
-    virtual void setControlsLayer(KControlsLayer& L);
+    // The controls layer and the drag-objects layer are the controls' kinds of layer,
+    // which the controls give every new window (ControlsLink).
+    virtual void setControlsLayer(KLayer& L);
     virtual void resetControlsLayer();
-    virtual void setDragObjectsLayer(KDragObjectsLayer& L);
+    virtual void setDragObjectsLayer(KLayer& L);
     virtual void resetDragObjectsLayer();
     virtual unsigned long getNativeStyle() const;
     // The outer window rectangle in screen coordinates.
@@ -150,8 +152,18 @@ public:
     void screenToLocal(KGraphicPoint& P) const;
     void localToScreen(KGraphicPoint& P) const;
 
-    KControlsLayer& getControlsLayer() const;
-    KDragObjectsLayer& getDragObjectsLayer() const;
+    // Read where the controls' kinds of layer are known.
+    template <typename Layer = KControlsLayer>
+    Layer& getControlsLayer() const
+    {
+        return static_cast<Layer&>(m_controlsLayer.getObject());
+    }
+    template <typename Layer = KDragObjectsLayer>
+    Layer& getDragObjectsLayer() const
+    {
+        return static_cast<Layer&>(m_dragObjectsLayer.getObject());
+    }
+    bool hasControlsLayer() const { return m_controlsLayer.hasObject(nullptr); }
     KInteractiveElement& getFocusElement() const { return m_focusElement.getObject(); }
     bool hasFocusElement() const { return m_focusElement.hasObject(nullptr); }
     KInteractiveElement& getReturnElement() const { return m_returnElement.getObject(); }

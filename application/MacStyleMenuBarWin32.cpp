@@ -1,9 +1,9 @@
 #include "application/MacStyleMenuBarWin32.h"
 
 #include "application/KApplication.h"
-#include "application/OperatingSystemWin32.h"
 #include "foundation/ErrorTable.h"
 #include "foundation/KernelFunctions.h"
+#include "foundation/OperatingSystemWin32.h"
 
 #include <windows.h>
 

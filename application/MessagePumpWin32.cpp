@@ -10,9 +10,9 @@
 #include "application/MailslotWin32.h"
 #include "application/NativeMenusWin32.h"
 #include "application/NativeMessageTranslationWin32.h"
-#include "application/OperatingSystemWin32.h"
 #include "foundation/KString.h"
 #include "foundation/KVariable.h"
+#include "foundation/OperatingSystemWin32.h"
 
 #include <cstring>
 

@@ -7,10 +7,10 @@
 #include "application/KMenuManager.h"
 #include "application/KWindowManager.h"
 #include "application/MacStyleMenuBarWin32.h"
-#include "application/NativeDeviceWin32.h"
 #include "foundation/ErrorTable.h"
 #include "graphics/KColor.h"
 #include "graphics/KGraphicDevice.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <map>
 #include <vector>

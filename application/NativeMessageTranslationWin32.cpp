@@ -1,6 +1,7 @@
 #include "application/NativeMessageTranslationWin32.h"
 
 #include "application/ClipboardWin32.h"
+#include "application/ControlsLink.h"
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/KClipboardManager.h"
@@ -12,7 +13,6 @@
 #include "application/KWindowManager.h"
 #include "application/MacStyleMenuBarWin32.h"
 #include "application/MenuMessagesWin32.h"
-#include "application/NativeControlBindingWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KPath.h"
@@ -24,6 +24,18 @@
 #include <shellapi.h>
 
 namespace {
+bool isControlWindow(void* Window)
+{
+    const ControlsLink* link = ControlsLink::get();
+    return link && link->isControlWindow(Window);
+}
+
+KEventReturn processControlNotification(KNativeEvent& Event)
+{
+    ControlsLink* link = ControlsLink::get();
+    return link ? link->processNotification(Event) : 0;
+}
+
 // The translator's state. Only one mouse button is tracked as down at a time.
 uint8 s_leftButtonDown = 0;
 uint8 s_rightButtonDown = 0;
@@ -336,8 +348,7 @@ KEvent* translate(const KNativeMessage& Message)
         // A control's notification is answered by its control, through the native event;
         // a command nobody can answer gives nothing.
         if (Message.lParam != 0)
-            return findControlForNativeWindowWin32(reinterpret_cast<void*>(Message.lParam)) ? makeNativeEvent(Message)
-                                                                                          : nullptr;
+            return isControlWindow(reinterpret_cast<void*>(Message.lParam)) ? makeNativeEvent(Message) : nullptr;
         return translateMenuCommandWin32(Message);
     case WM_INITMENU:
     case WM_INITMENUPOPUP:
@@ -499,7 +510,7 @@ KEventReturn processNativeMessageWin32(KNativeEvent& Event)
     case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
-        return processControlNotificationWin32(Event);
+        return processControlNotification(Event);
     default:
         return 0;
     }

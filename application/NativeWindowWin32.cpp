@@ -1,8 +1,11 @@
 #include "application/NativeWindowWin32.h"
 
-#include "application/OperatingSystemWin32.h"
+#include "application/KWindow.h"
+#include "foundation/KString.h"
+#include "foundation/OperatingSystemWin32.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 namespace {
 HWND hwnd(void* W) { return static_cast<HWND>(W); }
@@ -126,4 +129,29 @@ KWindow* findWindowOfNativeWin32(void* W)
     if (!W || !IsWindow(hwnd(W)))
         return nullptr;
     return reinterpret_cast<KWindow*>(GetWindowLongPtrA(hwnd(W), GWLP_USERDATA));
+}
+
+void* knsCreateToolTip(KWindow& Window, const KGraphicRectangle&, const KString& Text)
+{
+    auto owner = static_cast<HWND>(Window.getNativeWindow());
+    if (!owner)
+        return nullptr;
+    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                               static_cast<HINSTANCE>(knsGetInstance()), nullptr);
+    if (!tip)
+        return nullptr;
+    SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    TOOLINFOA tool{};
+    // The size every version of the common controls takes.
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = owner;
+    tool.uId = 0;
+    tool.hinst = static_cast<HINSTANCE>(knsGetInstance());
+    tool.lpszText = const_cast<char*>(Text.getText());
+    GetClientRect(owner, &tool.rect);
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    return tip;
 }

@@ -2,6 +2,8 @@
 // The native side of KWindow: creating, placing, showing and destroying its native window.
 #include "foundation/KTypes.h"
 
+class KGraphicRectangle;
+class KString;
 class KWindow;
 
 // A screen rectangle as origin and size.
@@ -44,3 +46,7 @@ void focusNativeWindowIfNoneWin32(void* W);
 void bindNativeWindowWin32(void* W, KWindow* Window);
 // The window object of a native window, or null.
 KWindow* findWindowOfNativeWin32(void* W);
+
+// A balloon tooltip owned by the window, showing Text over its whole client area; null
+// when the window has no native window. The rectangle is not used.
+void* knsCreateToolTip(KWindow& Window, const KGraphicRectangle& Unused, const KString& Text);

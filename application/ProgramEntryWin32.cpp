@@ -1,6 +1,7 @@
 // The process entry. It is linked into the program only (the program's link asks for
 // WinMain by name); test programs have their own main.
-#include "application/OperatingSystemWin32.h"
+#include "application/ApplicationStart.h"
+#include "foundation/OperatingSystemWin32.h"
 
 #include <windows.h>
 

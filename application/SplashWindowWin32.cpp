@@ -1,10 +1,10 @@
 #include "application/SplashWindowWin32.h"
 
 #include "application/KApplication.h"
-#include "application/OperatingSystemWin32.h"
 #include "application/SplashTextWin32.h"
 #include "foundation/KString.h"
 #include "foundation/KernelFunctions.h"
+#include "foundation/OperatingSystemWin32.h"
 
 namespace {
 HWND s_splashWindow = nullptr;

@@ -3,9 +3,9 @@
 #include "application/KApplication.h"
 #include "application/KWindowManager.h"
 #include "application/MessagePumpWin32.h"
-#include "application/OperatingSystemWin32.h"
 #include "application/SplashWindowWin32.h"
 #include "foundation/ErrorTable.h"
+#include "foundation/OperatingSystemWin32.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #include "application/WindowEventStepsWin32.h"
 
 #include "application/KWindowEvent.h"
-#include "application/NativeDeviceWin32.h"
 #include "graphics/KColor.h"
+#include "graphics/NativeDeviceWin32.h"
 
 #include <windows.h>
 

@@ -1,26 +1,41 @@
-# One static library per subsystem folder. The layers call each other both ways (a timer
-# hands itself to the application's timer manager, the fatal path asks the application
-# object), so programs link all of them as one group that the linker rescans.
-set(K_SUBSYSTEMS foundation graphics application controls multimedia story tools speechextras player)
+# One static library per layer folder, in layer order (cmake/Layers.cmake). Each names the
+# libraries of the levels below its own, so a program or a test links a layer with
+# exactly what it stands on.
+include(cmake/Layers.cmake)
 set(K_SYSTEM_LIBRARIES
     ole32 oleaut32 uuid comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32 winmm msimg32
     dsound dxguid strmiids version)
 
-add_library(k_all INTERFACE)
 set(k_libraries)
-foreach(name IN LISTS K_SUBSYSTEMS)
+foreach(name IN LISTS K_LAYERS)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        "${CMAKE_SOURCE_DIR}/${name}/*.cpp" "${CMAKE_SOURCE_DIR}/${name}/*.c")
-  if(sources)
-    add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}")
-    target_link_libraries(${name} PRIVATE PNG::PNG JPEG::JPEG TIFF::TIFF)
-    list(APPEND k_libraries ${name})
+  if(NOT sources)
+    continue()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}")
+  foreach(below IN LISTS k_libraries)
+    if(K_LEVEL_${below} LESS K_LEVEL_${name})
+      target_link_libraries(${name} PUBLIC ${below})
+    endif()
+  endforeach()
+  list(APPEND k_libraries ${name})
+endforeach()
+target_link_libraries(foundation PUBLIC ${K_SYSTEM_LIBRARIES})
+target_link_libraries(graphics PUBLIC TIFF::TIFF PNG::PNG JPEG::JPEG ZLIB::ZLIB)
+
+# The known exceptions link upwards too, until they go.
+foreach(exception IN LISTS K_LAYER_EXCEPTIONS)
+  string(REPLACE ">" ";" pair "${exception}")
+  list(GET pair 0 from)
+  list(GET pair 1 to)
+  if(TARGET ${from} AND TARGET ${to})
+    target_link_libraries(${from} PUBLIC ${to})
   endif()
 endforeach()
-target_include_directories(k_all INTERFACE "${CMAKE_SOURCE_DIR}")
-if(k_libraries)
-  string(REPLACE ";" "," k_group "${k_libraries}")
-  target_link_libraries(k_all INTERFACE "$<LINK_GROUP:RESCAN,${k_group}>")
-endif()
-target_link_libraries(k_all INTERFACE TIFF::TIFF PNG::PNG JPEG::JPEG ZLIB::ZLIB ${K_SYSTEM_LIBRARIES})
+
+# The whole system, for the program and the tools built with everything.
+add_library(k_all INTERFACE)
+list(GET k_libraries -1 k_top)
+target_link_libraries(k_all INTERFACE ${k_top})

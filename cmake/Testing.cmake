@@ -5,17 +5,26 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
 
+# The test programs' common support stands on the foundation alone; the framework's
+# layers above it add their start from tests/support/<layer>, compiled into each program
+# built on that layer, with the levels of cmake/Layers.cmake.
 file(GLOB support_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/support/*.cpp")
 add_library(testsupport STATIC ${support_sources})
 target_include_directories(testsupport PUBLIC "${CMAKE_SOURCE_DIR}")
-target_link_libraries(testsupport PUBLIC gtest gmock k_all)
+target_link_libraries(testsupport PUBLIC gtest gmock foundation)
 # Tests find the source tree (fixtures) and the build tree (the cross-built libraries'
 # source packages with their test images) through these; Wine maps the paths through Z:.
 target_compile_definitions(testsupport PUBLIC
   K_SOURCE_DIR="${CMAKE_SOURCE_DIR}" K_BUILD_DIR="${CMAKE_BINARY_DIR}")
+foreach(layer IN LISTS K_LAYERS)
+  target_compile_definitions(testsupport PUBLIC K_LEVEL_${layer}=${K_LEVEL_${layer}})
+endforeach()
 
-# A suite's .rc files give its program the resources its tests load (bitmaps); with
-# PROGRAM_RESOURCES its program also holds every resource of the player program.
+# A subsystem's test program links its own library, which brings those below it, and
+# nothing above. A suite that is no layer (the third-party libraries) links the
+# foundation and the image libraries. A suite's .rc files give its program the resources
+# its tests load (bitmaps); with PROGRAM_RESOURCES its program also holds every resource
+# of the player program.
 function(k_add_test_suite name)
   cmake_parse_arguments(PARSE_ARGV 1 suite "PROGRAM_RESOURCES" "" "")
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/${name}/*.cpp"
@@ -27,13 +36,29 @@ function(k_add_test_suite name)
     file(GLOB program_resources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/resources/*.rc")
     list(APPEND sources ${program_resources})
   endif()
+  if(DEFINED K_LEVEL_${name})
+    foreach(layer IN LISTS K_LAYERS)
+      if(NOT K_LEVEL_${layer} GREATER K_LEVEL_${name})
+        file(GLOB layer_support CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/support/${layer}/*.cpp")
+        list(APPEND sources ${layer_support})
+      endif()
+    endforeach()
+  endif()
   add_executable(${name}_tests ${sources})
-  target_link_libraries(${name}_tests PRIVATE testsupport k_all)
+  if(DEFINED K_LEVEL_${name})
+    target_link_libraries(${name}_tests PRIVATE testsupport ${name})
+  else()
+    target_link_libraries(${name}_tests PRIVATE testsupport TIFF::TIFF PNG::PNG JPEG::JPEG ZLIB::ZLIB)
+  endif()
   # A suite passes only when its program ran every test it holds to GoogleTest's summary.
   add_test(NAME ${name} COMMAND "${CMAKE_SOURCE_DIR}/scripts/run-test-program.sh"
            ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}_tests> --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# No include points up the layers.
+add_test(NAME layers COMMAND "${CMAKE_COMMAND}" -DK_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+         -P "${CMAKE_SOURCE_DIR}/scripts/check-layers.cmake")
 
 k_add_test_suite(dependencies)
 k_add_test_suite(foundation)

@@ -6,8 +6,9 @@
 #include "application/KKeyboardManager.h"
 #include "application/KMouseEvent.h"
 #include "application/KWindow.h"
-#include "application/NativeControlBindingWin32.h"
+#include "application/NativeWindowWin32.h"
 #include "controls/KControl.h"
+#include "controls/NativeControlBindingWin32.h"
 #include "foundation/KernelFunctions.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "controls/KDragObject.h"
 
-#include "application/NativeControlBindingWin32.h"
 #include "controls/KControl.h"
+#include "controls/NativeControlBindingWin32.h"
 #include "graphics/KColor.h"
 #include "graphics/KGraphicDevice.h"
 

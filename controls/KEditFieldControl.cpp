@@ -5,10 +5,10 @@
 #include "application/KKeyEvent.h"
 #include "application/KKeyboardManager.h"
 #include "application/KNativeEvent.h"
-#include "application/NativeTextWin32.h"
 #include "controls/EditControlActions.h"
 #include "controls/NativeControlsWin32.h"
 #include "controls/RichEditWin32.h"
+#include "graphics/NativeTextWin32.h"
 
 #include <cmath>
 

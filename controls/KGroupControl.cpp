@@ -1,7 +1,7 @@
 #include "controls/KGroupControl.h"
 
 #include "application/KNativeEvent.h"
-#include "application/NativeControlBindingWin32.h"
+#include "controls/NativeControlBindingWin32.h"
 #include "controls/NativeControlsWin32.h"
 #include "graphics/KColor.h"
 

@@ -2,10 +2,10 @@
 
 #include "application/KControlActionEvent.h"
 #include "application/KNativeEvent.h"
-#include "application/NativeControlBindingWin32.h"
 #include "application/NativeWindowWin32.h"
 #include "controls/ChoiceControlsWin32.h"
 #include "controls/ImmediateActions.h"
+#include "controls/NativeControlBindingWin32.h"
 #include "controls/NativeControlsWin32.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "controls/KStaticTextNativeControl.h"
 
-#include "application/NativeControlBindingWin32.h"
 #include "application/NativeWindowWin32.h"
+#include "controls/NativeControlBindingWin32.h"
 #include "controls/NativeControlsWin32.h"
 #include "foundation/KernelFunctions.h"
 

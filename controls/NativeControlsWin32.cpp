@@ -3,11 +3,11 @@
 #include "application/KKeyboardManager.h"
 #include "application/KMouseEvent.h"
 #include "application/KNativeEvent.h"
-#include "application/NativeControlBindingWin32.h"
 #include "application/NativeMessageTranslationWin32.h"
-#include "application/OperatingSystemWin32.h"
 #include "controls/KControl.h"
 #include "controls/KDragObject.h"
+#include "controls/NativeControlBindingWin32.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "graphics/KGraphicObject.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 // The fatal path of the error table.
 #include "foundation/ErrorTable.h"
 
-#include "application/KApplication.h"
+#include "foundation/ApplicationLink.h"
 #include "foundation/KernelFunctions.h"
 
 #include <windows.h>
@@ -18,8 +18,8 @@ void knsFatalError(const char* Caption, const char* Text)
     if (!s_fatalInProgress) {
         knsFreeScratch();
         s_fatalInProgress = true;
-        if (KApplication* application = KApplication::getApplication())
-            toldByApplication = application->handleFatalError(Caption, Text);
+        if (ApplicationLink* link = ApplicationLink::get())
+            toldByApplication = link->handleFatalError(Caption, Text);
     }
     if (!toldByApplication)
         knsPresentMessageBox(Caption, Text, MB_OK | MB_ICONHAND | MB_TASKMODAL | MB_SETFOREGROUND | MB_TOPMOST);

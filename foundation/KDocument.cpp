@@ -1,6 +1,6 @@
 #include "foundation/KDocument.h"
 
-#include "application/KCursorManager.h"
+#include "foundation/ApplicationLink.h"
 #include "foundation/DiskWin32.h"
 #include "foundation/DocumentFilesWin32.h"
 #include "foundation/KClassReader.h"
@@ -12,22 +12,20 @@ namespace {
 class WaitCursor {
 public:
     WaitCursor()
-        : m_shown(KCursorManager::exists())
+        : m_link(ApplicationLink::get())
+        , m_shown(m_link && m_link->beginWaitCursor())
     {
-        if (!m_shown)
-            return;
-        KCursorManager::get().pushCursor();
-        KCursorManager::get().setCursor(KCursorManager::WaitCursor);
     }
     ~WaitCursor()
     {
-        if (m_shown && KCursorManager::exists())
-            KCursorManager::get().popCursor();
+        if (m_shown)
+            m_link->endWaitCursor();
     }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
 private:
+    ApplicationLink* m_link;
     bool m_shown;
 };
 } // namespace

@@ -1,6 +1,6 @@
 #include "foundation/KFileSystem.h"
 
-#include "application/KApplication.h"
+#include "foundation/ApplicationLink.h"
 #include "foundation/DiskWin32.h"
 #include "foundation/FileSystemWin32.h"
 #include "foundation/KernelFunctions.h"
@@ -15,10 +15,7 @@ KFileSystemPtr s_fileSystem;
 // shell then shows its interface without an owner.
 void* shellOwnerWindow()
 {
-    KApplication* application = KApplication::getApplication();
-    if (application && application->hasMainWindow())
-        return application->getMainWindow().getNativeWindow();
-    return nullptr;
+    return ApplicationLink::mainNativeWindow();
 }
 } // namespace
 

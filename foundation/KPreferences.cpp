@@ -1,6 +1,6 @@
 #include "foundation/KPreferences.h"
 
-#include "application/KApplication.h"
+#include "foundation/ApplicationLink.h"
 #include "foundation/KernelFunctions.h"
 #include "foundation/PreferenceKeyWin32.h"
 
@@ -13,9 +13,7 @@ namespace {
 // application object at all go under the same name.
 KString applicationName()
 {
-    if (const KApplication* application = KApplication::getApplication())
-        return application->getName();
-    return KString("KApplication");
+    return ApplicationLink::applicationName("KApplication");
 }
 
 template <typename T>

@@ -1,6 +1,6 @@
 #include "foundation/KTimer.h"
 
-#include "application/KTimerManager.h"
+#include "foundation/KTimerScheduler.h"
 #include "foundation/KernelFunctions.h"
 
 K_DEFINE_CLASS(KTimer, KThing, 1)
@@ -33,11 +33,11 @@ void KTimer::start()
     m_startTime = knsGetTicks();
     if (m_period < 0)
         return;
-    KTimerManager& manager = KTimerManager::getManager();
-    if (kIsNullReference(&manager))
+    KTimerScheduler& scheduler = KTimerScheduler::get();
+    if (kIsNullReference(&scheduler))
         return;
     m_running = true;
-    manager.addTimer(*this);
+    scheduler.addTimer(*this);
 }
 
 void KTimer::stop()
@@ -45,9 +45,9 @@ void KTimer::stop()
     if (!m_running)
         return;
     m_running = false;
-    KTimerManager& manager = KTimerManager::getManager();
-    if (!kIsNullReference(&manager))
-        manager.removeTimer(*this);
+    KTimerScheduler& scheduler = KTimerScheduler::get();
+    if (!kIsNullReference(&scheduler))
+        scheduler.removeTimer(*this);
 }
 
 long KTimer::getElapsed() const

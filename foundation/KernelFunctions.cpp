@@ -1,12 +1,12 @@
 // The kernel functions that need no operating-system call.
 #include "foundation/KernelFunctions.h"
 
-#include "application/DisplayModesWin32.h"
-#include "application/OperatingSystemWin32.h"
 #include "foundation/CharacterSetTables.h"
+#include "foundation/DisplayModesWin32.h"
 #include "foundation/KBag.h"
 #include "foundation/KGraphicSize.h"
 #include "foundation/KString.h"
+#include "foundation/OperatingSystemWin32.h"
 
 #include <cstring>
 

@@ -4,11 +4,9 @@
 #include "foundation/KTypes.h"
 
 class KBag;
-class KGraphicRectangle;
 class KGraphicSize;
 class KString;
 class KStringBag;
-class KWindow;
 
 // Platform codes: 1 Mac, 2 Windows (the running platform); 0 and 3 are known to the
 // path-separator table. Character sets: 0 Mac OS Roman, 1 Windows-1252.
@@ -83,9 +81,6 @@ unsigned long knsGetDoubleClickTime();
 // The family names of the display's fonts, each once, sorted.
 KStringBag knsGetFontNames();
 void knsDestroyNativeWindow(void* Handle);
-// A balloon tooltip owned by the window, showing Text over its whole client area; null
-// when the window has no native window. The rectangle is not used.
-void* knsCreateToolTip(KWindow& Window, const KGraphicRectangle& Unused, const KString& Text);
 long knsGetDoubleClickWidth();
 long knsGetDoubleClickHeight();
 

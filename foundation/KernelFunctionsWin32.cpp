@@ -1,16 +1,15 @@
 // The kernel functions that call the operating system.
 #include "foundation/KernelFunctions.h"
 
-#include "application/DisplayModesWin32.h"
-#include "application/KApplication.h"
-#include "application/OperatingSystemWin32.h"
+#include "foundation/ApplicationLink.h"
+#include "foundation/DisplayModesWin32.h"
 #include "foundation/ErrorTable.h"
 #include "foundation/KStringBag.h"
+#include "foundation/OperatingSystemWin32.h"
 
 #include <cstdlib>
 
 #include <windows.h>
-#include <commctrl.h>
 #include <mmsystem.h>
 
 namespace {
@@ -162,8 +161,8 @@ void knsRestoreScreenSettings() { restoreDisplayModeWin32(); }
 
 bool knsChangeScreenSettings(short Width, short Height, short Depth)
 {
-    KApplication* application = KApplication::getApplication();
-    if (!application || !application->hasMainWindow()) {
+    ApplicationLink* link = ApplicationLink::get();
+    if (!link || !link->hasMainWindow()) {
         kksReportError(9, "knsChangeScreenSettings");
         return false;
     }
@@ -200,29 +199,4 @@ KStringBag knsGetFontNames()
 void knsDestroyNativeWindow(void* Handle)
 {
     DestroyWindow(static_cast<HWND>(Handle));
-}
-
-void* knsCreateToolTip(KWindow& Window, const KGraphicRectangle&, const KString& Text)
-{
-    auto owner = static_cast<HWND>(Window.getNativeWindow());
-    if (!owner)
-        return nullptr;
-    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                               static_cast<HINSTANCE>(knsGetInstance()), nullptr);
-    if (!tip)
-        return nullptr;
-    SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    TOOLINFOA tool{};
-    // The size every version of the common controls takes.
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = owner;
-    tool.uId = 0;
-    tool.hinst = static_cast<HINSTANCE>(knsGetInstance());
-    tool.lpszText = const_cast<char*>(Text.getText());
-    GetClientRect(owner, &tool.rect);
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    return tip;
 }

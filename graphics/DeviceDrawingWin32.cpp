@@ -1,9 +1,9 @@
 #include "graphics/DeviceDrawingWin32.h"
 
-#include "application/AlphaBitmapWin32.h"
-#include "application/NativeDeviceWin32.h"
+#include "graphics/AlphaBitmapWin32.h"
 #include "graphics/KAlphaImage.h"
 #include "graphics/KGraphicDevice.h"
+#include "graphics/NativeDeviceWin32.h"
 #include "graphics/NativeRectWin32.h"
 
 namespace {

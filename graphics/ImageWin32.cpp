@@ -1,8 +1,8 @@
 #include "graphics/ImageWin32.h"
 
-#include "application/NativeDeviceWin32.h"
-#include "application/OperatingSystemWin32.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "graphics/KImage.h"
+#include "graphics/NativeDeviceWin32.h"
 #include "graphics/NativeRectWin32.h"
 #include "graphics/imageimport/DibImage.h"
 

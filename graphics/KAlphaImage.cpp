@@ -1,10 +1,10 @@
 #include "graphics/KAlphaImage.h"
 
-#include "application/AlphaBitmapWin32.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KMemory.h"
+#include "graphics/AlphaBitmapWin32.h"
 #include "graphics/DeviceDrawingWin32.h"
 #include "graphics/SectionOne.h"
 

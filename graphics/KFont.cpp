@@ -1,10 +1,10 @@
 #include "graphics/KFont.h"
 
-#include "application/NativeTextWin32.h"
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
 #include "foundation/KernelFunctions.h"
+#include "graphics/NativeTextWin32.h"
 
 K_DEFINE_CLASS(KFont, KThing, 1)
 

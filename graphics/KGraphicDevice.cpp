@@ -1,7 +1,7 @@
 #include "graphics/KGraphicDevice.h"
 
-#include "application/NativeDeviceWin32.h"
 #include "graphics/DeviceDrawingWin32.h"
+#include "graphics/NativeDeviceWin32.h"
 
 K_DEFINE_CLASS(KGraphicDevice, KThing, 1)
 

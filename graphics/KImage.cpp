@@ -1,6 +1,5 @@
 #include "graphics/KImage.h"
 
-#include "application/ImageFiltersWin32.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
 #include "foundation/KFileReference.h"
@@ -10,6 +9,7 @@
 #include "graphics/DeviceDrawingWin32.h"
 #include "graphics/DibBlockLayout.h"
 #include "graphics/ImageFileFormat.h"
+#include "graphics/ImageFiltersWin32.h"
 #include "graphics/ImageWin32.h"
 #include "graphics/KAlphaImage.h"
 #include "graphics/PictImportHook.h"

@@ -1,6 +1,6 @@
 #include "graphics/KTextLineObject.h"
 
-#include "application/NativeTextWin32.h"
+#include "graphics/NativeTextWin32.h"
 #include "graphics/TextWithoutBackground.h"
 
 #include <cmath>

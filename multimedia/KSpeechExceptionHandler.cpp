@@ -2,7 +2,7 @@
 
 #include "foundation/KBag.h"
 #include "multimedia/KExtendedSpeech.h"
-#include "speechextras/KSpeechExceptionsFile.h"
+#include "multimedia/KSpeechExceptionsFile.h"
 
 namespace {
 KSpeechExceptionHandlerPtr s_handler;

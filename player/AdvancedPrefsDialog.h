@@ -5,7 +5,7 @@
 // "CustomSpeechSpeed" and "AllowDuplicatedActors" (bool) as named variables, runs the
 // dialog and, on OK (1), reads them back; the dialog touches neither the application nor
 // the preferences.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KCheckBoxControl.h"
 #include "controls/KPushButtonControl.h"
 #include "controls/KStaticTextNativeControl.h"

@@ -1,9 +1,9 @@
 #include "player/AnimMenu.h"
 
 #include "application/KCursorManager.h"
-#include "application/KDialog.h"
 #include "application/KMenuEvent.h"
 #include "application/KMenuItem.h"
+#include "controls/KDialog.h"
 #include "foundation/KVariable.h"
 #include "player/AdvancedPrefsDialog.h"
 #include "player/LumoActions.h"

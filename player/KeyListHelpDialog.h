@@ -2,7 +2,7 @@
 // "Help": the picture of the player's keys, drawn for the user interface's language, with
 // an OK button. It stays open while the player goes on, and opens where the last one was
 // closed.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KStaticImageControl.h"
 
 class KeyListHelpDialog : public KDialog {

@@ -3,7 +3,7 @@
 // holding up the player: whether it starts again at its end, whether starting it hides
 // the menu bar, and how fast it ticks. OK writes them into the story; nothing is stored
 // in the preferences.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KCheckBoxControl.h"
 #include "tools/controls/KGraphicSliderControl.h"
 

@@ -4,7 +4,7 @@
 // the last one of its class was closed. The player's About command uses the tools
 // library's about box; this one and its animated kind are made through the class
 // registry.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KPushButtonControl.h"
 #include "controls/KStaticTextNativeControl.h"
 #include "foundation/KGraphicSize.h"

@@ -16,8 +16,8 @@
 // While open, the editor is an idle handler of the application: it notices the end of
 // play. A sound whose duration cannot be read is timed by playing it through once; the
 // editor's commands are ignored until that is done.
-#include "application/KDialog.h"
 #include "controls/KCheckBoxControl.h"
+#include "controls/KDialog.h"
 #include "controls/KPushButtonControl.h"
 #include "controls/KScrollBarControl.h"
 #include "controls/KStaticTextNativeControl.h"

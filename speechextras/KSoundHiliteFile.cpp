@@ -1,8 +1,8 @@
 #include "speechextras/KSoundHiliteFile.h"
 
 #include "foundation/KFile.h"
+#include "foundation/ReplacingFileWrite.h"
 #include "multimedia/KSoundHiliteMedia.h"
-#include "speechextras/ReplacingFileWrite.h"
 
 namespace {
 constexpr long kMediaBlockStart = 4;

@@ -8,7 +8,7 @@
 // Where it opens and the voice last tried or confirmed are remembered for the rest of the
 // run; its size always follows its controls. On a machine without speech the voice pop-up
 // says so, and it and "Test" stay disabled.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KPushButtonControl.h"
 #include "multimedia/KSpeech.h"
 #include "tools/controls/KLabelEditTextControl.h"

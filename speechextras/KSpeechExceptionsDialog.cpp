@@ -6,8 +6,8 @@
 #include "foundation/KernelFunctions.h"
 #include "multimedia/KSpeechException.h"
 #include "multimedia/KSpeechExceptionHandler.h"
+#include "multimedia/KSpeechExceptionsFile.h"
 #include "speechextras/KSpeechExceptionAddDialog.h"
-#include "speechextras/KSpeechExceptionsFile.h"
 #include "speechextras/KSpeechExtrasLibrary.h"
 
 namespace {

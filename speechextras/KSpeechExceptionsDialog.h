@@ -9,7 +9,7 @@
 // The dialog is modeless: its owner makes one and calls open, which reads the file; a file
 // that is not an exceptions file keeps it from opening. Where it opens is remembered for
 // the rest of the run.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KPushButtonControl.h"
 #include "foundation/KTree.h"
 #include "tools/controls/KListBoxControl.h"

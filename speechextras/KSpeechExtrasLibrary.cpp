@@ -66,6 +66,12 @@ const KLibraryText kTexts[] = {
     {"Sound Highlight Information File", {"Information mise en \xE9" "vidence de son", "File Di Informazione Suono Evidenzionato", "Information Ton-Hervorhebungen"}},
     {"Exception already defined", {"Exception d\xE9" "j\xE0" " dans la liste", "Eccezione gi\xE0" " definita", "Ausnahme schon definirt"}},
 };
+template <typename X>
+void registerMediaClass(const char* Name)
+{
+    if (!kksIsClassRegistered(Name))
+        X::registerClass();
+}
 } // namespace
 
 K_DEFINE_CLASS(KSpeechExtrasLibrary, KThing, 1)
@@ -96,14 +102,16 @@ void KSpeechExtrasLibrary::registerClasses()
     // The library object's class comes last, so its record says the whole list is there.
     if (kksIsClassRegistered("KSpeechExtrasLibrary"))
         return;
-    KExtendedSpeech::registerClass();
-    KSpeechException::registerClass();
-    KSpeechExceptionHandler::registerClass();
+    // The media classes among them belong to the multimedia library: a program built
+    // below the speech extras may have registered them already.
+    registerMediaClass<KExtendedSpeech>("KExtendedSpeech");
+    registerMediaClass<KSpeechException>("KSpeechException");
+    registerMediaClass<KSpeechExceptionHandler>("KSpeechExceptionHandler");
     KSpeechExceptionsDialog::registerClass();
     KSpeechExceptionAddDialog::registerClass();
     KSoundHiliteEditorDialog::registerClass();
-    KSoundHiliteMarker::registerClass();
-    KSoundHiliteMedia::registerClass();
+    registerMediaClass<KSoundHiliteMarker>("KSoundHiliteMarker");
+    registerMediaClass<KSoundHiliteMedia>("KSoundHiliteMedia");
     KSpeechExtrasLibrary::registerClass();
 }
 

@@ -2,8 +2,8 @@
 
 #include "application/KApplication.h"
 #include "application/KWindow.h"
-#include "application/NativeDeviceWin32.h"
 #include "foundation/KGraphicRectangle.h"
+#include "graphics/NativeDeviceWin32.h"
 #include "graphics/NativeRectWin32.h"
 
 // The stream and DirectDraw identifiers are defined here rather than taken from import

@@ -1,10 +1,10 @@
 #include "multimedia/movie/QuickTimeMovieEngineWin32.h"
 
 #include "application/KWindow.h"
-#include "application/NativeDeviceWin32.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/KImage.h"
+#include "graphics/NativeDeviceWin32.h"
 #include "graphics/NativeRectWin32.h"
 #include "graphics/PictImportHook.h"
 #include "graphics/imageimport/DibImage.h"

@@ -2,7 +2,7 @@
 // The "New Sound File" dialog: one "Name:" field for the name under which a recorded
 // sound is kept in a folder. OK on the name of a sound that is already there first asks
 // whether to overwrite it. A name that cannot name a file is refused with a beep.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KEditTextControl.h"
 #include "controls/KStaticTextNativeControl.h"
 #include "foundation/KDirectory.h"

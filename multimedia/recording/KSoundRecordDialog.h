@@ -9,7 +9,7 @@
 // While open, the dialog is an idle handler of the application: it feeds the level meter,
 // when one is set, and notices when the take has played to its end. The source and quality
 // pop-ups and the level meter are the caller's to add: the dialog makes none of them.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KPopUpListControl.h"
 #include "controls/KPushButtonControl.h"
 #include "controls/KStaticTextNativeControl.h"

@@ -1,6 +1,6 @@
 #include "multimedia/speech/SpokenWord.h"
 
-#include "application/NativeTextWin32.h"
+#include "graphics/NativeTextWin32.h"
 
 long kssMeasureSpokenWord(const char* Text, long Length, long Position)
 {

@@ -10,7 +10,9 @@
 //   make_default_story write <folder>    <folder>\data.TPD and <folder>\Media\Fox.ACT,
 //                                        from the media in <folder>\Media and the word
 //                                        times in <folder>\Timings\<reading>.txt
+#include "application/ApplicationStart.h"
 #include "application/FrameworkClasses.h"
+#include "controls/ControlsStart.h"
 #include "foundation/KFileReference.h"
 #include "foundation/KernelFunctions.h"
 #include "graphics/KTextBlock.h"
@@ -501,6 +503,8 @@ int main(int argc, char** argv)
         listReadings();
         return 0;
     }
+    kksInstallApplicationLayer();
+    kksInstallControlsLayer();
     knsEnterKernel();
     registerClasses();
     LumoApplication::createApplication();

@@ -1,7 +1,7 @@
 // The application object: command line, class registration, current application, idle
 // handlers, main window and window manager creation.
 #include "application/KWindowManager.h"
-#include "application/OperatingSystemWin32.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "tests/application/ApplicationTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
@@ -65,26 +65,30 @@ TEST(CommandLine, SplitsArgumentsAndSwitches)
     EXPECT_EQ(quoteInSwitch.arguments, (Texts{"x\""}));
 }
 
-// The framework's classes in their one order (those of the framework that exist so far
-// are checked against it).
+// The framework's classes in their one order, layer by layer (those of the framework that
+// exist so far are checked against it).
 const char* const kFrameworkClasses[] = {
+    // The foundation's,
     "KThing", "KArray", "KBag", "KClassReader", "KClassWriter", "KFlagSet", "KIndexedBag", "KSet", "KMemory",
     "KMemoryBlock", "KComparable", "KString", "KLocalizer", "KLocalizerString", "KNamedBag", "KNativePtr",
-    "KNumber", "KPreferences", "KTree", "KTreeNode", "KVariable", "KGraphicObject", "KWideRectangle",
-    "KWidePoint", "KWideSize", "KDate", "KTime", "KTimer", "KTimerManager", "KDiskObjectReference",
-    "KDirectory", "KFileReference", "KFile", "KFileSystem", "KFileType", "KFileTypeHandler", "KPath",
-    "KVolume", "KFont", "KTextStyle", "KTextStyleRun", "KTextLine", "KTextLineObject", "KTextBlock",
-    "KTextBlockObject", "KColor", "KGraphicDevice", "KGraphicPoint", "KGraphicRectangle", "KGraphicRegion",
-    "KGraphicSize", "KImage", "KAlphaImage", "KMenuItem", "KCustomMenuItem", "KMenu", "KCustomMenu",
-    "KMenuBar", "KMenuManager", "KWindow", "KPaletteWindow", "KDialog", "KAlert", "KWindowManager",
-    "KDialogHandler", "KPrintingManager", "KSerialPort", "KInteractiveElement", "KDragObject", "KControl",
-    "KCheckBoxControl", "KEditFieldControl", "KEditTextControl", "KGroupControl", "KProgressBarControl",
-    "KPushButtonControl", "KRadioButtonControl", "KRadioButtonGroup", "KPopUpListControl",
-    "KPopUpMenuControl", "KScrollBarControl", "KSliderControl", "KSmallArrowsControl", "KStaticImageControl",
-    "KStaticTextNativeControl", "KTabControl", "KPagesControl", "KPileControl", "KLayer", "KControlsLayer",
-    "KDragObjectsLayer", "KEvent", "KActionEvent", "KControlActionEvent", "KApplicationEvent", "KKeyEvent",
-    "KMenuEvent", "KMouseEvent", "KNativeEvent", "KWindowEvent", "KEventHandler", "KApplication",
-    "KErrorHandler"};
+    "KNumber", "KPreferences", "KTree", "KTreeNode", "KVariable", "KWideRectangle", "KWidePoint", "KWideSize",
+    "KDate", "KTime", "KTimer", "KDiskObjectReference", "KDirectory", "KFileReference", "KFile", "KFileSystem",
+    "KFileType", "KFileTypeHandler", "KPath", "KVolume", "KGraphicPoint", "KGraphicRectangle", "KGraphicSize",
+    "KSerialPort",
+    // the graphics classes,
+    "KGraphicObject", "KFont", "KTextStyle", "KTextStyleRun", "KTextLine", "KTextLineObject", "KTextBlock",
+    "KTextBlockObject", "KColor", "KGraphicDevice", "KGraphicRegion", "KImage", "KAlphaImage", "KPrintingManager",
+    // the application's,
+    "KTimerManager", "KMenuItem", "KCustomMenuItem", "KMenu", "KCustomMenu", "KMenuBar", "KMenuManager", "KWindow",
+    "KPaletteWindow", "KWindowManager", "KDialogHandler", "KInteractiveElement", "KLayer", "KEvent",
+    "KActionEvent", "KControlActionEvent", "KApplicationEvent", "KKeyEvent", "KMenuEvent", "KMouseEvent",
+    "KNativeEvent", "KWindowEvent", "KEventHandler", "KApplication", "KErrorHandler",
+    // and the controls'.
+    "KDialog", "KAlert", "KDragObject", "KControl", "KCheckBoxControl", "KEditFieldControl", "KEditTextControl",
+    "KGroupControl", "KProgressBarControl", "KPushButtonControl", "KRadioButtonControl", "KRadioButtonGroup",
+    "KPopUpListControl", "KPopUpMenuControl", "KScrollBarControl", "KSliderControl", "KSmallArrowsControl",
+    "KStaticImageControl", "KStaticTextNativeControl", "KTabControl", "KPagesControl", "KPileControl",
+    "KControlsLayer", "KDragObjectsLayer"};
 
 long positionInList(const std::string& Name)
 {

@@ -1,6 +1,6 @@
 // Application events and the queue every posted event passes through.
-#include "application/OperatingSystemWin32.h"
 #include "foundation/KVariable.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "tests/application/ApplicationTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,10 @@
 // One step of the main loop: when it may block and for how long, the order of its parts,
 // the busy flag against re-entry, the quit message, and the whole run.
+#include "application/ApplicationStart.h"
 #include "application/KTimerManager.h"
 #include "application/KWindowManager.h"
-#include "application/OperatingSystemWin32.h"
 #include "foundation/KTimer.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "tests/application/ApplicationTestSupport.h"
 #include "tests/support/ChildProcess.h"
 

@@ -2,9 +2,9 @@
 // its About entry, pop-ups, opening menus; and custom menus, whose cells the platform asks
 // to measure and to draw.
 #include "application/KApplicationEvent.h"
-#include "application/NativeDeviceWin32.h"
 #include "application/NativeMessageTranslationWin32.h"
 #include "graphics/KImage.h"
+#include "graphics/NativeDeviceWin32.h"
 #include "tests/application/MenuTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 

@@ -1,5 +1,6 @@
 // The two kernel services that need the application's windows: the display mode, which
 // changes only for an application with a main window, and a tooltip over a window.
+#include "application/NativeWindowWin32.h"
 #include "foundation/KGraphicRectangle.h"
 #include "tests/application/ApplicationTestSupport.h"
 #include "tests/support/ReportCatcher.h"

@@ -2,8 +2,8 @@
 // main window that draws through its device; and the cursor's display count. Pixels are
 // read back from the screen.
 #include "application/CursorDisplayWin32.h"
-#include "application/OperatingSystemWin32.h"
 #include "application/SplashWindowWin32.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "graphics/KColor.h"
 #include "tests/application/WindowTestSupport.h"
 

@@ -3,7 +3,9 @@
 // table. It is no test: nothing here passes or fails a build.
 //
 //     benchmarks.exe [--rounds N] [--loop-seconds S] [--only story|pictures|decoders|loop]
+#include "application/ApplicationStart.h"
 #include "application/FrameworkClasses.h"
+#include "controls/ControlsStart.h"
 #include "foundation/ErrorTable.h"
 #include "foundation/KFileTypeHandler.h"
 #include "foundation/KernelFunctions.h"
@@ -78,6 +80,8 @@ int main(int argc, char** argv)
             only = argv[i + 1];
     }
 
+    kksInstallApplicationLayer();
+    kksInstallControlsLayer();
     knsEnterKernel();
     // Reports are counted, never shown: a box would stop the run.
     kksSetErrorHook([](uint8 Code, const char* Context) {

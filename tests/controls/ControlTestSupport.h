@@ -3,9 +3,9 @@
 // (its native window exists, so the controls in it get theirs), controls that write what
 // happens to them into the interaction log, and a look at the actions posted since.
 #include "application/KNativeEvent.h"
-#include "application/NativeControlBindingWin32.h"
 #include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
+#include "controls/NativeControlBindingWin32.h"
 #include "tests/application/InteractionTestSupport.h"
 
 #include <string>

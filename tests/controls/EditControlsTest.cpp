@@ -4,10 +4,10 @@
 #include "application/ClipboardWin32.h"
 #include "application/KClipboardManager.h"
 #include "application/KNativeEvent.h"
-#include "application/NativeTextWin32.h"
 #include "controls/KEditFieldControl.h"
 #include "controls/KEditTextControl.h"
 #include "graphics/KTextLine.h"
+#include "graphics/NativeTextWin32.h"
 #include "tests/controls/ControlTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 

@@ -2,10 +2,9 @@
 // that keep their defaults, and registry values that are damaged or unknown. Each test
 // works in a set key of its own and removes it (and the application key it made).
 #include "tests/support/SuiteClasses.h"
-#include "application/FrameworkClasses.h"
-#include "application/KApplication.h"
 #include "foundation/KPreferences.h"
 #include "tests/foundation/ContainerHelpers.h"
+#include "tests/foundation/RegistryTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
 #include <gtest/gtest.h>
@@ -17,59 +16,6 @@
 #include <windows.h>
 
 namespace {
-
-using Bytes = std::vector<unsigned char>;
-
-// HKEY_LOCAL_MACHINE\SOFTWARE\<application>\<set> for one test.
-class RegistrySet {
-public:
-    RegistrySet(const std::string& Application, const std::string& Set)
-        : name(Set.c_str()), m_application("SOFTWARE\\" + Application), m_path(m_application + "\\" + Set)
-    {
-        HKEY key = nullptr;
-        m_applicationExisted = RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_application.c_str(), 0, KEY_READ, &key) == 0;
-        RegCloseKey(key);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_path.c_str());
-    }
-    ~RegistrySet()
-    {
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_path.c_str());
-        if (!m_applicationExisted)
-            RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_application.c_str());
-    }
-
-    void write(const char* Name, DWORD Type, const Bytes& Data)
-    {
-        HKEY key = nullptr;
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        ASSERT_EQ(RegSetValueExA(key, Name, 0, Type, Data.data(), static_cast<DWORD>(Data.size())), 0);
-        RegCloseKey(key);
-    }
-
-    // A value's type, then its bytes; nothing for a missing value.
-    Bytes read(const char* Name) const
-    {
-        HKEY key = nullptr;
-        DWORD type = 0, size = 0;
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, KEY_READ, &key);
-        Bytes value;
-        if (RegQueryValueExA(key, Name, nullptr, &type, nullptr, &size) == 0) {
-            value.assign(size + 1, static_cast<unsigned char>(type));
-            RegQueryValueExA(key, Name, nullptr, &type, value.data() + 1, &size);
-        }
-        RegCloseKey(key);
-        return value;
-    }
-
-    const KString name;
-
-private:
-    std::string m_application;
-    std::string m_path;
-    bool m_applicationExisted = false;
-};
-
-std::string uniqueName(const char* Stem) { return Stem + std::to_string(GetCurrentProcessId()); }
 
 // With no application object, preferences go under the framework's default name.
 class KPreferencesTest : public testing::Test {
@@ -215,25 +161,6 @@ TEST(KPreferences, SettersReplaceAndGettersOfAbsentNamesAreNeutral)
     *voice = "Paul";
     preferences.getString(out, "LastUsedVoice");
     EXPECT_EQ(text(out), "Mary");
-}
-
-// The application's name, once it gives one, is the key the sets live under.
-TEST(KPreferencesOfAnApplication, LiveUnderTheApplicationsName)
-{
-    const std::string name = uniqueName("KPreferencesApplication.");
-    RegistrySet registry(name, "MainPreferences");
-    {
-        KApplication application;
-        application.setMailslotName(name.c_str());
-        KPreferences preferences;
-        preferences.setLong("NewDocW", 800);
-        preferences.save("MainPreferences");
-        EXPECT_TRUE(preferences.exists("MainPreferences"));
-    }
-    // The application's destructor empties the class registry.
-    if (!KClass::getFirst())
-        registerAllTestClasses();
-    EXPECT_EQ(registry.read("NewDocW"), (Bytes{REG_BINARY, 0x03, 0x20, 0x03, 0x00, 0x00}));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The object model: reference counts and the heap marker, the class registry and its IDs,
-// the error table, the report modes and the fatal path.
-#include "application/KApplication.h"
+// the error table and the report modes (the fatal path, which asks the application first,
+// is tested with the application).
 #include "foundation/ErrorTable.h"
 #include "foundation/KClass.h"
 #include "foundation/KMemory.h"
@@ -301,80 +301,6 @@ TEST(ErrorTable, HookModeHandsEveryReportButCodeZeroToTheHook)
     kksReportError(200, "beyond the table");
     EXPECT_EQ(catcher.codes(), (std::vector<int>{57, 200}));
     EXPECT_TRUE(catcher.boxes().empty());
-}
-
-// Children run in message-box mode with a presenter that prints each box.
-int printBox(const char* Caption, const char* Text, unsigned Flags)
-{
-    std::printf("box [%s] [%s] %s\n", Caption, Text, (Flags & 0x10) ? "stop" : (Flags & 0x40) ? "information" : "other");
-    std::fflush(stdout);
-    return 1;
-}
-
-void enterMessageBoxMode()
-{
-    knsSetMessageBoxPresenter(&printBox);
-    kksSetErrorMode(kErrorModeMessageBox);
-}
-
-K_CHILD_SCENARIO(SeveritiesOneToThree)
-{
-    enterMessageBoxMode();
-    kksReportError(57, "load");
-    kksReportError(63, "register");
-    std::printf("still running\n");
-    kksReportError(18, "KThing& KThingPtr::getObject() const");
-    std::printf("never here\n");
-}
-
-K_CHILD_SCENARIO(UnknownCodeIsFatal)
-{
-    enterMessageBoxMode();
-    kksReportError(200, "somewhere");
-    std::printf("never here\n");
-}
-
-class TellingApplication : public KApplication {
-public:
-    bool handleFatalError(const char* Caption, const char* Text) override
-    {
-        std::printf("told [%s] [%s]\n", Caption, Text);
-        std::fflush(stdout);
-        return true;
-    }
-};
-
-K_CHILD_SCENARIO(ApplicationTellsTheUserItself)
-{
-    enterMessageBoxMode();
-    new TellingApplication;
-    kksReportError(19, "KMemory::allocate");
-    std::printf("never here\n");
-}
-
-TEST(FatalPath, BoxesByTheSeverityAndAFailureCodeForTheFatalOnes)
-{
-    const struct {
-        const char* scenario;
-        unsigned exitCode;
-        const char* output;
-    } cases[] = {
-        // Severities 1 and 2 show an information box and go on; 3 shows a stop box.
-        {"SeveritiesOneToThree", unsigned(kFatalExitCode),
-         "box [load] [Unsupported Format!] information\n"
-         "box [register] [File Type Already Exists] information\n"
-         "still running\n"
-         "box [KThing& KThingPtr::getObject() const] [Pointer NULL!] stop\n"},
-        {"UnknownCodeIsFatal", unsigned(kFatalExitCode), "box [somewhere] [Unknown Fatal Error] stop\n"},
-        // The application's hook replaces the box, but the process still ends.
-        {"ApplicationTellsTheUserItself", unsigned(kFatalExitCode), "told [KMemory::allocate] [Out Of Memory!]\n"},
-    };
-    for (const auto& c : cases) {
-        ChildResult child = runChildScenario(c.scenario);
-        EXPECT_EQ(child.exitCode, c.exitCode) << c.scenario;
-        EXPECT_EQ(child.output, c.output) << c.scenario;
-    }
-    EXPECT_NE(kFatalExitCode, 0);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Display modes: the list the system gives, without repeats; the mode in use granted
 // without a change; a change and its restore, through a display that tests stand in for.
-#include "application/DisplayModesWin32.h"
+#include "foundation/DisplayModesWin32.h"
 #include "foundation/KBag.h"
 #include "foundation/KGraphicSize.h"
 #include "foundation/KernelFunctions.h"

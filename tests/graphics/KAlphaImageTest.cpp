@@ -1,7 +1,7 @@
 // Images with alpha: the three alpha modes drawn over a known background, the clamped
 // transparency, the mask following the image, the class block and the "ARGB" file.
 #include "graphics/KAlphaImage.h"
-#include "application/AlphaBitmapWin32.h"
+#include "graphics/AlphaBitmapWin32.h"
 #include "foundation/KFileReference.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 #include "tests/graphics/ImageBuilders.h"

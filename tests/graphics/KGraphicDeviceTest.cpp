@@ -1,7 +1,7 @@
 // The drawing surface: shapes and lines pixel by pixel, the three draw modes, the state
 // and clip stacks, regions and bit copies, all drawn on off-screen images.
 #include "graphics/KGraphicDevice.h"
-#include "application/NativeDeviceWin32.h"
+#include "graphics/NativeDeviceWin32.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 

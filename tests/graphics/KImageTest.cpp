@@ -1,7 +1,7 @@
 // Images: blank bitmaps, loading by file type with BMP files checked against what they
 // hold, drawing onto every kind of device, BMP files and the class block with BMP data.
 #include "graphics/KImage.h"
-#include "application/NativeDeviceWin32.h"
+#include "graphics/NativeDeviceWin32.h"
 #include "foundation/KFileReference.h"
 #include "graphics/ImageWin32.h"
 #include "graphics/PictImportHook.h"

@@ -1,8 +1,8 @@
 #pragma once
 // Shared by the text tests: a measuring seam with fixed advances, so that layout and
 // wrap do not depend on the fonts Wine has, and small builders of styled lines.
-#include "application/NativeTextWin32.h"
 #include "graphics/KTextLine.h"
+#include "graphics/NativeTextWin32.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 
 #include <cmath>

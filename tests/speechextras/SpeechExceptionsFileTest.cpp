@@ -1,7 +1,7 @@
 // The speech-exceptions file: its exact bytes, what its readers take from whole, damaged
 // and foreign files, and saves that fail without touching the file they were to replace.
 #include "foundation/KTree.h"
-#include "speechextras/ReplacingFileWrite.h"
+#include "foundation/ReplacingFileWrite.h"
 #include "tests/speechextras/SpeechExtrasTestSupport.h"
 
 #include <gtest/gtest.h>

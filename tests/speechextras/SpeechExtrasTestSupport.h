@@ -4,9 +4,9 @@
 // with it. The exceptions dialogs open hidden, as the tools tests' dialogs do.
 #include "multimedia/KSpeechException.h"
 #include "multimedia/KSpeechExceptionHandler.h"
+#include "multimedia/KSpeechExceptionsFile.h"
 #include "speechextras/KSpeechExceptionAddDialog.h"
 #include "speechextras/KSpeechExceptionsDialog.h"
-#include "speechextras/KSpeechExceptionsFile.h"
 #include "speechextras/KSpeechExtrasLibrary.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/support/TemporaryFolder.h"

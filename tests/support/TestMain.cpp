@@ -1,6 +1,6 @@
-// The one entry point of every test program: the framework's kernel is entered and its
-// classes registered as the program does at start, then reports and message boxes are
-// turned over to the tests.
+// The one entry point of every test program: the layers it is built with are installed,
+// the framework's kernel is entered and its classes registered as the program does at
+// start, then reports and message boxes are turned over to the tests.
 #include <gtest/gtest.h>
 
 #include "foundation/KernelFunctions.h"
@@ -11,6 +11,7 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    installSuiteLayers();
     knsEnterKernel();
     installTestReportHooks();
     registerAllTestClasses();

@@ -1,7 +1,7 @@
 // The size menu and the custom font size dialog it opens from "Other...": the check marks
 // of listed and unlisted sizes, the size kept within 6 to 256, and the two format events
 // that a confirmed custom size brings.
-#include "application/NativeTextWin32.h"
+#include "graphics/NativeTextWin32.h"
 #include "tests/tools/FormatTestSupport.h"
 #include "tests/tools/ToolsTestSupport.h"
 #include "tools/controls/KEditValueControl.h"

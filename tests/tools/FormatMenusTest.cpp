@@ -1,7 +1,7 @@
 // The face, style, alignment, edit and image menus: their items, their check marks and
 // the format events their choices send.
-#include "application/NativeTextWin32.h"
 #include "graphics/KImage.h"
+#include "graphics/NativeTextWin32.h"
 #include "tests/tools/FormatTestSupport.h"
 #include "tools/menus/KEditMenu.h"
 #include "tools/menus/KFontFaceMenu.h"

@@ -9,7 +9,7 @@
 #include "application/KMenuItem.h"
 #include "application/KMenuManager.h"
 #include "application/CommonDialogsWin32.h"
-#include "application/NativeDeviceWin32.h"
+#include "graphics/NativeDeviceWin32.h"
 #include "application/NativeMenusWin32.h"
 #include "application/KCustomMenuItem.h"
 #include "foundation/KVariable.h"

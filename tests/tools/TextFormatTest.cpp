@@ -3,9 +3,9 @@
 // "Format" menu that opens it and sends its confirmed values.
 #include "application/KApplicationEvent.h"
 #include "application/KControlActionEvent.h"
-#include "application/NativeTextWin32.h"
 #include "controls/KControlsLayer.h"
 #include "foundation/KStringBag.h"
+#include "graphics/NativeTextWin32.h"
 #include "tests/tools/FormatTestSupport.h"
 #include "tests/tools/ToolsTestSupport.h"
 #include "tools/controls/KImagePopUpMenuControl.h"

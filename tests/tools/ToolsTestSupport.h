@@ -1,9 +1,9 @@
 #pragma once
 // The tools tests run inside an application with its managers, the dialog handler and the
 // open tools library; modal dialogs are answered step by step as a user would answer them.
-#include "application/KDialog.h"
 #include "application/KDialogHandler.h"
 #include "controls/KControl.h"
+#include "controls/KDialog.h"
 #include "foundation/KDiskObjectReference.h"
 #include "foundation/KFileSystem.h"
 #include "tests/application/InteractionTestSupport.h"

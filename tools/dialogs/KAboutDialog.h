@@ -3,7 +3,7 @@
 // which the owner's lines roll upwards, with one OK button. It opens where the last about
 // box was closed with OK. The owner gives the picture's resource number, the title and
 // the lines, then opens it modelessly.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "foundation/KBag.h"
 #include "graphics/KImage.h"
 #include "tools/controls/KTextDisplayControl.h"

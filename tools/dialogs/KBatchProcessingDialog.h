@@ -5,8 +5,8 @@
 // a progress bar, until the last file or until the user confirms Abort or Escape. The
 // conversion itself belongs to a subclass, which fills the accepted types and overrides
 // the three hooks; here they do nothing and no type is accepted.
-#include "application/KDialog.h"
 #include "controls/KCheckBoxControl.h"
+#include "controls/KDialog.h"
 #include "controls/KGroupControl.h"
 #include "controls/KProgressBarControl.h"
 #include "foundation/KBag.h"

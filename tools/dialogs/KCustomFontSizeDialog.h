@@ -2,7 +2,7 @@
 // Asks for a font size the size menu does not list. The caller hands the size to show
 // under "CustomFontSize" and listens for the dialog's OK; on OK the dialog writes the size
 // entered, kept within 6 to 256, back into that variable and posts it as a format change.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 
 class KEditValueControl;
 

@@ -5,7 +5,7 @@
 // are accepted only after a yes to the confirm question. Opened modelessly instead, an
 // accepted OK leaves the text as the string variable "NewValue" among the dialog's named
 // elements before the receivers hear of the OK.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "foundation/KStringBag.h"
 #include "tools/controls/KLabelEditTextControl.h"
 

@@ -9,7 +9,7 @@
 // Use: construct, setFileReference with the missing file, runModal; after result 1
 // getFileReference gives the chosen replacement. The tools library must be open: the
 // texts are its localizer's.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KPushButtonControl.h"
 #include "controls/KStaticTextNativeControl.h"
 #include "foundation/KDirectory.h"

@@ -3,7 +3,7 @@
 // list holds it, runs the dialog modally and gives back whether the user accepted and,
 // then, the chosen string. Opened modelessly instead, an OK leaves the choice as the string
 // variable "NewValue" among the dialog's named elements.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "foundation/KStringBag.h"
 #include "tools/controls/KLabelPopUpListControl.h"
 

@@ -2,7 +2,7 @@
 // A window for a long task: a line of text, a progress bar, a second line and a Cancel
 // button. The task drives the three controls itself and learns of Cancel from the closed
 // dialog, or, when it registered as a receiver, from the event of type 4.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KProgressBarControl.h"
 #include "controls/KStaticTextNativeControl.h"
 

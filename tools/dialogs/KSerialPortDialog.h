@@ -4,7 +4,7 @@
 // "Parity", "StopBits" and "SerialFlow" (longs holding the serial port's setting codes)
 // among the named elements and opens the dialog; a list whose variable is missing is
 // disabled. After an OK the same variables hold the chosen settings; Cancel changes none.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "controls/KPopUpListControl.h"
 
 class KVariable;

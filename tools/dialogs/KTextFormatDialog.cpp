@@ -1,7 +1,6 @@
 #include "tools/dialogs/KTextFormatDialog.h"
 
 #include "application/KControlActionEvent.h"
-#include "application/NativeTextWin32.h"
 #include "controls/KControlsLayer.h"
 #include "controls/KPushButtonControl.h"
 #include "foundation/KernelFunctions.h"
@@ -9,6 +8,7 @@
 #include "graphics/KTextBlock.h"
 #include "graphics/KTextBlockObject.h"
 #include "graphics/KTextLine.h"
+#include "graphics/NativeTextWin32.h"
 #include "tools/controls/KImagePopUpMenuControl.h"
 #include "tools/dialogs/KCustomFontSizeDialog.h"
 #include "tools/dialogs/NamedVariables.h"

@@ -6,7 +6,7 @@
 // the chosen values back into the same variables. While it is the front dialog it keeps
 // the format changes of every menu from reaching a document: only the change its caller
 // sends for it, with the dialog as source, passes.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "foundation/KFlagSet.h"
 #include "graphics/KColor.h"
 

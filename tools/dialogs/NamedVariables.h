@@ -1,7 +1,7 @@
 #pragma once
 // The named variables through which the format dialogs take their inputs and give back
 // their results.
-#include "application/KDialog.h"
+#include "controls/KDialog.h"
 #include "foundation/KVariable.h"
 
 // The variable D holds under Name; null when it holds none, or something else under it.

@@ -1,7 +1,7 @@
 #include "tools/dialogs/StandardDialogs.h"
 
-#include "application/KDialog.h"
 #include "controls/KControl.h"
+#include "controls/KDialog.h"
 #include "foundation/KVariable.h"
 #include "foundation/KernelFunctions.h"
 

@@ -2,10 +2,10 @@
 
 #include "application/KMenuEvent.h"
 #include "application/KMenuItem.h"
-#include "application/NativeTextWin32.h"
 #include "foundation/KStringBag.h"
 #include "foundation/KVariable.h"
 #include "foundation/KernelFunctions.h"
+#include "graphics/NativeTextWin32.h"
 #include "tools/menus/KFormatEvent.h"
 
 K_DEFINE_CLASS(KFontFaceMenu, KMenu, 1)

@@ -2,8 +2,8 @@
 
 #include "application/KMenuEvent.h"
 #include "application/KMenuItem.h"
-#include "application/NativeTextWin32.h"
 #include "foundation/KVariable.h"
+#include "graphics/NativeTextWin32.h"
 #include "tools/KToolsLibrary.h"
 #include "tools/dialogs/KCustomFontSizeDialog.h"
 #include "tools/dialogs/NamedVariables.h"

@@ -1,7 +1,7 @@
 // The image buffer: creation limits, pixel access, transforms, drawing to a device, the
 // global-memory BMP writer, and the dispatch by format code.
+#include "graphics/NativeDeviceWin32.h"
 #include "graphics/imageimport/DibImage.h"
-#include "application/NativeDeviceWin32.h"
 #include "graphics/imageimport/DibImageTga.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 #include "tests/graphics/ImageBuilders.h"
