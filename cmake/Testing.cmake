@@ -81,6 +81,13 @@ set_tests_properties(harness PROPERTIES TIMEOUT 600)
 # The player is a self-contained GUI program for 32-bit Windows.
 add_test(NAME executable COMMAND "${CMAKE_SOURCE_DIR}/scripts/check-executable.sh" $<TARGET_FILE:narrabo>)
 
+# The real player plays its default story to the end on the virtual display, watched through
+# screenshots and the sound sink, clicked for the story's wait; then it opens the story by path
+# in a window and stops on Escape. It needs the whole screen to itself.
+add_test(NAME endtoend COMMAND "${CMAKE_SOURCE_DIR}/tests/endtoend/play-default-story.sh"
+         $<TARGET_FILE:narrabo> "${CMAKE_BINARY_DIR}/endtoend")
+set_tests_properties(endtoend PROPERTIES TIMEOUT 480 RUN_SERIAL TRUE)
+
 # The benchmark program times the slow paths against their references. It is built with
 # everything, so that it keeps compiling, but no test runs it: scripts/benchmark.sh does.
 file(GLOB benchmark_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/benchmarks/*.cpp")

@@ -19,6 +19,7 @@ packages=(
   wine wine32:i386 xvfb pulseaudio libpulse0:i386
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386 gstreamer1.0-libav:i386
   googletest xauth
+  imagemagick xdotool pulseaudio-utils
 )
 
 missing_packages() {
