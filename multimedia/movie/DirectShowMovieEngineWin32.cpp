@@ -5,6 +5,7 @@
 #include "foundation/KGraphicRectangle.h"
 #include "graphics/NativeDeviceWin32.h"
 #include "graphics/NativeRectWin32.h"
+#include "multimedia/MediaContainerWin32.h"
 
 // The stream and DirectDraw identifiers are defined here rather than taken from import
 // libraries the program does not otherwise link.
@@ -106,7 +107,14 @@ bool DirectShowMovieEngineWin32::open(void* Record, const char* Path, KGraphicSi
     if (!r || !m_streamsReady)
         return false;
     close(Record);
-    if (!openStream(*r, Path)) {
+    wchar_t widePath[kMaxWidePath];
+    if (MultiByteToWideChar(CP_ACP, 0, Path, -1, widePath, kMaxWidePath) == 0)
+        return false;
+    // The platform is handed only a movie container it plays: on anything else its parsers
+    // can leave the open waiting for good.
+    if (!MediaContainer::isMovie(identifyMediaFileWin32(widePath)))
+        return false;
+    if (!openStream(*r, widePath)) {
         // Whatever the open acquired before the failing step goes with it.
         releaseStream(*r);
         return false;
@@ -115,11 +123,8 @@ bool DirectShowMovieEngineWin32::open(void* Record, const char* Path, KGraphicSi
     return true;
 }
 
-bool DirectShowMovieEngineWin32::openStream(StreamMovieRecordWin32& R, const char* Path)
+bool DirectShowMovieEngineWin32::openStream(StreamMovieRecordWin32& R, const wchar_t* Path)
 {
-    wchar_t widePath[kMaxWidePath];
-    if (MultiByteToWideChar(CP_ACP, 0, Path, -1, widePath, kMaxWidePath) == 0)
-        return false;
     if (FAILED(CoCreateInstance(CLSID_AMMultiMediaStream, nullptr, CLSCTX_INPROC_SERVER, IID_IAMMultiMediaStream,
                                 reinterpret_cast<void**>(&R.multiMediaStream))))
         return false;
@@ -127,7 +132,7 @@ bool DirectShowMovieEngineWin32::openStream(StreamMovieRecordWin32& R, const cha
     if (FAILED(stream.Initialize(STREAMTYPE_READ, 0, nullptr))
         || FAILED(stream.AddMediaStream(m_streamDirectDraw, &MSPID_PrimaryVideo, 0, nullptr))
         || FAILED(stream.AddMediaStream(nullptr, &MSPID_PrimaryAudio, AMMSF_ADDDEFAULTRENDERER, nullptr))
-        || FAILED(stream.OpenFile(widePath, 0)) || FAILED(stream.GetMediaStream(MSPID_PrimaryVideo, &R.videoStream))
+        || FAILED(stream.OpenFile(Path, 0)) || FAILED(stream.GetMediaStream(MSPID_PrimaryVideo, &R.videoStream))
         || FAILED(R.videoStream->QueryInterface(IID_IDirectDrawMediaStream, reinterpret_cast<void**>(&R.drawStream))))
         return false;
     DDSURFACEDESC format = {};

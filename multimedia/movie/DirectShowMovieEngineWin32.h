@@ -79,7 +79,7 @@ public:
     bool drawFrame(void* Record, KGraphicDevice& Device, const KGraphicRectangle& R, long Frame) override;
 
 private:
-    bool openStream(StreamMovieRecordWin32& R, const char* Path);
+    bool openStream(StreamMovieRecordWin32& R, const wchar_t* Path);
     void releaseStream(StreamMovieRecordWin32& R);
     // The whole sample surface scaled into the rectangle on the context.
     void copySample(StreamMovieRecordWin32& R, HDC Context, const RECT& Into, bool BothModes);

@@ -1,5 +1,7 @@
 #include "multimedia/soundengine/SoundGraphWin32.h"
 
+#include "multimedia/MediaContainerWin32.h"
+
 #include <dshow.h>
 
 namespace {
@@ -15,16 +17,20 @@ void releaseInterface(Interface*& P)
 
 long renderSoundFileWin32(KSoundGraphRecord& Record, const char* Path)
 {
+    WCHAR widePath[MAX_PATH] = {};
+    // A path that does not fit is not cut short: it is not the file that was asked for.
+    if (MultiByteToWideChar(CP_ACP, 0, Path, -1, widePath, MAX_PATH) == 0)
+        return E_INVALIDARG;
+    // A known form without its content is refused before the graph tries parsers on it:
+    // one that fails while its pipeline starts can leave the render waiting for good.
+    if (identifyMediaFileWin32(widePath) == MediaContainer::Broken)
+        return VFW_E_INVALID_FILE_FORMAT;
     HRESULT result = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
                                       reinterpret_cast<void**>(&Record.graph));
     if (FAILED(result)) {
         Record.graph = nullptr;
         return result;
     }
-    WCHAR widePath[MAX_PATH] = {};
-    // A path that does not fit is not cut short: it is not the file that was asked for.
-    if (MultiByteToWideChar(CP_ACP, 0, Path, -1, widePath, MAX_PATH) == 0)
-        return E_INVALIDARG;
     result = Record.graph->RenderFile(widePath, nullptr);
     if (FAILED(result))
         return result;

@@ -21,7 +21,8 @@ struct KSoundGraphRecord {
 };
 
 // Builds the graph for the file and holds its position interface; answers the first
-// failing HRESULT (what was acquired stays in the record for the release).
+// failing HRESULT (what was acquired stays in the record for the release). A file of a
+// known form without its content is refused before any graph is made.
 long renderSoundFileWin32(KSoundGraphRecord& Record, const char* Path);
 // Releases the position, control and graph interfaces, in that order.
 void releaseSoundGraphWin32(KSoundGraphRecord& Record);

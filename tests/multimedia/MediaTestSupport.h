@@ -12,6 +12,7 @@
 #include "tests/support/TemporaryFolder.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,24 @@ inline Bytes waveBytes(const WaveShape& S)
     putID(out, "data");
     put(out, static_cast<uint32>(samples.size()), 4);
     out.insert(out.end(), samples.begin(), samples.end());
+    return out;
+}
+
+// An AIFF-style form (big-endian sizes) of the given type whose chunks hold 3 bytes each,
+// padded to 4.
+inline Bytes iffBytes(const char* Type, std::initializer_list<const char*> Chunks)
+{
+    Bytes body;
+    putID(body, Type);
+    for (const char* id : Chunks) {
+        putID(body, id);
+        put(body, 3, 4, true);
+        body.resize(body.size() + 4, 0);
+    }
+    Bytes out;
+    putID(out, "FORM");
+    put(out, static_cast<uint32>(body.size()), 4, true);
+    out.insert(out.end(), body.begin(), body.end());
     return out;
 }
 
