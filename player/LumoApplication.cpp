@@ -43,7 +43,6 @@ namespace {
 LumoApplicationPtr s_application;
 
 const char* const kMailslotName = "Fabulo 3";
-const char* const kVersion = "3.1.3";
 const char* const kDefaultLanguage = "Deutsch";
 const char* const kPreferenceSet = "MainPreferences";
 const char* const kDefaultDocumentName = "data";
@@ -328,7 +327,7 @@ void LumoApplication::initApplication()
     loadPreferences();
 
     getLocalizer().setLanguage(m_applicationLanguage);
-    setSplashText(KString("Fabulo v") + kVersion + " " + localize("Loading..."));
+    setSplashText(KString("Fabulo v") + kLumoVersion + " " + localize("Loading..."));
     if (KApplication::hasLocalizer())
         KApplication::getLocalizer().setLanguage(m_applicationLanguage);
     KToolsLibrary::getToolsLibrary().getLocalizer().setLanguage(m_applicationLanguage);
