@@ -13,11 +13,6 @@ set(K_LAYER_LEVELS
     speechextras
     player)
 
-# Known upward includes that are still to go, as FOLDER>FOLDER_ABOVE. The story engine
-# still asks the player's application object for its texts, voice and page size; once it
-# reaches them through a hook of its own, this entry goes.
-set(K_LAYER_EXCEPTIONS "story>player")
-
 # The level of each folder, as K_LEVEL_<folder>, and the folders in layer order.
 set(K_LAYERS)
 set(level 0)

@@ -25,16 +25,6 @@ endforeach()
 target_link_libraries(foundation PUBLIC ${K_SYSTEM_LIBRARIES})
 target_link_libraries(graphics PUBLIC TIFF::TIFF PNG::PNG JPEG::JPEG ZLIB::ZLIB)
 
-# The known exceptions link upwards too, until they go.
-foreach(exception IN LISTS K_LAYER_EXCEPTIONS)
-  string(REPLACE ">" ";" pair "${exception}")
-  list(GET pair 0 from)
-  list(GET pair 1 to)
-  if(TARGET ${from} AND TARGET ${to})
-    target_link_libraries(${from} PUBLIC ${to})
-  endif()
-endforeach()
-
 # The whole system, for the program and the tools built with everything.
 add_library(k_all INTERFACE)
 list(GET k_libraries -1 k_top)

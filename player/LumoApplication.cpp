@@ -43,7 +43,6 @@ namespace {
 LumoApplicationPtr s_application;
 
 const char* const kMailslotName = "Fabulo 3";
-const char* const kVersion = "3.1.3";
 const char* const kDefaultLanguage = "Deutsch";
 const char* const kPreferenceSet = "MainPreferences";
 const char* const kDefaultDocumentName = "data";
@@ -189,53 +188,35 @@ void LumoApplication::registerOldDocumentClasses()
     OldFileTypes::registerTypes();
 }
 
-// Static helpers of the story engine ----------------------------------------------------------
-
-KGraphicSize LumoApplication::getNewDocumentSize()
-{
-    if (!hasApplication())
-        return KGraphicSize(kDefaultNewDocumentWidth, kDefaultNewDocumentHeight);
-    const LumoApplication& application = getApplication();
-    return KGraphicSize(static_cast<short>(application.m_newDocW), static_cast<short>(application.m_newDocH));
-}
+// Texts and the story engine's questions --------------------------------------------------------
 
 KString LumoApplication::localize(const char* Key)
 {
-    const KString key(Key);
-    if (!hasApplication() || !getApplication().hasLocalizer())
-        return key;
-    return getApplication().getLocalizer().getText(key);
+    return hasApplication() ? getApplication().getLocalizedText(Key) : KString(Key);
 }
 
-KString LumoApplication::getCurrentVoice() { return hasApplication() ? getApplication().m_lastUsedVoice : KString(); }
+KString LumoApplication::getCurrentVoice() { return hasApplication() ? getApplication().getSpeechVoice() : KString(); }
 
-short LumoApplication::getCurrentSpeechSpeed()
+KString LumoApplication::getLocalizedText(const char* Key) const
 {
-    return hasApplication() ? getApplication().m_speechSpeed : kOwnSpeechSpeed;
+    const KString key(Key);
+    return hasLocalizer() ? getLocalizer().getText(key) : key;
 }
 
-bool LumoApplication::usesCustomSpeechSpeed() { return hasApplication() && getApplication().m_customSpeechSpeed; }
+KGraphicSize LumoApplication::getNewDocumentSize() const
+{
+    return KGraphicSize(static_cast<short>(m_newDocW), static_cast<short>(m_newDocH));
+}
 
-namespace {
-void alertOnce(bool& Shown, const char* Text)
+void LumoApplication::warnNoSpeech() { alertOnce(m_speechAlertShown, "No Speech Synthesis is installed!"); }
+void LumoApplication::warnNoQuickTime() { alertOnce(m_quickTimeAlertShown, "QuickTime is not installed!"); }
+
+void LumoApplication::alertOnce(bool& Shown, const char* Text)
 {
     if (Shown)
         return;
     Shown = true;
-    knsMessageBox(LumoApplication::localize("Narrabo"), LumoApplication::localize(Text));
-}
-} // namespace
-
-void LumoApplication::warnNoSpeech()
-{
-    if (hasApplication())
-        alertOnce(getApplication().m_speechAlertShown, "No Speech Synthesis is installed!");
-}
-
-void LumoApplication::warnNoQuickTime()
-{
-    if (hasApplication())
-        alertOnce(getApplication().m_quickTimeAlertShown, "QuickTime is not installed!");
+    knsMessageBox(getLocalizedText("Narrabo"), getLocalizedText(Text));
 }
 
 void LumoApplication::setLocalizer(KLocalizer& L) { m_localizer.setObject(L); }
@@ -346,7 +327,7 @@ void LumoApplication::initApplication()
     loadPreferences();
 
     getLocalizer().setLanguage(m_applicationLanguage);
-    setSplashText(KString("Fabulo v") + kVersion + " " + localize("Loading..."));
+    setSplashText(KString("Fabulo v") + kLumoVersion + " " + localize("Loading..."));
     if (KApplication::hasLocalizer())
         KApplication::getLocalizer().setLanguage(m_applicationLanguage);
     KToolsLibrary::getToolsLibrary().getLocalizer().setLanguage(m_applicationLanguage);

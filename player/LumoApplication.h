@@ -3,7 +3,9 @@
 // create by name, runs the start-up (libraries, texts, preferences, document types, media,
 // menu bar, command line, the splash held for a moment) and the shut-down, and owns the
 // application localiser, the current project, the document file types, the preference
-// values and the window mode. The story engine reaches it through the static accessors.
+// values and the window mode. It hosts the story engine, which finds it as the
+// application and asks it for its texts, speech preferences, page size, alerts, project and
+// actor file type.
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "foundation/KDirectory.h"
@@ -11,17 +13,14 @@
 #include "foundation/KGraphicSize.h"
 #include "foundation/KLocalizer.h"
 #include "story/LumoProject.h"
+#include "story/StoryHost.h"
 
 class KFileReference;
 class KPreferences;
 
-class LumoApplication : public KApplication {
+class LumoApplication : public KApplication, public StoryHost {
     K_DECLARE_CLASS(LumoApplication)
 public:
-    static constexpr long kDefaultNewDocumentWidth = 800;
-    static constexpr long kDefaultNewDocumentHeight = 600;
-    // A speech speed that leaves the voice at its own speed.
-    static constexpr short kOwnSpeechSpeed = -1;
     // The splash stays up at least this long after start-up began.
     static constexpr uint32 kMinimumSplashTime = 2000;
 
@@ -52,24 +51,22 @@ public:
     // the registry holds them already (a test program registers all before it starts).
     static void registerAllClasses();
 
-    // The page size of a new tape: the preferences of the application, or their defaults
-    // while there is no application.
-    static KGraphicSize getNewDocumentSize();
     // The text of Key in the application localiser; the key itself while there is no
     // application or localiser.
     static KString localize(const char* Key);
-    // The speech preferences that speeches and spoken texts read: the voice they start
-    // with ("LastUsedVoice"), and the speed in hundredths ("SpeechSpeed"; -1 and 50 keep
-    // the voice's own) that applies only while custom speeds are on ("CustomSpeechSpeed").
-    // Their defaults while there is no application.
+    // The voice speeches start with ("LastUsedVoice"); empty while there is no
+    // application.
     static KString getCurrentVoice();
-    static short getCurrentSpeechSpeed();
-    static bool usesCustomSpeechSpeed();
-    // The alerts for stories that need speech synthesis or QuickTime where there is none:
-    // each shows once in a run, the first time it is asked for; later calls, and calls
-    // while there is no application, do nothing.
-    static void warnNoSpeech();
-    static void warnNoQuickTime();
+
+    // What the story engine asks. The texts come from the application localiser, the
+    // speech preferences from "LastUsedVoice", "SpeechSpeed" and "CustomSpeechSpeed", and
+    // the page size of new tapes from "NewDocW" and "NewDocH". Each alert shows once in
+    // the application's life.
+    KString getLocalizedText(const char* Key) const override;
+    KString getSpeechVoice() const override { return m_lastUsedVoice; }
+    KGraphicSize getNewDocumentSize() const override;
+    void warnNoSpeech() override;
+    void warnNoQuickTime() override;
 
     // The framework's hooks.
     bool handleEvent(KEvent& E) override;
@@ -116,8 +113,8 @@ public:
     // Makes the localiser with the player's texts in four languages and installs it.
     void buildLocalizer();
     // The current project; error 18 when none is open.
-    LumoProject& getProject() const { return m_project.getObject(); }
-    bool hasProject() const { return m_project.hasObject(nullptr); }
+    LumoProject& getProject() const override { return m_project.getObject(); }
+    bool hasProject() const override { return m_project.hasObject(nullptr); }
 
     // The menu bar: "File" with "Exit", "Animate", and the Help menu's About entry.
     void createMenuBar();
@@ -157,7 +154,7 @@ public:
     KFileTypeID getProjectFileType() const { return m_projectFileType; }
     KFileTypeID getOldProjectFileType() const { return m_oldProjectFileType; }
     KFileTypeID getPaletteFileType() const { return m_paletteFileType; }
-    KFileTypeID getActorFileType() const { return m_actorFileType; }
+    KFileTypeID getActorFileType() const override { return m_actorFileType; }
     void setActorFileType(KFileTypeID Type) { m_actorFileType = Type; }
 
     bool getChildMode() const { return m_childMode; }
@@ -169,8 +166,8 @@ public:
     void setLastUsedVoice(const KString& Voice) { m_lastUsedVoice = Voice; }
     const KString& getDefaultColorPalette() const { return m_defaultColorPalette; }
     const KDirectory& getDocumentFolder() const { return m_docFolder; }
-    short getSpeechSpeed() const { return m_speechSpeed; }
-    bool getCustomSpeechSpeed() const { return m_customSpeechSpeed; }
+    short getSpeechSpeed() const override { return m_speechSpeed; }
+    bool getCustomSpeechSpeed() const override { return m_customSpeechSpeed; }
     uint8 getWindowMode() const { return m_editingWindowModePlayer; }
     bool getLimitActorSize() const { return m_limitActorSize; }
     long getNewDocW() const { return m_newDocW; }
@@ -180,6 +177,8 @@ public:
     bool getQuitAfterPlay() const { return m_quitAfterPlay; }
 
 private:
+    // Shows Text under the program's name unless Shown says it already did.
+    void alertOnce(bool& Shown, const char* Text);
     // The documents folder with the localised "Narrabo Projects" in it, made when missing.
     void makeDocumentFolder();
     void registerDocumentTypes();

@@ -1,5 +1,5 @@
 # Fails when a file includes a folder of a layer above its own, or of the other folder of
-# its own level. The layers and the known exceptions are those of cmake/Layers.cmake.
+# its own level. The layers are those of cmake/Layers.cmake.
 #
 #     cmake -DK_SOURCE_DIR=<tree> -P scripts/check-layers.cmake
 #
@@ -56,9 +56,6 @@ foreach(file IN LISTS files)
       continue()
     endif()
     if(K_LEVEL_${other} LESS K_LEVEL_${own})
-      continue()
-    endif()
-    if("${own}>${other}" IN_LIST K_LAYER_EXCEPTIONS)
       continue()
     endif()
     message(SEND_ERROR "${file}: includes \"${included}\", of ${other}, which does not stand below ${own}")

@@ -8,10 +8,10 @@
 #include "graphics/KAlphaImage.h"
 #include "multimedia/AnimationFloats.h"
 #include "multimedia/KTimerRelay.h"
-#include "player/LumoApplication.h"
 #include "story/ActorSequence.h"
 #include "story/LumoProject.h"
 #include "story/StoryBlocks.h"
+#include "story/StoryHost.h"
 #include "story/StoryWaitCursor.h"
 #include "story/Tape.h"
 
@@ -26,8 +26,9 @@ Actor::Actor()
 {
     m_timer->setPeriod(kTimerPeriod);
     m_timer->setRepeating(true);
-    if (LumoApplication::hasApplication() && LumoApplication::getApplication().hasProject()) {
-        LumoProject& project = LumoApplication::getApplication().getProject();
+    const StoryHost& host = StoryHost::get();
+    if (host.hasProject()) {
+        LumoProject& project = host.getProject();
         if (project.hasTape()) {
             m_documentWidth = project.getTape().getPageSize().getWidth();
             m_documentHeight = project.getTape().getPageSize().getHeight();
@@ -374,8 +375,9 @@ bool Actor::load(const KFileReference& File, KDirectory& MediaFolder, bool& Sear
     if (document.load() && document.findName(entry))
         stored = dynamic_cast<Actor*>(&document.getNamedObject(entry));
     if (!stored) {
-        knsMessageBox(LumoApplication::localize("Error while reading file"),
-                      LumoApplication::localize("This file is not an Actor Document File!"));
+        const StoryHost& host = StoryHost::get();
+        knsMessageBox(host.getLocalizedText("Error while reading file"),
+                      host.getLocalizedText("This file is not an Actor Document File!"));
         return false;
     }
     copyFrom(*stored);

@@ -2,14 +2,14 @@
 
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
-#include "player/LumoApplication.h"
 #include "story/StoryBlocks.h"
+#include "story/StoryHost.h"
 #include "story/Tape.h"
 
 K_DEFINE_CLASS(ActorSequence, KThing, 1)
 
 ActorSequence::ActorSequence()
-    : m_name(LumoApplication::localize("Movement") + "1")
+    : m_name(StoryHost::get().getLocalizedText("Movement") + "1")
 {
 }
 

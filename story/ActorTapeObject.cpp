@@ -4,8 +4,8 @@
 #include "foundation/KFileReference.h"
 #include "foundation/KFileTypeHandler.h"
 #include "foundation/KStringBag.h"
-#include "player/LumoApplication.h"
 #include "story/Actor.h"
+#include "story/StoryHost.h"
 #include "story/Tape.h"
 #include "story/TapeMediaFile.h"
 
@@ -17,11 +17,9 @@ const char* const kCopyExtension = "act";
 
 KString ActorTapeObject::getActorFileExtension()
 {
-    if (LumoApplication::hasApplication()) {
-        const KFileTypeID type = LumoApplication::getApplication().getActorFileType();
-        if (KFileTypeHandler::hasAssociation(type))
-            return KFileTypeHandler::getAssociation(type).getExtension();
-    }
+    const KFileTypeID type = StoryHost::get().getActorFileType();
+    if (KFileTypeHandler::hasAssociation(type))
+        return KFileTypeHandler::getAssociation(type).getExtension();
     return KString(kDefaultExtension);
 }
 

@@ -6,9 +6,9 @@
 #include "graphics/KAlphaImage.h"
 #include "graphics/KGraphicDevice.h"
 #include "multimedia/KSpriteSystem.h"
-#include "player/LumoApplication.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/StoryBlocks.h"
+#include "story/StoryHost.h"
 #include "story/StoryStage.h"
 #include "story/Tape.h"
 #include "story/TapeMediaFile.h"
@@ -30,7 +30,7 @@ KGraphicRectangle shownPage()
         const KGraphicRectangle& bounds = stage->getSpriteSystem().getSpriteSystem().getBounds();
         return KGraphicRectangle(0, 0, bounds.getWidth(), bounds.getHeight());
     }
-    const KGraphicSize page = LumoApplication::getNewDocumentSize();
+    const KGraphicSize page = StoryHost::get().getNewDocumentSize();
     return KGraphicRectangle(0, 0, page.getWidth(), page.getHeight());
 }
 } // namespace

@@ -6,8 +6,8 @@
 #include "foundation/KernelFunctions.h"
 #include "graphics/KGraphicDevice.h"
 #include "multimedia/KSpriteSystem.h"
-#include "player/LumoApplication.h"
 #include "story/ShownPage.h"
+#include "story/StoryHost.h"
 #include "story/StoryMediaSupport.h"
 #include "story/Tape.h"
 #include "story/TapeMediaFile.h"
@@ -34,7 +34,7 @@ LumoMovie::LumoMovie()
     setKind(MovieKind);
     KGraphicRectangle page;
     if (!kFindShownPage(page)) {
-        const KGraphicSize size = LumoApplication::getNewDocumentSize();
+        const KGraphicSize size = StoryHost::get().getNewDocumentSize();
         page = KGraphicRectangle(0, 0, size.getWidth(), size.getHeight());
     }
     KGraphicRectangle bounds(0, 0, kDefaultWidth, kDefaultHeight);
@@ -124,7 +124,7 @@ void LumoMovie::releaseMovie()
 void LumoMovie::start()
 {
     if (!kStoryHasMovieEngine()) {
-        LumoApplication::warnNoQuickTime();
+        StoryHost::get().warnNoQuickTime();
         endOnTape();
         return;
     }
@@ -200,7 +200,7 @@ void LumoMovie::makeStillImage()
 void LumoMovie::draw(KGraphicDevice& D, const KGraphicRectangle& Source, const KGraphicRectangle& Destination)
 {
     if (!kStoryHasMovieEngine())
-        LumoApplication::warnNoQuickTime();
+        StoryHost::get().warnNoQuickTime();
     if (!m_stillImage.hasObject(nullptr))
         makeStillImage();
     m_stillImage->draw(D, targetOf(Source, Destination));
@@ -222,7 +222,7 @@ void LumoMovie::drawKindIcon(KGraphicDevice& D, const KGraphicRectangle&, const 
     target.inset(kFrameStep, kFrameStep);
     D.restoreState();
     if (!kStoryHasMovieEngine())
-        LumoApplication::warnNoQuickTime();
+        StoryHost::get().warnNoQuickTime();
     makeStillImage();
     // The still frame with its edge outlined in inverted pixels.
     const KGraphicRectangle whole(0, 0, target.getWidth(), target.getHeight());

@@ -5,8 +5,8 @@
 #include "foundation/KDocument.h"
 #include "foundation/KVariable.h"
 #include "foundation/KernelFunctions.h"
-#include "player/LumoApplication.h"
 #include "story/StoryBlocks.h"
+#include "story/StoryHost.h"
 #include "story/StoryStage.h"
 #include "story/StoryWaitCursor.h"
 #include "story/oldformat/OldDocumentImport.h"
@@ -31,7 +31,8 @@ short storedDimension(const KDocument& Document, const char* Name, short Otherwi
 
 void showLocalizedMessage(const char* Caption, const char* Text)
 {
-    knsMessageBox(LumoApplication::localize(Caption), LumoApplication::localize(Text));
+    const StoryHost& host = StoryHost::get();
+    knsMessageBox(host.getLocalizedText(Caption), host.getLocalizedText(Text));
 }
 
 // The folder "Media" beside the file.

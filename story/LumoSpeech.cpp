@@ -3,7 +3,7 @@
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
 #include "foundation/KFile.h"
-#include "player/LumoApplication.h"
+#include "story/StoryHost.h"
 #include "story/StoryMediaSupport.h"
 #include "story/Tape.h"
 
@@ -17,8 +17,8 @@ constexpr short kMiddleSpeechSpeed = 50;
 } // namespace
 
 LumoSpeech::LumoSpeech()
-    : m_text(LumoApplication::localize("Hello, I'm talking to you!"))
-    , m_voice(LumoApplication::getCurrentVoice())
+    : m_text(StoryHost::get().getLocalizedText("Hello, I'm talking to you!"))
+    , m_voice(StoryHost::get().getSpeechVoice())
 {
     setKind(SpeechKind);
     KExtendedSpeechPtr speech(new KExtendedSpeech);
@@ -73,8 +73,9 @@ void LumoSpeech::applySpeed()
 {
     if (!hasSpeech())
         return;
-    const short speed = LumoApplication::getCurrentSpeechSpeed();
-    if (LumoApplication::usesCustomSpeechSpeed() && speed != LumoApplication::kOwnSpeechSpeed &&
+    const StoryHost& host = StoryHost::get();
+    const short speed = host.getSpeechSpeed();
+    if (host.getCustomSpeechSpeed() && speed != StoryHost::kOwnSpeechSpeed &&
         speed != kMiddleSpeechSpeed)
         m_speech->setSpeed(speed / kSpeedScale);
     else

@@ -1,14 +1,15 @@
 #include "story/LumoText.h"
 
 #include "foundation/KClassWriter.h"
+#include "foundation/KDirectory.h"
 #include "foundation/KFile.h"
 #include "graphics/KAlphaImage.h"
 #include "graphics/KGraphicDevice.h"
 #include "multimedia/KMediaFeedbackEvent.h"
 #include "multimedia/KSpriteSystem.h"
-#include "player/LumoApplication.h"
 #include "story/ShownPage.h"
 #include "story/StoryBlocks.h"
+#include "story/StoryHost.h"
 #include "story/StoryMediaSupport.h"
 #include "story/Tape.h"
 #include "story/TapeMediaFile.h"
@@ -63,7 +64,7 @@ KGraphicRectangle atOrigin(const KGraphicRectangle& R) { return KGraphicRectangl
 } // namespace
 
 LumoText::LumoText()
-    : m_voice(LumoApplication::getCurrentVoice())
+    : m_voice(StoryHost::get().getSpeechVoice())
     , m_highlightColor(kFullComponent, kFullComponent, 0)
     , m_backgroundColor(getDefaultBackgroundColor())
     , m_soundHighlightMedia(new KSoundHiliteMedia)
@@ -72,7 +73,7 @@ LumoText::LumoText()
     setKind(TextKind);
     KTextBlockPtr block(new KTextBlock);
     auto* line = new KTextLine;
-    line->appendStyleRun(LumoApplication::localize("New Text"), getDefaultFont(), getDefaultTextColor());
+    line->appendStyleRun(StoryHost::get().getLocalizedText("New Text"), getDefaultFont(), getDefaultTextColor());
     block->addLine(line);
     block->setAlignment(getDefaultAlignment());
     setTextBlock(*block);

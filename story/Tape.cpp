@@ -12,12 +12,12 @@
 #include "foundation/KernelFunctions.h"
 #include "graphics/KColor.h"
 #include "multimedia/KMediaManager.h"
-#include "player/LumoApplication.h"
 #include "story/Actor.h"
 #include "story/ActorAction.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
 #include "story/StoryBlocks.h"
+#include "story/StoryHost.h"
 #include "story/StoryMediaSupport.h"
 #include "story/StoryStage.h"
 #include "story/StoryWaitCursor.h"
@@ -38,7 +38,7 @@ Actor& actorAt(const KNamedBag& Cast, long Index) { return static_cast<Actor&>(C
 
 Tape::Tape()
 {
-    const KGraphicSize pageSize = LumoApplication::getNewDocumentSize();
+    const KGraphicSize pageSize = StoryHost::get().getNewDocumentSize();
     m_pageSize = pageSize;
     const long screenHeight = knsGetScreenHeight();
     if (screenHeight <= kSmallScreenHeight) {
@@ -161,9 +161,9 @@ void Tape::readFromFile(KFile& F)
         object.setTape(*this);
         // A story that needs what this machine lacks says so once in a run.
         if ((object.getKind() == TapeObject::SpeechKind || object.readsAloud()) && !kStoryHasSpeechEngine())
-            LumoApplication::warnNoSpeech();
+            StoryHost::get().warnNoSpeech();
         if (object.getKind() == TapeObject::MovieKind && !kStoryHasMovieEngine())
-            LumoApplication::warnNoQuickTime();
+            StoryHost::get().warnNoQuickTime();
     }
 }
 
@@ -313,17 +313,16 @@ void Tape::clearCast()
 
 void Tape::loadCast(KDirectory& Folder, bool& SearchMedia)
 {
+    const StoryHost& host = StoryHost::get();
     LumoProject* project = nullptr;
     if (hasProject())
         project = &getProject();
-    else if (LumoApplication::hasApplication() && LumoApplication::getApplication().hasProject())
-        project = &LumoApplication::getApplication().getProject();
+    else if (host.hasProject())
+        project = &host.getProject();
     if (!project || !project->hasMediaDirectory())
         return;
     // Actor files are known by the type code of the application's actor file type.
-    if (!LumoApplication::hasApplication())
-        return;
-    const KFileTypeID actorType = LumoApplication::getApplication().getActorFileType();
+    const KFileTypeID actorType = host.getActorFileType();
     if (!KFileTypeHandler::hasAssociation(actorType))
         return;
     const KString typeCode = KFileTypeHandler::getAssociation(actorType).getType();
@@ -349,9 +348,10 @@ void Tape::loadCast(KDirectory& Folder, bool& SearchMedia)
 
 void Tape::loadCastFromProject(bool& SearchMedia)
 {
-    if (!LumoApplication::hasApplication() || !LumoApplication::getApplication().hasProject())
+    const StoryHost& host = StoryHost::get();
+    if (!host.hasProject())
         return;
-    LumoProject& project = LumoApplication::getApplication().getProject();
+    LumoProject& project = host.getProject();
     if (project.hasMediaDirectory())
         loadCast(project.getMediaDirectory(), SearchMedia);
 }

@@ -2,9 +2,9 @@
 
 #include "foundation/KDirectory.h"
 #include "foundation/KernelFunctions.h"
-#include "player/LumoApplication.h"
 #include "story/LumoProject.h"
 #include "story/LumoSpriteSystem.h"
+#include "story/StoryHost.h"
 #include "story/StoryStage.h"
 #include "story/Tape.h"
 #include "story/oldformat/OldDocumentClasses.h"
@@ -21,8 +21,9 @@ bool OldDocumentImport::isOldDocument(const KFileReference& File)
 
 bool OldDocumentImport::refuse()
 {
-    knsMessageBox(LumoApplication::localize("Error while reading file"),
-                  LumoApplication::localize("This file is not a Narrabo Document File!"));
+    const StoryHost& host = StoryHost::get();
+    knsMessageBox(host.getLocalizedText("Error while reading file"),
+                  host.getLocalizedText("This file is not a Narrabo Document File!"));
     return false;
 }
 

@@ -1,8 +1,4 @@
-// Playing and stopping: what "Play" needs, the menu bar around a story that hides it,
-// the end of a story, a story dropped while another plays, and the quit that follows a
-// play asked to quit.
-#include "application/KKeyEvent.h"
-#include "application/KMenuManager.h"
+// A story dropped while another plays, and the quit that follows a play asked to quit.
 #include "player/LumoActions.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/player/PlayerTestSupport.h"
@@ -10,39 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr uint16 kEscape = 0x11C;
-
-bool menuBarShown() { return KMenuManager::getMenuManager().isMenuBarShown(); }
-
-TEST(Actions, PlayNeedsAStoryAndTheMenuBarComesBackUnlessTheUserHidIt)
-{
-    PlayerRun run("", false, PlayerRun::storing(LumoApplication::BackdropMode));
-    LumoActions& actions = LumoActions::getInstance();
-    LumoWindow& window = run.window();
-    // No story yet: nothing plays, but the wish to quit afterwards is kept.
-    actions.play(false, false, true);
-    EXPECT_TRUE(actions.getQuitOnStop());
-    EXPECT_EQ(window.getPlayState(), LumoWindow::NoStory);
-
-    writeStory(run.file("story.TPD"), 640, 480, "PPP");
-    ASSERT_TRUE(run.open(run.file("story.TPD")));
-    window.getTape().setFlag(Tape::HideMenuBarFlag);
-    actions.play(false, false, false);
-    EXPECT_FALSE(menuBarShown());
-    // At its end the story stops by itself and the bar comes back.
-    run.run(500);
-    EXPECT_EQ(window.getTape().getPlayState(), Tape::Stopped);
-    EXPECT_EQ(window.getPlayState(), LumoWindow::Stopped);
-    EXPECT_TRUE(menuBarShown());
-    EXPECT_TRUE(run.app().isRunning());
-    // Hidden by the user, it stays hidden.
-    window.getTape().resetFlag(Tape::HideMenuBarFlag);
-    typeKey(window, 'M', KKeyEvent::Shift);
-    actions.play(false, false, false);
-    typeKey(window, kEscape);
-    EXPECT_FALSE(menuBarShown());
-}
 
 TEST(Actions, AStoryDroppedWhileAnotherPlaysStopsItAndAPlayAskedToQuitEndsTheProgram)
 {
@@ -69,7 +32,7 @@ TEST(Actions, AStoryDroppedWhileAnotherPlaysStopsItAndAPlayAskedToQuitEndsThePro
     EXPECT_EQ(run.window().getBounds(), screen);
     EXPECT_EQ(run.window().getSpriteSystem().getSpriteSystem().getTargetRect(), screen);
     run.run(100);
-    EXPECT_TRUE(typeKey(run.window(), kEscape));
+    EXPECT_TRUE(typeKey(run.window(), 0x11C));
     EXPECT_TRUE(run.runUntilQuit(10));
 }
 

@@ -1,5 +1,6 @@
 // The command line: a story named on it, or "data.TPD" beside the program, plays at once
-// and the program quits when it ends; the switches count only for a story that is there.
+// and the program quits when it ends; the switches count only for a story that is there
+// (the window-mode tests start with a missing one).
 #include "tests/player/PlayerTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -34,37 +35,16 @@ TEST_F(CommandLine, WithoutArgumentTheStoryBesideTheProgramPlaysAndTheProgramQui
     EXPECT_TRUE(run.runUntilQuit(1000));
 }
 
-TEST_F(CommandLine, WithoutArgumentOrDefaultStoryTheWindowKeepsItsEmptyTape)
-{
-    PlayerRun run("", false, PlayerRun::storing(LumoApplication::WindowedMode));
-    run.run(50);
-    EXPECT_EQ(stateOf(run), "0 objects, mode 0");
-    EXPECT_TRUE(run.app().isRunning());
-}
-
 TEST_F(CommandLine, SwitchesInEitherCaseTheLastWindowModeWinsAndIsStoredAtQuit)
 {
-    PlayerRun run(quotedStory + " /f /W", false, PlayerRun::storing(LumoApplication::ResolutionChangeMode));
-    run.run(1);
-    EXPECT_EQ(stateOf(run), "2 objects, autoplay quit after, mode 0");
-    ASSERT_TRUE(run.runUntilQuit(1000));
-    EXPECT_EQ(storedPreferences()->getLong(KString("EditingWindowModePlayer")), LumoApplication::WindowedMode);
-}
-
-TEST_F(CommandLine, SwitchesOfAMissingStoryCountForNothing)
-{
-    PlayerRun run("\"" + stories.file("missing.TPD") + "\" /F /S", false, PlayerRun::storing(LumoApplication::WindowedMode));
-    run.run(50);
-    EXPECT_EQ(stateOf(run), "0 objects, mode 0");
-}
-
-TEST_F(CommandLine, WithPTheStoryIsNotOpenedAndASwitchOfTwoLettersIsNone)
-{
-    PlayerRun run(quotedStory + " /FS /p", false, PlayerRun::storing(LumoApplication::WindowedMode));
+    // A switch of two letters is none; with P the story is not opened.
+    PlayerRun run(quotedStory + " /F /w /FS /p", false, PlayerRun::storing(LumoApplication::ResolutionChangeMode));
     run.run(50);
     EXPECT_EQ(stateOf(run), "0 objects, autoplay quit after, mode 0");
     EXPECT_FALSE(run.app().hasProject());
     EXPECT_TRUE(run.app().isRunning());
+    run.shutDown();
+    EXPECT_EQ(storedPreferences()->getLong(KString("EditingWindowModePlayer")), LumoApplication::WindowedMode);
 }
 
 } // namespace

@@ -91,10 +91,6 @@ TEST_F(LumoTextTableTest, TranslatesInEachLanguageAndFallsBackToTheKey)
 {
     const std::string cases[][3] = {
         {"English", "Open Project", "Open Project"},
-        {"Deutsch", "Open Project", "Oeffnen Projekt"},
-        {kFrench, "Narrabo Projects", "Projets  Fabulo"},
-        {kFrench, "Play", "Action"},
-        {"Italiano", "This file is not a Narrabo Document File!", "Questo non e' un file Fabulo"},
         {"Deutsch", "This document's resolution (", "Aufl\xF6sung des Dokuments("},
         {kFrench, "Exit and Restart Program to Activate New Language",
          "Pour activer la nouvelle langue il est n\xE9" "cessaire de  quitter l'application et de la red\xE9marrer."},

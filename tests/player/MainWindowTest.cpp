@@ -1,8 +1,10 @@
 // The main window: the overlays over the page's top right corner and their blink, the
-// short highlight of the current object, the pointer hidden while a story plays, and the
-// keys while a story plays, is paused or stands still.
+// short highlight of the current object, the pointer hidden while a story plays, the keys
+// while a story plays, is paused or stands still, and the menu bar around a story that
+// hides it.
 #include "application/KCursorManager.h"
 #include "application/KKeyEvent.h"
+#include "application/KMenuManager.h"
 #include "application/KMouseEvent.h"
 #include "player/LumoActions.h"
 #include "tests/player/PlayerTestSupport.h"
@@ -25,8 +27,9 @@ std::string overlay(const KSprite& S)
 }
 
 bool pointerShown() { return KCursorManager::get().isCursorVisible(); }
+bool menuBarShown() { return KMenuManager::getMenuManager().isMenuBarShown(); }
 
-class MainWindow : public testing::Test {
+class MainWindow : public SharedPlayer {
 protected:
     // A story in the window mode: stop points at 0, 3 and 6.
     void openStory(const std::string& Objects = "WPPWPPWPPP", short Width = 640)
@@ -43,8 +46,6 @@ protected:
             run.run(1);
         ASSERT_EQ(tape().getPlayIndex(), Index);
     }
-
-    PlayerRun run{"", false, PlayerRun::storing(LumoApplication::WindowedMode)};
 };
 
 TEST_F(MainWindow, ThePauseSignBlinksAtThePagesTopRightWhilePaused)
@@ -72,6 +73,7 @@ TEST_F(MainWindow, ThePauseSignBlinksAtThePagesTopRightWhilePaused)
     window.showOverlays(7);
     EXPECT_EQ(overlay(window.getFirstOverlay()), "544,16 hidden");
     EXPECT_FALSE(window.getBlinkTimer().isRunning());
+    typeKey(window, kEscape);
 }
 
 TEST_F(MainWindow, TheHighlightLastsByKindAndThePointerHidesWhileTheStoryPlays)
@@ -159,6 +161,23 @@ TEST_F(MainWindow, KeysPlayPauseJumpBetweenStopPointsAndStop)
     EXPECT_TRUE(run.app().isMenuBarHidden());
     EXPECT_TRUE(typeKey(window, 'm', KKeyEvent::Shift));
     EXPECT_FALSE(run.app().isMenuBarHidden());
+
+    // A story that hides the menu bar brings it back when it ends by itself...
+    openStory("PPP");
+    tape().setFlag(Tape::HideMenuBarFlag);
+    play();
+    EXPECT_FALSE(menuBarShown());
+    run.run(500);
+    EXPECT_EQ(window.getPlayState(), LumoWindow::Stopped);
+    EXPECT_TRUE(menuBarShown());
+    EXPECT_TRUE(run.app().isRunning());
+    // ...but one the user hid stays hidden.
+    tape().resetFlag(Tape::HideMenuBarFlag);
+    typeKey(window, 'M', KKeyEvent::Shift);
+    play();
+    typeKey(window, kEscape);
+    EXPECT_FALSE(menuBarShown());
+    typeKey(window, 'M', KKeyEvent::Shift);
 }
 
 } // namespace

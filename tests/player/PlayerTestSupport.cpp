@@ -1,6 +1,8 @@
 #include "tests/player/PlayerTestSupport.h"
 
 #include "application/KKeyEvent.h"
+#include "application/KMenuItem.h"
+#include "application/KMenuManager.h"
 #include "foundation/DisplayModesWin32.h"
 #include "foundation/KFileSystem.h"
 #include "foundation/KPreferences.h"
@@ -71,6 +73,42 @@ void pressKey(PlayerRun& Run, unsigned VirtualKey, bool Control, bool Shift)
     keys[VK_CONTROL] = 0;
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
+}
+
+KMenuBar& bar() { return KMenuManager::getMenuManager().getMenuBar(); }
+KMenu& menu(long Index) { return static_cast<KMenu&>(bar().getMenus()[Index]); }
+
+std::vector<std::string> itemsOf(const KMenu& M)
+{
+    std::vector<std::string> items;
+    for (long i = 0; i < M.getItemCount(); ++i) {
+        const auto& item = static_cast<const KMenuItem&>(M.getItems()[i]);
+        std::string line = item.getTitle().getText();
+        if (item.getType() == kSeparatorItem) {
+            line = "-";
+        } else if (item.getType() == kSubMenuItem) {
+            line += " >";
+        } else {
+            line += " " + std::to_string(item.getID());
+            if (item.hasShortcut())
+                line += std::string(" ^") + item.getShortcutKey();
+            line += std::string(item.isEnabled() ? "" : " off") + (item.isChecked() ? " checked" : "");
+        }
+        items.push_back(line);
+    }
+    return items;
+}
+
+std::vector<std::string> subMenuOf(const char* Title)
+{
+    KString title(Title);
+    return itemsOf(menu(0).getSubMenuWithTitle(title));
+}
+
+void choose(PlayerRun& Run, const KMenuItem& Item)
+{
+    PostMessageA(static_cast<HWND>(Run.window().getNativeWindow()), WM_COMMAND, MAKEWPARAM(Item.getNativeID(), 0), 0);
+    Run.app().processIdleOnce();
 }
 
 namespace {
@@ -205,12 +243,56 @@ bool PlayerRun::runUntilQuit(long Milliseconds)
     }
     if (app().isRunning())
         return false;
+    shutDown();
+    return true;
+}
+
+void PlayerRun::shutDown()
+{
     app().shutDown();
     m_shutDown = true;
-    return true;
 }
 
 bool PlayerRun::open(const std::string& Path)
 {
     return LumoActions::getInstance().openDocument(KFileReference(windowsPath(Path)));
+}
+
+PlayerRun* SharedPlayer::s_run = nullptr;
+
+void SharedPlayer::SetUpTestSuite() { s_run = new PlayerRun("", false, PlayerRun::storing(LumoApplication::WindowedMode)); }
+
+void SharedPlayer::TearDownTestSuite()
+{
+    delete s_run;
+    s_run = nullptr;
+}
+
+void SharedPlayer::SetUp()
+{
+    if (run.app().getWindowMode() != LumoApplication::WindowedMode)
+        run.app().setWindowMode(LumoApplication::WindowedMode);
+}
+
+TestSpeechEngine* SharedVoicedPlayer::s_speech = nullptr;
+
+void SharedVoicedPlayer::SetUpTestSuite()
+{
+    s_speech = new TestSpeechEngine;
+    s_speech->addVoice("Anna");
+    s_speech->addVoice("Bruno");
+    SharedPlayer::SetUpTestSuite();
+}
+
+void SharedVoicedPlayer::TearDownTestSuite()
+{
+    SharedPlayer::TearDownTestSuite();
+    delete s_speech;
+    s_speech = nullptr;
+}
+
+void SharedVoicedPlayer::SetUp()
+{
+    SharedPlayer::SetUp();
+    speech.calls.clear();
 }

@@ -1,13 +1,20 @@
 // The player's start-up: its class list, the splash held while the loop runs, the first
-// start's preferences and projects folder, stored preferences, the document types and the
-// main window it shows.
+// start's preferences and projects folder, a language chosen for the next start, stored
+// preferences, the document types, the main window it shows and the texts it speaks.
 #include "application/KMenuEvent.h"
 #include "application/KMenuItem.h"
 #include "foundation/KFileTypeHandler.h"
+#include "graphics/KTextBlock.h"
+#include "graphics/KTextLine.h"
+#include "player/KeyListHelpDialog.h"
+#include "player/LumoActions.h"
 #include "story/oldformat/OldFileTypes.h"
 #include "tests/foundation/FileHelpers.h"
 #include "tests/player/PlayerTestSupport.h"
+#include "tests/support/ReportCatcher.h"
 #include "tests/support/SuiteClasses.h"
+#include "tests/tools/ToolsTestSupport.h"
+#include "tools/dialogs/KAboutDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +51,12 @@ TEST(PlayerStartUp, RegistersItsClassesAfterTheLibrariesEachAfterItsParent)
                         "LumoSpriteSystem KLayer 1", "LumoProject KThing 1", "SetupDialog KDialog 1",
                         "AdvancedPrefsDialog KDialog 1", "ZAboutDialog KDialog 2", "LumoAboutDialog ZAboutDialog 1",
                         "KeyListHelpDialog KDialog 1"}));
+    // The dialogs are made by their class names too.
+    ToolsScope scope;
+    for (const char* name : {"SetupDialog", "AdvancedPrefsDialog", "ZAboutDialog", "LumoAboutDialog", "KeyListHelpDialog"}) {
+        KThingPtr made(KClass::findClass(name)->createObject());
+        EXPECT_STREQ(made->getClass().getName(), name);
+    }
 }
 
 TEST(PlayerStartUp, TheFirstStartHoldsTheSplashWhileTheLoopRunsAndWritesTheDefaults)
@@ -82,21 +95,33 @@ TEST(PlayerStartUp, TheFirstStartHoldsTheSplashWhileTheLoopRunsAndWritesTheDefau
     EXPECT_TRUE(projects != INVALID_FILE_ATTRIBUTES && (projects & FILE_ATTRIBUTE_DIRECTORY));
     // Window mode 2 shows even the empty story full screen.
     EXPECT_TRUE(run.app().isFullScreenLayout());
+
+    // The language in force: nothing to tell, nothing to store. Another is stored for the
+    // next start, which builds the menus in it; this run keeps its texts and check mark.
+    EXPECT_EQ(subMenuOf("Sprache")[0], "Deutsch 20 checked");
+    KString languagesTitle("Sprache");
+    KMenu& languages = menu(0).getSubMenuWithTitle(languagesTitle);
+    {
+        ReportCatcher catcher;
+        choose(run, languages.getItemWithTitle(KString("Deutsch")));
+        EXPECT_TRUE(catcher.boxes().empty());
+    }
+    ReportCatcher catcher;
+    choose(run, languages.getItemWithTitle(KString("Italiano")));
+    ASSERT_EQ(catcher.boxes().size(), 1u);
+    EXPECT_EQ(catcher.boxes()[0].caption, "Sprache neu");
+    storedPreferences()->getString(language, KString("ApplicationLanguage"));
+    EXPECT_EQ(text(language), "Italiano");
+    EXPECT_EQ(std::string(menu(1).getTitle().getText()), "Animation");
+    EXPECT_EQ(subMenuOf("Sprache")[0], "Deutsch 20 checked");
 }
 
-TEST(PlayerStartUp, AStartThatTookLongerClosesTheSplashAtOnce)
+TEST(PlayerStartUp, ALaterStartReadsThePreferencesInItsLanguageAndWaitsForAStory)
 {
     PlayerRun run("", true, [](PlayerRun&) {
-        // Every look at the clock finds a second gone.
+        // A start that took longer than the splash's time closes the splash at once: every
+        // look at the clock finds a second gone.
         knsSetTickSource([]() { return DrivenClock::now() += 1000; });
-    });
-    EXPECT_TRUE(run.wait.timeOuts.empty());
-    EXPECT_FALSE(run.app().getApplicationFlags() & KApplication::SplashOpenFlag);
-}
-
-TEST(PlayerStartUp, StoredPreferencesAreReadAndTheWindowShowsCentredInItsMode)
-{
-    PlayerRun run("", false, [](PlayerRun&) {
         storePreferences([](KPreferences& P) {
             P.setString(KString("ApplicationLanguage"), KString("Italiano"));
             P.setString(KString("DocFolder"), KString("C:\\Elsewhere\\"));
@@ -105,6 +130,9 @@ TEST(PlayerStartUp, StoredPreferencesAreReadAndTheWindowShowsCentredInItsMode)
             P.setLong(KString("NewDocH"), 480);
         });
     });
+    knsSetTickSource([]() { return DrivenClock::now(); });
+    EXPECT_TRUE(run.wait.timeOuts.empty());
+    EXPECT_FALSE(run.app().getApplicationFlags() & KApplication::SplashOpenFlag);
     LumoApplication& app = run.app();
     // A missing speed keeps its default, other missing values read as off.
     EXPECT_EQ(app.getSpeechSpeed(), -1);
@@ -121,7 +149,18 @@ TEST(PlayerStartUp, StoredPreferencesAreReadAndTheWindowShowsCentredInItsMode)
     // An empty story of the new-document size: a width of 0 is 800.
     EXPECT_EQ(window.getTape().getCount(), 0);
     EXPECT_EQ(window.getTape().getPageSize(), KGraphicSize(800, 480));
+    // No story on the command line and none beside the program: nothing plays, but the
+    // wish to quit after a play is kept.
+    run.run(50);
     EXPECT_EQ(window.getPlayState(), LumoWindow::NoStory);
+    EXPECT_FALSE(app.getAutoPlay() || app.getQuitAfterPlay());
+    bar().sendUpdateEvents();
+    EXPECT_EQ(itemsOf(menu(1))[0], "Azione 0 ^G off");
+    LumoActions::getInstance().play(false, false, true);
+    EXPECT_TRUE(LumoActions::getInstance().getQuitOnStop());
+    EXPECT_EQ(window.getPlayState(), LumoWindow::NoStory);
+    EXPECT_EQ(std::string(menu(1).getTitle().getText()), "Animazione");
+    EXPECT_EQ(subMenuOf("Lingua")[2], "Italiano 18 checked");
 
     // The document types, described in the interface language.
     std::vector<std::string> types;
@@ -147,6 +186,26 @@ TEST(PlayerStartUp, StoredPreferencesAreReadAndTheWindowShowsCentredInItsMode)
     // The kinds old documents name their media by.
     ASSERT_NE(OldFileTypes::findByType("MooV"), nullptr);
     EXPECT_EQ(OldFileTypes::findByType("MooV")->extension + " " + std::to_string(OldFileTypes::getCount()), "MOV 5");
+
+    // The about box speaks the interface's language; the keyboard help's picture follows
+    // the language set.
+    app.showAbout();
+    KAboutDialogPtr about = openDialog<KAboutDialog>();
+    ASSERT_TRUE(about.hasObject(nullptr));
+    EXPECT_EQ(textOf(about->getTitle()), "Informazioni su Fabulo");
+    EXPECT_EQ(textOf(about->getTextDisplay().getTextBlock().getLineAt(6).getText()), "Fabulo v3.1.3");
+    about->close();
+    const std::pair<const char*, short> pictures[] = {
+        {"Fran\xE7" "ais", KeyListHelpDialog::kFrenchPicture}, {"Deutsch", KeyListHelpDialog::kGermanPicture},
+        {"Italiano", KeyListHelpDialog::kItalianPicture}, {"English", KeyListHelpDialog::kEnglishPicture},
+        {"Espa\xF1ol", KeyListHelpDialog::kEnglishPicture}};
+    for (const auto& [language, picture] : pictures) {
+        app.setLanguage(KString(language, kPlatformWindows));
+        KeyListHelpDialogPtr keys = new KeyListHelpDialog;
+        EXPECT_EQ(keys->getPictureResource(), picture) << language;
+        // The program holds the picture.
+        EXPECT_EQ(keys->getPicture().getImage().getSize(), KGraphicSize(500, 292)) << language;
+    }
 }
 
 } // namespace

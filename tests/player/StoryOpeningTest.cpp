@@ -30,9 +30,10 @@ std::string refusal(long Width, long Height, long ScreenWidth, long ScreenHeight
            + "); this document cannot be opened.";
 }
 
-TEST(StoryOpening, APageOfTheScreensSizeOpensAndOnePixelMoreIsRefused)
+class StoryOpening : public SharedPlayer {};
+
+TEST_F(StoryOpening, APageOfTheScreensSizeOpensAndOnePixelMoreIsRefused)
 {
-    PlayerRun run("", false, PlayerRun::storing(LumoApplication::WindowedMode));
     const long width = knsGetScreenWidth(), height = knsGetScreenHeight();
     writeStory(run.file("screen.TPD"), short(width), short(height));
     ASSERT_TRUE(run.open(run.file("screen.TPD")));
@@ -48,9 +49,8 @@ TEST(StoryOpening, APageOfTheScreensSizeOpensAndOnePixelMoreIsRefused)
     }
 }
 
-TEST(StoryOpening, DocumentsThatCannotBeReadLeaveThePreviousStoryAndTheProgramRunning)
+TEST_F(StoryOpening, DocumentsThatCannotBeReadLeaveThePreviousStoryAndTheProgramRunning)
 {
-    PlayerRun run("", false, PlayerRun::storing(LumoApplication::WindowedMode));
     writeStory(run.file("good.TPD"), 640, 480, "PPPPP");
     ASSERT_TRUE(run.open(run.file("good.TPD")));
     TapePtr story(run.window().getTape());
@@ -75,7 +75,7 @@ TEST(StoryOpening, DocumentsThatCannotBeReadLeaveThePreviousStoryAndTheProgramRu
     EXPECT_TRUE(catcher.boxes().empty());
 }
 
-TEST(StoryOpening, WhereTheResolutionChangesThePageMustFitADisplayMode)
+TEST(ResolutionChange, ThePageMustFitADisplayMode)
 {
     const long width = knsGetScreenWidth(), height = knsGetScreenHeight();
     FakeDisplay display({{640, 480, 32}, {1280, 1024, 16}, {width, height, 32}});

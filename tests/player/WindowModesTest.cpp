@@ -1,5 +1,6 @@
 // The window layout: a window as large as the page, centred on where the window stood and
-// kept clear of the screen's edges, and the frame from before full screen restored.
+// kept clear of the screen's edges, and the frame from before full screen restored; the
+// mode switches of a command line whose story is missing count for nothing.
 #include "tests/player/PlayerTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,11 @@ namespace {
 TEST(WindowModes, TheWindowLayoutCentresOnTheWindowAndKeepsClearOfTheScreenEdges)
 {
     FakeDisplay display({{1280, 1024, 32}});
-    PlayerRun run("", false, PlayerRun::storing(LumoApplication::WindowedMode));
+    PlayerRun run("C:\\Nowhere\\missing.TPD /F /S", false, PlayerRun::storing(LumoApplication::WindowedMode));
+    run.run(50);
+    EXPECT_EQ(run.window().getTape().getCount(), 0);
+    EXPECT_FALSE(run.app().getAutoPlay() || run.app().getQuitAfterPlay());
+    EXPECT_EQ(run.app().getWindowMode(), LumoApplication::WindowedMode);
     writeStory(run.file("story.TPD"), 800, 600);
     ASSERT_TRUE(run.open(run.file("story.TPD")));
     ASSERT_TRUE(knsChangeScreenSettings(1280, 1024, 32));

@@ -62,14 +62,28 @@ Texts boxesSaid(const ReportCatcher& Catcher)
 
 const Texts kAlreadyDefined = {"Speech Exceptions", "Exception already defined"};
 
-TEST(SpeechExceptionsDialog, AddsInSignedByteOrderAndRefusesAWrittenFormAlreadyListed)
-{
+// The library made over an exceptions file of the pairs (none when there are none), and
+// the dialog opened on it.
+class SpeechExceptionsDialog : public testing::Test {
+protected:
+    void openWith(const std::vector<std::pair<const char*, const char*>>& Pairs)
+    {
+        if (!Pairs.empty()) {
+            ASSERT_TRUE(ExtrasScope::save(Pairs));
+        }
+        KSpeechExtrasLibrary::create();
+        dialog = new HiddenExceptionsDialog;
+        dialog->open(KWindow::OpenShown);
+    }
+
     ExtrasScope scope;
-    ASSERT_TRUE(ExtrasScope::save({{"usa", "you ess ay"}, {"Dr", "Doctor"}}));
+    KSpeechExceptionsDialogPtr dialog;
+};
+
+TEST_F(SpeechExceptionsDialog, AddsInSignedByteOrderAndRefusesAWrittenFormAlreadyListed)
+{
+    openWith({{"usa", "you ess ay"}, {"Dr", "Doctor"}});
     const Bytes file = readBytes(scope.exceptionsPath());
-    KSpeechExtrasLibrary::create();
-    KSpeechExceptionsDialogPtr dialog = new HiddenExceptionsDialog;
-    dialog->open(KWindow::OpenShown);
     EXPECT_EQ(textOf(dialog->getTitle()), "Speech Exceptions");
     EXPECT_EQ(rows(*dialog), (Texts{"Dr=Doctor", "usa=you ess ay"}));
 
@@ -101,13 +115,9 @@ TEST(SpeechExceptionsDialog, AddsInSignedByteOrderAndRefusesAWrittenFormAlreadyL
     click(dialog->getCancelButton());
 }
 
-TEST(SpeechExceptionsDialog, EditsAndDeletesKeepingTheListOrdered)
+TEST_F(SpeechExceptionsDialog, EditsAndDeletesKeepingTheListOrdered)
 {
-    ExtrasScope scope;
-    ASSERT_TRUE(ExtrasScope::save({{"Ab", "About"}, {"Dr", "Doctor"}, {"Mr", "Mister"}}));
-    KSpeechExtrasLibrary::create();
-    KSpeechExceptionsDialogPtr dialog = new HiddenExceptionsDialog;
-    dialog->open(KWindow::OpenShown);
+    openWith({{"Ab", "About"}, {"Dr", "Doctor"}, {"Mr", "Mister"}});
     KListBoxControl& list = dialog->getList();
     // Nothing selected: nothing to edit or delete.
     press(dialog->getEditButton());
@@ -143,13 +153,10 @@ TEST(SpeechExceptionsDialog, EditsAndDeletesKeepingTheListOrdered)
     click(dialog->getCancelButton());
 }
 
-TEST(SpeechExceptionsDialog, OKWritesTheListAndTheHandlerReadsItAgain)
+TEST_F(SpeechExceptionsDialog, OKWritesTheListAndTheHandlerReadsItAgain)
 {
-    ExtrasScope scope;
-    KSpeechExtrasLibrary::create();
-    KSpeechExceptionsDialogPtr dialog = new HiddenExceptionsDialog;
     // Without a file the list starts empty.
-    dialog->open(KWindow::OpenShown);
+    openWith({});
     ASSERT_TRUE(dialog->isOpen());
     EXPECT_TRUE(rows(*dialog).empty());
     press(dialog->getAddButton(), enter("Mr", "Mister"));
@@ -206,13 +213,10 @@ K_CHILD_SCENARIO(FirstExceptionDialogsOfARun)
     std::printf("%d %d\n", entry->getBounds().getH(), entry->getBounds().getV());
 }
 
-TEST(SpeechExceptionDialogs, OpenWhereTheLastOfTheirKindWasClosed)
+TEST_F(SpeechExceptionsDialog, AndItsEntryDialogOpenWhereTheLastOfTheirKindWasClosed)
 {
     EXPECT_EQ(runChildScenario("FirstExceptionDialogsOfARun").output, "100 100 430 400\n130 150 350 130\n130 150\n");
-    ExtrasScope scope;
-    KSpeechExtrasLibrary::create();
-    KSpeechExceptionsDialogPtr dialog = new HiddenExceptionsDialog;
-    dialog->open(KWindow::OpenShown);
+    openWith({});
     dialog->setPosition(KGraphicPoint(150, 120));
     // The entry dialog's size follows its controls wherever it is put.
     KGraphicRectangle closed;

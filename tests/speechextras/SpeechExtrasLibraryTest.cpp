@@ -63,22 +63,19 @@ TEST(SpeechExtrasLibrary, SpeaksFourLanguagesAndHoldsTheHandlerWhileItLives)
     KSpeechExtrasLibrary::create();
     EXPECT_EQ(soundHighlightType(), "SHIF ???? Sound Highlight Information File");
 
+    // A language the localiser does not hold keeps the one before; a key without a text
+    // reads as itself.
     KSpeechExtrasLibrary& library = KSpeechExtrasLibrary::getLibrary();
-    const std::string french = "Fran\xE7" "ais";
     const std::string cases[][3] = {
-        {"Deutsch", "Written As:", "Geschrieben als:"},
-        {french, "Select...", "S\xE9lection..."},
-        {"Italiano", "Add Exception", "Aggiungi Eccezione"},
-        {french, "Voice:", "Voice:"},
-        {"Klingon", "Voice:", "Voice:"},
+        {"Fran\xE7" "ais", "Select...", "S\xE9lection..."},
         {"Klingon", "Delete", "Effacer"},
+        {"Klingon", "Voice:", "Voice:"},
         {"English", "Select...", "Select..."},
     };
     for (auto& c : cases) {
         library.setLanguage(KString(c[0].c_str()));
         EXPECT_EQ(bytesOf(library.getLocalizer().getText(KString(c[1].c_str()))), c[2]) << c[0] << " " << c[1];
     }
-    EXPECT_EQ(library.getLocalizer().getKeyCount(), 43);
     for (const char* language : {"Deutsch", "Klingon"}) {
         library.setLanguage(KString(language));
         EXPECT_EQ(soundHighlightType(), "SHIF ???? Information Ton-Hervorhebungen");

@@ -30,7 +30,7 @@ protected:
 
 TEST_F(Actors, ANewActorHasOneFrameOfItsOwnOnThePageOfTheCurrentProject)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     LumoProjectPtr project(new LumoProject);
     project->getTape().setPageWidth(1024);
     application->setProject(*project);
@@ -109,7 +109,7 @@ TEST_F(Actors, FilesThatAreNotActorDocumentsAreRefusedWithAMessage)
 
 TEST_F(Actors, TheCastTakesTheActorFilesOfTheProjectMediaFolder)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     const std::string mediaPath = m_folder.path() + "\\Media";
     KDirectory(windowsPath(mediaPath + "\\")).create();
     for (const char* name : {"Hero.ACT", "Dragon.act"}) {

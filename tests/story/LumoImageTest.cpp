@@ -81,7 +81,7 @@ TEST_F(Pictures, ANewPictureIsCentredOnTheShownPageAndOldBlocksHaveAHardMask)
 
 TEST_F(Pictures, PicturesDrawThroughTheirMasksAndFlips)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     const KFileReference file = pictureFile("Shape.bmp", {"r#g#", "#y##"});
     LumoImagePtr image = imageOf(file, 4, 2);
     EXPECT_EQ(drawn(*image, 4, 2), (PixelRows{"r#g#", "#y##"}));
@@ -130,7 +130,7 @@ TEST_F(Pictures, APictureEndsInTheTickThatStartsItDrawnOrNot)
 
 TEST_F(Pictures, AMissingFileIsLookedForInTheMediaFoldersThenAsked)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     KDirectory(folder("Media")).create();
     KDirectory(folder("Other")).create();
     pictureFile("Other\\Dog.bmp", {"g"});
@@ -163,7 +163,7 @@ TEST_F(Pictures, AMissingFileIsLookedForInTheMediaFoldersThenAsked)
 
 TEST_F(Pictures, MediaNamesAreLeafNamesAndFilesAreCopiedAndReplaced)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     const KFileReference cat = pictureFile("Cat.bmp", {"r"});
     KStringBag names;
     LumoImagePtr first = imageOf(cat, 1, 1);

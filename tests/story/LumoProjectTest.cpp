@@ -79,7 +79,7 @@ TEST_F(Projects, ASavedProjectLoadsWithItsStoryPageAndMediaFolder)
 
 TEST_F(Projects, ThePageSizeIsCutTo16BitsAndWithoutItIsANewDocumentsAndNewerVersionsLoad)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     TapePtr tape(new Tape);
     KVariablePtr wide(new KVariable(70000L));
     writeDocument("Wide.TPD", 4, {{"Tape", tape.get()}, {"DocumentW", wide.get()}});
@@ -92,7 +92,7 @@ TEST_F(Projects, ThePageSizeIsCutTo16BitsAndWithoutItIsANewDocumentsAndNewerVers
 
 TEST_F(Projects, AFileThatIsNoProjectFailsWithAMessageAndLeavesTheProjectAsItWas)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     TapePtr tape(new Tape);
     KVariablePtr number(new KVariable(5L));
     writeDocument("Good.TPD", 3, {{"Tape", tape.get()}});
@@ -118,7 +118,7 @@ TEST_F(Projects, AFileThatIsNoProjectFailsWithAMessageAndLeavesTheProjectAsItWas
 
 TEST_F(Projects, GivingUpTheMediaSearchStillLoadsTheProject)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
     TapePtr tape(new Tape);
     for (const char* name : {"C:\\Nowhere\\A.bmp", "C:\\Nowhere\\B.bmp"}) {

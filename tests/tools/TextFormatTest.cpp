@@ -85,14 +85,10 @@ TEST_F(TextFormat, TheDialogShowsItsInputsFollowsItsButtonsAndWritesTheValuesOnO
     KTextFormatDialogPtr dialog = makeDialog();
     dialog->open(KWindow::OpenHidden);
     EXPECT_EQ(textOf(dialog->getTitle()), "Text Format");
-    EXPECT_EQ(dialog->getBounds().getSize(), KGraphicSize(310, 250));
-    EXPECT_EQ(dialog->getSizeButton().getBounds(), KGraphicRectangle(85, 10, 65, 24));
-    EXPECT_EQ(dialog->getColorButton().getBounds(), KGraphicRectangle(235, 10, 65, 24));
     EXPECT_EQ(menuOf<KFontFaceMenu>(dialog->getFaceButton()).getFontFace(), face);
     EXPECT_EQ(menuOf<KFontSizeMenu>(dialog->getSizeButton()).getSize(), 12);
     EXPECT_EQ(menuOf<KFontStyleMenu>(dialog->getStyleButton()).getStyle().getFlags(), 3u);
     EXPECT_EQ(menuOf<KFontColorMenu>(dialog->getColorButton()).getColor(), KColor(kRed));
-    EXPECT_EQ(menuOf<KFontColorMenu>(dialog->getColorButton()).getItemCount(), 88);
     EXPECT_EQ(textOf(dialog->getSampleText()), textOf(face) + ", Bold, Italic, 12");
 
     // A choice in a button's menu changes the preview, and nothing else, until OK.
@@ -155,7 +151,6 @@ TEST_F(TextFormat, TheFormatMenuOpensADialogPerChoiceAndSendsWhatEachConfirms)
     EXPECT_EQ(textOf(menu->getTitle()), "Format");
     EXPECT_EQ(titles(*menu),
               "Text Format...#10000^T||Font|Size|Style|Alignment|Text Color|Background Color");
-    EXPECT_EQ(menu->getBackgroundColorMenu().getItemCount(), 88);
     EXPECT_EQ(menu->getFontColorMenu().getOptions(), KColorMenu::OtherColorOption);
 
     // A sub-menu's choice is sent by the sub-menu; the Format menu lets it pass.

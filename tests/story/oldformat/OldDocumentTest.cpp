@@ -38,7 +38,7 @@ protected:
 
 TEST_F(OldDocuments, AnOldDocumentOpensOnA640By480PageWithoutMakingAMediaFolder)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     registerOldDocumentType();
     application->setNewDocumentSize(900, 500);
     writeBytes(m_folder.file("Tale.lmt"), document(2));
@@ -61,7 +61,7 @@ TEST_F(OldDocuments, AnOldDocumentOpensOnA640By480PageWithoutMakingAMediaFolder)
 
 TEST_F(OldDocuments, WhatIsNoWholeOldDocumentIsRefusedAndTheProjectStaysAsItWas)
 {
-    PlayerApplicationScope application;
+    StoryApplicationScope application;
     registerOldDocumentType();
     writeBytes(m_folder.file("Good.lmt"), document(1));
     writeBytes(m_folder.file("Letter.lmt"), ByteList().text("Dear diary").bytes());
