@@ -28,15 +28,16 @@ Bytes withBytes(std::initializer_list<uint8> Head, size_t Total)
     return out;
 }
 
-// A chunk of Size bytes of padding put before the AVI's movie list.
-Bytes withJunkBeforeMovie(Bytes Avi, uint32 Size)
+// A padding chunk that states Size bytes and holds Held of them (padded to even), put
+// before the AVI's movie list.
+Bytes withJunkBeforeMovie(Bytes Avi, uint32 Size, uint32 Held)
 {
     const char movie[] = "movi";
     const auto at = std::search(Avi.begin(), Avi.end(), movie, movie + 4) - 8;
     Bytes junk;
     putID(junk, "JUNK");
     put(junk, Size, 4);
-    junk.resize(junk.size() + Size + (Size & 1), 0);
+    junk.resize(junk.size() + Held + (Held & 1), 0);
     Avi.insert(at, junk.begin(), junk.end());
     return Avi;
 }
@@ -60,7 +61,9 @@ TEST(MediaContainer, MoviesAndSoundsAreToldApartAndBrokenFormsFound)
     } cases[] = {
         {"avi", avi, MediaContainer::Avi},
         // The walk steps over chunks of odd and even sizes to the movie list.
-        {"avi with padding", withJunkBeforeMovie(withJunkBeforeMovie(avi, 5), 6), MediaContainer::Avi},
+        {"avi with padding", withJunkBeforeMovie(withJunkBeforeMovie(avi, 5, 5), 6, 6), MediaContainer::Avi},
+        // A size near 4 GB must neither wrap the offset back into the file nor loop.
+        {"chunk running past the file", withJunkBeforeMovie(avi, 0xFFFFFFFF, 0), MediaContainer::Broken},
         {"avi without frames", aviBytes(4, 2, 10, {}), MediaContainer::Broken},
         {"avi cut inside its header list", Bytes(avi.begin(), avi.begin() + 20), MediaContainer::Broken},
         {"wave", wave, MediaContainer::Wave},
@@ -70,11 +73,9 @@ TEST(MediaContainer, MoviesAndSoundsAreToldApartAndBrokenFormsFound)
         {"aiff without sound data", iffBytes("AIFF", {"COMM"}), MediaContainer::Broken},
         {"other riff form", riffOther, MediaContainer::Unknown},
         {"mpeg program stream", withBytes({0, 0, 1, 0xBA}, 64), MediaContainer::Mpeg},
-        {"mpeg video", withBytes({0, 0, 1, 0xB3}, 64), MediaContainer::Mpeg},
         {"mpeg transport stream", transport, MediaContainer::Mpeg},
         {"one transport sync byte", withBytes({0x47}, 3 * 188), MediaContainer::Unknown},
         {"mp4", withBytes({0, 0, 0, 24, 'f', 't', 'y', 'p'}, 64), MediaContainer::QuickTime},
-        {"quicktime", withBytes({0, 0, 0, 0, 'm', 'o', 'o', 'v'}, 64), MediaContainer::QuickTime},
         {"atom smaller than its header", withBytes({0, 0, 0, 4, 'f', 't', 'y', 'p'}, 64), MediaContainer::Unknown},
         {"asf", withBytes({0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11, 0xA6, 0xD9, 0x00, 0xAA, 0x00, 0x62, 0xCE, 0x6C}, 64),
          MediaContainer::Asf},
@@ -83,22 +84,6 @@ TEST(MediaContainer, MoviesAndSoundsAreToldApartAndBrokenFormsFound)
     };
     for (const auto& c : cases)
         EXPECT_EQ(kindOf(c.file), c.kind) << c.name;
-}
-
-TEST(MediaContainer, AChunkWalkEndsOnChunksThatRunPastTheFile)
-{
-    // A chunk size near 4 GB must neither wrap the offset back into the file nor loop.
-    Bytes huge;
-    putID(huge, "RIFF");
-    put(huge, 100, 4);
-    putID(huge, "AVI ");
-    putID(huge, "JUNK");
-    put(huge, 0xFFFFFFFF, 4);
-    putID(huge, "LIST");
-    put(huge, 20, 4);
-    putID(huge, "movi");
-    huge.resize(huge.size() + 16, 0);
-    EXPECT_EQ(kindOf(huge), MediaContainer::Broken);
 }
 
 } // namespace
