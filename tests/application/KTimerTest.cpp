@@ -79,9 +79,6 @@ TEST_F(Timers, ANegativePeriodNeverRunsAndZeroWaitsOneMillisecond)
     TargetPtr target = new Target;
     KTimerPtr timer = new KTimer;
     timer->setTarget(*target);
-    EXPECT_EQ(timer->getPeriod(), -1);
-    EXPECT_EQ(timer->getCatchUpMode(), KTimer::FromNow);
-    EXPECT_EQ(timer->getMaxLag(), 1000);
     timer->start();
     EXPECT_FALSE(timer->isRunning());
     EXPECT_EQ(manager().getTimerCount(), 0);
@@ -145,8 +142,7 @@ TEST_F(Timers, CatchUpModesAfterAStall)
 
 TEST_F(Timers, OneShotLeavesTheListBeforeItsTargetRunsAndMayStartAgain)
 {
-    TargetPtr target = new Target;
-    TargetPtr other = new Target;
+    TargetPtr target = new Target, other = new Target;
     KTimerPtr oneShot = startTimer(*target, 10, KTimer::FromNow, false);
     KTimerPtr repeating = startTimer(*other, 10, KTimer::FromNow, true);
     bool inListWhileFiring = true;
@@ -176,8 +172,7 @@ TEST_F(Timers, OneShotLeavesTheListBeforeItsTargetRunsAndMayStartAgain)
 
 TEST_F(Timers, TimerStoppedWhileFiringStaysStoppedAndTheNextStillFires)
 {
-    TargetPtr first = new Target;
-    TargetPtr second = new Target;
+    TargetPtr first = new Target, second = new Target;
     KTimerPtr stopping = startTimer(*first, 10, KTimer::Steady, true);
     KTimerPtr next = startTimer(*second, 10, KTimer::Steady, true);
     first->onFire = [](KTimer& T) { T.stop(); };

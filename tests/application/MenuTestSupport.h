@@ -98,5 +98,14 @@ inline std::string entryText(void* Menu, long Position)
     GetMenuStringA(static_cast<HMENU>(Menu), static_cast<UINT>(Position), text, sizeof text, MF_BYPOSITION);
     return text;
 }
+// The texts of the native entries at the positions, joined by "|".
+inline std::string entryTexts(void* Menu, std::initializer_list<long> Positions)
+{
+    std::string texts;
+    for (long position : Positions)
+        texts += (texts.empty() ? "" : "|") + entryText(Menu, position);
+    return texts;
+}
+inline KMenuItem& menuItem(const KMenu& Menu, long Index) { return static_cast<KMenuItem&>(Menu.getItems()[Index]); }
 inline UINT entryState(void* Menu, long Position) { return GetMenuState(static_cast<HMENU>(Menu), Position, MF_BYPOSITION); }
 inline void* entrySubMenu(void* Menu, long Position) { return GetSubMenu(static_cast<HMENU>(Menu), Position); }
