@@ -118,6 +118,7 @@ TEST(FrameworkClasses, TheApplicationRegistersThemInTheOneOrderWithTheirParents)
         EXPECT_STREQ(record->getParent()->getName(), p.parent) << p.name;
         EXPECT_EQ(record->getVersion(), 1) << p.name;
     }
+
     // Names without objects of their own create plain things.
     KThingPtr made = KClass::findClass("KEventHandler")->createObject();
     EXPECT_TRUE(made->getClass().isEqual(*KThing::getClassRecord()));

@@ -93,7 +93,6 @@ TEST_F(Timers, ANegativePeriodNeverRunsAndZeroWaitsOneMillisecond)
     timer->setPeriod(-1);
     EXPECT_FALSE(timer->isRunning());
     EXPECT_EQ(manager().getTimerCount(), 0);
-
     // A one-shot without a target still leaves the list.
     KTimerPtr lonely = new KTimer;
     lonely->setPeriod(5);
@@ -109,6 +108,7 @@ TEST_F(Timers, CatchUpModesAfterAStall)
         uint32 stall;
         int firings;
     };
+
     // Mode 0 fires every missed period; mode 1 only about the maximum lag's worth; mode 2
     // drops them.
     const Case cases[] = {{KTimer::Steady, 100, 4},
@@ -130,7 +130,6 @@ TEST_F(Timers, CatchUpModesAfterAStall)
     advance(5000);
     EXPECT_EQ(limited->getStartTime(), s_now - 980);
     limited->stop();
-
     // From now: fires again one period after the firing.
     KTimerPtr fromNow = startTimer(*target, 20, KTimer::FromNow, true);
     advance(5000);
@@ -184,7 +183,6 @@ TEST_F(Timers, TimerStoppedWhileFiringStaysStoppedAndTheNextStillFires)
     EXPECT_EQ(stopping->getStartTime(), startedAt);
     EXPECT_EQ(second->fired, 1);
     EXPECT_EQ(manager().getTimerCount(), 1);
-
     // A hook that stops another timer, ahead of it in the list, keeps that one from firing.
     TargetPtr third = new Target;
     KTimerPtr victim = startTimer(*third, 10, KTimer::Steady, true);
@@ -210,7 +208,6 @@ TEST_F(Timers, TickDifferencesAreSignedAcrossTheWrapOfTheClock)
     EXPECT_EQ(target->fired, 1);
     EXPECT_EQ(timer->getStartTime(), 4u);
     timer->stop();
-
     // The next due time is the earliest, read across the wrap.
     EXPECT_EQ(manager().getNextDueTime(), 0u);
     s_now = 0xFFFFFF00u;

@@ -83,7 +83,6 @@ TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisec
     KTimerPtr later = startTimer(*target, 50);
     EXPECT_TRUE(application->getWaitTime(timeOut));
     EXPECT_EQ(timeOut, 51u);
-
     // An idle handler, the no-wait flag or a queued event each keep the step from blocking.
     HandlerPtr idle = new Handler("idle");
     application->addIdleHandler(*idle);
@@ -98,7 +97,6 @@ TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisec
     EXPECT_FALSE(application->getWaitTime(timeOut));
     KApplicationEvent::clearQueue();
     EXPECT_TRUE(application->getWaitTime(timeOut));
-
     // Under a modal loop, a busy idle handler and the timers of a busy manager cannot run:
     // the step waits for a message.
     application->addIdleHandler(*idle);
@@ -129,6 +127,7 @@ TEST_F(MainLoop, AStepWaitsUntilTheNearestTimerIsDueWhicheverStartedFirstAndThen
         first->stop();
         second->stop();
     }
+
     // With no timer left the step waits for a message alone.
     application->processEvents();
     EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{21, 0}));
@@ -166,7 +165,6 @@ TEST_F(MainLoop, AHandlerRunningAModalLoopIsNotEnteredAgainFromInsideIt)
     application->processEvents();
     EXPECT_EQ(s_log, (std::vector<std::string>{"modal idle"}));
     EXPECT_FALSE(modal->isBusy());
-
     // The same for timers: a second due timer is not fired from the first's modal loop,
     // but after it, in the outer pass.
     s_log.clear();

@@ -63,23 +63,19 @@ TEST_F(MenuBars, TheHelpMenuStaysLastAndEndsWithTheAboutEntry)
     EXPECT_EQ(entrySubMenu(native, 2), help->getNativeMenu());
     ASSERT_EQ(help->getItemCount(), 1);
     EXPECT_EQ(menuItem(*help, 0).getTitle(), "About Fabulo...");
-
     // The Exit item, after a separator, with the localised title.
     EXPECT_EQ(menuItem(*file, 0).getType(), kSeparatorItem);
     EXPECT_EQ(&menuItem(*file, 1), &bar->getExitItem());
     EXPECT_EQ(entryText(file->getNativeMenu(), 1), "&E&xit\tAlt+F4");
-
     // A retitled bar menu shows the title as it is given.
     edit->setTitle("Tools");
     help->setTitle("Aide");
     EXPECT_EQ(entryTexts(native, {1, 2}), "Tools|Aide");
-
     // Without its About entry the Help menu leaves the bar.
     bar->destroyAbout();
     EXPECT_EQ(bar->getHelpMenu(), nullptr);
     EXPECT_FALSE(help->hasParentMenuBar());
     EXPECT_EQ(getNativeEntryCountWin32(native), 2);
-
     // With a Help menu that has items, a separator comes before the About entry.
     createHelpMenuWin32(*bar);
     bar->getHelpMenu()->appendItem("Manual");
@@ -106,7 +102,6 @@ TEST_F(MenuBars, GreyingTheBarGreysItsEntriesAndBringsTheMenusUpToDate)
     manager().enableMenuBar(true);
     for (long i = 0; i < 3; ++i)
         EXPECT_EQ(entryState(native, i) & MF_GRAYED, i == 1 ? UINT(MF_GRAYED) : 0u) << i;
-
     // A bar installed while disabled stays disabled.
     LoggingMenuBarPtr other = new LoggingMenuBar;
     other->disable();
@@ -168,7 +163,6 @@ TEST_F(MenuBarPlaces, AWindowThatCarriesTheBarKeepsItsContentWhereItWas)
     expectCarrying(false);
     window->attachMenuBar(true);
     expectCarrying(true);
-
     // A closing window leaves the bar's menus alive.
     window->close();
     EXPECT_TRUE(IsMenu(static_cast<HMENU>(getNativeMenuWin32(*bar))));
@@ -203,7 +197,6 @@ TEST_F(MenuBarPlaces, TheSeparateWindowShowsTheBarWhileTheWindowsDoNot)
     EXPECT_FALSE(IsWindowEnabled(separate));
     manager().enableMenuBar(true);
     EXPECT_TRUE(IsWindowEnabled(separate));
-
     // Shown before it has a menu, the window waits for one.
     setMacStyleMenuBarMenuWin32(nullptr);
     showMacStyleMenuBarWin32();

@@ -53,11 +53,9 @@ TEST_F(MenuMessages, ACommandOfAnEnabledItemInAnEnabledMenuIsChosen)
     EXPECT_EQ(commandOf(open, 2), "none");
     EXPECT_EQ(translate(WM_COMMAND, MAKEWPARAM(open.getNativeID(), 0), 0x1234).get(), nullptr);
     EXPECT_EQ(translate(WM_COMMAND, 40000).get(), nullptr);
-
     // The Exit item posts the quit request instead.
     EXPECT_EQ(commandOf(bar->getExitItem()), "none");
     EXPECT_EQ(KApplicationEvent::getQueueCount(), 1);
-
     // While a pop-up is shown, only its items are chosen.
     LoggingMenuPtr popup = new LoggingMenu("Popup");
     KMenuItem& cut = popup->appendItem("Cut");
@@ -159,7 +157,6 @@ TEST_F(CustomMenus, ThePlatformMeasuresAndDrawsCellsThroughTheirHooks)
     KGraphicDevicePtr none = new KGraphicDevice;
     KGraphicRectangle unused;
     EXPECT_FALSE(cells[0]->createGraphicDevice(none, unused) || none.hasObject(nullptr));
-
     // Measuring: the cell's width less the check-mark area the platform adds.
     KWindowPtr window = new KWindow;
     window->open(KWindow::OpenHidden);
@@ -175,7 +172,6 @@ TEST_F(CustomMenus, ThePlatformMeasuresAndDrawsCellsThroughTheirHooks)
     // Item data that is not the cell of that ID is not trusted.
     measure.itemData = 0x1234;
     EXPECT_EQ(SendMessageA(native, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), 0);
-
     // Drawing: selected only on a selection change to the selected state.
     KImagePtr image = new KImage;
     image->create(64, 64);

@@ -30,7 +30,6 @@ TEST_F(Menus, NativeEntriesShowTheTitleAfterAnAccessKeyAndTheShortcutAfterATab)
     EXPECT_EQ(entrySubMenu(native, 4), more->getNativeMenu());
     EXPECT_EQ(more->getType(), KMenu::SubMenu);
     EXPECT_EQ(&more->getParentMenuItem(), &menuItem(*menu, 4));
-
     // Every change reaches the entry at once.
     open.setTitle("Open...");
     close.setShortcutKey('W');
@@ -46,7 +45,6 @@ TEST_F(Menus, LookUpsFindTheFirstMatchAndReportWhatTheyMiss)
     menu->appendItem("Open", 12);
     EXPECT_EQ(&menu->getItemWithID(-1), &unnumbered);
     EXPECT_EQ(menu->getItemWithTitle("Open").getID(), 10);
-
     // Sub menus: depth first, a menu's own title before the menus below it.
     LoggingMenuPtr a = new LoggingMenu("A"), b = new LoggingMenu("B"), c = new LoggingMenu("C"), d = new LoggingMenu("C");
     b->appendSubMenu(*c);

@@ -85,7 +85,6 @@ TEST(Splash, ShowsItsPictureCentredWithItsTextThenGivesWayToTheMainWindow)
     EXPECT_EQ(std::vector<long>({frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top}),
               std::vector<long>({(GetSystemMetrics(SM_CXSCREEN) - 320) / 2, (GetSystemMetrics(SM_CYSCREEN) - 200) / 2,
                                  320, 200}));
-
     // The picture shows through the border; no text yet in the band it goes to.
     RECT client{};
     GetClientRect(splash, &client);
@@ -100,7 +99,6 @@ TEST(Splash, ShowsItsPictureCentredWithItsTextThenGivesWayToTheMainWindow)
     EXPECT_GT(darkPixels(origin.x + 5, textTop, 80, 14), 10);
     // Nothing is drawn to the left of the text position.
     EXPECT_EQ(darkPixels(origin.x, textTop, 4, 14), 0);
-
     // A click on the splash window is swallowed and does not activate it.
     EXPECT_EQ(SendMessageA(splash, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)), MA_NOACTIVATEANDEAT);
 
@@ -109,7 +107,6 @@ TEST(Splash, ShowsItsPictureCentredWithItsTextThenGivesWayToTheMainWindow)
     EXPECT_FALSE(IsWindow(splash));
     EXPECT_EQ(kksGetSplashWindow(), nullptr);
     kksSetSplashText(KString(""));
-
     // The main window then shows, white where it does not draw and red where it does.
     RedWindowPtr main = new RedWindow;
     main->open(KWindow::OpenShown);

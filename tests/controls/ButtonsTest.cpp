@@ -51,6 +51,7 @@ TEST_F(Buttons, ACheckBoxTogglesOncePerClickAndReportsItWhenItsMaskSaysSo)
         EXPECT_EQ(checkOf(box), expected ? BST_CHECKED : BST_UNCHECKED);
         EXPECT_EQ(actionsFor("box"), (Actions{"4"}));
     }
+
     // A real click reports once: its release is not a second click.
     SendMessageA(nativeOf(box), BM_CLICK, 0, 0);
     EXPECT_EQ(actionsFor("box"), (Actions{"1", "4"}));

@@ -55,7 +55,6 @@ TEST_F(ChoiceControls, APopUpListKeepsItsLinesAndValueInStepWithTheNativeList)
     EXPECT_TRUE(list.isEnabled() && !nativeEnabled(list));
     appendLines(list, {"One"});
     EXPECT_TRUE(nativeEnabled(list));
-
     // Only the strings of a bag, in order.
     KBag more;
     more.add(*new KString("Two"));
@@ -80,7 +79,6 @@ TEST_F(ChoiceControls, APopUpListKeepsItsLinesAndValueInStepWithTheNativeList)
     list.selectItemText("Four");
     EXPECT_EQ(list.getValue(), 3);
     EXPECT_EQ(list.getSelectedItem(), "Three");
-
     // The user's choice is sent at once, whatever the mask holds; no choice sends nothing.
     list.setValue(1);
     list.getActionMask().clearAll();
@@ -90,7 +88,6 @@ TEST_F(ChoiceControls, APopUpListKeepsItsLinesAndValueInStepWithTheNativeList)
     EXPECT_EQ(list.getValue(), 3);
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(queued().empty());
-
     // Emptied, the list keeps its value, which may then name no line.
     list.removeAllItems();
     EXPECT_FALSE(nativeEnabled(list));
@@ -172,7 +169,6 @@ TEST_F(PopUpMenus, AClickOpensTheMenuUnderTheControlAndAChoiceIsSentAtOnce)
     answer = static_cast<KMenuItem&>(menu->getItems()[1]).getNativeID();
     press();
     EXPECT_EQ(sent(), (Log{"1"}));
-
     // The label's press opens it too, and the label's action goes no further.
     KControlActionEventPtr labelPress = new KControlActionEvent;
     labelPress->setType(KControlActionEvent::Down);
@@ -270,7 +266,6 @@ TEST_F(Pages, EachPageGetsTheFocusBackWhereItWasLeft)
     EXPECT_EQ(focus(), buttons[0][1].get());
     pages.selectTab(1);
     EXPECT_EQ(focus(), buttons[1][1].get());
-
     // The selected tab again changes nothing, the focus included.
     setFocus(1, 0);
     pages.selectTab(1);

@@ -89,7 +89,6 @@ protected:
     }
 
     static std::string textOf(const char* Text) { return Text ? Text : "(none)"; }
-
     // Types with the extensions and descriptions, in order.
     static KBag& typesOf(KBag& Bag, std::initializer_list<std::pair<const char*, const char*>> Types)
     {
@@ -134,7 +133,6 @@ TEST_F(CommonDialogs, OpenOffersTheTypesTogetherFirstAndStartsFromAnExistingFile
     handler().getOpenFileForExtension(ref, "Open");
     EXPECT_TRUE(filterSeen.empty());
     EXPECT_EQ(seen.lpstrFilter[0], 0);
-
     // An existing file gives its folder, its name and its extension.
     const std::string existing = folder.file("story.txt");
     std::ofstream(existing) << "x";
@@ -167,7 +165,6 @@ TEST_F(CommonDialogs, SaveGivesTheDefaultExtensionAndTheTypeOfTheChosenName)
     EXPECT_EQ(pathOf(ref), typed + ".TPD");
     EXPECT_EQ(ref.getFileTypeHandle(), project);
     EXPECT_EQ(pathOf(handler().getDefaultDirectory()), folder.path() + "\\");
-
     // A name with its own extension keeps it; a proposal in a missing folder starts from
     // the types' pattern.
     const std::string named = folder.file("Tale.bmp");
@@ -178,7 +175,6 @@ TEST_F(CommonDialogs, SaveGivesTheDefaultExtensionAndTheTypeOfTheChosenName)
     EXPECT_EQ(fileNameSeen, "*.TPD");
     EXPECT_EQ(pathOf(ref), named);
     EXPECT_EQ(ref.getFileTypeHandle(), KFileTypeHandler::getTypeIDOfExtension("BMP"));
-
     // A proposed name longer than the field is cut to it; a cancel leaves the reference.
     proposed.setPathText((folder.file(std::string(300, 'a')) + ".TPD").c_str(), kPlatformWindows);
     KFileReference longName;
@@ -218,7 +214,6 @@ TEST_F(CommonDialogs, EveryDialogLeavesTheCurrentDirectoryMenuBarAndDialogWindow
               std::make_pair((knsGetScreenWidth() - 200) / 2, (knsGetScreenHeight() - 100) / 2));
     EXPECT_FALSE(menuBarEnabled);
     EXPECT_TRUE(KMenuManager::getMenuManager().getManagerFlags() & KMenuManager::EnabledFlag);
-
     // A framework dialog that is still open keeps the menu bar disabled.
     KWindowPtr modal = new KDialog;
     modal->open(KWindow::OpenHidden);
@@ -257,7 +252,6 @@ TEST_F(CommonDialogs, TheColourDialogStartsFromTheColourAndKeepsItsCustomColours
     EXPECT_TRUE(handler().chooseColor(colour));
     EXPECT_EQ(customSeen, RGB(1, 2, 3));
     EXPECT_EQ(colour.getNativeColor(), answer);
-
     // The hook keeps the dialog on top unless the move leaves the order alone.
     WINDOWPOS moves[2] = {{nullptr, HWND_BOTTOM, 0, 0, 0, 0, 0}, {nullptr, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOZORDER}};
     for (WINDOWPOS& move : moves)

@@ -104,6 +104,7 @@ TEST(Control, SizesVariantsAndPlacesItselfNextToAnother)
         short width;
         KGraphicPoint expected;
     };
+
     // Halves truncate toward zero, also when this control is the wider one.
     const Placement placements[] = {{1, 40, {56, 55}}, {8, 40, {140, 36}}, {10, 89, {96, 75}}, {12, 40, {0, 0}}};
     for (const Placement& p : placements) {
@@ -168,14 +169,12 @@ TEST_F(ControlLife, NativeWindowsComeParentsFirstAndGoChildrenFirst)
     EXPECT_EQ(nativeLog(), (Log{"a made", "b made", "c made"}));
     EXPECT_EQ(GetParent(nativeOf(*b)), nativeOf(*a));
     EXPECT_EQ(&b->getLayer(), &scope.window->getControlsLayer());
-
     // Closing the window takes the native windows; opening it again brings them back.
     interactionLog().clear();
     scope.window->close();
     EXPECT_FALSE(a->hasParentWindow());
     scope.window->open(KWindow::OpenHidden);
     EXPECT_EQ(nativeLog(), (Log{"b gone", "c gone", "a gone", "a made", "b made", "c made"}));
-
     // A control that leaves its container and comes back into a window brings its own
     // sub-controls along.
     KControlPtr holder = new KControl;
@@ -225,7 +224,6 @@ TEST_F(ControlsLayerMouse, APressIsTrackedAndCapturedUntilTheRelease)
     EXPECT_EQ(control->getHilite(), KInteractiveElement::PressedHilite);
     EXPECT_EQ(&layer.getTrackedControl(), control.get());
     EXPECT_EQ(GetCapture(), nativeOf(*control));
-
     // Out of the control the press goes on; the release outside is done only for a
     // control that also reports the drag.
     send(KMouseEvent::Move, 100, 100);
@@ -243,7 +241,6 @@ TEST_F(ControlsLayerMouse, APressIsTrackedAndCapturedUntilTheRelease)
     send(KMouseEvent::Move, 100, 100);
     send(KMouseEvent::Up, 100, 100);
     EXPECT_EQ(actionsFor("control"), (Actions{"1", "2", "4"}));
-
     // A release inside with the mouse over the control.
     send(KMouseEvent::Down, 15, 15);
     send(KMouseEvent::Up, 16, 16);
@@ -286,7 +283,6 @@ TEST_F(ControlsLayerMouse, HiddenDisabledAndContainedControls)
     control->enable(true);
     control->hide();
     EXPECT_EQ(send(KMouseEvent::Down, 15, 15), 0);
-
     // A press its control leaves to the container makes the container the tracked one,
     // without the capture.
     TracedControlPtr outer = new TracedControl("outer", 4), inner = new TracedControl("inner", 0);
@@ -330,7 +326,6 @@ TEST(ControlsLayer, ListsTheFocusOrderAndHandsKeysOutward)
     controls[1]->answers.answer("key", 1);
     EXPECT_TRUE(layer.keyTyped(*key));
     EXPECT_EQ(interactionLog(), (Log{"in hidden key", "hidden key", "in hidden key"}));
-
     // The focus is gone before the native window.
     KKeyboardManager::getManager().setFocusElement(*controls[3]);
     interactionLog().clear();

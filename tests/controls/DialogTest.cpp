@@ -1,8 +1,7 @@
 // Dialogs: their standard buttons along the bottom edge, the size that fits their
 // controls, modal runs answered through the modal step as a user would answer them,
 // Return, Escape and the clicks that carry out a standard button and tell the receivers of
-// a modeless dialog, and palette windows and alerts.
-#include "application/KPaletteWindow.h"
+// a modeless dialog, and alerts.
 #include "application/WindowClassesWin32.h"
 #include "controls/KAlert.h"
 #include "foundation/KTimer.h"
@@ -66,7 +65,6 @@ TEST(Dialog, LinesItsStandardButtonsAlongTheBottomEdge)
     dialog->open(KWindow::OpenHidden);
     EXPECT_EQ(rowOf(*dialog), "OK@300,220 90x20 ");
     dialog->close();
-
     // Without buttons: no Return or Escape element, and a margin of 16 all round the
     // controls; with buttons still to come, room for their row.
     KDialogPtr bare = new KDialog;
@@ -105,9 +103,9 @@ TEST(Dialog, RunsModallyUntilAStandardButtonOrACloseRequestEndsIt)
         });
         EXPECT_EQ(dialog->runModal(KWindow::OpenShown), KDialog::OKResult);
     }
+
     // Running modally, the dialog tells its receivers nothing.
     EXPECT_TRUE(logLines("receiver").empty());
-
     // A close request sets no result: a fresh dialog answers 0.
     KDialogPtr fresh = new KDialog;
     ModalAnswer closing([](KDialog& D) { SendMessageA(static_cast<HWND>(D.getNativeWindow()), WM_CLOSE, 0, 0); });
@@ -204,6 +202,7 @@ TEST_F(DialogButtons, ReturnEscapeAndClicksCarryOutTheButtonsAndTellTheReceivers
         EXPECT_EQ(interactionLog(), (Log{"application control action 4", "receiver " + std::to_string(key.second + 2),
                                          "application lost"}));
     }
+
     // Apply closes the dialog too.
     dialog->open(KWindow::OpenHidden);
     interactionLog().clear();
@@ -226,7 +225,6 @@ TEST_F(DialogButtons, OnlyAReleaseThatNobodyTookCarriesOutAStandardButton)
     EXPECT_EQ(act(standardButton(*dialog, KDialog::ApplyButton)), 1);
     EXPECT_EQ(dialog->getResult(), KDialog::ApplyResult);
     EXPECT_EQ(interactionLog(), (Log{"application control action 4"}));
-
     // A button that takes its action itself, or that sits in a plain window, is carried
     // out by nobody.
     KPushButtonControlPtr taking = new TakingButton;
@@ -256,26 +254,6 @@ TEST(Dialog, ThatCannotBeMadeStaysClosedAndRunModalReturnsAtOnce)
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 0);
 }
 
-TEST(PaletteWindow, FloatsInFrontOfPlainWindowsAndBehindDialogs)
-{
-    InteractionScope scope;
-    KWindowPtr plain = new KWindow;
-    KDialogPtr dialog = new KDialog;
-    KPaletteWindowPtr palette = new KPaletteWindow;
-    plain->open(KWindow::OpenHidden);
-    dialog->open(KWindow::OpenHidden);
-    palette->open(KWindow::OpenHidden);
-    const KBag& windows = KWindowManager::get().getWindows();
-    ASSERT_EQ(windows.getCount(), 3);
-    EXPECT_EQ(&windows[1], palette.get());
-    EXPECT_EQ(&windows[2], dialog.get());
-    EXPECT_FALSE(palette->isBlocked());
-    EXPECT_TRUE(plain->isBlocked());
-    EXPECT_TRUE(GetWindowLongA(static_cast<HWND>(palette->getNativeWindow()), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-    for (KWindow* window : {static_cast<KWindow*>(palette.get()), static_cast<KWindow*>(dialog.get()), plain.get()})
-        window->close();
-}
-
 TEST(Alert, OpensShownWhereTheLastAnsweredAlertStood)
 {
     InteractionScope scope;
@@ -289,9 +267,9 @@ TEST(Alert, OpensShownWhereTheLastAnsweredAlertStood)
         });
         EXPECT_EQ(first->runModal(KWindow::OpenHidden), KDialog::OKResult);
     }
+
     // The size stays what was asked for: alerts do not shrink from one to the next.
     EXPECT_EQ(boundsText(KAlert::getRememberedRectangle()), "150,120 400x130");
-
     // Closed without its buttons, an alert leaves the place as it was.
     KAlertPtr second = new KAlert;
     EXPECT_EQ(boundsText(second->getBounds()), "150,120 400x130");

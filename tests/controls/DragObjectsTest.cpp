@@ -52,7 +52,6 @@ TEST(DragObject, HandleSquaresLieOnTheEdgesAndTheFirstInCodeOrderIsHit)
     };
     for (const auto& square : squares)
         EXPECT_EQ(boundsText(object->getHandleRect(square.first, bounds)), square.second) << int(square.first);
-
     // Only the middle handles are drawn, but every handle can be hit; right and bottom
     // edges are outside.
     object->setHandles(0x0F);
@@ -100,7 +99,6 @@ TEST(DragObject, ContentFollowsTheBoundsNamesTheObjectAsItsNativeParentAndSleeps
     EXPECT_EQ(&control->getNativeParent(), object.get());
     object->setBounds(KGraphicRectangle(5, 6, 30, 40));
     EXPECT_EQ(boundsText(control->getBounds()), "5,6 30x40");
-
     // Other content lets the control go; so does an object that goes away.
     object->setContent(*element);
     EXPECT_FALSE(control->hasNativeParent());
@@ -109,7 +107,6 @@ TEST(DragObject, ContentFollowsTheBoundsNamesTheObjectAsItsNativeParentAndSleeps
     object->setContent(*control);
     object.reset();
     EXPECT_FALSE(control->hasNativeParent());
-
     // Only an enabled object is selected; a compound content sleeps while it is, and only
     // the end of a selection wakes it.
     KDragObjectPtr frame = makeObject(0, 0, 50, 50);
@@ -200,12 +197,10 @@ TEST_F(DragLayer, APressSelectsTheObjectAloneOrWithShiftBesideTheOthers)
     drag(210, 20, 210, 20);
     EXPECT_EQ(layer.countSelected(), 1);
     EXPECT_TRUE(third.isSelected());
-
     // A disabled object is neither selected nor dragged.
     first.disable();
     EXPECT_EQ(send(KMouseEvent::Down, 20, 20), 0);
     EXPECT_FALSE(first.isSelected() || third.isSelected());
-
     // Where two overlap, the press takes the one added last: it is drawn on top.
     add(10, 100, 40, 40);
     KDragObject& top = add(30, 100, 40, 40);
@@ -229,7 +224,6 @@ TEST_F(DragLayer, AHandleResizesOnTheGridAndNoSmallerThanTheMinimum)
     object.setMinimumSize(KGraphicSize(20, 24));
     drag(22, 22, 0, 0);
     EXPECT_EQ(boundsText(object.getBounds()), "8,8 20x24");
-
     // The body moves the whole band, snapped.
     drag(17, 20, 28, 20);
     EXPECT_EQ(boundsText(object.getBounds()), "16,8 20x24");
@@ -260,7 +254,6 @@ TEST_F(DragLayer, ObjectsAreDrawnIntoTheWindowAndOverTheNativeWindowTheyFrameUnt
     EXPECT_FALSE(layer.drawLayer(*paint));
     SendMessageA(nativeOf(*content), WM_PAINT, 0, 0);
     EXPECT_EQ(framing->drawings, (std::vector<std::string>{"window 10,10 40x30", "control 0,0 40x30"}));
-
     // Taken out, it lets everything go that the layer and the object gave.
     layer.removeObject(*framing);
     EXPECT_EQ(layer.getObjects().getCount(), 0);

@@ -130,7 +130,6 @@ TEST_F(EditField, SelectionsAreCharacterRangesAndFormatsApplyToThem)
     edit->setSelection(0, 2);
     EXPECT_EQ(edit->getFontStyle().getFlags(), 0u);
     EXPECT_NE(edit->getColor(), red);
-
     // A name longer than the format holds is cut, not run past its end.
     const std::string longName(40, 'N');
     edit->setFontName(KString(longName.c_str()));
@@ -164,7 +163,6 @@ TEST_F(EditField, EditCommandsReportTheChangeOnceAfterItAndCopyReportsNothing)
     edit->doCopy();
     EXPECT_TRUE(edit->seen.empty());
     EXPECT_EQ(held(), "two");
-
     // The clipboard manager gets what the cut takes away.
     edit->setSelection(0, 4);
     edit->doCut();
@@ -185,14 +183,12 @@ TEST_F(EditField, KeysButEscapeAreTheFieldsAndItsPressAndDisablingAreReportedAtO
     for (uint16 key : {uint16(KKeyboardManager::ReturnKey), uint16(KKeyboardManager::TabKey), uint16('a')})
         EXPECT_TRUE(typed(*edit, key)) << key;
     EXPECT_FALSE(typed(*edit, KKeyboardManager::EscapeKey));
-
     // The press is reported before the field's own press action is queued.
     SendMessageA(nativeOf(*edit), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(nativeOf(*edit), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(edit->seen, (Texts{"6 one\r\ntwo\r\nthree"}));
     KApplicationEvent::flushQueue();
     EXPECT_EQ(edit->seen.size(), 3u);
-
     // Disabling is heard while the native window is still enabled.
     edit->seen.clear();
     edit->disable();
@@ -208,7 +204,6 @@ TEST_F(EditField, ATransparentBackgroundIsAnExtendedStyleAndAnOpaqueOneItsColour
     EXPECT_TRUE(transparent(*edit));
     edit->setBackgroundColor(KColor(kRed));
     EXPECT_FALSE(transparent(*edit));
-
     // One made with a transparent background is transparent from the start.
     KEditFieldControlPtr clear = new KEditFieldControl;
     clear->setBackgroundColor(KColor(kTransparent));
@@ -272,6 +267,7 @@ TEST_F(EditText, TypingIsFilteredByTheAcceptedCharactersAndStopsAtTheLimit)
         uint8 character;
         bool refused;
     };
+
     // Tab never goes through; Backspace always does, so any field can be corrected.
     const Case cases[] = {
         {"", 0, 'a', false},    {"", 0, '\t', true},    {"", 249, 'a', false},   {"", 250, 'a', true},
@@ -282,6 +278,7 @@ TEST_F(EditText, TypingIsFilteredByTheAcceptedCharactersAndStopsAtTheLimit)
         setText(std::string(static_cast<size_t>(c.length), '1'));
         EXPECT_EQ(refuses(c.character), c.refused) << c.accepted << " " << c.length << " " << int(c.character);
     }
+
     // A paste is filtered as typing is, in place of the selection and as far as the limit
     // leaves room; the single line takes the clipboard's first line only.
     auto paste = [&](const char* Clipboard) {
@@ -297,7 +294,6 @@ TEST_F(EditText, TypingIsFilteredByTheAcceptedCharactersAndStopsAtTheLimit)
     edit->selectNone();
     paste("56789");
     EXPECT_EQ(shown(), "56" + std::string(248, '1'));
-
     // A text set whole goes past the limit.
     setText(std::string(300, 'x'));
     EXPECT_EQ(edit->getText().getLength(), 300);

@@ -49,7 +49,6 @@ TEST_F(Keyboard, TabMovesTheFocusAroundTheWindowAndGoesOn)
         seen.push_back(focusName());
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"a", "b", "c", "a", "c"}));
-
     // With one element left, Tab stays; the key itself goes on to the window.
     interactionLog().clear();
     elements[0]->disable();

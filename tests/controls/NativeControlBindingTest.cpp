@@ -96,7 +96,6 @@ TEST_F(NativeControlBinding, EveryMessageReachesTheControlFirstUnlessItConsumesI
     probe->clearStateFlags(KInteractiveElement::AcceptsFocusFlag);
     SendMessageA(native, WM_SETFOCUS, 0, 0);
     EXPECT_EQ(interactionLog(), (Log{"control user", "native user", "control user", "control focus"}));
-
     // The destruction reaches only the native class.
     interactionLog().clear();
     scope.window->removeControl(*probe);
@@ -116,7 +115,6 @@ TEST_F(NativeControlBinding, NotificationsReachTheControlThatSentThem)
     EXPECT_EQ(interactionLog(), (Log{"control command", "native command"}));
     EXPECT_EQ(findControlForNativeWindowWin32(nativeOf(*sender)), sender.get());
     EXPECT_EQ(findControlForNativeWindowWin32(scope.window->getNativeWindow()), nullptr);
-
     // A framework window's command from a control becomes a native event that the
     // control answers; one from a stranger becomes nothing.
     const KNativeMessage command{scope.window->getNativeWindow(), WM_COMMAND, 0,

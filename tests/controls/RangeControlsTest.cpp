@@ -34,7 +34,6 @@ TEST_F(RangeControls, AScrollBarDraggedToItsEndReportsTheMaximumAndEachStepAtOnc
     auto& bar = place(new NotingActions<KScrollBarControl>, KGraphicRectangle(10, 10, 16, 200));
     EXPECT_TRUE(GetWindowLongA(nativeOf(bar), GWL_STYLE) & SBS_VERT);
     bar.getActionMask().clearAll();
-
     // From the thumb at the top to the bar's bottom end.
     drag(nativeOf(bar), {8, 24}, {{8, 120}, {8, 198}});
     EXPECT_EQ(bar.getValue(), 100);
@@ -97,7 +96,6 @@ TEST_F(RangeControls, ASliderReportsItsStepsByItsMaskAndEveryPressAtOnce)
 {
     auto& slider = place(new NotingActions<KSliderControl>, KGraphicRectangle(10, 10, 200, 30));
     EXPECT_FALSE(GetWindowLongA(nativeOf(slider), GWL_STYLE) & TBS_VERT);
-
     // The mask {1, 4}: the thumb's drag reports nothing, the other steps one done each.
     RECT thumb{};
     SendMessageA(nativeOf(slider), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
@@ -117,7 +115,6 @@ TEST_F(RangeControls, ASliderReportsItsStepsByItsMaskAndEveryPressAtOnce)
     slider.getActionMask().clearAll();
     SendMessageA(GetParent(nativeOf(slider)), WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(nativeOf(slider)));
     EXPECT_EQ(sent(), (Log{"2"}));
-
     // Setters store what they get; the native slider clamps.
     slider.setValue(150, true);
     EXPECT_EQ(slider.getValue(), 100);
@@ -132,6 +129,7 @@ TEST_F(RangeControls, SmallArrowsNameTheArrowThatWasClicked)
         SendMessageA(nativeOf(arrows), WM_LBUTTONUP, 0, MAKELPARAM(7, part.second));
         EXPECT_EQ(sent(), (Log{std::string("4 ") + part.first}));
     }
+
     // The arrows' other notifications carry no change.
     NMHDR released{nativeOf(arrows), 0, static_cast<UINT>(NM_RELEASEDCAPTURE)};
     SendMessageA(GetParent(nativeOf(arrows)), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&released));

@@ -46,7 +46,6 @@ protected:
 TEST_F(View, EachModeDrawsItsPartOfTheContentIntoItsTarget)
 {
     const R dest(10, 20, 200, 200);
-
     // Without content only a white frame.
     view->draw(device, dest);
     EXPECT_EQ(device.getPixel(10, 20).getNativeColor(), kWhitePixel);
@@ -114,7 +113,6 @@ TEST_F(ScrollView, TheBarsLieAlongTheEdgesAndTheViewFillsTheRest)
     control.draw();
     ASSERT_EQ(content->parts.size(), 1u);
     EXPECT_EQ(content->parts[0].second, R(0, 0, 185, 135));
-
     // A bar set in place of another takes its place among the sub-controls.
     KScrollBarControlPtr bar = new KScrollBarControl;
     control.setHorizontalScrollBar(*bar);
@@ -147,7 +145,6 @@ TEST_F(ScrollView, TheRangesFollowTheContentAndZoomAndTheOriginStaysWithinThem)
     view.setZoom(50.0f);
     EXPECT_EQ(maxima(), std::make_pair(50L, 50L));
     EXPECT_EQ(view.getOrigin(), KGraphicPoint(100, 40));
-
     // A bar's move scrolls the view at the zoom and redraws it at once.
     content->parts.clear();
     SendMessageA(GetParent(nativeOf(across)), WM_HSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(nativeOf(across)));

@@ -34,7 +34,6 @@ TEST(StaticText, TakesItsAlignmentWhenItsNativeWindowIsMade)
     scope.window->removeControl(*text);
     scope.window->addElement(*text);
     EXPECT_EQ(GetWindowLongA(nativeOf(*text), GWL_STYLE) & SS_TYPEMASK, SS_RIGHT);
-
     // A static image takes the size of its resource picture; neither reports a click.
     KStaticImageControlPtr image = new KStaticImageControl(257);
     KImagePtr picture = new KImage(short(257));

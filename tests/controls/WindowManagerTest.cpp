@@ -1,5 +1,6 @@
 // The window manager: the order of its list by window layer, the windows it finds, and
 // the input it refuses to windows behind an open dialog.
+#include "application/KPaletteWindow.h"
 #include "controls/KDialog.h"
 #include "tests/application/WindowTestSupport.h"
 #include "tests/support/ReportCatcher.h"
@@ -51,7 +52,8 @@ protected:
         const KBag& windows = KWindowManager::get().getWindows();
         for (long i = 0; i < windows.getCount(); ++i) {
             auto* dialog = dynamic_cast<RecordingDialog*>(&windows[i]);
-            names.push_back(dialog ? dialog->name : static_cast<RecordingWindow&>(windows[i]).name);
+            auto* window = dynamic_cast<RecordingWindow*>(&windows[i]);
+            names.push_back(dialog ? dialog->name : window ? window->name : "palette");
         }
         return names;
     }
@@ -68,11 +70,9 @@ TEST_F(WindowManager, KeepsWindowsOfAHigherLayerInFront)
     EXPECT_EQ(order(), (Names{"plain", "palette"}));
     RecordingWindowPtr second = openWindow("second");
     EXPECT_EQ(order(), (Names{"plain", "second", "palette"}));
-
     // To the front past windows of its own layer, never past a higher one.
     KWindowManager::get().bringToFront(*plain);
     EXPECT_EQ(order(), (Names{"second", "plain", "palette"}));
-
     // A dialog goes in front of palette windows.
     RecordingWindowPtr top = openWindow("top", 6);
     RecordingDialogPtr dialog = openDialog("dialog");
@@ -90,18 +90,19 @@ TEST_F(WindowManager, WindowsBehindAnOpenDialogRefuseInput)
     EXPECT_TRUE(first->isBlocked() && second->isBlocked());
     EXPECT_FALSE(dialog->isBlocked());
     EXPECT_FALSE(IsWindowEnabled(static_cast<HWND>(first->getNativeWindow())));
-
     // A press on a blocked window reaches nobody; one on the dialog does.
     for (KWindow* window : {static_cast<KWindow*>(second.get()), static_cast<KWindow*>(dialog.get())}) {
         SendMessageA(static_cast<HWND>(window->getNativeWindow()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
         SendMessageA(static_cast<HWND>(window->getNativeWindow()), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
     }
     EXPECT_EQ(seenByWindows(), (Names{"dialog down", "dialog up"}));
-
-    // A plain window opened meanwhile stands behind the dialog and is not blocked by it.
+    // A plain or palette window opened meanwhile stands behind the dialog and is not
+    // blocked by it.
     RecordingWindowPtr late = openWindow("late");
-    EXPECT_EQ(order(), (Names{"first", "second", "late", "dialog"}));
-    EXPECT_FALSE(late->isBlocked());
+    KPaletteWindowPtr palette = new KPaletteWindow;
+    palette->open(KWindow::OpenHidden);
+    EXPECT_EQ(order(), (Names{"first", "second", "late", "palette", "dialog"}));
+    EXPECT_FALSE(late->isBlocked() || palette->isBlocked());
 
     dialog->close();
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 0);

@@ -28,6 +28,7 @@ TEST(WindowClasses, DialogsKeepTheirExtraBytesAndEveryClassIsRegisteredOnce)
         // The dialog procedure keeps its state in the extra bytes.
         EXPECT_EQ(info.cbWndExtra, std::string(name) == "KDialogClass" ? DLGWINDOWEXTRA : 0) << name;
     }
+
     // The palette and overlay classes share one procedure; the kernel entered again
     // registers nothing twice.
     WNDCLASSEXA palette{}, overlay{};
@@ -84,7 +85,6 @@ TEST(Window, OpensHiddenOrShownWithItsContentAreaWhereItsBoundsSay)
               window->getBounds());
     // The device draws in client coordinates.
     EXPECT_EQ(window->KGraphicDevice::getBounds(), KGraphicRectangle(0, 0, 400, 250));
-
     // Opened shown, a window is visible and its activation is on its way.
     KWindowPtr shown = new KWindow;
     shown->open(KWindow::OpenShown);
@@ -105,7 +105,6 @@ TEST(Window, ResizeMovesTheFrameSoThatTheClientAreaIsTheRectangle)
     EXPECT_EQ(std::vector<long>({client.left, client.top, client.right, client.bottom}),
               std::vector<long>({100, 80, 400, 280}));
     EXPECT_EQ(window->getBounds(), wanted);
-
     // Without a title bar the frame is thinner, and the client area still lands right.
     KWindowPtr bare = new KWindow;
     bare->setKindFlags(KWindow::BorderKind);
@@ -130,7 +129,6 @@ TEST(Window, AddedLayersGoBelowTheStandardOnesAndAreAskedFromTheTop)
     EXPECT_EQ(std::vector<KThing*>({&layers[0], &layers[1], &layers[2], &layers[3]}),
               std::vector<KThing*>({a.get(), b.get(), &window->getControlsLayer(), &window->getDragObjectsLayer()}));
     EXPECT_EQ(&a->getWindow(), window.get());
-
     // The standard layers claim nothing, so the top-most claiming layer answers.
     KLayerPtr found;
     EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
@@ -179,7 +177,6 @@ TEST(Window, AFailedCreationLeavesTheWindowClosedAndTellsNobody)
     EXPECT_FALSE(window->isOpen());
     EXPECT_EQ(KWindowManager::get().getWindows().getCount(), 0);
     EXPECT_EQ(KApplicationEvent::getQueueCount(), 0);
-
     // With its class back the same window opens, and may close and open again.
     window->open(KWindow::OpenHidden);
     void* first = window->getNativeWindow();
@@ -213,7 +210,6 @@ TEST(Window, PaintDrawsTheWindowThenItsLayersBottomFirstUntilOneAnswersAlsoBehin
     KEvent::setCommonDialogWindow(GetDesktopWindow());
     EXPECT_EQ(paint(), (Seen{"window draw", "a draw", "b draw"}));
     KEvent::setCommonDialogWindow(nullptr);
-
     // A window that draws itself ends the drawing before its layers.
     window->drawAnswer = true;
     EXPECT_EQ(paint(), (Seen{"window draw"}));
