@@ -1,17 +1,13 @@
 // Timers and their manager on a driven millisecond clock: the three catch-up modes,
 // one-shot timers, timers stopped while they fire, and the wrap of the clock.
 #include "application/KTimerManager.h"
-#include "foundation/KTimer.h"
-#include "foundation/KernelFunctions.h"
+#include "tests/application/ApplicationTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
-
-uint32 s_now = 0;
-uint32 drivenClock() { return s_now; }
 
 // A target that counts its firings and may act from inside them.
 class Target : public KThing {
@@ -29,17 +25,8 @@ K_POINTER_CLASS(Target, KThingPtr);
 
 class Timers : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        s_now = 1000;
-        knsSetTickSource(&drivenClock);
-        KTimerManager::initManager();
-    }
-    void TearDown() override
-    {
-        KTimerManager::exitManager();
-        knsSetTickSource(nullptr);
-    }
+    Timers() { KTimerManager::initManager(); }
+    ~Timers() override { KTimerManager::exitManager(); }
 
     KTimerManager& manager() { return KTimerManager::getManager(); }
     // Lets time pass, then gives the manager one pass.
@@ -48,16 +35,9 @@ protected:
         s_now += Milliseconds;
         manager().fire();
     }
-
     KTimerPtr startTimer(Target& T, long Period, uint8 Mode, bool Repeating)
     {
-        KTimerPtr timer = new KTimer;
-        timer->setTarget(T);
-        timer->setPeriod(Period);
-        timer->setCatchUpMode(Mode);
-        timer->setRepeating(Repeating);
-        timer->start();
-        return timer;
+        return runningTimer(T, Period, Repeating, Mode);
     }
 
     // Polls without time passing until a pass fires nothing; answers the firings.
@@ -72,6 +52,9 @@ protected:
         }
         return T.fired - before;
     }
+
+    DrivenClock clock{1000};
+    uint32& s_now = DrivenClock::now();
 };
 
 TEST_F(Timers, ANegativePeriodNeverRunsAndZeroWaitsOneMillisecond)

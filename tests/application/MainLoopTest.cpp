@@ -52,16 +52,6 @@ protected:
     }
     void TearDown() override { KTimerManager::exitManager(); }
 
-    KTimerPtr startTimer(KThing& Target, long Period, bool Repeating = false)
-    {
-        KTimerPtr timer = new KTimer;
-        timer->setTarget(Target);
-        timer->setPeriod(Period);
-        timer->setRepeating(Repeating);
-        timer->start();
-        return timer;
-    }
-
     DrivenClock clock;
     RecordedWait wait;
 };
@@ -74,13 +64,13 @@ TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisec
     EXPECT_EQ(timeOut, 0u);
 
     HandlerPtr target = new Handler("target");
-    KTimerPtr soon = startTimer(*target, 3);
+    KTimerPtr soon = runningTimer(*target, 3);
     EXPECT_FALSE(application->getWaitTime(timeOut));
     soon->stop();
-    KTimerPtr exactlyFive = startTimer(*target, 5);
+    KTimerPtr exactlyFive = runningTimer(*target, 5);
     EXPECT_FALSE(application->getWaitTime(timeOut));
     exactlyFive->stop();
-    KTimerPtr later = startTimer(*target, 50);
+    KTimerPtr later = runningTimer(*target, 50);
     EXPECT_TRUE(application->getWaitTime(timeOut));
     EXPECT_EQ(timeOut, 51u);
     // An idle handler, the no-wait flag or a queued event each keep the step from blocking.
@@ -102,7 +92,7 @@ TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisec
     application->addIdleHandler(*idle);
     idle->setFlags(KThing::Busy);
     KTimerManager::getManager().setFlags(KThing::Busy);
-    KTimerPtr due = startTimer(*target, 0);
+    KTimerPtr due = runningTimer(*target, 0);
     EXPECT_TRUE(application->getWaitTime(timeOut));
     EXPECT_EQ(timeOut, 0u);
     KTimerManager::getManager().clearFlags(KThing::Busy);
@@ -117,8 +107,8 @@ TEST_F(MainLoop, AStepWaitsUntilTheNearestTimerIsDueWhicheverStartedFirstAndThen
         s_log.clear();
         wait.timeOuts.clear();
         HandlerPtr fast = new Handler("fast"), slow = new Handler("slow");
-        KTimerPtr first = slowFirst ? startTimer(*slow, 10000) : startTimer(*fast, 20);
-        KTimerPtr second = slowFirst ? startTimer(*fast, 20) : startTimer(*slow, 10000);
+        KTimerPtr first = slowFirst ? runningTimer(*slow, 10000) : runningTimer(*fast, 20);
+        KTimerPtr second = slowFirst ? runningTimer(*fast, 20) : runningTimer(*slow, 10000);
         // Due means more than the period has passed: the wait lasts into the millisecond
         // after it, so that the step that wakes fires the timer instead of polling for it.
         application->processEvents();
@@ -143,7 +133,7 @@ TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)
     // A handler may add another during the pass; it runs in the same pass.
     HandlerPtr late = new Handler("late");
     first->onIdle = [&]() { application->addIdleHandler(*late); };
-    KTimerPtr timer = startTimer(*first, 0);
+    KTimerPtr timer = runningTimer(*first, 0);
     clock.advance(1);
     application->processEvents();
     EXPECT_EQ(s_log, (std::vector<std::string>{"first timer", "first idle", "second idle", "late idle"}));
@@ -176,8 +166,8 @@ TEST_F(MainLoop, AHandlerRunningAModalLoopIsNotEnteredAgainFromInsideIt)
         application->processIdleOnce();
         application->processIdleOnce();
     };
-    KTimerPtr first = startTimer(*a, 0);
-    KTimerPtr second = startTimer(*b, 0);
+    KTimerPtr first = runningTimer(*a, 0);
+    KTimerPtr second = runningTimer(*b, 0);
     clock.advance(1);
     application->processEvents();
     EXPECT_EQ(s_log, (std::vector<std::string>{"a timer", "modal loop", "b timer"}));
@@ -202,7 +192,7 @@ TEST_F(MainLoop, TheTimerManagerLeavesTheIdleHandlersWithItsLastTimer)
     ApplicationScope<> application;
     application->addIdleHandler(KTimerManager::getManager());
     HandlerPtr target = new Handler("target");
-    KTimerPtr timer = startTimer(*target, 10);
+    KTimerPtr timer = runningTimer(*target, 10);
     timer->stop();
     EXPECT_EQ(application->getIdleHandlerCount(), 0);
 }

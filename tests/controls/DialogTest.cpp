@@ -4,7 +4,6 @@
 // a modeless dialog, and alerts.
 #include "application/WindowClassesWin32.h"
 #include "controls/KAlert.h"
-#include "foundation/KTimer.h"
 #include "foundation/OperatingSystemWin32.h"
 #include "tests/controls/ControlTestSupport.h"
 #include "tests/support/ReportCatcher.h"
@@ -135,10 +134,7 @@ TEST(Dialog, RunningModallyWaitsForTheNextTimerInsteadOfSpinning)
     wait.clock = &clock;
     KDialogPtr dialog = new KDialog;
     KThingPtr closer = new Closer(*dialog);
-    KTimerPtr timer = new KTimer;
-    timer->setTarget(*closer);
-    timer->setPeriod(1000);
-    timer->start();
+    KTimerPtr timer = runningTimer(*closer, 1000);
     EXPECT_EQ(dialog->runModal(KWindow::OpenHidden), KDialog::NoResult);
     uint32 waited = 0;
     for (uint32 timeOut : wait.timeOuts)
