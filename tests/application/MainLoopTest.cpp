@@ -59,45 +59,44 @@ protected:
 TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisecondsAway)
 {
     ApplicationScope<> application;
-    uint32 timeOut = 99;
-    EXPECT_TRUE(application->getWaitTime(timeOut));
-    EXPECT_EQ(timeOut, 0u);
-
+    // The time-out of a step that blocks, or -1 for one that polls.
+    const auto waits = [&] {
+        uint32 timeOut = 99;
+        return application->getWaitTime(timeOut) ? long(timeOut) : -1L;
+    };
+    EXPECT_EQ(waits(), 0);
     HandlerPtr target = new Handler("target");
-    KTimerPtr soon = runningTimer(*target, 3);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
-    soon->stop();
-    KTimerPtr exactlyFive = runningTimer(*target, 5);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
-    exactlyFive->stop();
+    for (long period : {3, 5}) {
+        KTimerPtr soon = runningTimer(*target, period);
+        EXPECT_EQ(waits(), -1) << period;
+        soon->stop();
+    }
     KTimerPtr later = runningTimer(*target, 50);
-    EXPECT_TRUE(application->getWaitTime(timeOut));
-    EXPECT_EQ(timeOut, 51u);
+    EXPECT_EQ(waits(), 51);
     // An idle handler, the no-wait flag or a queued event each keep the step from blocking.
     HandlerPtr idle = new Handler("idle");
     application->addIdleHandler(*idle);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), -1);
     application->removeIdleHandler(*idle);
     application->setApplicationFlags(KApplication::NoWaitFlag);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), -1);
     application->clearApplicationFlags(KApplication::NoWaitFlag);
     KApplicationEventPtr queued = new KApplicationEvent;
     queued->setType(4);
     KApplicationEvent::post(*queued);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), -1);
     KApplicationEvent::clearQueue();
-    EXPECT_TRUE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), 51);
     // Under a modal loop, a busy idle handler and the timers of a busy manager cannot run:
     // the step waits for a message.
     application->addIdleHandler(*idle);
     idle->setFlags(KThing::Busy);
     KTimerManager::getManager().setFlags(KThing::Busy);
     KTimerPtr due = runningTimer(*target, 0);
-    EXPECT_TRUE(application->getWaitTime(timeOut));
-    EXPECT_EQ(timeOut, 0u);
+    EXPECT_EQ(waits(), 0);
     KTimerManager::getManager().clearFlags(KThing::Busy);
     idle->clearFlags(KThing::Busy);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), -1);
 }
 
 TEST_F(MainLoop, AStepWaitsUntilTheNearestTimerIsDueWhicheverStartedFirstAndThenFiresIt)

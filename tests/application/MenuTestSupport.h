@@ -32,11 +32,7 @@ public:
 
 class LoggingMenuItem : public KMenuItem {
 public:
-    explicit LoggingMenuItem(const char* Name)
-        : name(Name)
-    {
-        setTitle(Name);
-    }
+    explicit LoggingMenuItem(const char* Name) : name(Name) { setTitle(Name); }
     bool doMenuItem(KMenuEvent&) override { return answers.noted(name, "item") != 0; }
 
     std::string name;
@@ -46,11 +42,7 @@ K_POINTER_CLASS(LoggingMenuItem, KMenuItemPtr);
 
 class LoggingMenu : public KMenu {
 public:
-    explicit LoggingMenu(const char* Name)
-        : name(Name)
-    {
-        setTitle(Name);
-    }
+    explicit LoggingMenu(const char* Name) : name(Name) { setTitle(Name); }
     bool doMenuOpening(KMenuEvent&) override { return answers.noted(name, "opening") != 0; }
     bool doMenuItem(KMenuEvent& E) override { return answers.noted(name, "item" + MenuApplication::itemNote(E)) != 0; }
 

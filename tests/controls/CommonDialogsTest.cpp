@@ -81,7 +81,6 @@ protected:
         extensionSeen = textOf(record.lpstrDefExt);
         folderSeen = textOf(record.lpstrInitialDir);
         filterSeen = filterTexts(record.lpstrFilter);
-        menuBarEnabled = KMenuManager::getMenuManager().getManagerFlags() & KMenuManager::EnabledFlag;
         if (!chosen)
             return false;
         std::strcpy(record.lpstrFile, chosen);

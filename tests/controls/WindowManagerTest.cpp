@@ -65,7 +65,8 @@ using Names = std::vector<std::string>;
 
 TEST_F(WindowManager, KeepsWindowsOfAHigherLayerInFront)
 {
-    RecordingWindowPtr palette = openWindow("palette", 3);
+    KPaletteWindowPtr palette = new KPaletteWindow;
+    palette->open(KWindow::OpenHidden);
     RecordingWindowPtr plain = openWindow("plain");
     EXPECT_EQ(order(), (Names{"plain", "palette"}));
     RecordingWindowPtr second = openWindow("second");
