@@ -60,6 +60,16 @@ struct DrivenClock {
     void advance(uint32 Ms) { now() += Ms; }
 };
 
+// The platform's own key state, as the framework reads it: the key held down or let go.
+inline void holdKey(BYTE Key, bool Down)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = Key;
+    input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
 // A timer started for the target with the period, repeating or not, and catching up by
 // the mode.
 inline KTimerPtr runningTimer(KThing& Target, long Period, bool Repeating = false, uint8 Mode = KTimer::FromNow)

@@ -121,19 +121,12 @@ TEST_F(Translation, SpecialKeysHaveTheFrameworkCodesAndCharactersComeOnlyAsChara
 
 TEST_F(Translation, KeyEventsCarryTheModifierKeysHeldNow)
 {
-    auto press = [](BYTE Key, bool Down) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = Key;
-        input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &input, sizeof input);
-    };
-    press(VK_SHIFT, true);
-    press(VK_CONTROL, true);
+    holdKey(VK_SHIFT, true);
+    holdKey(VK_CONTROL, true);
     KEventPtr both = translate(WM_KEYDOWN, VK_F1);
-    press(VK_CONTROL, false);
+    holdKey(VK_CONTROL, false);
     KEventPtr shift = translate(WM_CHAR, 'x');
-    press(VK_SHIFT, false);
+    holdKey(VK_SHIFT, false);
     KEventPtr none = translate(WM_KEYDOWN, VK_F2);
     EXPECT_EQ(static_cast<KKeyEvent&>(*both).getModifiers(), 0x3u);
     EXPECT_EQ(static_cast<KKeyEvent&>(*shift).getModifiers(), 0x1u);

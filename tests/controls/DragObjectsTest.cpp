@@ -135,7 +135,7 @@ protected:
         content->setPosition(KGraphicPoint(400, 400));
         scope.window->addElement(*content);
     }
-    ~DragLayer() override { setShift(false); }
+    ~DragLayer() override { holdKey(VK_SHIFT, false); }
 
     KDragObject& add(short H, short V, short Width, short Height)
     {
@@ -152,16 +152,6 @@ protected:
         send(KMouseEvent::Move, ToH, ToV);
         band = boundsText(layer.getTrackingRect());
         send(KMouseEvent::Up, ToH, ToV);
-    }
-
-    // The platform's own Shift key, as the layer reads it.
-    static void setShift(bool Down)
-    {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = VK_SHIFT;
-        input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &input, sizeof input);
     }
 
     ControlScope scope;
@@ -188,11 +178,11 @@ TEST_F(DragLayer, APressSelectsTheObjectAloneOrWithShiftBesideTheOthers)
     EXPECT_EQ(send(KMouseEvent::Down, 300, 300), 0);
     EXPECT_TRUE(first.isSelected());
 
-    setShift(true);
+    holdKey(VK_SHIFT, true);
     ASSERT_TRUE(knsIsShiftDown());
     drag(110, 20, 110, 20);
     EXPECT_EQ(layer.countSelected(), 2);
-    setShift(false);
+    holdKey(VK_SHIFT, false);
     KDragObject& third = add(200, 10, 40, 40);
     drag(210, 20, 210, 20);
     EXPECT_EQ(layer.countSelected(), 1);
