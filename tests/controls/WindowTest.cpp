@@ -116,32 +116,6 @@ TEST(Window, ResizeMovesTheFrameSoThatTheClientAreaIsTheRectangle)
               std::vector<long>({20, 30, 140, 120}));
 }
 
-TEST(Window, AddedLayersGoBelowTheStandardOnesAndAreAskedFromTheTop)
-{
-    WindowScope<> scope;
-    KWindowPtr window = new KWindow;
-    RecordingLayerPtr a = new RecordingLayer("a", true), b = new RecordingLayer("b", true);
-    window->addLayer(*a);
-    window->addLayer(*b);
-    window->addLayer(*a);
-    const KBag& layers = window->getLayers();
-    ASSERT_EQ(layers.getCount(), 4);
-    EXPECT_EQ(std::vector<KThing*>({&layers[0], &layers[1], &layers[2], &layers[3]}),
-              std::vector<KThing*>({a.get(), b.get(), &window->getControlsLayer(), &window->getDragObjectsLayer()}));
-    EXPECT_EQ(&a->getWindow(), window.get());
-    // The standard layers claim nothing, so the top-most claiming layer answers.
-    KLayerPtr found;
-    EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
-    EXPECT_EQ(found.get(), b.get());
-    window->removeLayer(*b);
-    EXPECT_FALSE(b->hasWindow());
-    EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
-    EXPECT_EQ(found.get(), a.get());
-    window->removeLayer(*a);
-    EXPECT_FALSE(window->getLayerAt(KGraphicPoint(5, 5), found));
-    EXPECT_FALSE(found.hasObject(nullptr));
-}
-
 TEST(Window, TabNeedsTwoFocusableElementsAndAnElementThatLeavesIsNoLongerTheFocus)
 {
     WindowScope<> scope;
@@ -187,14 +161,26 @@ TEST(Window, AFailedCreationLeavesTheWindowClosedAndTellsNobody)
     EXPECT_TRUE(window->isOpen());
 }
 
-TEST(Window, PaintDrawsTheWindowThenItsLayersBottomFirstUntilOneAnswersAlsoBehindACommonDialog)
+TEST(Window, AddedLayersGoBelowTheStandardOnesAreAskedFromTheTopAndDrawnFromTheBottom)
 {
     WindowScope<> scope;
     RecordingWindowPtr window = new RecordingWindow;
-    RecordingLayerPtr layers[3] = {new RecordingLayer("a"), new RecordingLayer("b", false, true),
-                                   new RecordingLayer("c")};
-    for (RecordingLayerPtr& layer : layers)
+    RecordingLayerPtr a = new RecordingLayer("a", true), b = new RecordingLayer("b", true, true);
+    RecordingLayerPtr c = new RecordingLayer("c");
+    for (KLayer* layer : {a.get(), b.get(), c.get(), a.get()})
         window->addLayer(*layer);
+    const KBag& layers = window->getLayers();
+    ASSERT_EQ(layers.getCount(), 5);
+    EXPECT_EQ(std::vector<KThing*>({&layers[0], &layers[1], &layers[2], &layers[3], &layers[4]}),
+              std::vector<KThing*>({a.get(), b.get(), c.get(), &window->getControlsLayer(), &window->getDragObjectsLayer()}));
+    EXPECT_EQ(&a->getWindow(), window.get());
+
+    // The standard layers claim nothing, so the top-most claiming layer answers.
+    KLayerPtr found;
+    EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
+    EXPECT_EQ(found.get(), b.get());
+
+    // The window draws first, then its layers from the bottom until one answers.
     window->open(KWindow::OpenShown);
     const auto native = static_cast<HWND>(window->getNativeWindow());
     const auto paint = [&] {
@@ -213,6 +199,14 @@ TEST(Window, PaintDrawsTheWindowThenItsLayersBottomFirstUntilOneAnswersAlsoBehin
     // A window that draws itself ends the drawing before its layers.
     window->drawAnswer = true;
     EXPECT_EQ(paint(), (Seen{"window draw"}));
+
+    window->removeLayer(*b);
+    EXPECT_FALSE(b->hasWindow());
+    EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
+    EXPECT_EQ(found.get(), a.get());
+    window->removeLayer(*a);
+    EXPECT_FALSE(window->getLayerAt(KGraphicPoint(5, 5), found));
+    EXPECT_FALSE(found.hasObject(nullptr));
 }
 
 class KeptOpenWindow : public KWindow {
