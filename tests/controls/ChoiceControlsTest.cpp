@@ -276,7 +276,6 @@ TEST_F(Pages, EachPageGetsTheFocusBackWhereItWasLeft)
 TEST_F(ChoiceControls, APileShowsOnlyItsCurrentPageAndNothingWhileHidden)
 {
     auto& pile = place(new KPileControl, KGraphicRectangle(10, 10, 200, 100));
-    EXPECT_FALSE(pile.isFramed());
     KControlPtr controls[2] = {new KPushButtonControl, new KPushButtonControl};
     for (KControlPtr& control : controls)
         pile.addControlToPage(pile.addPage(), *control);

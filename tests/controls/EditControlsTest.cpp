@@ -81,10 +81,6 @@ TEST(EditFieldAlone, WithoutANativeWindowCommandsAreSilentAndQueriesGiveTheirDef
     KTypedPtr<Watched<KEditFieldControl>, KControlPtr> field = new Watched<KEditFieldControl>;
     EXPECT_EQ(selectionOf(*field), "-9--9");
     EXPECT_EQ(field->getSelectionStart(), 0);
-    EXPECT_EQ(std::string(field->getFontName().getText()) + " " + std::to_string(field->getFontSize()) + " "
-                  + std::to_string(field->getFontStyle().getFlags()) + " " + std::to_string(field->getAlignment()),
-              " 12.000000 0 0");
-    EXPECT_EQ(field->getColor(), KColor(kBlack));
     EXPECT_EQ(field->text(), "");
     field->doCut();
     field->doDelete();

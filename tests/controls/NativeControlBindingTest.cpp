@@ -85,7 +85,6 @@ TEST_F(NativeControlBinding, EveryMessageReachesTheControlFirstUnlessItConsumesI
 {
     const HWND native = nativeOf(*probe);
     ASSERT_TRUE(native);
-    EXPECT_EQ(GetPropA(native, "KControlPtr"), probe.get());
     EXPECT_EQ(getNativeHandleWin32(*probe), native);
 
     SendMessageA(native, WM_USER, 0, 0);

@@ -103,7 +103,6 @@ protected:
 
 TEST_F(ScrollView, TheBarsLieAlongTheEdgesAndTheViewFillsTheRest)
 {
-    EXPECT_EQ(view.getMode(), KView::OriginAndZoom);
     EXPECT_EQ(control.getHorizontalScrollBar().getBounds(), R(-1, 135, 187, 16));
     EXPECT_EQ(control.getVerticalScrollBar().getBounds(), R(185, -1, 16, 137));
     EXPECT_EQ(GetParent(nativeOf(control.getVerticalScrollBar())), nativeOf(control));
