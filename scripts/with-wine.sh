@@ -60,6 +60,7 @@ if ! display_answers; then
     sleep 0.1
   done
   [ -s "$fd_file" ] || { echo "with-wine: Xvfb did not start" >&2; exit 1; }
+  private_display=1
   export DISPLAY=:$(head -n 1 "$fd_file")
   rm -f "$fd_file"
 fi
@@ -102,5 +103,15 @@ kill -0 "$candidate" 2>/dev/null && wineserver_pid=$candidate
 # Start Wine's own services now, detached from our output: started later by a test, they
 # would inherit its output pipe and keep ctest waiting for them.
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+
+# On a private virtual display no window manager runs, and every window that Wine leaves to
+# one waits for it in vain when it is shown or closed: there Wine places its windows itself.
+# On a user's display the window manager keeps them. The prefix remembers which it is set for.
+managed=Y
+[ -n "${private_display:-}" ] && managed=N
+if [ "$(cat "$WINEPREFIX/.managed" 2>/dev/null)" != "$managed" ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f </dev/null >/dev/null 2>&1 \
+    && echo "$managed" >"$WINEPREFIX/.managed"
+fi
 
 "$@"

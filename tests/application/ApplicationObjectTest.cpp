@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,132 +24,67 @@ std::vector<std::string> textsOf(const KBag& Bag)
     return texts;
 }
 
-struct Split {
-    std::vector<std::string> arguments;
-    std::vector<std::string> switches;
-};
-
-Split split(const char* CommandLine)
-{
-    knsSetProcessInfo(nullptr, nullptr, CommandLine, 0, 0);
-    ApplicationScope<> application;
-    application->parseCommandLine();
-    Split result{textsOf(application->getArguments()), textsOf(application->getSwitches())};
-    knsSetProcessInfo(nullptr, nullptr, "", 0, 0);
-    return result;
-}
-
 using Texts = std::vector<std::string>;
 
 TEST(CommandLine, SplitsArgumentsAndSwitches)
 {
-    Split quoted = split("doc /P \"/F x\"");
-    EXPECT_EQ(quoted.arguments, (Texts{"doc", "/F x"}));
-    EXPECT_EQ(quoted.switches, (Texts{"P"}));
-
-    Split blanks = split("     ");
-    EXPECT_TRUE(blanks.arguments.empty());
-    EXPECT_TRUE(blanks.switches.empty());
-
-    Split unterminated = split("a \"b c");
-    EXPECT_EQ(unterminated.arguments, (Texts{"a", "b c"}));
-
-    Split emptyQuoted = split("\"\" x");
-    EXPECT_EQ(emptyQuoted.arguments, (Texts{"", "x"}));
-
-    // A switch runs to the next blank, and cannot be quoted.
-    Split joined = split("  /P/F \"my doc\"  /W ");
-    EXPECT_EQ(joined.switches, (Texts{"P/F", "W"}));
-    EXPECT_EQ(joined.arguments, (Texts{"my doc"}));
-
-    Split quoteInSwitch = split("/\"Q x\"");
-    EXPECT_EQ(quoteInSwitch.switches, (Texts{"\"Q"}));
-    EXPECT_EQ(quoteInSwitch.arguments, (Texts{"x\""}));
-}
-
-// The framework's classes in their one order, layer by layer (those of the framework that
-// exist so far are checked against it).
-const char* const kFrameworkClasses[] = {
-    // The foundation's,
-    "KThing", "KArray", "KBag", "KClassReader", "KClassWriter", "KFlagSet", "KIndexedBag", "KSet", "KMemory",
-    "KMemoryBlock", "KComparable", "KString", "KLocalizer", "KLocalizerString", "KNamedBag", "KNativePtr",
-    "KNumber", "KPreferences", "KTree", "KTreeNode", "KVariable", "KWideRectangle", "KWidePoint", "KWideSize",
-    "KDate", "KTime", "KTimer", "KDiskObjectReference", "KDirectory", "KFileReference", "KFile", "KFileSystem",
-    "KFileType", "KFileTypeHandler", "KPath", "KVolume", "KGraphicPoint", "KGraphicRectangle", "KGraphicSize",
-    "KSerialPort",
-    // the graphics classes,
-    "KGraphicObject", "KFont", "KTextStyle", "KTextStyleRun", "KTextLine", "KTextLineObject", "KTextBlock",
-    "KTextBlockObject", "KColor", "KGraphicDevice", "KGraphicRegion", "KImage", "KAlphaImage", "KPrintingManager",
-    // the application's,
-    "KTimerManager", "KMenuItem", "KCustomMenuItem", "KMenu", "KCustomMenu", "KMenuBar", "KMenuManager", "KWindow",
-    "KPaletteWindow", "KWindowManager", "KDialogHandler", "KInteractiveElement", "KLayer", "KEvent",
-    "KActionEvent", "KControlActionEvent", "KApplicationEvent", "KKeyEvent", "KMenuEvent", "KMouseEvent",
-    "KNativeEvent", "KWindowEvent", "KEventHandler", "KApplication", "KErrorHandler",
-    // and the controls'.
-    "KDialog", "KAlert", "KDragObject", "KControl", "KCheckBoxControl", "KEditFieldControl", "KEditTextControl",
-    "KGroupControl", "KProgressBarControl", "KPushButtonControl", "KRadioButtonControl", "KRadioButtonGroup",
-    "KPopUpListControl", "KPopUpMenuControl", "KScrollBarControl", "KSliderControl", "KSmallArrowsControl",
-    "KStaticImageControl", "KStaticTextNativeControl", "KTabControl", "KPagesControl", "KPileControl",
-    "KControlsLayer", "KDragObjectsLayer"};
-
-long positionInList(const std::string& Name)
-{
-    for (long i = 0; i < long(sizeof kFrameworkClasses / sizeof kFrameworkClasses[0]); ++i) {
-        if (Name == kFrameworkClasses[i])
-            return i;
+    struct Case {
+        const char* line;
+        Texts arguments, switches;
+    };
+    const Case cases[] = {
+        {"doc /P \"/F x\"", {"doc", "/F x"}, {"P"}},
+        {"     ", {}, {}},
+        {"a \"b c", {"a", "b c"}, {}},
+        {"\"\" x", {"", "x"}, {}},
+        // A switch runs to the next blank, and cannot be quoted.
+        {"  /P/F \"my doc\"  /W ", {"my doc"}, {"P/F", "W"}},
+        {"/\"Q x\"", {"x\""}, {"\"Q"}},
+    };
+    for (const Case& c : cases) {
+        knsSetProcessInfo(nullptr, nullptr, c.line, 0, 0);
+        ApplicationScope<> application;
+        application->parseCommandLine();
+        EXPECT_EQ(textsOf(application->getArguments()), c.arguments) << c.line;
+        EXPECT_EQ(textsOf(application->getSwitches()), c.switches) << c.line;
     }
-    return -1;
+    knsSetProcessInfo(nullptr, nullptr, "", 0, 0);
 }
 
-TEST(FrameworkClasses, TheApplicationRegistersThemInTheOneOrderWithTheirParents)
+// The classes of this layer, which an application registers after those of the layers
+// below: stored documents and menus name them by these names.
+const char* const kApplicationClasses[] = {
+    "KTimerManager", "KMenuItem", "KCustomMenuItem", "KMenu", "KCustomMenu", "KMenuBar", "KMenuManager",
+    "KWindow", "KPaletteWindow", "KWindowManager", "KDialogHandler", "KInteractiveElement", "KLayer", "KEvent",
+    "KActionEvent", "KControlActionEvent", "KApplicationEvent", "KKeyEvent", "KMenuEvent", "KMouseEvent",
+    "KNativeEvent", "KWindowEvent", "KEventHandler", "KApplication", "KErrorHandler"};
+
+TEST(FrameworkClasses, TheApplicationRegistersThemOnceEachAfterTheirParents)
 {
-    EXPECT_EQ(sizeof kFrameworkClasses / sizeof kFrameworkClasses[0], 103u);
     KClass::unregisterAll();
     ApplicationScope<> application;
-    long last = -1;
-    long count = 0;
-    for (KClass* record = KClass::getFirst(); record; record = record->getNext(), ++count) {
-        const long position = positionInList(record->getName());
-        EXPECT_GE(position, 0) << record->getName() << " is not a framework class";
-        EXPECT_GT(position, last) << record->getName() << " is out of order";
-        last = position;
+    std::vector<std::string> names;
+    for (KClass* record = KClass::getFirst(); record; record = record->getNext()) {
+        const auto parent = std::find(names.begin(), names.end(), record->getParent() ? record->getParent()->getName() : "");
+        EXPECT_TRUE(!record->getParent() || parent != names.end()) << record->getName() << " before its parent";
+        EXPECT_EQ(std::count(names.begin(), names.end(), record->getName()), 0) << record->getName();
+        EXPECT_EQ(record->getVersion(), 1) << record->getName();
+        names.push_back(record->getName());
     }
-    EXPECT_GE(count, 30);
-    EXPECT_STREQ(KClass::getFirst()->getName(), "KThing");
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names.front(), "KThing");
     EXPECT_EQ(KClass::getFirst()->getParent(), nullptr);
-
-    struct Parent {
-        const char* name;
-        const char* parent;
-    };
-    const Parent parents[] = {{"KTimer", "KThing"},           {"KTimerManager", "KThing"},
-                              {"KWindow", "KGraphicDevice"},  {"KWindowManager", "KThing"},
-                              {"KEvent", "KThing"},           {"KActionEvent", "KEvent"},
-                              {"KApplicationEvent", "KEvent"}, {"KKeyEvent", "KEvent"},
-                              {"KNativeEvent", "KEvent"},     {"KWindowEvent", "KEvent"},
-                              {"KEventHandler", "KThing"},    {"KApplication", "KThing"},
-                              {"KErrorHandler", "KThing"},    {"KMemory", "KThing"}};
-    for (const Parent& p : parents) {
-        KClass* record = KClass::findClass(p.name);
-        ASSERT_NE(record, nullptr) << p.name;
-        ASSERT_NE(record->getParent(), nullptr) << p.name;
-        EXPECT_STREQ(record->getParent()->getName(), p.parent) << p.name;
-        EXPECT_EQ(record->getVersion(), 1) << p.name;
-    }
+    // This layer's classes, in their order, after those of the layers below.
+    const auto first = std::find(names.begin(), names.end(), kApplicationClasses[0]);
+    ASSERT_GE(names.end() - first, long(std::size(kApplicationClasses)));
+    EXPECT_EQ(std::vector<std::string>(first, first + long(std::size(kApplicationClasses))),
+              std::vector<std::string>(std::begin(kApplicationClasses), std::end(kApplicationClasses)));
+    EXPECT_NE(std::find(names.begin(), first, "KGraphicDevice"), first);
+    for (const auto& p : {std::make_pair("KWindow", "KGraphicDevice"), std::make_pair("KKeyEvent", "KEvent")})
+        EXPECT_STREQ(KClass::findClass(p.first)->getParent()->getName(), p.second) << p.first;
     // Names without objects of their own create plain things.
     KThingPtr made = KClass::findClass("KEventHandler")->createObject();
     EXPECT_TRUE(made->getClass().isEqual(*KThing::getClassRecord()));
-}
-
-TEST(ApplicationObject, StartsWithItsNameAndBuildDateAndBecomesCurrent)
-{
-    ApplicationScope<> application;
-    EXPECT_EQ(KApplication::getApplication(), &*application);
-    EXPECT_EQ(application->getName(), "KApplication");
-    EXPECT_EQ(application->getBuildDate(), "Nov 12 2007");
-    EXPECT_EQ(application->getState(), KApplication::Constructed);
-    EXPECT_EQ(application->getApplicationFlags(), 0u);
-    EXPECT_FALSE(application->hasMainWindow());
 }
 
 TEST(ApplicationObject, HoldsTheFrameworkFileTypesWhileItLives)
@@ -167,6 +104,7 @@ TEST(ApplicationObject, ASecondApplicationReplacesTheFirst)
     const long before = KThing::getLiveObjectCount();
     new KApplication;
     KApplication* first = KApplication::getApplication();
+    EXPECT_EQ(first->getState(), KApplication::Constructed);
     {
         ApplicationScope<> second;
         EXPECT_EQ(KApplication::getApplication(), &*second);
@@ -186,13 +124,6 @@ TEST(ApplicationObject, IdleHandlersAreKeptOnceEach)
     application->removeIdleHandler(*handler);
     application->removeIdleHandler(*handler);
     EXPECT_EQ(application->getIdleHandlerCount(), 0);
-}
-
-TEST(ApplicationObject, MailslotNameBecomesTheName)
-{
-    ApplicationScope<> application;
-    application->setMailslotName("Narrabo Object Test");
-    EXPECT_EQ(application->getName(), "Narrabo Object Test");
 }
 
 TEST(ApplicationObject, ADuplicateMainWindowOrWindowManagerIsReportedAndReplaced)

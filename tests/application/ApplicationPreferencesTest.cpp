@@ -21,6 +21,7 @@ TEST(KPreferencesOfAnApplication, LiveUnderTheApplicationsName)
         preferences.save("MainPreferences");
         EXPECT_TRUE(preferences.exists("MainPreferences"));
     }
+
     // The application's destructor empties the class registry.
     if (!KClass::getFirst())
         registerAllTestClasses();

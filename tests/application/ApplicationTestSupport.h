@@ -7,6 +7,7 @@
 #include "application/KApplication.h"
 #include "application/KApplicationEvent.h"
 #include "application/MessagePumpWin32.h"
+#include "foundation/KTimer.h"
 #include "foundation/KernelFunctions.h"
 
 #include <cstring>
@@ -58,6 +59,29 @@ struct DrivenClock {
     }
     void advance(uint32 Ms) { now() += Ms; }
 };
+
+// The platform's own key state, as the framework reads it: the key held down or let go.
+inline void holdKey(BYTE Key, bool Down)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = Key;
+    input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+// A timer started for the target with the period, repeating or not, and catching up by
+// the mode.
+inline KTimerPtr runningTimer(KThing& Target, long Period, bool Repeating = false, uint8 Mode = KTimer::FromNow)
+{
+    KTimerPtr timer = new KTimer;
+    timer->setTarget(Target);
+    timer->setPeriod(Period);
+    timer->setCatchUpMode(Mode);
+    timer->setRepeating(Repeating);
+    timer->start();
+    return timer;
+}
 
 // The loop's blocking wait answered at once: it records each wait and its time-out, lets
 // the test move the clock, and hands over a message already in the queue, if any.

@@ -165,7 +165,6 @@ TEST_F(Clipboard, AChangeReachesTheApplicationWhileAnObjectIsHeld)
     manager.setObject(*held);
     KEvent::send(*changed);
     EXPECT_EQ(interactionLog(), (Log{"application clipboard"}));
-
     // The manager follows the viewer chain as the platform reports its changes.
     auto* const next = reinterpret_cast<void*>(0x1234);
     manager.setNextViewer(next);

@@ -31,106 +31,86 @@ private:
 };
 K_POINTER_CLASS(Receiver, KThingPtr);
 
+template <typename Answer>
+Answer seen(const char* What, Answer A)
+{
+    s_seen.push_back(What);
+    return A;
+}
+
 class RecordingApplication : public KApplication {
 public:
-    bool handleEvent(KEvent&) override
-    {
-        s_seen.push_back("application");
-        return true;
-    }
-    KEventReturn windowActivated(KWindowEvent&) override
-    {
-        s_seen.push_back("application activated");
-        return 0;
-    }
-    KEventReturn quitRequest(KApplicationEvent&) override
-    {
-        s_seen.push_back("quit request");
-        return quitAnswer;
-    }
-    KEventReturn paint(KWindowEvent&) override
-    {
-        s_seen.push_back("application paint");
-        return 0;
-    }
+    bool handleEvent(KEvent&) override { return seen("application", true); }
+    KEventReturn windowActivated(KWindowEvent&) override { return seen("application activated", 0); }
+    KEventReturn quitRequest(KApplicationEvent&) override { return seen("quit request", quitAnswer); }
+    KEventReturn paint(KWindowEvent&) override { return seen("application paint", 0); }
     KEventReturn quitAnswer = 2;
 };
 
 class RecordingWindow : public KWindow {
 public:
-    bool activated(KWindowEvent&) override
-    {
-        s_seen.push_back("window activated");
-        return handlesActivation;
-    }
-    bool draw(KWindowEvent&) override
-    {
-        s_seen.push_back("window draw");
-        return false;
-    }
+    bool activated(KWindowEvent&) override { return seen("window activated", handlesActivation); }
+    bool draw(KWindowEvent&) override { return seen("window draw", false); }
     void hide() override
     {
-        s_seen.push_back("hide");
+        seen("hide", 0);
         KWindow::hide();
     }
-    uint8 closeRequest(KWindowEvent&) override
-    {
-        s_seen.push_back("close request");
-        return closeAnswer;
-    }
+    uint8 closeRequest(KWindowEvent&) override { return seen("close request", uint8(2)); }
     bool handlesActivation = false;
-    uint8 closeAnswer = 2;
 };
 K_POINTER_CLASS(RecordingWindow, KWindowPtr);
+
+using Seen = std::vector<std::string>;
 
 class Events : public testing::Test {
 protected:
     void SetUp() override { s_seen.clear(); }
 };
 
-KEventPtr makeEvent(long Type)
+KEventPtr makeEvent(long Type, KThing* Receiver = nullptr)
 {
     KEventPtr event = new KEvent;
     event->setType(Type);
+    if (Receiver)
+        event->addReceiver(*Receiver);
     return event;
+}
+
+KWindowEventPtr windowEvent(long Type, KWindow& W)
+{
+    KWindowEventPtr event = new KWindowEvent;
+    event->setType(Type);
+    event->setWindow(W);
+    return event;
+}
+
+// What sending the event answered, and who saw it.
+std::pair<KEventReturn, Seen> sent(KEvent& E)
+{
+    s_seen.clear();
+    const KEventReturn answer = KEvent::send(E);
+    return {answer, s_seen};
 }
 
 TEST_F(Events, ReceiversInOrderUntilOneAnswersThenTheApplication)
 {
     ApplicationScope<RecordingApplication> application;
-    ReceiverPtr first = new Receiver("first", false);
-    ReceiverPtr second = new Receiver("second", true);
+    ReceiverPtr first = new Receiver("first", false), second = new Receiver("second", true);
     ReceiverPtr third = new Receiver("third", false);
-
-    KEventPtr stopped = makeEvent(7);
-    stopped->addReceiver(*first);
-    stopped->addReceiver(*first);
-    stopped->addReceiver(*second);
-    stopped->addReceiver(*third);
+    KEventPtr stopped = makeEvent(7, first.get());
+    for (KThing* receiver : {first.get(), second.get(), third.get()})
+        stopped->addReceiver(*receiver);
     EXPECT_EQ(stopped->getReceivers().getCount(), 3);
-    EXPECT_EQ(KEvent::send(*stopped), 1);
-    EXPECT_EQ(s_seen, (std::vector<std::string>{"first", "second"}));
-
-    s_seen.clear();
-    KEventPtr unhandled = makeEvent(7);
-    unhandled->addReceiver(*first);
-    EXPECT_EQ(KEvent::send(*unhandled), 1);
-    EXPECT_EQ(s_seen, (std::vector<std::string>{"first", "application"}));
-
+    EXPECT_EQ(sent(*stopped), std::make_pair(KEventReturn(1), Seen{"first", "second"}));
+    EXPECT_EQ(sent(*makeEvent(7, first.get())), std::make_pair(KEventReturn(1), Seen{"first", "application"}));
     // Type 0 is offered to nobody.
-    s_seen.clear();
-    KEventPtr typeZero = makeEvent(0);
-    typeZero->addReceiver(*second);
-    EXPECT_EQ(KEvent::send(*typeZero), 0);
-    EXPECT_TRUE(s_seen.empty());
-}
-
-TEST_F(Events, ASentEventThatNobodyHoldsGoesAfterItsHandling)
-{
+    EXPECT_EQ(sent(*makeEvent(0, second.get())), std::make_pair(KEventReturn(0), Seen{}));
+    // A sent event that nobody holds goes after its handling.
     const long before = KEvent::getLiveEventCount();
-    KEvent* event = new KEvent;
-    event->setType(3);
-    KEvent::send(*event);
+    KEvent* loose = new KEvent;
+    loose->setType(3);
+    KEvent::send(*loose);
     EXPECT_EQ(KEvent::getLiveEventCount(), before);
 }
 
@@ -153,109 +133,75 @@ TEST_F(Events, VariablesAndTheNativeMessageCopy)
     KEventPtr copy = makeEvent(0);
     copy->setTime(5);
     copy->copyFrom(*event);
-    EXPECT_EQ(copy->getType(), 1);
-    EXPECT_EQ(copy->getTime(), 0);
+    EXPECT_EQ(std::make_pair(copy->getType(), copy->getTime()), std::make_pair(1L, 0L));
     ASSERT_NE(copy->getNativeMessage(), nullptr);
     EXPECT_NE(copy->getNativeMessage(), event->getNativeMessage());
-    EXPECT_EQ(copy->getNativeMessage()->lParam, -2);
-    EXPECT_EQ(copy->getNativeMessage()->y, -20);
+    EXPECT_EQ(std::make_pair(copy->getNativeMessage()->lParam, copy->getNativeMessage()->y), std::make_pair(-2, -20));
     event->setNativeMessage(nullptr);
     EXPECT_EQ(event->getNativeMessage(), nullptr);
 }
 
 TEST_F(Events, ANativeEventOfTheWrongClassIsReportedAndNotProcessed)
 {
-    KEventPtr plain = makeEvent(2);
     ReportCatcher catcher;
-    EXPECT_EQ(kksProcessNativeEvent(*plain), 0);
+    EXPECT_EQ(kksProcessNativeEvent(*makeEvent(2)), 0);
+    KNativeEventPtr native = new KNativeEvent;
+    kksProcessNativeEvent(*native);
     EXPECT_EQ(catcher.codes(), (std::vector<int>{100}));
     EXPECT_TRUE(catcher.caught(100, "KEventReturn kksProcessNativeEvent(KNativeEvent& Event)"));
-
-    KNativeEventPtr native = new KNativeEvent;
-    EXPECT_EQ(native->getType(), 2);
-    catcher.clear();
-    kksProcessNativeEvent(*native);
-    EXPECT_TRUE(catcher.codes().empty());
 }
 
-TEST_F(Events, ActivationGoesToTheWindowThenTheApplicationAndMakesItTheActiveWindow)
-{
+// An application with its window manager, recording what reaches it.
+class WindowEvents : public Events {
+protected:
+    WindowEvents() { application->createWindowManager(*KWindowManager::getClassRecord()); }
+    ~WindowEvents() override
+    {
+        application->closeMainWindow();
+        application->destroyWindowManager();
+    }
+
     ApplicationScope<RecordingApplication> application;
-    application->createWindowManager(*KWindowManager::getClassRecord());
+};
+
+TEST_F(WindowEvents, ActivationGoesToTheWindowThenTheApplicationAndMakesItTheActiveWindow)
+{
     RecordingWindowPtr window = new RecordingWindow;
     window->open(KWindow::OpenHidden);
-    // Opening brings the window to the front, which activates it natively.
-    s_seen.clear();
-
-    KWindowEventPtr activation = new KWindowEvent;
-    activation->setType(KWindowEvent::Activated);
-    activation->setWindow(*window);
-    EXPECT_EQ(KEvent::send(*activation), 0);
-    EXPECT_EQ(s_seen, (std::vector<std::string>{"window activated", "application activated"}));
+    KWindowEventPtr activation = windowEvent(KWindowEvent::Activated, *window);
+    EXPECT_EQ(sent(*activation), std::make_pair(KEventReturn(0), Seen{"window activated", "application activated"}));
     EXPECT_EQ(&KWindowManager::get().getActiveWindow(), window.get());
-
-    s_seen.clear();
     window->handlesActivation = true;
-    EXPECT_EQ(KEvent::send(*activation), 1);
-    EXPECT_EQ(s_seen, (std::vector<std::string>{"window activated"}));
+    EXPECT_EQ(sent(*activation), std::make_pair(KEventReturn(1), Seen{"window activated"}));
 
-    KWindowEventPtr deactivation = new KWindowEvent;
-    deactivation->setType(KWindowEvent::Deactivated);
-    deactivation->setWindow(*window);
-    KEvent::send(*deactivation);
+    KEvent::send(*windowEvent(KWindowEvent::Deactivated, *window));
     EXPECT_FALSE(KWindowManager::get().hasActiveWindow());
-
     window->close();
-    application->destroyWindowManager();
 }
 
-TEST_F(Events, ClosingTheMainWindowAsksTheQuitRequestAndClosingAnotherDoesNot)
+TEST_F(WindowEvents, ClosingTheMainWindowAsksTheQuitRequestAndClosingAnotherDoesNot)
 {
-    ApplicationScope<RecordingApplication> application;
-    application->createWindowManager(*KWindowManager::getClassRecord());
     KClass* windowClass = KClass::registerClass("RecordingWindow", KWindow::getClassRecord(),
                                                 []() -> KThing* { return new RecordingWindow; }, 1);
-    application->createMainWindow(*windowClass);
     // Kept hidden: hiding a mapped window makes the display wait for it.
-    auto& mainWindow = static_cast<RecordingWindow&>(application->getMainWindow());
-    // Opening brings the window to the front, which activates it natively.
-    s_seen.clear();
-
-    KWindowEventPtr close = new KWindowEvent;
-    close->setType(KWindowEvent::Close);
-    close->setWindow(mainWindow);
-
+    application->createMainWindow(*windowClass);
+    KWindowEventPtr close = windowEvent(KWindowEvent::Close, application->getMainWindow());
     // An override that does not answer 2 keeps the application running.
     application->quitAnswer = 0;
-    EXPECT_EQ(KEvent::send(*close), 2);
-    EXPECT_EQ(s_seen, (std::vector<std::string>{"close request", "quit request"}));
+    EXPECT_EQ(sent(*close), std::make_pair(KEventReturn(2), Seen{"close request", "quit request"}));
     MSG message;
     EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-
-    s_seen.clear();
     application->quitAnswer = 2;
-    KEvent::send(*close);
-    EXPECT_EQ(s_seen, (std::vector<std::string>{"close request", "quit request", "hide"}));
-    EXPECT_TRUE(mainWindow.isOpen());
+    EXPECT_EQ(sent(*close).second, (Seen{"close request", "quit request", "hide"}));
+    EXPECT_TRUE(application->getMainWindow().isOpen());
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);
-
-    // A window that refuses stays open; another window that may close is closed.
-    s_seen.clear();
+    // Another window that may close is closed without asking.
     RecordingWindowPtr other = new RecordingWindow;
     other->open(KWindow::OpenHidden);
-    s_seen.clear();
-    other->closeAnswer = 0;
     close->setWindow(*other);
-    EXPECT_EQ(KEvent::send(*close), 0);
-    EXPECT_TRUE(other->isOpen());
-    other->closeAnswer = 2;
-    EXPECT_EQ(KEvent::send(*close), 2);
+    EXPECT_EQ(sent(*close), std::make_pair(KEventReturn(2), Seen{"close request"}));
     EXPECT_FALSE(other->isOpen());
-    EXPECT_EQ(s_seen, (std::vector<std::string>{"close request", "close request"}));
-
-    application->closeMainWindow();
-    application->destroyWindowManager();
 }
 
 TEST_F(Events, BehindACommonDialogEventsCountAsHandledButWindowsStillPaint)
@@ -264,22 +210,11 @@ TEST_F(Events, BehindACommonDialogEventsCountAsHandledButWindowsStillPaint)
     ReceiverPtr receiver = new Receiver("receiver", false);
     RecordingWindowPtr window = new RecordingWindow;
     KEvent::setCommonDialogWindow(reinterpret_cast<void*>(0x1));
-
-    KEventPtr plain = makeEvent(5);
-    plain->addReceiver(*receiver);
-    EXPECT_EQ(KEvent::send(*plain), 1);
-    KWindowEventPtr activation = new KWindowEvent;
-    activation->setType(KWindowEvent::Activated);
-    activation->setWindow(*window);
-    EXPECT_EQ(KEvent::send(*activation), 1);
-    EXPECT_TRUE(s_seen.empty());
-
-    KWindowEventPtr paint = new KWindowEvent;
-    paint->setType(KWindowEvent::Paint);
-    paint->setWindow(*window);
-    KEvent::send(*paint);
+    EXPECT_EQ(sent(*makeEvent(5, receiver.get())), std::make_pair(KEventReturn(1), Seen{}));
+    EXPECT_EQ(sent(*windowEvent(KWindowEvent::Activated, *window)), std::make_pair(KEventReturn(1), Seen{}));
+    const Seen painted = sent(*windowEvent(KWindowEvent::Paint, *window)).second;
     KEvent::setCommonDialogWindow(nullptr);
-    EXPECT_EQ(s_seen, (std::vector<std::string>{"window draw", "application paint"}));
+    EXPECT_EQ(painted, (Seen{"window draw", "application paint"}));
 }
 
 } // namespace

@@ -78,10 +78,7 @@ public:
 
 class LoggingWindow : public KWindow {
 public:
-    explicit LoggingWindow(const char* Name = "window")
-        : name(Name)
-    {
-    }
+    explicit LoggingWindow(const char* Name = "window") : name(Name) {}
     LOGGED_MOUSE_HOOKS(mouse)
     bool keyTyped(KKeyEvent&) override { return answers.noted(name, "key") != 0; }
     bool focusGained(KKeyEvent& E) override { return answers.noted(name, "gained" + focusNote(E)) != 0; }
@@ -99,11 +96,7 @@ K_POINTER_CLASS(LoggingWindow, KWindowPtr);
 
 class LoggingLayer : public KLayer {
 public:
-    explicit LoggingLayer(const char* Name, bool Claims = false)
-        : name(Name)
-        , claims(Claims)
-    {
-    }
+    explicit LoggingLayer(const char* Name, bool Claims = false) : name(Name), claims(Claims) {}
     bool isMouseTarget(const KGraphicPoint&) override { return claims; }
     LOGGED_MOUSE_HOOKS(dispatchMouse)
     bool handleAction(KActionEvent& E) override { return answers.noted(name, actionNote(E)) != 0; }
@@ -116,8 +109,7 @@ K_POINTER_CLASS(LoggingLayer, KLayerPtr);
 
 class LoggingElement : public KInteractiveElement {
 public:
-    explicit LoggingElement(const char* Name, bool TakesFocus = false)
-        : name(Name)
+    explicit LoggingElement(const char* Name, bool TakesFocus = false) : name(Name)
     {
         if (TakesFocus)
             setStateFlags(AcceptsFocusFlag);

@@ -79,7 +79,6 @@ TEST_F(InteractiveElement, HiliteFollowsTheStateAndRedrawsTheElementOnlyOnChange
     element->setHilite(1);
     EXPECT_EQ(element->getHilite(), 1);
     EXPECT_EQ(interactionLog(), (Log{"redraw 5,6 20x10"}));
-
     // A disabled element keeps its selection as it is.
     element->disable();
     element->setSelected(true);
@@ -118,7 +117,6 @@ TEST_F(InteractiveElement, PressAndReleasePostTheActionsTheMaskHolds)
     element->mouseUp(at);
     EXPECT_EQ(element->getHilite(), KInteractiveElement::HoverHilite);
     EXPECT_EQ(posted(), (std::vector<long>{1, 4}));
-
     // Hidden or inactive, an element takes no press; disabled, it reports it untracked.
     element->hide();
     EXPECT_FALSE(element->mouseDown(at, press));

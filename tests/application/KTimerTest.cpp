@@ -1,17 +1,13 @@
 // Timers and their manager on a driven millisecond clock: the three catch-up modes,
 // one-shot timers, timers stopped while they fire, and the wrap of the clock.
 #include "application/KTimerManager.h"
-#include "foundation/KTimer.h"
-#include "foundation/KernelFunctions.h"
+#include "tests/application/ApplicationTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
-
-uint32 s_now = 0;
-uint32 drivenClock() { return s_now; }
 
 // A target that counts its firings and may act from inside them.
 class Target : public KThing {
@@ -29,17 +25,8 @@ K_POINTER_CLASS(Target, KThingPtr);
 
 class Timers : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        s_now = 1000;
-        knsSetTickSource(&drivenClock);
-        KTimerManager::initManager();
-    }
-    void TearDown() override
-    {
-        KTimerManager::exitManager();
-        knsSetTickSource(nullptr);
-    }
+    Timers() { KTimerManager::initManager(); }
+    ~Timers() override { KTimerManager::exitManager(); }
 
     KTimerManager& manager() { return KTimerManager::getManager(); }
     // Lets time pass, then gives the manager one pass.
@@ -48,16 +35,9 @@ protected:
         s_now += Milliseconds;
         manager().fire();
     }
-
     KTimerPtr startTimer(Target& T, long Period, uint8 Mode, bool Repeating)
     {
-        KTimerPtr timer = new KTimer;
-        timer->setTarget(T);
-        timer->setPeriod(Period);
-        timer->setCatchUpMode(Mode);
-        timer->setRepeating(Repeating);
-        timer->start();
-        return timer;
+        return runningTimer(T, Period, Repeating, Mode);
     }
 
     // Polls without time passing until a pass fires nothing; answers the firings.
@@ -72,6 +52,9 @@ protected:
         }
         return T.fired - before;
     }
+
+    DrivenClock clock{1000};
+    uint32& s_now = DrivenClock::now();
 };
 
 TEST_F(Timers, ANegativePeriodNeverRunsAndZeroWaitsOneMillisecond)
@@ -79,9 +62,6 @@ TEST_F(Timers, ANegativePeriodNeverRunsAndZeroWaitsOneMillisecond)
     TargetPtr target = new Target;
     KTimerPtr timer = new KTimer;
     timer->setTarget(*target);
-    EXPECT_EQ(timer->getPeriod(), -1);
-    EXPECT_EQ(timer->getCatchUpMode(), KTimer::FromNow);
-    EXPECT_EQ(timer->getMaxLag(), 1000);
     timer->start();
     EXPECT_FALSE(timer->isRunning());
     EXPECT_EQ(manager().getTimerCount(), 0);
@@ -96,7 +76,6 @@ TEST_F(Timers, ANegativePeriodNeverRunsAndZeroWaitsOneMillisecond)
     timer->setPeriod(-1);
     EXPECT_FALSE(timer->isRunning());
     EXPECT_EQ(manager().getTimerCount(), 0);
-
     // A one-shot without a target still leaves the list.
     KTimerPtr lonely = new KTimer;
     lonely->setPeriod(5);
@@ -112,6 +91,7 @@ TEST_F(Timers, CatchUpModesAfterAStall)
         uint32 stall;
         int firings;
     };
+
     // Mode 0 fires every missed period; mode 1 only about the maximum lag's worth; mode 2
     // drops them.
     const Case cases[] = {{KTimer::Steady, 100, 4},
@@ -133,7 +113,6 @@ TEST_F(Timers, CatchUpModesAfterAStall)
     advance(5000);
     EXPECT_EQ(limited->getStartTime(), s_now - 980);
     limited->stop();
-
     // From now: fires again one period after the firing.
     KTimerPtr fromNow = startTimer(*target, 20, KTimer::FromNow, true);
     advance(5000);
@@ -145,8 +124,7 @@ TEST_F(Timers, CatchUpModesAfterAStall)
 
 TEST_F(Timers, OneShotLeavesTheListBeforeItsTargetRunsAndMayStartAgain)
 {
-    TargetPtr target = new Target;
-    TargetPtr other = new Target;
+    TargetPtr target = new Target, other = new Target;
     KTimerPtr oneShot = startTimer(*target, 10, KTimer::FromNow, false);
     KTimerPtr repeating = startTimer(*other, 10, KTimer::FromNow, true);
     bool inListWhileFiring = true;
@@ -176,8 +154,7 @@ TEST_F(Timers, OneShotLeavesTheListBeforeItsTargetRunsAndMayStartAgain)
 
 TEST_F(Timers, TimerStoppedWhileFiringStaysStoppedAndTheNextStillFires)
 {
-    TargetPtr first = new Target;
-    TargetPtr second = new Target;
+    TargetPtr first = new Target, second = new Target;
     KTimerPtr stopping = startTimer(*first, 10, KTimer::Steady, true);
     KTimerPtr next = startTimer(*second, 10, KTimer::Steady, true);
     first->onFire = [](KTimer& T) { T.stop(); };
@@ -189,7 +166,6 @@ TEST_F(Timers, TimerStoppedWhileFiringStaysStoppedAndTheNextStillFires)
     EXPECT_EQ(stopping->getStartTime(), startedAt);
     EXPECT_EQ(second->fired, 1);
     EXPECT_EQ(manager().getTimerCount(), 1);
-
     // A hook that stops another timer, ahead of it in the list, keeps that one from firing.
     TargetPtr third = new Target;
     KTimerPtr victim = startTimer(*third, 10, KTimer::Steady, true);
@@ -215,7 +191,6 @@ TEST_F(Timers, TickDifferencesAreSignedAcrossTheWrapOfTheClock)
     EXPECT_EQ(target->fired, 1);
     EXPECT_EQ(timer->getStartTime(), 4u);
     timer->stop();
-
     // The next due time is the earliest, read across the wrap.
     EXPECT_EQ(manager().getNextDueTime(), 0u);
     s_now = 0xFFFFFF00u;

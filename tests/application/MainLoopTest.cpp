@@ -52,16 +52,6 @@ protected:
     }
     void TearDown() override { KTimerManager::exitManager(); }
 
-    KTimerPtr startTimer(KThing& Target, long Period, bool Repeating = false)
-    {
-        KTimerPtr timer = new KTimer;
-        timer->setTarget(Target);
-        timer->setPeriod(Period);
-        timer->setRepeating(Repeating);
-        timer->start();
-        return timer;
-    }
-
     DrivenClock clock;
     RecordedWait wait;
 };
@@ -69,81 +59,67 @@ protected:
 TEST_F(MainLoop, BlocksOnlyWhenNothingWaitsAndTheNextTimerIsMoreThanFiveMillisecondsAway)
 {
     ApplicationScope<> application;
-    uint32 timeOut = 99;
-    EXPECT_TRUE(application->getWaitTime(timeOut));
-    EXPECT_EQ(timeOut, 0u);
-
+    // The time-out of a step that blocks, or -1 for one that polls.
+    const auto waits = [&] {
+        uint32 timeOut = 99;
+        return application->getWaitTime(timeOut) ? long(timeOut) : -1L;
+    };
+    EXPECT_EQ(waits(), 0);
     HandlerPtr target = new Handler("target");
-    KTimerPtr soon = startTimer(*target, 3);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
-    soon->stop();
-    KTimerPtr exactlyFive = startTimer(*target, 5);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
-    exactlyFive->stop();
-    KTimerPtr later = startTimer(*target, 50);
-    EXPECT_TRUE(application->getWaitTime(timeOut));
-    EXPECT_EQ(timeOut, 51u);
-
+    for (long period : {3, 5}) {
+        KTimerPtr soon = runningTimer(*target, period);
+        EXPECT_EQ(waits(), -1) << period;
+        soon->stop();
+    }
+    KTimerPtr later = runningTimer(*target, 50);
+    EXPECT_EQ(waits(), 51);
     // An idle handler, the no-wait flag or a queued event each keep the step from blocking.
     HandlerPtr idle = new Handler("idle");
     application->addIdleHandler(*idle);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), -1);
     application->removeIdleHandler(*idle);
     application->setApplicationFlags(KApplication::NoWaitFlag);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), -1);
     application->clearApplicationFlags(KApplication::NoWaitFlag);
     KApplicationEventPtr queued = new KApplicationEvent;
     queued->setType(4);
     KApplicationEvent::post(*queued);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), -1);
     KApplicationEvent::clearQueue();
-    EXPECT_TRUE(application->getWaitTime(timeOut));
-
+    EXPECT_EQ(waits(), 51);
     // Under a modal loop, a busy idle handler and the timers of a busy manager cannot run:
     // the step waits for a message.
     application->addIdleHandler(*idle);
     idle->setFlags(KThing::Busy);
     KTimerManager::getManager().setFlags(KThing::Busy);
-    KTimerPtr due = startTimer(*target, 0);
-    EXPECT_TRUE(application->getWaitTime(timeOut));
-    EXPECT_EQ(timeOut, 0u);
+    KTimerPtr due = runningTimer(*target, 0);
+    EXPECT_EQ(waits(), 0);
     KTimerManager::getManager().clearFlags(KThing::Busy);
     idle->clearFlags(KThing::Busy);
-    EXPECT_FALSE(application->getWaitTime(timeOut));
+    EXPECT_EQ(waits(), -1);
 }
 
-TEST_F(MainLoop, TheNearestOfSeveralTimersSetsTheWaitWhicheverStartedFirst)
+TEST_F(MainLoop, AStepWaitsUntilTheNearestTimerIsDueWhicheverStartedFirstAndThenFiresIt)
 {
     ApplicationScope<> application;
     for (bool slowFirst : {true, false}) {
         s_log.clear();
         wait.timeOuts.clear();
-        HandlerPtr fast = new Handler("fast");
-        HandlerPtr slow = new Handler("slow");
-        KTimerPtr first = slowFirst ? startTimer(*slow, 10000) : startTimer(*fast, 20);
-        KTimerPtr second = slowFirst ? startTimer(*fast, 20) : startTimer(*slow, 10000);
-        // The step waits until the fast timer is due, just past its period, and fires it.
+        HandlerPtr fast = new Handler("fast"), slow = new Handler("slow");
+        KTimerPtr first = slowFirst ? runningTimer(*slow, 10000) : runningTimer(*fast, 20);
+        KTimerPtr second = slowFirst ? runningTimer(*fast, 20) : runningTimer(*slow, 10000);
+        // Due means more than the period has passed: the wait lasts into the millisecond
+        // after it, so that the step that wakes fires the timer instead of polling for it.
         application->processEvents();
         EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{21})) << slowFirst;
         EXPECT_EQ(s_log, (std::vector<std::string>{"fast timer"})) << slowFirst;
         first->stop();
         second->stop();
     }
-}
 
-TEST_F(MainLoop, AStepWaitsUntilTheNextTimerIsDueAndThenFiresIt)
-{
-    ApplicationScope<> application;
-    HandlerPtr target = new Handler("target");
-    KTimerPtr timer = startTimer(*target, 50);
-    // Due means more than the period has passed: the wait lasts into the millisecond after
-    // it, so that the step that wakes fires the timer instead of polling for it.
-    application->processEvents();
-    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{51}));
-    EXPECT_EQ(s_log, (std::vector<std::string>{"target timer"}));
     // With no timer left the step waits for a message alone.
     application->processEvents();
-    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{51, 0}));
+    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{21, 0}));
 }
 
 TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)
@@ -156,7 +132,7 @@ TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)
     // A handler may add another during the pass; it runs in the same pass.
     HandlerPtr late = new Handler("late");
     first->onIdle = [&]() { application->addIdleHandler(*late); };
-    KTimerPtr timer = startTimer(*first, 0);
+    KTimerPtr timer = runningTimer(*first, 0);
     clock.advance(1);
     application->processEvents();
     EXPECT_EQ(s_log, (std::vector<std::string>{"first timer", "first idle", "second idle", "late idle"}));
@@ -178,7 +154,6 @@ TEST_F(MainLoop, AHandlerRunningAModalLoopIsNotEnteredAgainFromInsideIt)
     application->processEvents();
     EXPECT_EQ(s_log, (std::vector<std::string>{"modal idle"}));
     EXPECT_FALSE(modal->isBusy());
-
     // The same for timers: a second due timer is not fired from the first's modal loop,
     // but after it, in the outer pass.
     s_log.clear();
@@ -190,8 +165,8 @@ TEST_F(MainLoop, AHandlerRunningAModalLoopIsNotEnteredAgainFromInsideIt)
         application->processIdleOnce();
         application->processIdleOnce();
     };
-    KTimerPtr first = startTimer(*a, 0);
-    KTimerPtr second = startTimer(*b, 0);
+    KTimerPtr first = runningTimer(*a, 0);
+    KTimerPtr second = runningTimer(*b, 0);
     clock.advance(1);
     application->processEvents();
     EXPECT_EQ(s_log, (std::vector<std::string>{"a timer", "modal loop", "b timer"}));
@@ -216,7 +191,7 @@ TEST_F(MainLoop, TheTimerManagerLeavesTheIdleHandlersWithItsLastTimer)
     ApplicationScope<> application;
     application->addIdleHandler(KTimerManager::getManager());
     HandlerPtr target = new Handler("target");
-    KTimerPtr timer = startTimer(*target, 10);
+    KTimerPtr timer = runningTimer(*target, 10);
     timer->stop();
     EXPECT_EQ(application->getIdleHandlerCount(), 0);
 }

@@ -59,34 +59,29 @@ TEST_F(MenuBars, TheHelpMenuStaysLastAndEndsWithTheAboutEntry)
     KMenuPtr help = bar->getHelpMenu();
     ASSERT_TRUE(help.hasObject(nullptr));
     ASSERT_EQ(getNativeEntryCountWin32(native), 3);
-    EXPECT_EQ((std::vector<std::string>{entryText(native, 0), entryText(native, 1), entryText(native, 2)}),
-              (std::vector<std::string>{"&File", "&Edit", "&Help"}));
+    EXPECT_EQ(entryTexts(native, {0, 1, 2}), "&File|&Edit|&Help");
     EXPECT_EQ(entrySubMenu(native, 2), help->getNativeMenu());
     ASSERT_EQ(help->getItemCount(), 1);
-    EXPECT_EQ(static_cast<KMenuItem&>(help->getItems()[0]).getTitle(), "About Fabulo...");
-
+    EXPECT_EQ(menuItem(*help, 0).getTitle(), "About Fabulo...");
     // The Exit item, after a separator, with the localised title.
-    EXPECT_EQ(static_cast<KMenuItem&>(file->getItems()[0]).getType(), kSeparatorItem);
-    EXPECT_EQ(&static_cast<KMenuItem&>(file->getItems()[1]), &bar->getExitItem());
+    EXPECT_EQ(menuItem(*file, 0).getType(), kSeparatorItem);
+    EXPECT_EQ(&menuItem(*file, 1), &bar->getExitItem());
     EXPECT_EQ(entryText(file->getNativeMenu(), 1), "&E&xit\tAlt+F4");
-
     // A retitled bar menu shows the title as it is given.
     edit->setTitle("Tools");
     help->setTitle("Aide");
-    EXPECT_EQ(entryText(native, 1) + entryText(native, 2), "ToolsAide");
-
+    EXPECT_EQ(entryTexts(native, {1, 2}), "Tools|Aide");
     // Without its About entry the Help menu leaves the bar.
     bar->destroyAbout();
     EXPECT_EQ(bar->getHelpMenu(), nullptr);
     EXPECT_FALSE(help->hasParentMenuBar());
     EXPECT_EQ(getNativeEntryCountWin32(native), 2);
-
     // With a Help menu that has items, a separator comes before the About entry.
     createHelpMenuWin32(*bar);
     bar->getHelpMenu()->appendItem("Manual");
     bar->appendAbout("About");
     ASSERT_EQ(bar->getHelpMenu()->getItemCount(), 3);
-    EXPECT_EQ(static_cast<KMenuItem&>(bar->getHelpMenu()->getItems()[1]).getType(), kSeparatorItem);
+    EXPECT_EQ(menuItem(*bar->getHelpMenu(), 1).getType(), kSeparatorItem);
 }
 
 TEST_F(MenuBars, GreyingTheBarGreysItsEntriesAndBringsTheMenusUpToDate)
@@ -107,7 +102,6 @@ TEST_F(MenuBars, GreyingTheBarGreysItsEntriesAndBringsTheMenusUpToDate)
     manager().enableMenuBar(true);
     for (long i = 0; i < 3; ++i)
         EXPECT_EQ(entryState(native, i) & MF_GRAYED, i == 1 ? UINT(MF_GRAYED) : 0u) << i;
-
     // A bar installed while disabled stays disabled.
     LoggingMenuBarPtr other = new LoggingMenuBar;
     other->disable();
@@ -169,7 +163,6 @@ TEST_F(MenuBarPlaces, AWindowThatCarriesTheBarKeepsItsContentWhereItWas)
     expectCarrying(false);
     window->attachMenuBar(true);
     expectCarrying(true);
-
     // A closing window leaves the bar's menus alive.
     window->close();
     EXPECT_TRUE(IsMenu(static_cast<HMENU>(getNativeMenuWin32(*bar))));
@@ -187,7 +180,6 @@ TEST_F(MenuBarPlaces, TheSeparateWindowShowsTheBarWhileTheWindowsDoNot)
     EXPECT_TRUE(isMacStyleMenuBarShownWin32());
     hideMacStyleMenuBarWin32();
     EXPECT_FALSE(isMacStyleMenuBarShownWin32());
-
     manager().setMenuBar(*bar);
     window->open(KWindow::OpenHidden);
     manager().hideMenuBar();
@@ -205,7 +197,6 @@ TEST_F(MenuBarPlaces, TheSeparateWindowShowsTheBarWhileTheWindowsDoNot)
     EXPECT_FALSE(IsWindowEnabled(separate));
     manager().enableMenuBar(true);
     EXPECT_TRUE(IsWindowEnabled(separate));
-
     // Shown before it has a menu, the window waits for one.
     setMacStyleMenuBarMenuWin32(nullptr);
     showMacStyleMenuBarWin32();
@@ -253,8 +244,7 @@ protected:
 
 TEST_F(PopupMenus, AChoiceEndsThePressAndReachesThePopupMenu)
 {
-    KMenuItem& copy = static_cast<KMenuItem&>(popup->getItems()[1]);
-    answer = copy.getNativeID();
+    answer = menuItem(*popup, 1).getNativeID();
     long selected = 0;
     EXPECT_TRUE(manager().doPopupMenu(*popup, *window, KGraphicPoint(10, 20), selected));
     EXPECT_EQ(selected, 2);

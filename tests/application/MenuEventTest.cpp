@@ -57,7 +57,6 @@ TEST_F(MenuEvents, AChosenItemClimbsFromTheItemThroughItsMenusToTheBarAndTheAppl
     EXPECT_EQ(send(KMenuEvent::ItemChosen, recent.get(), item.get()), 0);
     EXPECT_EQ(interactionLog(), (Log{"Item item", "Recent item Item", "File item Item", "bar item",
                                      "application item Item"}));
-
     // The first hook that answers ends the walk.
     interactionLog().clear();
     file->answers.answer("item Item", 1);
@@ -67,7 +66,6 @@ TEST_F(MenuEvents, AChosenItemClimbsFromTheItemThroughItsMenusToTheBarAndTheAppl
     interactionLog().clear();
     EXPECT_EQ(send(KMenuEvent::Opening, recent.get(), nullptr), 0);
     EXPECT_EQ(interactionLog(), (Log{"Recent opening", "File opening", "bar opening", "application opening"}));
-
     // Behind a common dialog nothing hears it.
     interactionLog().clear();
     int dialog = 0;
@@ -110,7 +108,6 @@ TEST_F(MenuEvents, WithoutAMenuBarAChoiceGoesFromTheMenusToTheApplication)
     KMenuItem& choice = popup->appendItem("Choice");
     send(KMenuEvent::ItemChosen, popup.get(), &choice);
     EXPECT_EQ(interactionLog(), (Log{"Popup item Choice", "application item Choice"}));
-
     // An event without the menu it needs is reported, not followed.
     ReportCatcher catcher;
     EXPECT_EQ(send(KMenuEvent::ItemChosen, nullptr, &choice), 0);

@@ -53,11 +53,9 @@ TEST_F(MenuMessages, ACommandOfAnEnabledItemInAnEnabledMenuIsChosen)
     EXPECT_EQ(commandOf(open, 2), "none");
     EXPECT_EQ(translate(WM_COMMAND, MAKEWPARAM(open.getNativeID(), 0), 0x1234).get(), nullptr);
     EXPECT_EQ(translate(WM_COMMAND, 40000).get(), nullptr);
-
     // The Exit item posts the quit request instead.
     EXPECT_EQ(commandOf(bar->getExitItem()), "none");
     EXPECT_EQ(KApplicationEvent::getQueueCount(), 1);
-
     // While a pop-up is shown, only its items are chosen.
     LoggingMenuPtr popup = new LoggingMenu("Popup");
     KMenuItem& cut = popup->appendItem("Cut");
@@ -123,13 +121,9 @@ protected:
 
 TEST_F(CustomMenus, CellsFillColumnsOfTheRowsAndEachFullColumnStartsANewOne)
 {
-    EXPECT_EQ(menu->getTitle(), "CustomMenu");
-    EXPECT_EQ(menu->getItemSize().getWidth(), 12);
-    EXPECT_EQ(menu->getItemSize().getHeight(), 12);
     KCustomMenuItemPtr early = new KCustomMenuItem;
     menu->appendCustomItem(*early);
-    EXPECT_EQ(menu->getItemCount(), 0);
-    EXPECT_EQ(early->getNativeID(), 0);
+    EXPECT_EQ(std::make_pair(menu->getItemCount(), early->getNativeID()), std::make_pair(0L, 0L));
 
     menu->setItemSizeAndGrid(KGraphicSize(20, 16), 2, 3);
     ASSERT_EQ(menu->getItemCount(), 6);
@@ -142,8 +136,7 @@ TEST_F(CustomMenus, CellsFillColumnsOfTheRowsAndEachFullColumnStartsANewOne)
         EXPECT_EQ((info.fType & MFT_MENUBARBREAK) != 0, i == 3) << i;
         short column = 0, row = 0;
         static_cast<KCustomMenuItem&>(menu->getItems()[i]).getPosition(column, row);
-        EXPECT_EQ(column, i / 3) << i;
-        EXPECT_EQ(row, 2 - i % 3) << i;
+        EXPECT_EQ(std::make_pair(long(column), long(row)), std::make_pair(i / 3, 2 - i % 3)) << i;
     }
     short column = 0, row = 0;
     early->getPosition(column, row);
@@ -164,7 +157,6 @@ TEST_F(CustomMenus, ThePlatformMeasuresAndDrawsCellsThroughTheirHooks)
     KGraphicDevicePtr none = new KGraphicDevice;
     KGraphicRectangle unused;
     EXPECT_FALSE(cells[0]->createGraphicDevice(none, unused) || none.hasObject(nullptr));
-
     // Measuring: the cell's width less the check-mark area the platform adds.
     KWindowPtr window = new KWindow;
     window->open(KWindow::OpenHidden);
@@ -180,7 +172,6 @@ TEST_F(CustomMenus, ThePlatformMeasuresAndDrawsCellsThroughTheirHooks)
     // Item data that is not the cell of that ID is not trusted.
     measure.itemData = 0x1234;
     EXPECT_EQ(SendMessageA(native, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), 0);
-
     // Drawing: selected only on a selection change to the selected state.
     KImagePtr image = new KImage;
     image->create(64, 64);
@@ -194,9 +185,7 @@ TEST_F(CustomMenus, ThePlatformMeasuresAndDrawsCellsThroughTheirHooks)
     EXPECT_EQ(draw(cells[0], ODA_SELECT, ODS_SELECTED), RGB(0, 0, 0));
     EXPECT_EQ(draw(cells[0], ODA_DRAWENTIRE, ODS_SELECTED), RGB(255, 0, 0));
     EXPECT_EQ(draw(cells[1], ODA_SELECT, 0), RGB(255, 0, 0));
-    const KGraphicRectangle& drawn = cells[1]->drawn;
-    EXPECT_EQ((std::vector<short>{drawn.getH(), drawn.getV(), drawn.getWidth(), drawn.getHeight()}),
-              (std::vector<short>{8, 8, 40, 16}));
+    EXPECT_EQ(cells[1]->drawn, KGraphicRectangle(8, 8, 40, 16));
     EXPECT_FALSE(cells[0]->hasDrawInfo());
     window->close();
 }

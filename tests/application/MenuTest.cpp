@@ -25,20 +25,16 @@ TEST_F(Menus, NativeEntriesShowTheTitleAfterAnAccessKeyAndTheShortcutAfterATab)
     void* native = menu->getNativeMenu();
 
     ASSERT_EQ(getNativeEntryCountWin32(native), 5);
-    EXPECT_EQ((std::vector<std::string>{entryText(native, 0), entryText(native, 1), entryText(native, 2),
-                                        entryText(native, 4)}),
-              (std::vector<std::string>{"&Open\tCtrl+O", "&Close", "&E&xit\tAlt+F4", "&More"}));
+    EXPECT_EQ(entryTexts(native, {0, 1, 2, 4}), "&Open\tCtrl+O|&Close|&E&xit\tAlt+F4|&More");
     EXPECT_TRUE(entryState(native, 3) & MF_SEPARATOR);
     EXPECT_EQ(entrySubMenu(native, 4), more->getNativeMenu());
     EXPECT_EQ(more->getType(), KMenu::SubMenu);
-    EXPECT_EQ(&more->getParentMenuItem(), &static_cast<KMenuItem&>(menu->getItems()[4]));
-
+    EXPECT_EQ(&more->getParentMenuItem(), &menuItem(*menu, 4));
     // Every change reaches the entry at once.
     open.setTitle("Open...");
     close.setShortcutKey('W');
     more->setTitle("Less");
-    EXPECT_EQ((std::vector<std::string>{entryText(native, 0), entryText(native, 1), entryText(native, 4)}),
-              (std::vector<std::string>{"&Open...\tCtrl+O", "&Close\tCtrl+W", "&Less"}));
+    EXPECT_EQ(entryTexts(native, {0, 1, 4}), "&Open...\tCtrl+O|&Close\tCtrl+W|&Less");
     EXPECT_EQ(findMenuItemByNativeIDWin32(open.getNativeID()), &open);
 }
 
@@ -49,7 +45,6 @@ TEST_F(Menus, LookUpsFindTheFirstMatchAndReportWhatTheyMiss)
     menu->appendItem("Open", 12);
     EXPECT_EQ(&menu->getItemWithID(-1), &unnumbered);
     EXPECT_EQ(menu->getItemWithTitle("Open").getID(), 10);
-
     // Sub menus: depth first, a menu's own title before the menus below it.
     LoggingMenuPtr a = new LoggingMenu("A"), b = new LoggingMenu("B"), c = new LoggingMenu("C"), d = new LoggingMenu("C");
     b->appendSubMenu(*c);
@@ -61,8 +56,8 @@ TEST_F(Menus, LookUpsFindTheFirstMatchAndReportWhatTheyMiss)
     KBag all;
     menu->getAllSubMenus(all);
     ASSERT_EQ(all.getCount(), 4);
-    for (long i = 0; i < 4; ++i)
-        EXPECT_EQ(&all[i], (std::vector<KMenu*>{a.get(), b.get(), c.get(), d.get()}[i])) << i;
+    EXPECT_EQ(std::vector<KThing*>({&all[0], &all[1], &all[2], &all[3]}),
+              std::vector<KThing*>({a.get(), b.get(), c.get(), d.get()}));
 
     ReportCatcher catcher;
     KString missing("Z");

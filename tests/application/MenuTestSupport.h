@@ -32,11 +32,7 @@ public:
 
 class LoggingMenuItem : public KMenuItem {
 public:
-    explicit LoggingMenuItem(const char* Name)
-        : name(Name)
-    {
-        setTitle(Name);
-    }
+    explicit LoggingMenuItem(const char* Name) : name(Name) { setTitle(Name); }
     bool doMenuItem(KMenuEvent&) override { return answers.noted(name, "item") != 0; }
 
     std::string name;
@@ -46,11 +42,7 @@ K_POINTER_CLASS(LoggingMenuItem, KMenuItemPtr);
 
 class LoggingMenu : public KMenu {
 public:
-    explicit LoggingMenu(const char* Name)
-        : name(Name)
-    {
-        setTitle(Name);
-    }
+    explicit LoggingMenu(const char* Name) : name(Name) { setTitle(Name); }
     bool doMenuOpening(KMenuEvent&) override { return answers.noted(name, "opening") != 0; }
     bool doMenuItem(KMenuEvent& E) override { return answers.noted(name, "item" + MenuApplication::itemNote(E)) != 0; }
 
@@ -98,5 +90,14 @@ inline std::string entryText(void* Menu, long Position)
     GetMenuStringA(static_cast<HMENU>(Menu), static_cast<UINT>(Position), text, sizeof text, MF_BYPOSITION);
     return text;
 }
+// The texts of the native entries at the positions, joined by "|".
+inline std::string entryTexts(void* Menu, std::initializer_list<long> Positions)
+{
+    std::string texts;
+    for (long position : Positions)
+        texts += (texts.empty() ? "" : "|") + entryText(Menu, position);
+    return texts;
+}
+inline KMenuItem& menuItem(const KMenu& Menu, long Index) { return static_cast<KMenuItem&>(Menu.getItems()[Index]); }
 inline UINT entryState(void* Menu, long Position) { return GetMenuState(static_cast<HMENU>(Menu), Position, MF_BYPOSITION); }
 inline void* entrySubMenu(void* Menu, long Position) { return GetSubMenu(static_cast<HMENU>(Menu), Position); }

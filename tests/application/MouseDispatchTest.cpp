@@ -88,7 +88,6 @@ TEST_F(MouseDispatch, ALayerThatTracksAPressGetsTheMovesTicksAndReleaseBeforeThe
     // application hears of the release.
     EXPECT_EQ(interactionLog(),
               (Log{"bottom up", "window up", "top leave", "window leave", "application leave", "application up"}));
-
     // A layer that handles a press without tracking it keeps nothing.
     bottom->answers.answer("down", 1);
     EXPECT_TRUE(send(KMouseEvent::Down));
@@ -156,6 +155,7 @@ TEST_F(MouseDispatch, AutoRepeatTicksAfter750MsThenEvery20MsWhileTheLayerTracks)
         KApplicationEvent::flushQueue();
         return std::count(interactionLog().begin(), interactionLog().end(), "bottom tick");
     };
+
     // A timer is due once more than its period has passed.
     EXPECT_EQ(ticksAfter(750), 0);
     EXPECT_EQ(ticksAfter(1), 1);
@@ -164,7 +164,6 @@ TEST_F(MouseDispatch, AutoRepeatTicksAfter750MsThenEvery20MsWhileTheLayerTracks)
     EXPECT_EQ(ticksAfter(1), 1);
     element->mouseUp(KWidePoint(1, 1));
     EXPECT_FALSE(cursor.getRepeatTimer().isRunning());
-
     // Without a tracking layer the timer stops itself at its next firing.
     cursor.startRepeatTimer();
     send(KMouseEvent::Up);

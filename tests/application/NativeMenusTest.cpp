@@ -68,7 +68,6 @@ TEST(NativeCommandIDs, RiseFromOneAndStartAgainBelowWhenTheLastGoesBack)
     EXPECT_EQ(assignUniqueIDWin32(*c), 1);
     EXPECT_EQ(findMenuItemByNativeIDWin32(1), c.get());
     EXPECT_EQ(findMenuItemByNativeIDWin32(3), nullptr);
-
     // Every ID in use: the next item gets none.
     for (long id = 3; id <= 65535; ++id)
         ASSERT_EQ(assignUniqueIDWin32(*a), id);
@@ -89,26 +88,22 @@ TEST_F(NativeMenus, TheTableHoldsTheEnabledShortcutsOfTheEnabledMenusOfTheBar)
     // Installing the installed bar again changes nothing, not even the accelerators.
     KMenuManager::getMenuManager().setMenuBar(*bar);
     EXPECT_FALSE(areAcceleratorsDirtyWin32());
-
     // A disabled sub menu still gives its enabled items; a disabled item gives nothing.
     sub->disable();
     sub->getItemWithID(4).enable();
     file->getItemWithID(2).disable();
     EXPECT_EQ(accelerators(), (Accelerators{{'O', 1}, {'Z', 3}, {'D', 4}}));
-
     // A disabled top-level menu gives nothing until it is enabled again.
     edit->disable();
     EXPECT_EQ(accelerators(), (Accelerators{{'O', 1}}));
     edit->setEnabled(true);
     EXPECT_EQ(accelerators(), (Accelerators{{'O', 1}, {'Z', 3}, {'D', 4}}));
-
     // A hidden bar has no shortcuts; shown again, it has them back.
     KMenuManager::getMenuManager().hideMenuBar();
     EXPECT_TRUE(accelerators().empty());
     EXPECT_FALSE(hasAcceleratorTableWin32());
     KMenuManager::getMenuManager().showMenuBar(true);
     EXPECT_EQ(accelerators().size(), 3u);
-
     // A shortcut given to an attached item counts at once.
     file->getItemWithID(2).enable();
     file->getItemWithID(2).setShortcutKey('S');

@@ -68,9 +68,7 @@ K_POINTER_CLASS(RecordingWindow, KWindowPtr);
 class RecordingLayer : public KLayer {
 public:
     explicit RecordingLayer(const char* Name, bool Claims = false, bool DrawAnswer = false)
-        : m_name(Name)
-        , m_claims(Claims)
-        , m_drawAnswer(DrawAnswer)
+        : m_name(Name), m_claims(Claims), m_drawAnswer(DrawAnswer)
     {
     }
     bool isMouseTarget(const KGraphicPoint&) override { return m_claims; }
@@ -82,8 +80,7 @@ public:
 
 private:
     std::string m_name;
-    bool m_claims;
-    bool m_drawAnswer;
+    bool m_claims, m_drawAnswer;
 };
 K_POINTER_CLASS(RecordingLayer, KLayerPtr);
 

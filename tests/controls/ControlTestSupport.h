@@ -5,6 +5,8 @@
 #include "application/KNativeEvent.h"
 #include "controls/KControl.h"
 #include "controls/KControlsLayer.h"
+#include "controls/KDialog.h"
+#include "controls/KPushButtonControl.h"
 #include "controls/NativeControlBindingWin32.h"
 #include "tests/application/InteractionTestSupport.h"
 
@@ -89,4 +91,60 @@ inline HWND nativeOf(const KControl& C) { return static_cast<HWND>(C.getNativeWi
 inline void notifyClick(const KControl& C)
 {
     SendMessageA(GetParent(nativeOf(C)), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(nativeOf(C)));
+}
+
+// "h,v wxh": bounds compared in one line.
+inline std::string boundsText(const KGraphicRectangle& R)
+{
+    return std::to_string(R.getH()) + "," + std::to_string(R.getV()) + " " + std::to_string(R.getWidth()) + "x"
+           + std::to_string(R.getHeight());
+}
+
+// A mouse event of the kind at the point of the window, sent at once.
+inline KEventReturn sendMouse(KWindow& W, long Kind, short H, short V)
+{
+    KMouseEventPtr mouse = new KMouseEvent;
+    mouse->setType(Kind);
+    mouse->setWindow(W);
+    mouse->setLocalPosition(KGraphicPoint(H, V));
+    return KEvent::send(*mouse);
+}
+
+// The lines of the log that start with the prefix.
+inline Log logLines(const std::string& Prefix)
+{
+    Log lines;
+    for (const std::string& line : interactionLog()) {
+        if (line.rfind(Prefix, 0) == 0)
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+// Notes the events a dialog sends it about its standard buttons: "receiver <type>".
+class NotedReceiver : public KThing {
+public:
+    bool handleEvent(KEvent& E) override
+    {
+        note("receiver " + std::to_string(E.getType()));
+        return false;
+    }
+};
+
+// The standard button of a dialog, by its button (or result) value: 1 OK, 2 Cancel, 4 Apply.
+inline KPushButtonControl& standardButton(const KDialog& D, long Button)
+{
+    KThing& button = Button == KDialog::OKButton       ? D.getOKButton()
+                     : Button == KDialog::CancelButton ? D.getCancelButton()
+                                                       : D.getApplyButton();
+    return static_cast<KPushButtonControl&>(button);
+}
+
+// A key typed, sent at once.
+inline KEventReturn typeKey(uint16 Key, uint32 Modifiers = 0)
+{
+    KKeyEventPtr key = new KKeyEvent;
+    key->setKey(Key);
+    key->setModifiers(Modifiers);
+    return KEvent::send(*key);
 }

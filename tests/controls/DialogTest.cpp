@@ -1,29 +1,16 @@
 // Dialogs: their standard buttons along the bottom edge, the size that fits their
-// controls, modal runs answered through the modal step as a user would answer them, the
-// receivers of a modeless dialog, and palette windows and alerts.
-#include "controls/KAlert.h"
-#include "controls/KDialog.h"
-#include "application/KPaletteWindow.h"
-#include "foundation/OperatingSystemWin32.h"
+// controls, modal runs answered through the modal step as a user would answer them,
+// Return, Escape and the clicks that carry out a standard button and tell the receivers of
+// a modeless dialog, and alerts.
 #include "application/WindowClassesWin32.h"
-#include "foundation/KTimer.h"
-#include "controls/KPushButtonControl.h"
+#include "controls/KAlert.h"
+#include "foundation/OperatingSystemWin32.h"
 #include "tests/controls/ControlTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Receives the events a modeless dialog sends about its standard buttons.
-class Receiver : public KThing {
-public:
-    bool handleEvent(KEvent& E) override
-    {
-        note("receiver " + std::to_string(E.getType()));
-        return false;
-    }
-};
 
 // Answers every step of a modal loop with the action, then lets the loop run once.
 class ModalAnswer {
@@ -38,13 +25,7 @@ public:
     ~ModalAnswer() { KDialog::setModalStep(nullptr); }
 };
 
-KPushButtonControl& standard(const KDialog& D, long Button)
-{
-    KThing& button = Button == KDialog::OKButton       ? D.getOKButton()
-                     : Button == KDialog::CancelButton ? D.getCancelButton()
-                                                       : D.getApplyButton();
-    return static_cast<KPushButtonControl&>(button);
-}
+void click(const KControl& C) { SendMessageA(nativeOf(C), BM_CLICK, 0, 0); }
 
 // The standard buttons as the controls layer holds them: title, place and size.
 std::string rowOf(const KDialog& D)
@@ -52,31 +33,10 @@ std::string rowOf(const KDialog& D)
     std::string row;
     const KBag& controls = D.getControlsLayer().getControls();
     for (long i = 0; i < controls.getCount(); ++i) {
-        const auto* button = dynamic_cast<const KPushButtonControl*>(&controls[i]);
-        if (!button)
-            continue;
-        const KGraphicRectangle b = button->getBounds();
-        row += std::string(button->getTitle().getText()) + "@" + std::to_string(b.getH()) + "," + std::to_string(b.getV())
-               + " " + std::to_string(b.getWidth()) + "x" + std::to_string(b.getHeight()) + " ";
+        if (const auto* button = dynamic_cast<const KPushButtonControl*>(&controls[i]))
+            row += std::string(button->getTitle().getText()) + "@" + boundsText(button->getBounds()) + " ";
     }
     return row;
-}
-
-Log linesOf(const std::string& Prefix)
-{
-    Log lines;
-    for (const std::string& line : interactionLog()) {
-        if (line.rfind(Prefix, 0) == 0)
-            lines.push_back(line);
-    }
-    return lines;
-}
-
-void typeKey(uint16 Key)
-{
-    KKeyEventPtr key = new KKeyEvent;
-    key->setKey(Key);
-    KEvent::send(*key);
 }
 
 TEST(Dialog, LinesItsStandardButtonsAlongTheBottomEdge)
@@ -91,22 +51,19 @@ TEST(Dialog, LinesItsStandardButtonsAlongTheBottomEdge)
     // The content area is the rectangle asked for, frame or no frame.
     RECT client{};
     GetClientRect(static_cast<HWND>(dialog->getNativeWindow()), &client);
-    EXPECT_EQ(client.right, 400);
-    EXPECT_EQ(client.bottom, 250);
+    EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(400L, 250L));
     EXPECT_EQ(rowOf(*dialog), "OK@100,220 90x20 Cancel@200,220 90x20 Use@300,220 90x20 ");
     EXPECT_EQ(&dialog->getReturnElement(), &dialog->getOKButton());
     EXPECT_EQ(&dialog->getEscapeElement(), &dialog->getCancelButton());
-    EXPECT_TRUE(nativeOf(standard(*dialog, KDialog::ApplyButton)));
+    EXPECT_TRUE(nativeOf(standardButton(*dialog, KDialog::ApplyButton)));
 
     dialog->setStandardButtons(KDialog::OKButton);
     EXPECT_EQ(rowOf(*dialog), "OK@300,220 90x20 ");
-
     // Opened again, it has one row of buttons, not two.
     dialog->close();
     dialog->open(KWindow::OpenHidden);
     EXPECT_EQ(rowOf(*dialog), "OK@300,220 90x20 ");
     dialog->close();
-
     // Without buttons: no Return or Escape element, and a margin of 16 all round the
     // controls; with buttons still to come, room for their row.
     KDialogPtr bare = new KDialog;
@@ -120,15 +77,14 @@ TEST(Dialog, LinesItsStandardButtonsAlongTheBottomEdge)
     EXPECT_EQ(bare->getBounds().getSize(), KGraphicSize(132, 82));
     bare->open(KWindow::OpenHidden);
     EXPECT_EQ(rowOf(*bare), "");
-    EXPECT_FALSE(bare->hasReturnElement());
-    EXPECT_FALSE(bare->hasEscapeElement());
+    EXPECT_FALSE(bare->hasReturnElement() || bare->hasEscapeElement());
     bare->close();
 }
 
 TEST(Dialog, RunsModallyUntilAStandardButtonOrACloseRequestEndsIt)
 {
     InteractionScope scope;
-    KThingPtr receiver = new Receiver;
+    KThingPtr receiver = new NotedReceiver;
     KDialogPtr dialog = new KDialog;
     dialog->addReceiver(*receiver);
     interactionLog().clear();
@@ -142,13 +98,13 @@ TEST(Dialog, RunsModallyUntilAStandardButtonOrACloseRequestEndsIt)
     {
         // Return typed on the focused OK button: the native window goes while it answers.
         ModalAnswer enter([](KDialog& D) {
-            SendMessageA(nativeOf(standard(D, KDialog::OKButton)), WM_KEYDOWN, VK_RETURN, 0);
+            SendMessageA(nativeOf(standardButton(D, KDialog::OKButton)), WM_KEYDOWN, VK_RETURN, 0);
         });
         EXPECT_EQ(dialog->runModal(KWindow::OpenShown), KDialog::OKResult);
     }
-    // Running modally, the dialog tells its receivers nothing.
-    EXPECT_TRUE(linesOf("receiver").empty());
 
+    // Running modally, the dialog tells its receivers nothing.
+    EXPECT_TRUE(logLines("receiver").empty());
     // A close request sets no result: a fresh dialog answers 0.
     KDialogPtr fresh = new KDialog;
     ModalAnswer closing([](KDialog& D) { SendMessageA(static_cast<HWND>(D.getNativeWindow()), WM_CLOSE, 0, 0); });
@@ -178,10 +134,7 @@ TEST(Dialog, RunningModallyWaitsForTheNextTimerInsteadOfSpinning)
     wait.clock = &clock;
     KDialogPtr dialog = new KDialog;
     KThingPtr closer = new Closer(*dialog);
-    KTimerPtr timer = new KTimer;
-    timer->setTarget(*closer);
-    timer->setPeriod(1000);
-    timer->start();
+    KTimerPtr timer = runningTimer(*closer, 1000);
     EXPECT_EQ(dialog->runModal(KWindow::OpenHidden), KDialog::NoResult);
     uint32 waited = 0;
     for (uint32 timeOut : wait.timeOuts)
@@ -190,33 +143,101 @@ TEST(Dialog, RunningModallyWaitsForTheNextTimerInsteadOfSpinning)
     EXPECT_LE(wait.timeOuts.size(), 3u);
 }
 
-TEST(Dialog, AModelessDialogTellsItsReceiversOnceAndCloses)
-{
+class ModalDialog : public KDialog {
+public:
+    using KDialog::setRunningModal;
+};
+K_POINTER_CLASS(ModalDialog, KDialogPtr);
+
+class TakingButton : public KPushButtonControl {
+public:
+    bool handleAction(KControlActionEvent&) override { return true; }
+};
+
+class DialogButtons : public ::testing::Test {
+protected:
+    DialogButtons()
+    {
+        dialog->setStandardButtons(KDialog::OKButton | KDialog::CancelButton | KDialog::ApplyButton);
+        // A receiver added twice is told once.
+        dialog->addReceiver(*receiver);
+        dialog->addReceiver(*receiver);
+    }
+
+    static KEventReturn act(KControl& Source, long Type = KControlActionEvent::Done)
+    {
+        KControlActionEventPtr action = new KControlActionEvent;
+        action->setType(Type);
+        action->setSource(Source);
+        return KEvent::send(*action);
+    }
+
     InteractionScope scope;
-    KThingPtr receivers[2] = {new Receiver, new Receiver};
-    KDialogPtr dialog = new KDialog;
-    dialog->setStandardButtons(KDialog::OKButton | KDialog::ApplyButton);
-    for (KThingPtr& receiver : receivers) {
-        dialog->addReceiver(*receiver);
-        dialog->addReceiver(*receiver);
-    }
-    for (long button : {KDialog::OKButton, KDialog::ApplyButton}) {
-        dialog->open(KWindow::OpenHidden);
+    ModalDialogPtr dialog = new ModalDialog;
+    KThingPtr receiver = new NotedReceiver;
+};
+
+TEST_F(DialogButtons, ReturnEscapeAndClicksCarryOutTheButtonsAndTellTheReceiversOnce)
+{
+    LoggingElementPtr field = new LoggingElement("field", true);
+    dialog->addElement(*field);
+    for (const auto& key : {std::make_pair(KKeyboardManager::ReturnKey, KDialog::OKResult),
+                            std::make_pair(KKeyboardManager::EscapeKey, KDialog::CancelResult)}) {
+        dialog->open(KWindow::OpenShown);
+        KKeyboardManager::getManager().setFocusElement(*field);
+        // A disabled button is not pressed; the key stops at the dialog.
+        standardButton(*dialog, key.second).disable();
+        EXPECT_EQ(typeKey(key.first), 1);
+        EXPECT_TRUE(dialog->isOpen());
+        standardButton(*dialog, key.second).enable(true);
         interactionLog().clear();
-        SendMessageA(nativeOf(standard(*dialog, button)), BM_CLICK, 0, 0);
-        KApplicationEvent::flushQueue();
-        const std::string told = "receiver " + std::to_string(button == KDialog::OKButton ? 3 : 5);
-        EXPECT_EQ(linesOf("receiver"), (Log{told, told}));
-        EXPECT_EQ(dialog->getResult(), button);
+        EXPECT_EQ(typeKey(key.first), 1);
+        EXPECT_EQ(dialog->getResult(), key.second);
         EXPECT_FALSE(dialog->isOpen());
+        EXPECT_FALSE(KKeyboardManager::getManager().hasFocusElement());
+        EXPECT_EQ(interactionLog(), (Log{"application control action 4", "receiver " + std::to_string(key.second + 2),
+                                         "application lost"}));
     }
+
+    // Apply closes the dialog too.
+    dialog->open(KWindow::OpenHidden);
+    interactionLog().clear();
+    click(standardButton(*dialog, KDialog::ApplyButton));
+    KApplicationEvent::flushQueue();
+    EXPECT_EQ(logLines("receiver"), (Log{"receiver 5"}));
+    EXPECT_EQ(dialog->getResult(), KDialog::ApplyResult);
+    EXPECT_FALSE(dialog->isOpen());
+}
+
+TEST_F(DialogButtons, OnlyAReleaseThatNobodyTookCarriesOutAStandardButton)
+{
+    dialog->createStandardButtons(KDialog::OKButton | KDialog::CancelButton | KDialog::ApplyButton);
+    for (long type : {1, 2, 3})
+        EXPECT_EQ(act(standardButton(*dialog, KDialog::OKButton), type), 0);
+    EXPECT_EQ(dialog->getResult(), KDialog::NoResult);
+
+    dialog->setRunningModal(true);
+    interactionLog().clear();
+    EXPECT_EQ(act(standardButton(*dialog, KDialog::ApplyButton)), 1);
+    EXPECT_EQ(dialog->getResult(), KDialog::ApplyResult);
+    EXPECT_EQ(interactionLog(), (Log{"application control action 4"}));
+    // A button that takes its action itself, or that sits in a plain window, is carried
+    // out by nobody.
+    KPushButtonControlPtr taking = new TakingButton;
+    taking->setWindow(*dialog);
+    dialog->setOKButton(*taking);
+    EXPECT_EQ(act(*taking), 1);
+    LoggingWindowPtr plain = new LoggingWindow;
+    KPushButtonControlPtr elsewhere = new KPushButtonControl;
+    elsewhere->setWindow(*plain);
+    EXPECT_EQ(act(*elsewhere), 0);
+    EXPECT_EQ(dialog->getResult(), KDialog::ApplyResult);
 }
 
 TEST(Dialog, ThatCannotBeMadeStaysClosedAndRunModalReturnsAtOnce)
 {
     InteractionScope scope;
-    const auto instance = static_cast<HINSTANCE>(knsGetInstance());
-    ASSERT_TRUE(UnregisterClassA("KDialogClass", instance));
+    ASSERT_TRUE(UnregisterClassA("KDialogClass", static_cast<HINSTANCE>(knsGetInstance())));
     KDialogPtr dialog = new KDialog;
     {
         ReportCatcher catcher;
@@ -229,54 +250,25 @@ TEST(Dialog, ThatCannotBeMadeStaysClosedAndRunModalReturnsAtOnce)
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 0);
 }
 
-TEST(PaletteWindow, FloatsInFrontOfPlainWindowsAndBehindDialogs)
-{
-    InteractionScope scope;
-    KWindowPtr plain = new KWindow;
-    KDialogPtr dialog = new KDialog;
-    KPaletteWindowPtr palette = new KPaletteWindow;
-    EXPECT_EQ(palette->getKindFlags(), 7u);
-    plain->open(KWindow::OpenHidden);
-    dialog->open(KWindow::OpenHidden);
-    palette->open(KWindow::OpenHidden);
-    const KBag& windows = KWindowManager::get().getWindows();
-    ASSERT_EQ(windows.getCount(), 3);
-    EXPECT_EQ(&windows[1], palette.get());
-    EXPECT_EQ(&windows[2], dialog.get());
-    EXPECT_FALSE(palette->isBlocked());
-    EXPECT_TRUE(plain->isBlocked());
-    EXPECT_TRUE(GetWindowLongA(static_cast<HWND>(palette->getNativeWindow()), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-    for (KWindow* window : {static_cast<KWindow*>(palette.get()), static_cast<KWindow*>(dialog.get()), plain.get()})
-        window->close();
-}
-
 TEST(Alert, OpensShownWhereTheLastAnsweredAlertStood)
 {
     InteractionScope scope;
     KAlertPtr first = new KAlert;
-    EXPECT_EQ(first->getTitle(), "Alert");
-    EXPECT_EQ(first->getBounds().getWidth(), 400);
-    EXPECT_EQ(first->getMessage().getBounds().getWidth(), 380);
     first->getMessage().setText(KString("Something happened"));
     {
         ModalAnswer moveAndConfirm([](KDialog& D) {
             EXPECT_TRUE(IsWindowVisible(static_cast<HWND>(D.getNativeWindow())));
             D.setPosition(KGraphicPoint(150, 120));
-            SendMessageA(nativeOf(standard(D, KDialog::OKButton)), BM_CLICK, 0, 0);
+            click(standardButton(D, KDialog::OKButton));
         });
         EXPECT_EQ(first->runModal(KWindow::OpenHidden), KDialog::OKResult);
     }
-    const KGraphicRectangle moved = KAlert::getRememberedRectangle();
-    EXPECT_EQ(moved.getH(), 150);
-    EXPECT_EQ(moved.getV(), 120);
-    // The size stays what was asked for: alerts do not shrink from one to the next.
-    EXPECT_EQ(moved.getWidth(), 400);
-    EXPECT_EQ(moved.getHeight(), 130);
 
+    // The size stays what was asked for: alerts do not shrink from one to the next.
+    EXPECT_EQ(boundsText(KAlert::getRememberedRectangle()), "150,120 400x130");
     // Closed without its buttons, an alert leaves the place as it was.
     KAlertPtr second = new KAlert;
-    EXPECT_EQ(second->getBounds().getH(), 150);
-    EXPECT_EQ(second->getBounds().getHeight(), moved.getHeight());
+    EXPECT_EQ(boundsText(second->getBounds()), "150,120 400x130");
     ModalAnswer moveAndClose([](KDialog& D) {
         D.setPosition(KGraphicPoint(10, 10));
         D.close();

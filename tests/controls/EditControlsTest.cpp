@@ -19,11 +19,12 @@
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
 // Notes each action offered to it with what the native window showed at that moment.
 template <typename Base>
 class Watched : public Base {
 public:
-    using Base::Base;
     bool handleAction(KControlActionEvent& E) override
     {
         const HWND native = nativeOf(*this);
@@ -38,16 +39,9 @@ public:
             GetWindowTextA(nativeOf(*this), text, sizeof text);
         return text;
     }
-    std::vector<std::string> seen;
+    std::string text() { return Base::getText().getText(); }
+    Texts seen;
 };
-using WatchedField = Watched<KEditFieldControl>;
-using WatchedText = Watched<KEditTextControl>;
-
-std::string heldClipboardText()
-{
-    KClipboardManager& clipboard = KClipboardManager::getManager();
-    return clipboard.holdsObject() ? static_cast<KString&>(clipboard.getHeldObject()).getText() : "";
-}
 
 std::string selectionOf(KRichEditControl& C)
 {
@@ -56,228 +50,211 @@ std::string selectionOf(KRichEditControl& C)
     return std::to_string(start) + "-" + std::to_string(end);
 }
 
-class EditField : public ::testing::Test {
+bool typed(KControl& C, uint16 Key)
+{
+    KKeyEvent event;
+    event.setKey(Key);
+    return C.keyTyped(event);
+}
+
+// A control of the kind placed in the scope's hidden window.
+template <typename Control>
+class PlacedEdit : public ::testing::Test {
+protected:
+    ControlScope scope;
+    KTypedPtr<Watched<Control>, KControlPtr> edit = new Watched<Control>;
+};
+
+class EditField : public PlacedEdit<KEditFieldControl> {
 protected:
     EditField()
     {
-        field->setInitialText(KString("one\rtwo\rthree"));
-        field->setBounds(KGraphicRectangle(10, 10, 200, 100));
-        scope.window->addElement(*field);
+        edit->setInitialText(KString("one\rtwo\rthree"));
+        edit->setBounds(KGraphicRectangle(10, 10, 200, 100));
+        scope.window->addElement(*edit);
     }
-
-    ControlScope scope;
-    KTypedPtr<WatchedField, KControlPtr> field = new WatchedField;
 };
 
 TEST(EditFieldAlone, WithoutANativeWindowCommandsAreSilentAndQueriesGiveTheirDefaults)
 {
     InteractionScope scope;
-    KTypedPtr<WatchedField, KControlPtr> field = new WatchedField;
-    EXPECT_EQ(field->getStateFlags(), 0xc394u);
+    KTypedPtr<Watched<KEditFieldControl>, KControlPtr> field = new Watched<KEditFieldControl>;
     EXPECT_EQ(selectionOf(*field), "-9--9");
     EXPECT_EQ(field->getSelectionStart(), 0);
-    EXPECT_STREQ(field->getFontName().getText(), "");
-    EXPECT_EQ(field->getFontSize(), 12.0);
-    EXPECT_EQ(field->getFontStyle().getFlags(), 0u);
-    EXPECT_EQ(field->getColor(), KColor(kBlack));
-    EXPECT_EQ(field->getAlignment(), 0);
-    EXPECT_STREQ(field->getText().getText(), "");
+    EXPECT_EQ(field->text(), "");
     field->doCut();
     field->doDelete();
     EXPECT_TRUE(field->seen.empty());
-    KKeyEvent key;
-    key.setKey('a');
-    EXPECT_FALSE(field->keyTyped(key));
+    EXPECT_FALSE(typed(*field, 'a'));
 }
 
 TEST_F(EditField, TheNativeWindowStartsFromTheInitialTextAndLosesWhatWasTypedWhenItGoes)
 {
-    char className[32] = "";
-    GetClassNameA(nativeOf(*field), className, sizeof className);
-    EXPECT_STREQ(className, "RichEdit20A");
     const LONG wanted = ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER;
-    EXPECT_EQ(GetWindowLongA(nativeOf(*field), GWL_STYLE) & (wanted | WS_VSCROLL), wanted);
-    EXPECT_STREQ(field->getText().getText(), "one\rtwo\rthree");
-
-    field->setInsertionPoint(0);
-    SendMessageA(nativeOf(*field), WM_CHAR, 'X', 0);
-    EXPECT_STREQ(field->getText().getText(), "Xone\rtwo\rthree");
-    scope.window->removeControl(*field);
-    EXPECT_STREQ(field->getText().getText(), "");
-    scope.window->addElement(*field);
-    EXPECT_STREQ(field->getText().getText(), "one\rtwo\rthree");
+    EXPECT_EQ(GetWindowLongA(nativeOf(*edit), GWL_STYLE) & (wanted | WS_VSCROLL), wanted);
+    edit->setInsertionPoint(0);
+    SendMessageA(nativeOf(*edit), WM_CHAR, 'X', 0);
+    EXPECT_EQ(edit->text(), "Xone\rtwo\rthree");
+    scope.window->removeControl(*edit);
+    EXPECT_EQ(edit->text(), "");
+    scope.window->addElement(*edit);
+    EXPECT_EQ(edit->text(), "one\rtwo\rthree");
 }
 
 TEST_F(EditField, SelectionsAreCharacterRangesAndFormatsApplyToThem)
 {
-    field->setInsertionPoint(5);
-    EXPECT_EQ(selectionOf(*field), "5-5");
-    EXPECT_EQ(field->getSelectionEnd(), 5);
+    edit->setInsertionPoint(5);
+    EXPECT_EQ(selectionOf(*edit), "5-5");
+    EXPECT_EQ(edit->getSelectionEnd(), 5);
     // Everything, the closing paragraph mark included.
-    field->selectAll();
-    EXPECT_EQ(selectionOf(*field), "0-14");
-    field->selectNone();
-    EXPECT_EQ(field->getSelectionStart(), field->getSelectionEnd());
+    edit->selectAll();
+    EXPECT_EQ(selectionOf(*edit), "0-14");
+    edit->selectNone();
+    EXPECT_EQ(edit->getSelectionStart(), edit->getSelectionEnd());
 
-    field->setSelection(4, 7);
-    field->setFontName(KString("Arial"));
-    field->setFontSize(11.5, kPlatformWindows);
-    field->setFontStyle(KFlagSet(0x5));
+    edit->setSelection(4, 7);
+    edit->setFontName(KString("Arial"));
+    edit->setFontSize(11.5, kPlatformWindows);
+    edit->setFontStyle(KFlagSet(0x5));
     KColor red;
     red.setNativeColor(0x0000FF);
-    field->setColor(red);
-    EXPECT_STREQ(field->getFontName().getText(), "Arial");
-    EXPECT_EQ(field->getFontSize(), 11.5);
-    EXPECT_EQ(field->getFontStyle().getFlags(), 0x5u);
-    EXPECT_EQ(field->getColor(), red);
-    field->setSelection(0, 2);
-    EXPECT_EQ(field->getFontStyle().getFlags(), 0u);
-    EXPECT_NE(field->getColor(), red);
-
+    edit->setColor(red);
+    EXPECT_STREQ(edit->getFontName().getText(), "Arial");
+    EXPECT_EQ(edit->getFontSize(), 11.5);
+    EXPECT_EQ(edit->getFontStyle().getFlags(), 0x5u);
+    EXPECT_EQ(edit->getColor(), red);
+    edit->setSelection(0, 2);
+    EXPECT_EQ(edit->getFontStyle().getFlags(), 0u);
+    EXPECT_NE(edit->getColor(), red);
     // A name longer than the format holds is cut, not run past its end.
     const std::string longName(40, 'N');
-    field->setFontName(KString(longName.c_str()));
-    EXPECT_EQ(std::string(field->getFontName().getText()), longName.substr(0, 31));
+    edit->setFontName(KString(longName.c_str()));
+    EXPECT_EQ(std::string(edit->getFontName().getText()), longName.substr(0, 31));
 }
 
 TEST_F(EditField, AlignmentCoversEveryParagraphAndKeepsTheSelection)
 {
-    field->setSelection(1, 2);
-    field->setAlignment(kAlignCenter);
-    EXPECT_EQ(selectionOf(*field), "1-2");
-    EXPECT_EQ(field->getAlignment(), kAlignCenter);
-    EXPECT_EQ(selectionOf(*field), "1-2");
+    edit->setSelection(1, 2);
+    edit->setAlignment(kAlignCenter);
+    EXPECT_EQ(edit->getAlignment(), kAlignCenter);
+    EXPECT_EQ(selectionOf(*edit), "1-2");
     // The last paragraph, far from the selection, is centred too.
-    field->setInsertionPoint(10);
+    edit->setInsertionPoint(10);
     PARAFORMAT2 format{};
     format.cbSize = sizeof format;
-    SendMessageA(nativeOf(*field), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(nativeOf(*edit), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
     EXPECT_EQ(format.wAlignment, PFA_CENTER);
     for (uint8 alignment : {kAlignRight, kAlignJustified, kAlignLeft}) {
-        field->setAlignment(alignment);
-        EXPECT_EQ(field->getAlignment(), alignment);
+        edit->setAlignment(alignment);
+        EXPECT_EQ(edit->getAlignment(), alignment);
     }
 }
 
 TEST_F(EditField, EditCommandsReportTheChangeOnceAfterItAndCopyReportsNothing)
 {
     KClipboardManager::initManager();
-    field->setSelection(4, 7);
-    field->doCopy();
-    EXPECT_TRUE(field->seen.empty());
-    EXPECT_EQ(heldClipboardText(), "two");
-
+    KClipboardManager& clipboard = KClipboardManager::getManager();
+    const auto held = [&] { return std::string(static_cast<KString&>(clipboard.getHeldObject()).getText()); };
+    edit->setSelection(4, 7);
+    edit->doCopy();
+    EXPECT_TRUE(edit->seen.empty());
+    EXPECT_EQ(held(), "two");
     // The clipboard manager gets what the cut takes away.
-    field->setSelection(0, 4);
-    field->doCut();
-    EXPECT_EQ(heldClipboardText(), "one\r");
-    field->setSelection(0, 3);
-    field->doDelete();
-    field->doUndo();
-    field->doRedo();
-    field->setInsertionPoint(0);
-    field->doPaste();
+    edit->setSelection(0, 4);
+    edit->doCut();
+    EXPECT_EQ(held(), "one\r");
+    edit->setSelection(0, 3);
+    edit->doDelete();
+    edit->doUndo();
+    edit->doRedo();
+    edit->setInsertionPoint(0);
+    edit->doPaste();
     // Each action arrives at once, with the command already done.
-    EXPECT_EQ(field->seen, (std::vector<std::string>{"5 two\r\nthree", "5 \r\nthree", "5 two\r\nthree",
-                                                     "5 \r\nthree", "5 one\r\n\r\nthree"}));
+    EXPECT_EQ(edit->seen, (Texts{"5 two\r\nthree", "5 \r\nthree", "5 two\r\nthree", "5 \r\nthree", "5 one\r\n\r\nthree"}));
     KClipboardManager::exitManager();
 }
 
 TEST_F(EditField, KeysButEscapeAreTheFieldsAndItsPressAndDisablingAreReportedAtOnce)
 {
-    for (uint16 key : {uint16(KKeyboardManager::ReturnKey), uint16(KKeyboardManager::TabKey), uint16('a')}) {
-        KKeyEvent typed;
-        typed.setKey(key);
-        EXPECT_TRUE(field->keyTyped(typed)) << key;
-    }
-    KKeyEvent escape;
-    escape.setKey(KKeyboardManager::EscapeKey);
-    EXPECT_FALSE(field->keyTyped(escape));
-
+    for (uint16 key : {uint16(KKeyboardManager::ReturnKey), uint16(KKeyboardManager::TabKey), uint16('a')})
+        EXPECT_TRUE(typed(*edit, key)) << key;
+    EXPECT_FALSE(typed(*edit, KKeyboardManager::EscapeKey));
     // The press is reported before the field's own press action is queued.
-    SendMessageA(nativeOf(*field), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageA(nativeOf(*field), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(field->seen, (std::vector<std::string>{"6 one\r\ntwo\r\nthree"}));
+    SendMessageA(nativeOf(*edit), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(nativeOf(*edit), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(edit->seen, (Texts{"6 one\r\ntwo\r\nthree"}));
     KApplicationEvent::flushQueue();
-    EXPECT_EQ(field->seen.size(), 3u);
-
+    EXPECT_EQ(edit->seen.size(), 3u);
     // Disabling is heard while the native window is still enabled.
-    field->seen.clear();
-    field->disable();
-    EXPECT_EQ(field->seen, (std::vector<std::string>{"2 one\r\ntwo\r\nthree"}));
-    EXPECT_FALSE(IsWindowEnabled(nativeOf(*field)));
+    edit->seen.clear();
+    edit->disable();
+    EXPECT_EQ(edit->seen, (Texts{"2 one\r\ntwo\r\nthree"}));
+    EXPECT_FALSE(IsWindowEnabled(nativeOf(*edit)));
 }
 
 TEST_F(EditField, ATransparentBackgroundIsAnExtendedStyleAndAnOpaqueOneItsColour)
 {
-    const auto transparent = [&] { return (GetWindowLongA(nativeOf(*field), GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0; };
-    EXPECT_FALSE(transparent());
-    field->setBackgroundColor(KColor(kTransparent));
-    EXPECT_TRUE(transparent());
-    field->setBackgroundColor(KColor(kRed));
-    EXPECT_FALSE(transparent());
-
+    const auto transparent = [](const KControl& C) { return (GetWindowLongA(nativeOf(C), GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0; };
+    EXPECT_FALSE(transparent(*edit));
+    edit->setBackgroundColor(KColor(kTransparent));
+    EXPECT_TRUE(transparent(*edit));
+    edit->setBackgroundColor(KColor(kRed));
+    EXPECT_FALSE(transparent(*edit));
     // One made with a transparent background is transparent from the start.
     KEditFieldControlPtr clear = new KEditFieldControl;
     clear->setBackgroundColor(KColor(kTransparent));
     scope.window->addElement(*clear);
-    EXPECT_TRUE(GetWindowLongA(nativeOf(*clear), GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    EXPECT_TRUE(transparent(*clear));
 }
 
-class EditText : public ::testing::Test {
+class EditText : public PlacedEdit<KEditTextControl> {
 protected:
     EditText()
     {
-        text->setBounds(KGraphicRectangle(10, 10, 200, 22));
-        scope.window->addElement(*text);
+        edit->setBounds(KGraphicRectangle(10, 10, 200, 22));
+        scope.window->addElement(*edit);
     }
 
     // Whether the native window is kept from seeing the character.
     bool refuses(uint8 Character)
     {
         KNativeEventPtr event = new KNativeEvent;
-        const KNativeMessage message{nativeOf(*text), WM_CHAR, Character, 0, 0, 0, 0};
+        const KNativeMessage message{nativeOf(*edit), WM_CHAR, Character, 0, 0, 0, 0};
         event->setNativeMessage(&message);
-        text->handleNativeEvent(*event);
+        edit->handleNativeEvent(*event);
         return event->getResult() == 1;
     }
 
     void type(const char* Characters)
     {
         for (const char* c = Characters; *c; ++c)
-            SendMessageA(nativeOf(*text), WM_CHAR, static_cast<uint8>(*c), 0);
+            SendMessageA(nativeOf(*edit), WM_CHAR, static_cast<uint8>(*c), 0);
     }
 
-    std::string shown() const { return text->nativeText(); }
-
-    ControlScope scope;
-    KTypedPtr<WatchedText, KControlPtr> text = new WatchedText;
+    void setText(const std::string& Text) { edit->setText(KString(Text.c_str())); }
+    std::string shown() const { return edit->nativeText(); }
 };
 
-TEST_F(EditText, StartsAsAPlainSingleLineFieldOfItsPlatformsSize)
+TEST_F(EditText, IsAPlainSingleLineThatSelectsEverythingWithTheFocusAndOffersNoCommands)
 {
-    EXPECT_EQ(KEditTextControlPtr(new KEditTextControl)->getSize(), KGraphicSize(80, 22));
-    EXPECT_EQ(text->getStateFlags(), 0x1f394u);
-    EXPECT_EQ(SendMessageA(nativeOf(*text), EM_GETTEXTMODE, 0, 0) & TM_PLAINTEXT, TM_PLAINTEXT);
-    EXPECT_FALSE(GetWindowLongA(nativeOf(*text), GWL_STYLE) & ES_MULTILINE);
-    text->setText(KString("abc"));
-    text->selectNone();
-    EXPECT_EQ(selectionOf(*text), "0-0");
-    // Gaining the native focus selects the whole text.
-    SendMessageA(nativeOf(*text), WM_SETFOCUS, 0, 0);
-    EXPECT_EQ(selectionOf(*text), "0-4");
+    EXPECT_EQ(SendMessageA(nativeOf(*edit), EM_GETTEXTMODE, 0, 0) & TM_PLAINTEXT, TM_PLAINTEXT);
+    EXPECT_FALSE(GetWindowLongA(nativeOf(*edit), GWL_STYLE) & ES_MULTILINE);
+    setText("abc");
+    edit->selectNone();
+    EXPECT_EQ(selectionOf(*edit), "0-0");
+    SendMessageA(nativeOf(*edit), WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(selectionOf(*edit), "0-4");
 
-    // Its edit commands are not offered.
     ReportCatcher catcher;
-    text->doCopy();
+    edit->doCopy();
     ASSERT_EQ(catcher.boxes().size(), 1u);
-    EXPECT_EQ(catcher.boxes()[0].caption, "Not Yet Implemented!");
-    EXPECT_EQ(catcher.boxes()[0].text, "void KEditTextControl::doCopy()");
+    EXPECT_EQ(catcher.boxes()[0].caption + " " + catcher.boxes()[0].text,
+              "Not Yet Implemented! void KEditTextControl::doCopy()");
 }
 
 TEST_F(EditText, TypingIsFilteredByTheAcceptedCharactersAndStopsAtTheLimit)
 {
-    text->setAcceptedCharacters(KString("0123456789+-."));
+    edit->setAcceptedCharacters(KString("0123456789+-."));
     type("a5");
     EXPECT_EQ(shown(), "5");
     struct Case {
@@ -286,76 +263,73 @@ TEST_F(EditText, TypingIsFilteredByTheAcceptedCharactersAndStopsAtTheLimit)
         uint8 character;
         bool refused;
     };
+
     // Tab never goes through; Backspace always does, so any field can be corrected.
     const Case cases[] = {
         {"", 0, 'a', false},    {"", 0, '\t', true},    {"", 249, 'a', false},   {"", 250, 'a', true},
         {"", 250, '\b', false}, {"0123", 0, 'a', true}, {"0123", 0, '3', false}, {"0123", 0, '\b', false},
     };
     for (const Case& c : cases) {
-        text->setAcceptedCharacters(KString(c.accepted));
-        text->setText(KString(std::string(static_cast<size_t>(c.length), '1').c_str()));
+        edit->setAcceptedCharacters(KString(c.accepted));
+        setText(std::string(static_cast<size_t>(c.length), '1'));
         EXPECT_EQ(refuses(c.character), c.refused) << c.accepted << " " << c.length << " " << int(c.character);
     }
+
     // A paste is filtered as typing is, in place of the selection and as far as the limit
     // leaves room; the single line takes the clipboard's first line only.
     auto paste = [&](const char* Clipboard) {
         putClipboardTextWin32(nullptr, Clipboard, static_cast<long>(std::strlen(Clipboard)));
-        SendMessageA(nativeOf(*text), WM_PASTE, 0, 0);
+        SendMessageA(nativeOf(*edit), WM_PASTE, 0, 0);
     };
-    text->setAcceptedCharacters(KString("0123456789"));
-    text->setText(KString("9"));
-    text->selectAll();
+    edit->setAcceptedCharacters(KString("0123456789"));
+    setText("9");
+    edit->selectAll();
     paste("abc1\t2x3\r\n4");
     EXPECT_EQ(shown(), "123");
-    text->setText(KString(std::string(248, '1').c_str()));
-    text->selectNone();
+    setText(std::string(248, '1'));
+    edit->selectNone();
     paste("56789");
     EXPECT_EQ(shown(), "56" + std::string(248, '1'));
-
     // A text set whole goes past the limit.
-    text->setText(KString(std::string(300, 'x').c_str()));
-    EXPECT_EQ(text->getText().getLength(), 300);
+    setText(std::string(300, 'x'));
+    EXPECT_EQ(edit->getText().getLength(), 300);
     EXPECT_EQ(shown().size(), 300u);
 }
 
 TEST_F(EditText, AFirstReturnConfirmsAndSelectsTheSecondIsLeftToTheWindow)
 {
-    KKeyEvent enter;
-    enter.setKey(KKeyboardManager::ReturnKey);
-    text->setText(KString("abc"));
-    text->setInsertionPoint(1);
-    EXPECT_FALSE(text->keyTyped(enter));
-    text->setActionOnReturn(1);
-    EXPECT_TRUE(text->keyTyped(enter));
-    EXPECT_EQ(selectionOf(*text), "0-4");
-    EXPECT_FALSE(text->keyTyped(enter));
-    EXPECT_TRUE(text->seen.empty());
+    setText("abc");
+    edit->setInsertionPoint(1);
+    EXPECT_FALSE(typed(*edit, KKeyboardManager::ReturnKey));
+    edit->setActionOnReturn(1);
+    EXPECT_TRUE(typed(*edit, KKeyboardManager::ReturnKey));
+    EXPECT_EQ(selectionOf(*edit), "0-4");
+    EXPECT_FALSE(typed(*edit, KKeyboardManager::ReturnKey));
+    EXPECT_TRUE(edit->seen.empty());
     KApplicationEvent::flushQueue();
-    EXPECT_EQ(text->seen, (std::vector<std::string>{"5 abc"}));
+    EXPECT_EQ(edit->seen, (Texts{"5 abc"}));
 
-    text->setText(KString(""));
-    EXPECT_FALSE(text->keyTyped(enter));
-    KKeyEvent other;
-    other.setKey('a');
-    EXPECT_FALSE(text->keyTyped(other));
+    setText("");
+    EXPECT_FALSE(typed(*edit, KKeyboardManager::ReturnKey));
+    EXPECT_FALSE(typed(*edit, 'a'));
 }
 
 TEST_F(EditText, KeepsItsTextAcrossNativeWindowsAndReportsDisablingOnlyWithTheFocus)
 {
-    text->setText(KString("ab"));
-    text->setInsertionPoint(2);
+    setText("ab");
+    edit->setInsertionPoint(2);
     type("cd");
-    scope.window->removeControl(*text);
-    EXPECT_STREQ(text->getText().getText(), "abcd");
-    scope.window->addElement(*text);
+    scope.window->removeControl(*edit);
+    EXPECT_EQ(edit->text(), "abcd");
+    scope.window->addElement(*edit);
     EXPECT_EQ(shown(), "abcd");
 
-    text->disable();
-    EXPECT_TRUE(text->seen.empty());
-    text->enable(true);
-    KKeyboardManager::getManager().setFocusElement(*text);
-    text->disable();
-    EXPECT_EQ(text->seen, (std::vector<std::string>{"2 abcd"}));
+    edit->disable();
+    EXPECT_TRUE(edit->seen.empty());
+    edit->enable(true);
+    KKeyboardManager::getManager().setFocusElement(*edit);
+    edit->disable();
+    EXPECT_EQ(edit->seen, (Texts{"2 abcd"}));
 }
 
 } // namespace

@@ -33,14 +33,19 @@ constexpr uint32 kWhitePixel = 0xFFFFFF;
 using Part = std::pair<KGraphicRectangle, KGraphicRectangle>;
 using R = KGraphicRectangle;
 
-TEST(View, EachModeDrawsItsPartOfTheContentIntoItsTarget)
-{
+// A view and the surface it draws on.
+class View : public ::testing::Test {
+protected:
+    View() { surface->create(KGraphicSize(300, 300)); }
+
     KImagePtr surface = new KImage;
-    surface->create(KGraphicSize(300, 300));
     KGraphicDevice& device = surface->getGraphicDevice();
     KViewPtr view = new KView;
-    const R dest(10, 20, 200, 200);
+};
 
+TEST_F(View, EachModeDrawsItsPartOfTheContentIntoItsTarget)
+{
+    const R dest(10, 20, 200, 200);
     // Without content only a white frame.
     view->draw(device, dest);
     EXPECT_EQ(device.getPixel(10, 20).getNativeColor(), kWhitePixel);
@@ -72,12 +77,8 @@ TEST(View, EachModeDrawsItsPartOfTheContentIntoItsTarget)
     }
 }
 
-TEST(View, FromAnOriginNearTheEdgeOnlyTheRestOfTheContentShowsInAWhiteFrame)
+TEST_F(View, FromAnOriginNearTheEdgeOnlyTheRestOfTheContentShowsInAWhiteFrame)
 {
-    KImagePtr surface = new KImage;
-    surface->create(KGraphicSize(300, 300));
-    KGraphicDevice& device = surface->getGraphicDevice();
-    KViewPtr view = new KView;
     RecordingContentPtr content = new RecordingContent(500, 400);
     view->setContent(*content);
     view->setMode(KView::OriginAndZoom);
@@ -102,8 +103,6 @@ protected:
 
 TEST_F(ScrollView, TheBarsLieAlongTheEdgesAndTheViewFillsTheRest)
 {
-    EXPECT_EQ(view.getMode(), KView::OriginAndZoom);
-    EXPECT_FALSE(control.getStateFlags() & KControl::EraseBackgroundFlag);
     EXPECT_EQ(control.getHorizontalScrollBar().getBounds(), R(-1, 135, 187, 16));
     EXPECT_EQ(control.getVerticalScrollBar().getBounds(), R(185, -1, 16, 137));
     EXPECT_EQ(GetParent(nativeOf(control.getVerticalScrollBar())), nativeOf(control));
@@ -113,7 +112,6 @@ TEST_F(ScrollView, TheBarsLieAlongTheEdgesAndTheViewFillsTheRest)
     control.draw();
     ASSERT_EQ(content->parts.size(), 1u);
     EXPECT_EQ(content->parts[0].second, R(0, 0, 185, 135));
-
     // A bar set in place of another takes its place among the sub-controls.
     KScrollBarControlPtr bar = new KScrollBarControl;
     control.setHorizontalScrollBar(*bar);
@@ -126,13 +124,14 @@ TEST_F(ScrollView, TheRangesFollowTheContentAndZoomAndTheOriginStaysWithinThem)
 {
     KScrollBarControl& across = control.getHorizontalScrollBar();
     KScrollBarControl& down = control.getVerticalScrollBar();
-    control.updateScrollBars();
-    EXPECT_EQ(std::make_pair(across.getMaximum(), down.getMaximum()), std::make_pair(0L, 0L));
-
+    const auto maxima = [&] {
+        control.updateScrollBars();
+        return std::make_pair(across.getMaximum(), down.getMaximum());
+    };
+    EXPECT_EQ(maxima(), std::make_pair(0L, 0L));
     RecordingContentPtr content = new RecordingContent(500, 400);
     view.setContent(*content);
-    control.updateScrollBars();
-    EXPECT_EQ(std::make_pair(across.getMaximum(), down.getMaximum()), std::make_pair(300L, 250L));
+    EXPECT_EQ(maxima(), std::make_pair(300L, 250L));
     EXPECT_EQ(across.getPageSize(), 10);
 
     view.setOrigin(KGraphicPoint(400, 40));
@@ -143,10 +142,8 @@ TEST_F(ScrollView, TheRangesFollowTheContentAndZoomAndTheOriginStaysWithinThem)
     EXPECT_EQ(down.getValue(), 40);
 
     view.setZoom(50.0f);
-    control.updateScrollBars();
-    EXPECT_EQ(std::make_pair(across.getMaximum(), down.getMaximum()), std::make_pair(50L, 50L));
+    EXPECT_EQ(maxima(), std::make_pair(50L, 50L));
     EXPECT_EQ(view.getOrigin(), KGraphicPoint(100, 40));
-
     // A bar's move scrolls the view at the zoom and redraws it at once.
     content->parts.clear();
     SendMessageA(GetParent(nativeOf(across)), WM_HSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(nativeOf(across)));

@@ -1,5 +1,6 @@
 // The window manager: the order of its list by window layer, the windows it finds, and
 // the input it refuses to windows behind an open dialog.
+#include "application/KPaletteWindow.h"
 #include "controls/KDialog.h"
 #include "tests/application/WindowTestSupport.h"
 #include "tests/support/ReportCatcher.h"
@@ -51,7 +52,8 @@ protected:
         const KBag& windows = KWindowManager::get().getWindows();
         for (long i = 0; i < windows.getCount(); ++i) {
             auto* dialog = dynamic_cast<RecordingDialog*>(&windows[i]);
-            names.push_back(dialog ? dialog->name : static_cast<RecordingWindow&>(windows[i]).name);
+            auto* window = dynamic_cast<RecordingWindow*>(&windows[i]);
+            names.push_back(dialog ? dialog->name : window ? window->name : "palette");
         }
         return names;
     }
@@ -63,16 +65,15 @@ using Names = std::vector<std::string>;
 
 TEST_F(WindowManager, KeepsWindowsOfAHigherLayerInFront)
 {
-    RecordingWindowPtr palette = openWindow("palette", 3);
+    KPaletteWindowPtr palette = new KPaletteWindow;
+    palette->open(KWindow::OpenHidden);
     RecordingWindowPtr plain = openWindow("plain");
     EXPECT_EQ(order(), (Names{"plain", "palette"}));
     RecordingWindowPtr second = openWindow("second");
     EXPECT_EQ(order(), (Names{"plain", "second", "palette"}));
-
     // To the front past windows of its own layer, never past a higher one.
     KWindowManager::get().bringToFront(*plain);
     EXPECT_EQ(order(), (Names{"second", "plain", "palette"}));
-
     // A dialog goes in front of palette windows.
     RecordingWindowPtr top = openWindow("top", 6);
     RecordingDialogPtr dialog = openDialog("dialog");
@@ -87,45 +88,34 @@ TEST_F(WindowManager, WindowsBehindAnOpenDialogRefuseInput)
     RecordingWindowPtr second = openWindow("second");
     RecordingDialogPtr dialog = openDialog("dialog");
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 1);
-    EXPECT_TRUE(first->isBlocked());
-    EXPECT_TRUE(second->isBlocked());
+    EXPECT_TRUE(first->isBlocked() && second->isBlocked());
     EXPECT_FALSE(dialog->isBlocked());
     EXPECT_FALSE(IsWindowEnabled(static_cast<HWND>(first->getNativeWindow())));
-
     // A press on a blocked window reaches nobody; one on the dialog does.
-    SendMessageA(static_cast<HWND>(second->getNativeWindow()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
-    SendMessageA(static_cast<HWND>(second->getNativeWindow()), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
-    EXPECT_TRUE(seenByWindows().empty());
-    SendMessageA(static_cast<HWND>(dialog->getNativeWindow()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
-    SendMessageA(static_cast<HWND>(dialog->getNativeWindow()), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
+    for (KWindow* window : {static_cast<KWindow*>(second.get()), static_cast<KWindow*>(dialog.get())}) {
+        SendMessageA(static_cast<HWND>(window->getNativeWindow()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
+        SendMessageA(static_cast<HWND>(window->getNativeWindow()), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
+    }
     EXPECT_EQ(seenByWindows(), (Names{"dialog down", "dialog up"}));
-
-    // A plain window opened meanwhile stands behind the dialog and is not blocked by it.
+    // A plain or palette window opened meanwhile stands behind the dialog and is not
+    // blocked by it.
     RecordingWindowPtr late = openWindow("late");
-    EXPECT_EQ(order(), (Names{"first", "second", "late", "dialog"}));
-    EXPECT_FALSE(late->isBlocked());
+    KPaletteWindowPtr palette = new KPaletteWindow;
+    palette->open(KWindow::OpenHidden);
+    EXPECT_EQ(order(), (Names{"first", "second", "late", "palette", "dialog"}));
+    EXPECT_FALSE(late->isBlocked() || palette->isBlocked());
+    // A second dialog blocks the first; closed, it leaves everything behind the first blocked.
+    RecordingDialogPtr front = openDialog("front");
+    EXPECT_EQ(KWindowManager::get().getDialogCount(), 2);
+    EXPECT_TRUE(dialog->isBlocked());
+    front->close();
+    EXPECT_FALSE(dialog->isBlocked());
+    EXPECT_TRUE(first->isBlocked());
 
     dialog->close();
     EXPECT_EQ(KWindowManager::get().getDialogCount(), 0);
-    EXPECT_FALSE(first->isBlocked());
-    EXPECT_FALSE(second->isBlocked());
+    EXPECT_FALSE(first->isBlocked() || second->isBlocked());
     EXPECT_TRUE(IsWindowEnabled(static_cast<HWND>(first->getNativeWindow())));
-}
-
-TEST_F(WindowManager, ClosingTheFrontDialogLeavesEverythingBehindTheNextOneBlocked)
-{
-    RecordingWindowPtr plain = openWindow("plain");
-    RecordingDialogPtr back = openDialog("back");
-    RecordingDialogPtr front = openDialog("front");
-    EXPECT_EQ(KWindowManager::get().getDialogCount(), 2);
-    EXPECT_TRUE(back->isBlocked());
-
-    front->close();
-    EXPECT_EQ(KWindowManager::get().getDialogCount(), 1);
-    EXPECT_FALSE(back->isBlocked());
-    EXPECT_TRUE(plain->isBlocked());
-    back->close();
-    EXPECT_FALSE(plain->isBlocked());
 }
 
 TEST_F(WindowManager, FindsOnlyVisibleWindowsAndReportsWhenThereIsNone)
@@ -148,7 +138,6 @@ TEST_F(WindowManager, FindsOnlyVisibleWindowsAndReportsWhenThereIsNone)
     ReportCatcher catcher;
     manager.getWindowBelow(*back);
     manager.getFrontWindow(3);
-    EXPECT_EQ(catcher.codes(), (std::vector<int>{91, 91}));
     EXPECT_TRUE(catcher.caught(91, "KWindow& KWindowManager::getWindowBelow(KWindow& W) const"));
     EXPECT_TRUE(catcher.caught(91, "KWindow& KWindowManager::getFrontWindow(long Layer) const"));
 }

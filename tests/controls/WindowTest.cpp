@@ -1,5 +1,5 @@
 // Windows on the display: the framework's window classes, the styles and content
-// rectangle of a window, resizing, layers, Tab order, painting and closing.
+// rectangle of a window, resizing, layers, the remembered focus, painting and closing.
 #include "application/KApplicationEvent.h"
 #include "application/WindowClassesWin32.h"
 #include "controls/KControlsLayer.h"
@@ -15,38 +15,22 @@ namespace {
 
 using Seen = std::vector<std::string>;
 
-TEST(WindowClasses, HaveTheirStylesBrushesCursorsAndExtraBytes)
+RECT clientOf(const KWindow& W) { return clientAreaOnScreen(W.getNativeWindow()); }
+
+TEST(WindowClasses, DialogsKeepTheirExtraBytesAndEveryClassIsRegisteredOnce)
 {
-    struct Expected {
-        const char* name;
-        UINT style;
-        int brush;
-        bool cursor;
-        int extra;
-    };
-    const Expected classes[] = {
-        {"KWindowClass", 0x20, WHITE_BRUSH, false, 0},
-        {"KPaletteClass", 0x20, WHITE_BRUSH, false, 0},
-        {"KOverlayWindowClass", 0x800, WHITE_BRUSH, false, 0},
-        {"KDialogClass", 0x820, GRAY_BRUSH, false, DLGWINDOWEXTRA},
-        {"SplashWindowClass", 0x820, WHITE_BRUSH, true, 0},
-        {"MacStyleMenuWindowClass", 0x820, WHITE_BRUSH, true, 0},
-        {"DragObjectWindowClass", 0x820, WHITE_BRUSH, true, 0},
-    };
     const auto instance = static_cast<HINSTANCE>(knsGetInstance());
-    for (const Expected& e : classes) {
+    for (const char* name : {"KWindowClass", "KPaletteClass", "KOverlayWindowClass", "KDialogClass",
+                             "SplashWindowClass", "MacStyleMenuWindowClass", "DragObjectWindowClass"}) {
         WNDCLASSEXA info{};
         info.cbSize = sizeof info;
-        ASSERT_TRUE(GetClassInfoExA(instance, e.name, &info)) << e.name;
-        EXPECT_EQ(info.style, e.style) << e.name;
-        EXPECT_EQ(info.cbClsExtra, 0) << e.name;
-        EXPECT_EQ(info.cbWndExtra, e.extra) << e.name;
-        EXPECT_EQ(info.hbrBackground, GetStockObject(e.brush)) << e.name;
-        EXPECT_EQ(info.hCursor != nullptr, e.cursor) << e.name;
-        EXPECT_EQ(info.lpszMenuName, nullptr) << e.name;
+        ASSERT_TRUE(GetClassInfoExA(instance, name, &info)) << name;
+        // The dialog procedure keeps its state in the extra bytes.
+        EXPECT_EQ(info.cbWndExtra, std::string(name) == "KDialogClass" ? DLGWINDOWEXTRA : 0) << name;
     }
-    // The palette and overlay classes share one procedure; every class is registered
-    // once, however often the kernel is entered.
+
+    // The palette and overlay classes share one procedure; the kernel entered again
+    // registers nothing twice.
     WNDCLASSEXA palette{}, overlay{};
     palette.cbSize = overlay.cbSize = sizeof palette;
     GetClassInfoExA(instance, "KPaletteClass", &palette);
@@ -55,47 +39,29 @@ TEST(WindowClasses, HaveTheirStylesBrushesCursorsAndExtraBytes)
     EXPECT_NE(registerKWindowClassesWin32(), 0);
 }
 
-TEST(Window, StartsClosedWithTheTwoStandardLayersAndACentredContentArea)
+TEST(Window, StartsClosedAndCentredAndItsStylesFollowTheKindFlags)
 {
     WindowScope<> scope;
     KWindowPtr window = new KWindow;
-    EXPECT_EQ(window->getKind(), KGraphicDevice::kKindWindow);
-    EXPECT_EQ(window->getStateFlags(), 0x710u);
-    EXPECT_EQ(window->getKindFlags(), 0x3Fu);
-    EXPECT_EQ(window->getWindowLayer(), 2);
-    EXPECT_EQ(window->getTitle(), "KApplication");
     const KGraphicRectangle& bounds = window->getBounds();
-    EXPECT_EQ(bounds.getWidth(), 400);
-    EXPECT_EQ(bounds.getHeight(), 250);
-    EXPECT_EQ(bounds.getH(), (knsGetScreenWidth() - 400) / 2);
-    EXPECT_EQ(bounds.getV(), (knsGetScreenHeight() - 250) / 2);
-
-    ASSERT_EQ(window->getLayers().getCount(), 2);
-    EXPECT_EQ(&window->getLayers()[0], &window->getControlsLayer());
-    EXPECT_EQ(&window->getLayers()[1], &window->getDragObjectsLayer());
-    EXPECT_EQ(&window->getControlsLayer().getWindow(), window.get());
-    EXPECT_FALSE(window->isOpen());
-    EXPECT_FALSE(window->hasFocusElement());
-
+    EXPECT_EQ(bounds, KGraphicRectangle(short((knsGetScreenWidth() - 400) / 2),
+                                        short((knsGetScreenHeight() - 250) / 2), 400, 250));
     // Closing a closed window does nothing.
     window->close();
     EXPECT_EQ(window->getStateFlags(), 0x710u);
-}
 
-TEST(Window, StylesFollowTheKindFlags)
-{
-    WindowScope<> scope;
-    KWindowPtr window = new KWindow;
-    EXPECT_EQ(window->getNativeStyle(), 0x06CF0010u);
-    window->setKindFlags(KWindow::CaptionKind);
-    EXPECT_EQ(window->getNativeStyle(), 0x06C00010u);
-    window->setKindFlags(KWindow::BorderKind);
-    EXPECT_EQ(window->getNativeStyle(), 0x06800010u);
-    // Border, title bar and system menu: the title bar wins over the border.
-    window->setKindFlags(KWindow::BorderKind | KWindow::CaptionKind | KWindow::SystemMenuKind);
-    EXPECT_EQ(window->getNativeStyle(), 0x06C80010u);
-    window->setKindFlags(0);
-    EXPECT_EQ(window->getNativeStyle(), 0x06000010u);
+    const std::pair<uint32, unsigned long> styles[] = {
+        {0x3F, 0x06CF0010u},
+        {KWindow::CaptionKind, 0x06C00010u},
+        {KWindow::BorderKind, 0x06800010u},
+        // Border, title bar and system menu: the title bar wins over the border.
+        {KWindow::BorderKind | KWindow::CaptionKind | KWindow::SystemMenuKind, 0x06C80010u},
+        {0, 0x06000010u},
+    };
+    for (const auto& style : styles) {
+        window->setKindFlags(style.first);
+        EXPECT_EQ(window->getNativeStyle(), style.second) << style.first;
+    }
 }
 
 TEST(Window, OpensHiddenOrShownWithItsContentAreaWhereItsBoundsSay)
@@ -112,19 +78,13 @@ TEST(Window, OpensHiddenOrShownWithItsContentAreaWhereItsBoundsSay)
 
     const auto native = static_cast<HWND>(window->getNativeWindow());
     EXPECT_EQ(static_cast<unsigned long>(GetWindowLongA(native, GWL_STYLE)) & ~WS_VISIBLE, 0x86CF0010u);
-    const LONG exStyle = GetWindowLongA(native, GWL_EXSTYLE);
-    EXPECT_TRUE(exStyle & WS_EX_APPWINDOW);
-    EXPECT_TRUE(exStyle & WS_EX_ACCEPTFILES);
-    const RECT client = clientAreaOnScreen(native);
-    const KGraphicRectangle& bounds = window->getBounds();
-    EXPECT_EQ(client.left, bounds.getH());
-    EXPECT_EQ(client.top, bounds.getV());
-    EXPECT_EQ(client.right - client.left, 400);
-    EXPECT_EQ(client.bottom - client.top, 250);
+    EXPECT_TRUE(GetWindowLongA(native, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    const RECT client = clientOf(*window);
+    EXPECT_EQ(KGraphicRectangle(short(client.left), short(client.top), short(client.right - client.left),
+                                short(client.bottom - client.top)),
+              window->getBounds());
     // The device draws in client coordinates.
-    EXPECT_EQ(window->KGraphicDevice::getBounds().getH(), 0);
-    EXPECT_EQ(window->KGraphicDevice::getBounds().getWidth(), 400);
-
+    EXPECT_EQ(window->KGraphicDevice::getBounds(), KGraphicRectangle(0, 0, 400, 250));
     // Opened shown, a window is visible and its activation is on its way.
     KWindowPtr shown = new KWindow;
     shown->open(KWindow::OpenShown);
@@ -141,83 +101,35 @@ TEST(Window, ResizeMovesTheFrameSoThatTheClientAreaIsTheRectangle)
     window->open(KWindow::OpenHidden);
     const KGraphicRectangle wanted(100, 80, 300, 200);
     window->resize(wanted);
-    RECT client = clientAreaOnScreen(window->getNativeWindow());
-    EXPECT_EQ(client.left, 100);
-    EXPECT_EQ(client.top, 80);
-    EXPECT_EQ(client.right, 400);
-    EXPECT_EQ(client.bottom, 280);
-    EXPECT_FALSE(window->getBounds() != wanted);
-
+    RECT client = clientOf(*window);
+    EXPECT_EQ(std::vector<long>({client.left, client.top, client.right, client.bottom}),
+              std::vector<long>({100, 80, 400, 280}));
+    EXPECT_EQ(window->getBounds(), wanted);
     // Without a title bar the frame is thinner, and the client area still lands right.
     KWindowPtr bare = new KWindow;
     bare->setKindFlags(KWindow::BorderKind);
     bare->open(KWindow::OpenHidden);
     bare->setPosition(KGraphicPoint(20, 30));
     bare->setSize(KGraphicSize(120, 90));
-    client = clientAreaOnScreen(bare->getNativeWindow());
-    EXPECT_EQ(client.left, 20);
-    EXPECT_EQ(client.top, 30);
-    EXPECT_EQ(client.right - client.left, 120);
-    EXPECT_EQ(client.bottom - client.top, 90);
+    client = clientOf(*bare);
+    EXPECT_EQ(std::vector<long>({client.left, client.top, client.right, client.bottom}),
+              std::vector<long>({20, 30, 140, 120}));
 }
 
-TEST(Window, AddedLayersGoBelowTheStandardOnesAndAreAskedFromTheTop)
+TEST(Window, TabNeedsTwoFocusableElementsAndAnElementThatLeavesIsNoLongerTheFocus)
 {
     WindowScope<> scope;
     KWindowPtr window = new KWindow;
-    RecordingLayerPtr a = new RecordingLayer("a", true);
-    RecordingLayerPtr b = new RecordingLayer("b", true);
-    window->addLayer(*a);
-    window->addLayer(*b);
-    window->addLayer(*a);
-    const KBag& layers = window->getLayers();
-    ASSERT_EQ(layers.getCount(), 4);
-    EXPECT_EQ(&layers[0], a.get());
-    EXPECT_EQ(&layers[1], b.get());
-    EXPECT_EQ(&layers[2], &window->getControlsLayer());
-    EXPECT_EQ(&layers[3], &window->getDragObjectsLayer());
-    EXPECT_EQ(&a->getWindow(), window.get());
-
-    // The standard layers claim nothing, so the top-most claiming layer answers.
-    KLayerPtr found;
-    EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
-    EXPECT_EQ(found.get(), b.get());
-    window->removeLayer(*b);
-    EXPECT_FALSE(b->hasWindow());
-    EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
-    EXPECT_EQ(found.get(), a.get());
-    window->removeLayer(*a);
-    EXPECT_FALSE(window->getLayerAt(KGraphicPoint(5, 5), found));
-    EXPECT_FALSE(found.hasObject(nullptr));
-}
-
-TEST(Window, TabOrderWrapsAroundAndNeedsTwoFocusableElements)
-{
-    WindowScope<> scope;
-    KWindowPtr window = new KWindow;
-    KInteractiveElementPtr elements[4];
+    KInteractiveElementPtr elements[2] = {new KInteractiveElement, new KInteractiveElement};
     for (auto& element : elements) {
-        element = new KInteractiveElement;
         element->setStateFlags(KInteractiveElement::AcceptsFocusFlag);
+        window->addElement(*element);
     }
+    elements[1]->hide();
     KInteractiveElementPtr out;
-    window->addElement(*elements[0]);
     EXPECT_FALSE(window->getNextFocusableElement(*elements[0], out));
+    EXPECT_FALSE(window->getNextFocusableElement(*elements[1], out));
 
-    window->addElement(*elements[1]);
-    window->addElement(*elements[2]);
-    // A hidden element takes no part.
-    elements[3]->hide();
-    window->addElement(*elements[3]);
-    ASSERT_TRUE(window->getNextFocusableElement(*elements[2], out));
-    EXPECT_EQ(out.get(), elements[0].get());
-    ASSERT_TRUE(window->getPreviousFocusableElement(*elements[0], out));
-    EXPECT_EQ(out.get(), elements[2].get());
-    ASSERT_TRUE(window->getNextFocusableElement(*elements[0], out));
-    EXPECT_EQ(out.get(), elements[1].get());
-    EXPECT_FALSE(window->getNextFocusableElement(*elements[3], out));
-
-    // A control that leaves the window is no longer its remembered focus element.
     window->setFocusElement(*elements[1]);
     window->removeControl(*elements[1]);
     EXPECT_FALSE(window->hasFocusElement());
@@ -228,8 +140,7 @@ TEST(Window, TabOrderWrapsAroundAndNeedsTwoFocusableElements)
 TEST(Window, AFailedCreationLeavesTheWindowClosedAndTellsNobody)
 {
     WindowScope<> scope;
-    const auto instance = static_cast<HINSTANCE>(knsGetInstance());
-    ASSERT_TRUE(UnregisterClassA("KWindowClass", instance));
+    ASSERT_TRUE(UnregisterClassA("KWindowClass", static_cast<HINSTANCE>(knsGetInstance())));
     KWindowPtr window = new KWindow;
     {
         ReportCatcher catcher;
@@ -240,10 +151,8 @@ TEST(Window, AFailedCreationLeavesTheWindowClosedAndTellsNobody)
     EXPECT_FALSE(window->isOpen());
     EXPECT_EQ(KWindowManager::get().getWindows().getCount(), 0);
     EXPECT_EQ(KApplicationEvent::getQueueCount(), 0);
-
     // With its class back the same window opens, and may close and open again.
     window->open(KWindow::OpenHidden);
-    EXPECT_TRUE(window->isOpen());
     void* first = window->getNativeWindow();
     window->close();
     EXPECT_FALSE(IsWindow(static_cast<HWND>(first)));
@@ -252,52 +161,52 @@ TEST(Window, AFailedCreationLeavesTheWindowClosedAndTellsNobody)
     EXPECT_TRUE(window->isOpen());
 }
 
-TEST(Window, PaintDrawsTheWindowThenItsLayersBottomFirstUntilOneAnswers)
+TEST(Window, AddedLayersGoBelowTheStandardOnesAreAskedFromTheTopAndDrawnFromTheBottom)
 {
     WindowScope<> scope;
     RecordingWindowPtr window = new RecordingWindow;
-    RecordingLayerPtr a = new RecordingLayer("a");
-    RecordingLayerPtr b = new RecordingLayer("b", false, true);
+    RecordingLayerPtr a = new RecordingLayer("a", true), b = new RecordingLayer("b", true, true);
     RecordingLayerPtr c = new RecordingLayer("c");
-    window->addLayer(*a);
-    window->addLayer(*b);
-    window->addLayer(*c);
+    for (KLayer* layer : {a.get(), b.get(), c.get(), a.get()})
+        window->addLayer(*layer);
+    const KBag& layers = window->getLayers();
+    ASSERT_EQ(layers.getCount(), 5);
+    EXPECT_EQ(std::vector<KThing*>({&layers[0], &layers[1], &layers[2], &layers[3], &layers[4]}),
+              std::vector<KThing*>({a.get(), b.get(), c.get(), &window->getControlsLayer(), &window->getDragObjectsLayer()}));
+    EXPECT_EQ(&a->getWindow(), window.get());
+
+    // The standard layers claim nothing, so the top-most claiming layer answers.
+    KLayerPtr found;
+    EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
+    EXPECT_EQ(found.get(), b.get());
+
+    // The window draws first, then its layers from the bottom until one answers.
     window->open(KWindow::OpenShown);
     const auto native = static_cast<HWND>(window->getNativeWindow());
-    UpdateWindow(native);
-    seenByWindows().clear();
-
-    window->invalidate();
-    UpdateWindow(native);
-    EXPECT_EQ(seenByWindows(), (Seen{"window draw", "a draw", "b draw"}));
-    RECT left{};
-    EXPECT_FALSE(GetUpdateRect(native, &left, FALSE));
-
-    // A window that draws itself ends the drawing before its layers.
-    seenByWindows().clear();
-    window->drawAnswer = true;
-    window->invalidate();
-    UpdateWindow(native);
-    EXPECT_EQ(seenByWindows(), (Seen{"window draw"}));
-}
-
-TEST(Window, PaintIsStillDoneWhileACommonDialogIsOpen)
-{
-    WindowScope<> scope;
-    RecordingWindowPtr window = new RecordingWindow;
-    window->open(KWindow::OpenShown);
-    const auto native = static_cast<HWND>(window->getNativeWindow());
-    UpdateWindow(native);
-    seenByWindows().clear();
-
+    const auto paint = [&] {
+        UpdateWindow(native);
+        seenByWindows().clear();
+        window->invalidate();
+        UpdateWindow(native);
+        RECT left{};
+        EXPECT_FALSE(GetUpdateRect(native, &left, FALSE));
+        return seenByWindows();
+    };
+    EXPECT_EQ(paint(), (Seen{"window draw", "a draw", "b draw"}));
     KEvent::setCommonDialogWindow(GetDesktopWindow());
-    window->invalidate();
-    UpdateWindow(native);
-    RECT left{};
-    const bool stillInvalid = GetUpdateRect(native, &left, FALSE);
+    EXPECT_EQ(paint(), (Seen{"window draw", "a draw", "b draw"}));
     KEvent::setCommonDialogWindow(nullptr);
-    EXPECT_EQ(seenByWindows(), (Seen{"window draw"}));
-    EXPECT_FALSE(stillInvalid);
+    // A window that draws itself ends the drawing before its layers.
+    window->drawAnswer = true;
+    EXPECT_EQ(paint(), (Seen{"window draw"}));
+
+    window->removeLayer(*b);
+    EXPECT_FALSE(b->hasWindow());
+    EXPECT_TRUE(window->getLayerAt(KGraphicPoint(5, 5), found));
+    EXPECT_EQ(found.get(), a.get());
+    window->removeLayer(*a);
+    EXPECT_FALSE(window->getLayerAt(KGraphicPoint(5, 5), found));
+    EXPECT_FALSE(found.hasObject(nullptr));
 }
 
 class KeptOpenWindow : public KWindow {
@@ -309,37 +218,15 @@ K_POINTER_CLASS(KeptOpenWindow, KWindowPtr);
 TEST(Window, CloseMessagesAskTheWindowAndNeverReachTheDefaultProcedure)
 {
     WindowScope<> scope;
-    KeptOpenWindowPtr kept = new KeptOpenWindow;
-    kept->open(KWindow::OpenHidden);
-    const auto keptNative = static_cast<HWND>(kept->getNativeWindow());
-    EXPECT_EQ(SendMessageA(keptNative, WM_CLOSE, 0, 0), 0);
-    EXPECT_TRUE(IsWindow(keptNative));
-    EXPECT_TRUE(kept->isOpen());
-
-    KWindowPtr plain = new KWindow;
-    plain->open(KWindow::OpenHidden);
-    const auto plainNative = static_cast<HWND>(plain->getNativeWindow());
-    EXPECT_EQ(SendMessageA(plainNative, WM_CLOSE, 0, 0), 0);
-    EXPECT_FALSE(IsWindow(plainNative));
-    EXPECT_FALSE(plain->isOpen());
-}
-
-TEST(Window, BlockingDisablesTheNativeWindowAndUnblockingRestoresItsOwnState)
-{
-    WindowScope<> scope;
-    RecordingWindowPtr window = new RecordingWindow;
-    window->open(KWindow::OpenHidden);
-    const auto native = static_cast<HWND>(window->getNativeWindow());
-    window->blockInput();
-    EXPECT_TRUE(window->isBlocked());
-    EXPECT_FALSE(IsWindowEnabled(native));
-    // A blocked window swallows presses.
-    EXPECT_EQ(SendMessageA(native, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10)), 0);
-    SendMessageA(native, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    EXPECT_TRUE(seenByWindows().empty());
-    window->unblockInput();
-    EXPECT_FALSE(window->isBlocked());
-    EXPECT_TRUE(IsWindowEnabled(native));
+    KWindowPtr windows[2] = {new KeptOpenWindow, new KWindow};
+    for (KWindowPtr& window : windows) {
+        window->open(KWindow::OpenHidden);
+        const auto native = static_cast<HWND>(window->getNativeWindow());
+        const bool kept = &window == &windows[0];
+        EXPECT_EQ(SendMessageA(native, WM_CLOSE, 0, 0), 0);
+        EXPECT_EQ(bool(IsWindow(native)), kept);
+        EXPECT_EQ(window->isOpen(), kept);
+    }
 }
 
 } // namespace

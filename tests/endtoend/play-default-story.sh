@@ -72,10 +72,22 @@ fail() {
   exit 1
 }
 
+# The player runs with its windows left to a window manager, as on a user's desktop, even
+# where scripts/with-wine.sh lets Wine place them itself (a private display without one):
+# the checks read the windows' client areas from the X windows, which then hold no frame.
+x11_driver='HKCU\Software\Wine\X11 Driver'
+managed_before=$(wine reg query "$x11_driver" /v Managed 2>/dev/null | awk '/Managed/ {print $NF}' | tr -d '\r')
+wine reg add "$x11_driver" /v Managed /d Y /f >/dev/null 2>&1
+
 stop_started() {
   # Only what this script started, by its process ID.
   [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  if [ -n "$managed_before" ]; then
+    wine reg add "$x11_driver" /v Managed /d "$managed_before" /f >/dev/null 2>&1
+  else
+    wine reg delete "$x11_driver" /v Managed /f >/dev/null 2>&1
+  fi
   return 0
 }
 trap stop_started EXIT
