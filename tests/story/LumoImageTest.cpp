@@ -18,12 +18,10 @@ protected:
         registerFrameworkFileTypes();
         KImagePtr image(new KImage);
         makePicture(*image, Rows);
-        const KFileReference file(windowsPath(m_folder.file(Name)));
-        image->saveAsBMP(file);
-        return file;
+        image->saveAsBMP(fileIn(Name));
+        return fileIn(Name);
     }
     KFileReference nowhere(const std::string& Name) { return KFileReference(windowsPath("C:\\Nowhere\\" + Name)); }
-    KPath folder(const std::string& Sub) { return windowsPath(m_folder.path() + "\\" + Sub + "\\"); }
     static LumoImagePtr imageOf(const KFileReference& File, short Width, short Height)
     {
         LumoImagePtr image(new LumoImage);
@@ -104,7 +102,7 @@ TEST_F(Pictures, PicturesDrawThroughTheirMasksAndFlips)
     EXPECT_EQ(drawn(*imageOf(nowhere("Gone.bmp"), 4, 4), 4, 4), PixelRows(4, "####"));
     writeBytes(m_folder.file("Empty.bmp"), Bytes{'B', 'M'});
     ReportCatcher catcher;
-    EXPECT_EQ(drawn(*imageOf(KFileReference(windowsPath(m_folder.file("Empty.bmp"))), 6, 6), 6, 6),
+    EXPECT_EQ(drawn(*imageOf(fileIn("Empty.bmp"), 6, 6), 6, 6),
               (PixelRows{"......", ".bbbb.", ".b##b.", ".b##b.", ".bbbb.", "......"}));
     EXPECT_EQ(catcher.codes(), std::vector<int>{57});
 }
@@ -131,20 +129,20 @@ TEST_F(Pictures, APictureEndsInTheTickThatStartsItDrawnOrNot)
 TEST_F(Pictures, AMissingFileIsLookedForInTheMediaFoldersThenAsked)
 {
     StoryApplicationScope application;
-    KDirectory(folder("Media")).create();
-    KDirectory(folder("Other")).create();
+    KDirectory(folderIn("Media")).create();
+    KDirectory(folderIn("Other")).create();
     pictureFile("Other\\Dog.bmp", {"g"});
     pictureFile("Cat.bmp", {"r"});
-    const KPath media = folder("Media");
+    const KPath media = folderIn("Media");
     // Found in the second folder without a question; then a replacement is chosen, and it
     // joins the media folder under the missing name.
     MissingFileAnswers replace(TapeMediaFile::Replace, windowsPath(m_folder.file("Cat.bmp")));
     LumoImagePtr dog = imageOf(nowhere("Dog.bmp"), 1, 1);
-    EXPECT_FALSE(dog->findMissingMedia(media, KPathPtr(new KPath(folder("Other")))));
+    EXPECT_FALSE(dog->findMissingMedia(media, KPathPtr(new KPath(folderIn("Other")))));
     EXPECT_TRUE(dog->getFileReference().exists());
     LumoImagePtr owl = imageOf(nowhere("Owl.bmp"), 1, 1);
     EXPECT_FALSE(owl->findMissingMedia(media, KPathPtr()));
-    EXPECT_EQ(owl->getFileReference(), KFileReference(windowsPath(m_folder.file("Media\\Owl.bmp"))));
+    EXPECT_EQ(owl->getFileReference(), fileIn("Media\\Owl.bmp"));
     EXPECT_TRUE(owl->getFileReference().exists());
     // An object without a file has nothing to look for.
     EXPECT_FALSE(LumoImagePtr(new LumoImage)->findMissingMedia(media, KPathPtr()));
@@ -176,10 +174,10 @@ TEST_F(Pictures, MediaNamesAreLeafNamesAndFilesAreCopiedAndReplaced)
     EXPECT_FALSE(first->usesMediaName(KString("cat.bmp")));
 
     // Copied into the target folder and referred to there; then replaced.
-    KDirectory(folder("Target")).create();
-    first->copyMediaTo(KDirectory(folder("Source")), KDirectory(folder("Target")));
+    KDirectory(folderIn("Target")).create();
+    first->copyMediaTo(KDirectory(folderIn("Source")), KDirectory(folderIn("Target")));
     EXPECT_TRUE(first->usesMediaName(KString("Cat.bmp")));
-    EXPECT_EQ(first->getFileReference(), KFileReference(windowsPath(m_folder.file("Target\\Cat.bmp"))));
+    EXPECT_EQ(first->getFileReference(), fileIn("Target\\Cat.bmp"));
     EXPECT_TRUE(first->getFileReference().exists());
     EXPECT_FALSE(first->replaceMediaFile(cat, nowhere("New.bmp")));
     EXPECT_TRUE(first->replaceMediaFile(first->getFileReference(), nowhere("New.bmp")));

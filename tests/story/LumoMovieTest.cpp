@@ -33,7 +33,7 @@ protected:
             Stage.stream.addMovie(Name);
         }
         LumoMoviePtr movie(new LumoMovie);
-        movie->setFileReference(KFileReference(windowsPath(m_folder.file(Name))));
+        movie->setFileReference(fileIn(Name));
         movie->setBounds(KGraphicRectangle(8, 8, 32, 24));
         return movie;
     }

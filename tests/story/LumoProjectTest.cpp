@@ -1,6 +1,5 @@
 // The project document: a story saved and loaded with its page size and "Media" folder,
 // documents that are newer or no projects at all, and the project's own block.
-#include "foundation/KDocument.h"
 #include "foundation/KVariable.h"
 #include "story/LumoImage.h"
 #include "story/LumoPause.h"
@@ -12,32 +11,7 @@
 
 namespace {
 
-class Projects : public PlaybackTest {
-protected:
-    KFileReference fileIn(const std::string& Name) { return KFileReference(windowsPath(m_folder.file(Name))); }
-    KPath folder(const std::string& Sub = "") { return windowsPath(m_folder.path() + "\\" + Sub); }
-    // A project document of the version, with the entries, as another program may write it.
-    void writeDocument(const std::string& Name, long Version, std::initializer_list<std::pair<const char*, KThing*>> Entries)
-    {
-        KDocument document;
-        document.setFileReference(*KFileReferencePtr(new KFileReference(fileIn(Name))));
-        document.setType(LumoProject::kDocumentType);
-        document.setCreator(Version);
-        for (const auto& [name, object] : Entries)
-            document.addNamedObject(KString(name), *object);
-        ASSERT_TRUE(document.save());
-    }
-    // The message boxes a load shows.
-    std::vector<std::string> messagesOfLoading(LumoProject& P, const std::string& Name, bool Loads)
-    {
-        ReportCatcher catcher;
-        EXPECT_EQ(P.load(fileIn(Name)), Loads) << Name;
-        std::vector<std::string> messages;
-        for (const CaughtMessageBox& box : catcher.boxes())
-            messages.push_back(box.caption + ": " + box.text);
-        return messages;
-    }
-};
+using Projects = PlaybackTest;
 
 TEST_F(Projects, ASavedProjectLoadsWithItsStoryPageAndMediaFolder)
 {
@@ -64,9 +38,9 @@ TEST_F(Projects, ASavedProjectLoadsWithItsStoryPageAndMediaFolder)
     EXPECT_EQ(&story.getProject(), loaded.get());
     EXPECT_EQ(&story.getSpriteSystem(), page.layer.get());
     EXPECT_EQ(loaded->getFileReference(), fileIn("Tale.TPD"));
-    EXPECT_EQ(loaded->getDocumentFolder().getPath(), folder());
-    EXPECT_EQ(loaded->getMediaDirectory().getPath(), folder("Media\\"));
-    EXPECT_TRUE(KDirectory(folder("Media\\")).exists());
+    EXPECT_EQ(loaded->getDocumentFolder().getPath(), folderIn());
+    EXPECT_EQ(loaded->getMediaDirectory().getPath(), folderIn("Media"));
+    EXPECT_TRUE(KDirectory(folderIn("Media")).exists());
     story.resetSpriteSystem();
     EXPECT_FALSE(loaded->load(fileIn("Gone.TPD")));
     EXPECT_EQ(&loaded->getTape(), &story);
@@ -82,7 +56,7 @@ TEST_F(Projects, ThePageSizeIsCutTo16BitsAndWithoutItIsANewDocumentsAndNewerVers
     StoryApplicationScope application;
     TapePtr tape(new Tape);
     KVariablePtr wide(new KVariable(70000L));
-    writeDocument("Wide.TPD", 4, {{"Tape", tape.get()}, {"DocumentW", wide.get()}});
+    writeDocument("Wide.TPD", LumoProject::kDocumentType, 4, {{"Tape", tape.get()}, {"DocumentW", wide.get()}});
     application->setNewDocumentSize(900, 500);
     LumoProjectPtr project(new LumoProject);
     EXPECT_EQ(messagesOfLoading(*project, "Wide.TPD", true),
@@ -95,21 +69,21 @@ TEST_F(Projects, AFileThatIsNoProjectFailsWithAMessageAndLeavesTheProjectAsItWas
     StoryApplicationScope application;
     TapePtr tape(new Tape);
     KVariablePtr number(new KVariable(5L));
-    writeDocument("Good.TPD", 3, {{"Tape", tape.get()}});
-    writeDocument("Empty.TPD", 3, {{"DocumentW", number.get()}});
-    writeDocument("Odd.TPD", 3, {{"Tape", number.get()}});
+    writeDocument("Good.TPD", LumoProject::kDocumentType, 3, {{"Tape", tape.get()}});
+    writeDocument("Empty.TPD", LumoProject::kDocumentType, 3, {{"DocumentW", number.get()}});
+    writeDocument("Odd.TPD", LumoProject::kDocumentType, 3, {{"Tape", number.get()}});
     writeBytes(m_folder.file("Notes.txt"), ByteList().text("Dear diary").bytes());
     LumoProjectPtr project(new LumoProject);
     ASSERT_TRUE(project->load(fileIn("Good.TPD")));
     Tape& story = project->getTape();
-    KDirectory(folder("Media\\")).remove();
+    KDirectory(folderIn("Media")).remove();
     // Not a document, a document without a tape, one whose "Tape" is something else.
     for (const char* name : {"Notes.txt", "Empty.TPD", "Odd.TPD"}) {
         EXPECT_EQ(messagesOfLoading(*project, name, false),
                   std::vector<std::string>{"Error while reading file: This file is not a Narrabo Document File!"});
         EXPECT_EQ(project->getFileReference(), fileIn("Good.TPD"));
         EXPECT_EQ(&project->getTape(), &story);
-        EXPECT_FALSE(KDirectory(folder("Media\\")).exists()) << name;
+        EXPECT_FALSE(KDirectory(folderIn("Media")).exists()) << name;
     }
     LumoProjectPtr fresh(new LumoProject);
     messagesOfLoading(*fresh, "Notes.txt", false);
@@ -126,7 +100,7 @@ TEST_F(Projects, GivingUpTheMediaSearchStillLoadsTheProject)
         image->setFileReference(KFileReference(windowsPath(name)));
         tape->add(*image);
     }
-    writeDocument("Lost.TPD", 3, {{"Tape", tape.get()}});
+    writeDocument("Lost.TPD", LumoProject::kDocumentType, 3, {{"Tape", tape.get()}});
     LumoProjectPtr project(new LumoProject);
     EXPECT_TRUE(project->load(fileIn("Lost.TPD")));
     EXPECT_EQ(answers.asked.size(), 1u);

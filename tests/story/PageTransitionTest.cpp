@@ -186,11 +186,11 @@ TEST_F(PageTransitions, APictureBackgroundIsScaledToThePageAndMissingLeavesItBla
 {
     KImagePtr sky(new KImage);
     makePicture(*sky, PixelRows{"bb", "yy"});
-    sky->saveAsBMP(KFileReference(windowsPath(m_folder.file("Sky.bmp"))));
+    sky->saveAsBMP(fileIn("Sky.bmp"));
     WipeOut& cut = transition(WipeOut::Cut, 4, 4);
     cut.setSource(WipeOut::ImageSource);
     for (const char* name : {"Sky.bmp", "Gone.bmp"}) {
-        cut.setFileReference(KFileReference(windowsPath(m_folder.file(name))));
+        cut.setFileReference(fileIn(name));
         m_stage->play(cut);
         EXPECT_EQ(std::string({pixel(0, 0), pixel(3, 3)}), name[0] == 'S' ? "by" : "..") << name;
     }

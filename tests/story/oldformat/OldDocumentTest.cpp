@@ -11,24 +11,12 @@ namespace {
 
 class OldDocuments : public OldFormatTest {
 protected:
-    KFileReference fileIn(const std::string& Name) { return KFileReference(windowsPath(m_folder.file(Name))); }
-    KPath folder(const std::string& Sub) { return windowsPath(m_folder.path() + "\\" + Sub); }
     // A document of one pause of the seconds.
     Bytes document(long Seconds)
     {
         return OldBytes()
             .longs({OldDocumentImport::kDocumentType})
             .tape({OldBytes().slot("LumoPause").tapeObject("LumoPause", 5).longs({Seconds})});
-    }
-    // The message boxes of a load that is to fail.
-    std::vector<std::string> refusal(LumoProject& Project, const std::string& Name)
-    {
-        ReportCatcher catcher;
-        EXPECT_FALSE(Project.load(fileIn(Name))) << Name;
-        std::vector<std::string> messages;
-        for (const CaughtMessageBox& box : catcher.boxes())
-            messages.push_back(box.caption + ": " + box.text);
-        return messages;
     }
     static void registerOldDocumentType()
     {
@@ -51,12 +39,12 @@ TEST_F(OldDocuments, AnOldDocumentOpensOnA640By480PageWithoutMakingAMediaFolder)
     EXPECT_EQ(static_cast<LumoPause&>(story.getObjectAt(0)).getDuration(), 2000);
     EXPECT_EQ(project->getFileReference(), fileIn("Tale.lmt"));
     EXPECT_FALSE(project->hasMediaDirectory());
-    EXPECT_FALSE(KDirectory(folder("Media\\")).exists());
+    EXPECT_FALSE(KDirectory(folderIn("Media")).exists());
 
-    KDirectory(folder("Media\\")).create();
+    KDirectory(folderIn("Media")).create();
     LumoProjectPtr withMedia(new LumoProject);
     ASSERT_TRUE(withMedia->load(fileIn("Tale.lmt")));
-    EXPECT_EQ(withMedia->getMediaDirectory().getPath(), folder("Media\\"));
+    EXPECT_EQ(withMedia->getMediaDirectory().getPath(), folderIn("Media"));
 }
 
 TEST_F(OldDocuments, WhatIsNoWholeOldDocumentIsRefusedAndTheProjectStaysAsItWas)
@@ -74,7 +62,7 @@ TEST_F(OldDocuments, WhatIsNoWholeOldDocumentIsRefusedAndTheProjectStaysAsItWas)
     ASSERT_TRUE(project->load(fileIn("Good.lmt")));
     Tape& story = project->getTape();
     for (const char* name : {"Letter.lmt", "Short.lmt", "Bare.lmt"}) {
-        EXPECT_EQ(refusal(*project, name), std::vector<std::string>{"Error while reading file: This file is not a Narrabo Document File!"});
+        EXPECT_EQ(messagesOfLoading(*project, name, false), std::vector<std::string>{"Error while reading file: This file is not a Narrabo Document File!"});
         EXPECT_EQ(&project->getTape(), &story);
         EXPECT_EQ(project->getFileReference(), fileIn("Good.lmt"));
     }
