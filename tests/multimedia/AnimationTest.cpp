@@ -110,14 +110,12 @@ TEST_F(Animation, SpriteBoundsPlaceTheScaledFrameByPositionAndOrigin)
         sprite->getBounds(bounds);
         EXPECT_EQ(bounds, c.bounds) << c.x << "," << c.y << " frame " << c.frame;
     }
-
     // A frame index outside the frames draws nothing.
     KSpritePtr past = solidSprite(0, 0, 2, 2, 'g');
     past->setCurrentFrame(1);
     KImagePtr page = solidImage(2, 2, '#');
     past->draw(page->getGraphicDevice());
     EXPECT_EQ(pixelRows(*page), PixelRows(2, "##"));
-
     // Collisions are overlaps of the bounds; other objects never collide with a sprite.
     KSpritePtr overlapping = solidSprite(39, 29, 10, 10, 'b');
     KSpritePtr touching = solidSprite(40, 0, 10, 10, 'b');
@@ -163,12 +161,10 @@ TEST_F(Animation, LayersInASystemRegisterTheirSpritesWithItsAnimation)
     KSpritePtr after = solidSprite(0, 0, 1, 1, 'b');
     layer->addSprite(*after);
     EXPECT_EQ(system->getObjects().getCount(), 2);
-
     // A layer joins one system once.
     KSpriteSystemPtr other(new KSpriteSystem);
     other->addLayer(*layer);
     EXPECT_EQ(other->getLayers().getCount(), 0);
-
     // Taking a sprite out of the layer takes it out of the animation and the collision
     // tests.
     system->addCollisionObject(*before);
@@ -264,7 +260,6 @@ TEST_F(AnimationSystem, LateTicksAreMadeUpForWithinOneSecond)
         EXPECT_FLOAT_EQ(m_system->getAnimationTime(), c.late / 1000.0f) << c.late << " ms";
         EXPECT_FLOAT_EQ(m_system->times.back(), c.late / 1000.0f);
     }
-
     // The steps made up lie a period apart before the regular one.
     m_system = new RecordingSystem;
     tickAfter(100);
@@ -272,7 +267,6 @@ TEST_F(AnimationSystem, LateTicksAreMadeUpForWithinOneSecond)
     ASSERT_EQ(m_system->times.size(), 4u);
     EXPECT_FLOAT_EQ(m_system->times[0], 0.04f);
     EXPECT_FLOAT_EQ(m_system->times[2], 0.08f);
-
     // Ticks on time: one step each, the time growing by a period.
     tickAfter(20);
     EXPECT_EQ(m_system->times.size(), 5u);
@@ -293,7 +287,6 @@ TEST_F(AnimationSystem, TimersOfTheManagerDriveTheStepsAndCountTheFrameRate)
         EXPECT_FLOAT_EQ(m_system->getFramesPerSecond(), reading);
     }
     EXPECT_EQ(m_system->times.size(), 82u);
-
     // A dropped system stops its timers.
     const long running = timers().getTimerCount();
     m_system = nullptr;

@@ -179,7 +179,6 @@ TEST(MediaManager, IdlePassesServicePlayingMediaAndEndThemWhenDone)
     EXPECT_EQ(once->stops, 1);
     EXPECT_EQ(once->services, 1);
     EXPECT_EQ(paused->services, 0);
-
     // A paused medium alone keeps the manager registered; the pass in which the last
     // playing medium ends takes it off the idle list.
     looping->clearMediaFlags(KAbstractMedia::LoopFlag);

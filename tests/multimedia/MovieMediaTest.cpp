@@ -151,7 +151,6 @@ TEST(MovieMedia, PlaysIntoItsDeviceUntilTheManagerStopsItAtItsEnd)
     EXPECT_EQ(movie->getState(), KAbstractMedia::Loaded);
     EXPECT_FALSE(scope.media().managerIsIdleHandler());
     EXPECT_EQ(stream.lastCall(), "stop");
-
     // A looping movie is restarted at its end and stays playing.
     movie->setMediaFlags(KAbstractMedia::LoopFlag);
     movie->play();
@@ -190,7 +189,6 @@ TEST(MovieMedia, WithoutATargetOrAnEngineRecordOnlyTheStatesMove)
     movie->play();
     EXPECT_EQ(movie->getState(), KAbstractMedia::Loaded);
     stream.playSucceeds = true;
-
     // Unloading a playing movie lets go of its record at once; the manager then finds it
     // done and stops it, and it unloads for good.
     movie->play();

@@ -71,7 +71,6 @@ TEST(MultiMediaLibrary, RegistersOnceAndBringsTheSupportsFileTypesAndTextsUp)
     EXPECT_EQ(classNames(), names);
     EXPECT_EQ(supportCount(), 5);
     EXPECT_EQ(KFileTypeHandler::getTypeList().getCount(), 15 + 13);
-
     // Extension; as registered, in English, in German.
     const char* const rows[][4] = {
         {"WAV", "WAVE TVOD WAVE Sound File", "WAVE TVOD WAVE Sound File", "WAVE TVOD WAVE Tondatei"},
@@ -84,7 +83,6 @@ TEST(MultiMediaLibrary, RegistersOnceAndBringsTheSupportsFileTypesAndTextsUp)
         for (auto& row : rows)
             EXPECT_EQ(typeOf(row[0]), row[column]);
     }
-
     // The recording dialogs' texts, empty ones included, follow the language.
     const std::string french = "Fran\xE7" "ais";
     const std::string texts[][3] = {

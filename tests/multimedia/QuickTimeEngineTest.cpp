@@ -305,7 +305,6 @@ TEST(QuickTimeEngine, PlaysIntoAnOffscreenCopiedToTheDeviceAtMostEvery40Ms)
     movie->draw(device, KGraphicRectangle(10, 10, 4, 4));
     EXPECT_EQ(rgbOf(device.getPixel(11, 11)), 0x00FF00u);
     EXPECT_TRUE(q.handles.empty());
-
     // Paused, a QuickTime movie stops; resumed, it starts again from its beginning.
     movie->pause();
     EXPECT_EQ(q.count(kStopMovie), 1);

@@ -208,7 +208,6 @@ TEST(SoundEngine, StreamedBuffersArePaddedWithTheFormatsSilenceOrLoop)
     std::unique_ptr<KStreamingSound> bytes(streamedSound(folder, 8));
     EXPECT_EQ(contents(*bytes)[149], sampleAt(149, 8));
     EXPECT_EQ(contents(*bytes)[150], 0x80);
-
     // Without loop, the data's end turns every later refill into silence; with loop, the
     // data starts again where it ran out.
     for (bool loop : {false, true}) {

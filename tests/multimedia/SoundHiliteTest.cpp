@@ -77,7 +77,6 @@ TEST(SoundHilite, BlocksKeepMarkersSoundFileAndTextButNothingElse)
     KSoundHiliteMediaPtr copy = new KSoundHiliteMedia(*read);
     EXPECT_EQ(describe(copy->getMarkers()[1]), "1200 4 4 lazy selected");
     EXPECT_NE(&copy->getMarkers()[1], &read->getMarkers()[1]);
-
     // A table that holds something else than markers gives only its markers.
     auto foreignTable = [&](KFile& F) {
         KBag foreign;
@@ -107,7 +106,6 @@ TEST(SoundHilite, MarkersStandOnTheTimeLineByTheirTime)
     for (const auto& p : positions)
         EXPECT_EQ(marker(p.time, 0, "x")->getMarkerRect(track, p.duration), KGraphicRectangle(p.left, 20, 3, 40))
             << p.time << " of " << p.duration;
-
     // A grey bar with a white label, or a black bar with a black label when selected.
     KImagePtr image = new KImage;
     image->create(KGraphicSize(200, 60));
@@ -170,7 +168,6 @@ TEST_F(Reading, EachNewWordIsReportedOnceItsTimeHasPassed)
     listener->seen.clear();
     media->stop();
     EXPECT_EQ(listener->seen, Heard{"WordStart=-1 WordLength=-1 ElapsedTime=0"});
-
     // Out of time order, the last passed marker of the table counts.
     setMarkers({{200, 8}, {100, 3}});
     media->play();
@@ -204,7 +201,6 @@ TEST_F(Reading, PlayingAgainGoesOnWithItsSoundAndUnloadingEndsTheReading)
     EXPECT_EQ(sound->getState(), KAbstractMedia::Unloaded);
     EXPECT_FALSE(scope.manager().getMedia().has(*sound));
     EXPECT_TRUE(media->isDonePlaying());
-
     // Without text or sound nothing plays.
     media->setText("");
     media->play();

@@ -150,7 +150,6 @@ TEST(SoundMedia, ResourceSoundsPlayFromOneDirectSoundBufferAndKeepIt)
     EXPECT_TRUE(pollUntil([&] { return sound->isDonePlaying(); }));
     scope.application().processIdleOnce();
     EXPECT_EQ(sound->getState(), KAbstractMedia::Loaded);
-
     // Given a file later, it stays a DirectSound sound and reads the file as WAV data.
     sound->createFromFile(fileReference(writeFile(folder, "later.wav", waveBytes(WaveShape()))));
     EXPECT_EQ(sound->getResourceNumber(), -1);

@@ -35,14 +35,12 @@ TEST(SpeechSupport, ListsTheVoicesOfBothEnginesSortedAndPrefersTheVoiceWord)
     EXPECT_STREQ(support.getDefaultVoice().getText(), "Mike in Stereo");
     EXPECT_EQ(support.getVoiceIndex(KString("Zira")), 3);
     EXPECT_FALSE(support.hasVoice(KString("zira")));
-
     // Descriptions are read in the interface language, named in upper-case hexadecimal.
     char language[8];
     std::snprintf(language, sizeof language, "%X", static_cast<unsigned>(GetUserDefaultUILanguage()));
     EXPECT_TRUE(scope.engine.called("SetId HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices"));
     EXPECT_TRUE(scope.engine.called(std::string("GetStringValue ") + language));
     EXPECT_TRUE(scope.engine.called("GetStringValue (default)"));
-
     // Closing and opening again lists every voice once.
     scope.media.manager().closeMediaSupport();
     EXPECT_EQ(support.getActiveEngineMask(), 0);
@@ -222,7 +220,6 @@ TEST(SpeechMedia, ChoosesOnlyOfferedVoicesAndTheEngineThatOffersThem)
     EXPECT_EQ(speech.getState(), KAbstractMedia::Loaded);
     EXPECT_TRUE(speech.getText().isEmpty());
     EXPECT_STREQ(speech.getVoiceName().getText(), "Mike");
-
     // A name only SAPI 4 offers is spoken there.
     speech.speak(KString("Mary"), KString("Hello"));
     EXPECT_EQ(scope.engine.callsStartingWith("Speak").size(), 1u);
@@ -262,7 +259,6 @@ TEST(Sapi4Speech, ReportsEachNewWordFromTheBufferSinkAndEndsAtTheAudioStop)
     EXPECT_TRUE(heard.speech->isPlaying());
     scope.passAfter(scope.engine.wordMs);
     EXPECT_EQ(heard.speech->getState(), KAbstractMedia::Loaded);
-
     // Every play brings the engine up anew, and a word at the place of the last one sent
     // is reported again for the new text.
     const size_t selections = scope.count("Select");
@@ -288,14 +284,12 @@ TEST(Sapi4Speech, PausesWhenTheAudioStartsAndSpeaksAnewWhenAskedWhileSpeaking)
     heard.speech->resume();
     EXPECT_TRUE(scope.engine.called("AudioResume"));
     EXPECT_EQ(kssSapi4GetState(), kSapi4Speaking);
-
     // A new text while speaking stops the old one and selects the mode again first.
     scope.engine.calls.clear();
     kssSapi4Speak(KString("three"));
     EXPECT_EQ(scope.engine.calls.front(), "AudioReset");
     EXPECT_EQ(scope.engine.calls.back(), "TextData 6 three");
     EXPECT_EQ(scope.count("Select Mary"), 1u);
-
     // Offsets the engine gives outside the text are not read.
     kssSapi4WordReached(400);
     EXPECT_EQ(kssSapi4GetWordStart(), 0);
@@ -346,7 +340,6 @@ TEST(Sapi4Speech, SpeedAndVolumeReachTheEngineOnItsOwnScale)
               (std::vector<std::string>{"SpeedSet 0", "SpeedSet 4294967295", "SpeedSet 90", "VolumeSet 2147450879",
                                         "VolumeSet 2147450879", "VolumeSet 0", "VolumeSet 4294967295",
                                         "VolumeSet 20480"}));
-
     // Back at the normal speed, the next text is spoken by an engine brought up anew.
     heard.speech->setSpeed(0.5);
     const size_t selections = scope.count("Select");

@@ -160,7 +160,6 @@ TEST_F(Compositor, InvalidatedPageRectanglesReachTheTargetAtTheNextFrame)
     EXPECT_EQ(target(), kRedTarget);
     tick();
     EXPECT_EQ(pixelRows(m_target->getGraphicDevice(), 5, 2, 4, 4), (PixelRows{"rrrr", "rbbr", "rbbr", "rrrr"}));
-
     // A sprite over an invalidated rectangle is drawn again over the restored page.
     addSprite(3, 1, 2, 'g');
     tick();
@@ -169,7 +168,6 @@ TEST_F(Compositor, InvalidatedPageRectanglesReachTheTargetAtTheNextFrame)
     m_system->invalidate(KGraphicRectangle(4, 2, 1, 1));
     tick();
     EXPECT_EQ(pixelRows(m_target->getGraphicDevice(), 4, 1, 4, 4), (PixelRows{"rrrr", "rggr", "rggr", "rrrr"}));
-
     // Without layers only the invalidated rectangles are copied.
     m_system->removeAllLayers();
     paintTargetRed();
@@ -217,7 +215,6 @@ TEST_F(Compositor, ANewPageNeedsATargetDevice)
     detached->invalidate(KGraphicRectangle(0, 0, 4, 4));
     detached->update();
     EXPECT_TRUE(sprite->hasSpriteFlags(KSprite::NeedsRedraw));
-
     // The target's bounds become the target rectangle and the composition bounds.
     detached->setTargetDevice(m_target->getGraphicDevice());
     EXPECT_EQ(detached->getTargetRect(), KGraphicRectangle(0, 0, 10, 7));

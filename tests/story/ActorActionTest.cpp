@@ -89,7 +89,6 @@ TEST_F(ActorActions, EnteringPlacesTheActorAndStartsItsMovementExitingTakesItOff
     EXPECT_EQ(hero().getFrames().getCount(), 0);
     EXPECT_FALSE(hero().getTimer().isRunning());
     EXPECT_EQ(stage().shown(1, 3, 4, 1), (PixelRows{"yyyy"}));
-
     // A movement the actor lacks: placed and scaled, but not brought on stage.
     ActorActionPtr fly = actionOn("Hero", ActorAction::EnterOnScene, "Fly");
     fly->setTargetPosition(KGraphicPoint(9, 9));
@@ -115,7 +114,6 @@ TEST_F(ActorActions, AMoveVisitsEachFractionOfTheWayAndLandsOnTheTarget)
     }
     EXPECT_EQ(positions, (std::vector<KAnimationPoint>{{10, 20}, {20, 40}, {40, 80}}));
     EXPECT_EQ(scales, (std::vector<KAnimationVector>{{1.25f, 1.5f}, {1.5f, 2.0f}, {2.0f, 3.0f}}));
-
     // Duration d lands d × d − 1 ticks after the start; 0 counts as 100, kept.
     for (auto [duration, ticks] : {std::pair<long, long>{1, 1}, {10, 99}, {0, 9999}}) {
         move->setDuration(duration);
@@ -123,7 +121,6 @@ TEST_F(ActorActions, AMoveVisitsEachFractionOfTheWayAndLandsOnTheTarget)
         EXPECT_EQ(stage().stepsToEnd(), ticks) << duration;
     }
     EXPECT_EQ(move->getDuration(), 100);
-
     // An actor off stage, or not in the cast, is not moved: the action ends at once.
     hero().setPosition(0, 0);
     stage().tape().hideActor(KString("Hero"));
@@ -269,7 +266,6 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
         EXPECT_FALSE(actionOn("Ghost", ActorAction::EnterOnScene)->findMissingMedia(mediaFolder, further));
         EXPECT_EQ(answers.asked.size(), 1u);
     }
-
     // The actor's frames show a picture: with the actor file it is the action's media,
     // listed once, and copied along with the tape's media.
     TapeObjectPtr picture(new WipeOut);
@@ -286,7 +282,6 @@ TEST_F(ActorActions, TheActorFileIsLookedForCopiedRenamedAndCountedAsMedia)
     stage().tape().copyMediaTo(KDirectory(mediaFolder), KDirectory(folderIn("Target")));
     EXPECT_EQ(readBytes(target + "\\Hero.ACT"), (Bytes{'a'}));
     EXPECT_EQ(readBytes(target + "\\Sky.bmp"), (Bytes{'s'}));
-
     // A replaced picture of the frames saves the actor beside the new one; the actor file
     // replaced renames the action's actor.
     EXPECT_TRUE(enter->replaceMediaFile(fileIn("Target\\Sky.bmp"), fileIn("Moon.bmp")));

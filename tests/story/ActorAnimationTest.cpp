@@ -69,12 +69,10 @@ TEST_F(ActorAnimation, FramesAreDrawnAtTheActorsBoundsWithTheirShapesAsMasks)
     EXPECT_EQ(pixelRows(frame), (PixelRows{"gg..", "gg..", "..bb", "..bb"}));
     EXPECT_EQ(pixelRows(frame.getAlphaMask()), (PixelRows{"..##", "..##", "##..", "##.."}));
     EXPECT_TRUE(actor->isVisible());
-
     // On stage, the page shows through where the frame has no shape.
     actor->setPosition(3, 2);
     stage.tape().showActor(KString("Hero"));
     EXPECT_EQ(stage.shown(2, 2, 6, 4), (PixelRows{"yggyyy", "yggyyy", "yyybby", "yyybby"}));
-
     // Without frames the actor keeps its whole rectangle, scaled.
     actor->stopAnimation();
     actor->setScale(2.0f, 0.5f);
@@ -105,13 +103,11 @@ TEST_F(ActorAnimation, BuildingTheRunningMovementAgainRestartsItWithoutRendering
     actor->buildFrames(KString("Walk"));
     EXPECT_EQ(actor->getCurrentFrame(), 0);
     EXPECT_EQ(&actor->getFrames()[0], firstFrame);
-
     // Another movement is rendered afresh; in mode 3 it starts from its last frame.
     actor->buildFrames(KString("Jump"));
     EXPECT_EQ(actor->getFrames().getCount(), 2);
     EXPECT_EQ(actor->getCurrentFrame(), 1);
     EXPECT_EQ(actor->getTimer().getPeriod(), 4);
-
     // A movement the actor lacks stops the timer on frame 0 of the frames it holds.
     actor->buildFrames(KString("Fly"));
     EXPECT_FALSE(actor->getTimer().isRunning());
@@ -149,7 +145,6 @@ TEST_F(ActorAnimation, MovementsKeepTheirFramesSpeedAndPlayModeInTheirBlock)
     ActorSequencePtr back(new ActorSequence);
     EXPECT_EQ(m_blocks.read(*back, wide), 0);
     EXPECT_EQ(m_blocks.written(*back), bytes);
-
     // A deep copy shares no frame with its source.
     KThingPtr copy(&walk->deepCopy());
     EXPECT_EQ(m_blocks.written(*copy), bytes);

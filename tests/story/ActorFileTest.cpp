@@ -122,7 +122,6 @@ TEST_F(Actors, TheCastTakesTheActorFilesOfTheProjectMediaFolder)
     ASSERT_TRUE(tape->hasActor(KString("Dragon")));
     EXPECT_FALSE(tape->isActorVisible(KString("Hero")));
     EXPECT_EQ(tape->getActor(KString("Hero")).getActorBounds(), KGraphicRectangle(0, 0, 5, 5));
-
     // Actors already in the cast are not loaded again; the application's current project
     // serves a tape of none.
     ActorPtr hero(&tape->getActor(KString("Hero")));
@@ -147,7 +146,6 @@ TEST_F(Actors, TheBlockTakesTheDocumentSizeFromSectionTwoAndSkipsOthers)
     // The sections' length: section 1, then section 2 of 16 bytes.
     const long size = long(bytes.size()) - 16;
     const Bytes sectionOne(bytes.begin() + 16, bytes.end() - 16);
-
     // Section 2 gives the frames their page; a third section is passed over.
     ActorPtr back(new Actor);
     const Bytes three = ByteList().longs({id, 1, size + 12, 3}).append(sectionOne).longs({2, 16, 1024, 768, 3, 12, 99});
@@ -155,7 +153,6 @@ TEST_F(Actors, TheBlockTakesTheDocumentSizeFromSectionTwoAndSkipsOthers)
     EXPECT_EQ(back->getDocumentWidth(), 1024);
     EXPECT_EQ(back->getMovementAt(0).getFrameAt(1).getPageSize(), KGraphicSize(1024, 768));
     EXPECT_EQ(back->getActorBounds(), KGraphicRectangle(1, 2, 3, 4));
-
     // Without section 2 the page is 640 × 480.
     ASSERT_EQ(m_blocks.read(*back, ByteList().longs({id, 1, size - 16, 1}).append(sectionOne)), 0);
     EXPECT_EQ(back->getDocumentWidth(), 640);

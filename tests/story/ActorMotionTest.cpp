@@ -94,12 +94,10 @@ TEST_F(ActorMotions, TheActorGoesThroughEveryPointOfTheLineAndWaitsForTheTimer)
     tick(motion);
     tick(motion);
     EXPECT_EQ(actor().places, (std::vector<std::pair<long, long>>{{0, 0}, {0, 0}, {1, 0}, {2, 1}, {3, 1}}));
-
     // Drawing the page up to a motion puts the actor at its last point.
     actor().places.clear();
     motionAlong({{1, 2}, {7, 9}}).drawOnPage();
     EXPECT_EQ(actor().places, (std::vector<std::pair<long, long>>{{7, 9}}));
-
     // A motion without points, or whose actor is not in the cast, ends at once.
     for (ActorMotion* idle : {&motionAlong({}), &motionAlong({{1, 1}}, "Nobody")}) {
         m_stage->play(*idle);

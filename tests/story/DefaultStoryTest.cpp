@@ -123,7 +123,6 @@ TEST_F(DefaultStory, HoldsEveryKindOnItsPagesAndPlaysToItsEndHighlightingEveryWo
     EXPECT_EQ(kinds, (std::set<int>{1, 2, 3, 5, 6, 7, 9, 10, 11, 12}));
     EXPECT_GE(pages, 3);
     ASSERT_GE(wordsOf.size(), 1u);
-
     // Played: each reading's highlight moves through all its words, in order.
     std::map<const LumoText*, std::vector<long>> heard;
     bool clicked = false;

@@ -55,7 +55,6 @@ TEST_F(Pictures, ANewPictureIsCentredOnTheShownPageAndOldBlocksHaveAHardMask)
         LumoImagePtr(new LumoImage)->getBounds(bounds);
         EXPECT_EQ(bounds, KGraphicRectangle(160, 120, 320, 240));
     }
-
     // Flipping twice one way changes nothing; the bounds never move. A picture stored
     // without section 3 has a hard mask at 0xFFFF.
     image->flip(true, 7);
@@ -97,7 +96,6 @@ TEST_F(Pictures, PicturesDrawThroughTheirMasksAndFlips)
     EXPECT_EQ(pixelRows(page->getGraphicDevice(), 6, 5, 4, 2), (PixelRows{"bb.b", "b.b."}));
     imageOf(file, 4, 2)->drawWithColor(page->getGraphicDevice(), KGraphicRectangle(), KGraphicRectangle());
     EXPECT_EQ(pixelRows(page->getGraphicDevice(), 4, 4, 4, 2), (PixelRows{"....", "...."}));
-
     // A missing picture leaves a white placeholder, one that loads empty a double frame.
     EXPECT_EQ(drawn(*imageOf(nowhere("Gone.bmp"), 4, 4), 4, 4), PixelRows(4, "####"));
     writeBytes(m_folder.file("Empty.bmp"), Bytes{'B', 'M'});
@@ -147,7 +145,6 @@ TEST_F(Pictures, AMissingFileIsLookedForInTheMediaFoldersThenAsked)
     // An object without a file has nothing to look for.
     EXPECT_FALSE(LumoImagePtr(new LumoImage)->findMissingMedia(media, KPathPtr()));
     EXPECT_EQ(replace.asked.size(), 1u);
-
     // "Ignore" goes on to the next missing file, "Ignore All" ends the tape's search.
     TapePtr tape(new Tape);
     for (const char* name : {"A.bmp", "B.bmp"})
@@ -172,7 +169,6 @@ TEST_F(Pictures, MediaNamesAreLeafNamesAndFilesAreCopiedAndReplaced)
     ASSERT_EQ(names.getCount(), 1);
     EXPECT_EQ(text(names.getStringAt(0)), "Cat.bmp");
     EXPECT_FALSE(first->usesMediaName(KString("cat.bmp")));
-
     // Copied into the target folder and referred to there; then replaced.
     KDirectory(folderIn("Target")).create();
     first->copyMediaTo(KDirectory(folderIn("Source")), KDirectory(folderIn("Target")));

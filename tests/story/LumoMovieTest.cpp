@@ -109,7 +109,6 @@ TEST_F(Movies, WithoutAMovieToPlayTheObjectEndsAtOnceAndARedrawShowsAStillFrame)
         openMovies(stage);
         LumoMoviePtr unknown = movieOf(stage, "other.mov", false);
         EXPECT_EQ(nextStartsAt(stage, *unknown), 2);
-
         // A redraw of the page: the still frame, and no movie left open; a file that no
         // engine opens shows a white placeholder in a black frame.
         stage.tape->stop();

@@ -44,7 +44,6 @@ TEST_F(Projects, ASavedProjectLoadsWithItsStoryPageAndMediaFolder)
     story.resetSpriteSystem();
     EXPECT_FALSE(loaded->load(fileIn("Gone.TPD")));
     EXPECT_EQ(&loaded->getTape(), &story);
-
     // The project's own block holds its tape.
     LumoProjectPtr copy(new LumoProject);
     EXPECT_EQ(m_blocks.roundTrip(*loaded, *copy), 0);

@@ -57,7 +57,6 @@ TEST_F(SoundsAndSpeeches, ASoundHoldsTheTapeUntilItStopsOrPlaysOnAndPlaysAgainFr
     KSoundPtr sound = &bell->getSound();
     EXPECT_TRUE(sound->isPlaying());
     EXPECT_EQ(sound->getVolume(), 0.5);
-
     // The tape's stop stops it through the media manager; the object keeps it, and plays
     // it again from its beginning.
     stage.tape->stop();
@@ -153,7 +152,6 @@ TEST_F(SoundsAndSpeeches, BlocksKeepTheFieldsAndOnlyAMoviesCopyKeepsTheBaseField
         copied.copyFrom(*object);
         EXPECT_EQ(copied.isEnabled() && copied.getLabel().isEmpty(), object != movie.get());
         EXPECT_EQ(m_blocks.written(copied) == written, object == movie.get());
-
         // A block whose first section is another keeps what the object was made with.
         const Bytes payload(written.begin() + 24, written.end());
         KThingPtr other(object->getClass().createObject());

@@ -105,7 +105,6 @@ TEST_F(SpokenTexts, ANewTextIsShownCentredInTheClassDefaultsAndEndsAtOnce)
     EXPECT_STREQ(line.getText().getText(), "New Text");
     EXPECT_EQ(line.getStyleRunAt(0).getFont().getSize(kPlatformWindows), 24.0);
     EXPECT_STREQ(text->getVoice().getText(), "Anna");
-
     // Played, it is drawn on white and the next object starts on the next tick.
     stage.tape->append(*text);
     stage.tape->append(*ProbePtr(new Probe(stage.journal(), "next", 100)));
@@ -135,7 +134,6 @@ TEST_F(SpokenTexts, BlocksKeepEverythingButTheRecordedReadingsTextAndCopiesShare
     EXPECT_EQ(m_blocks.read(*read, written), 0);
     EXPECT_EQ(m_blocks.written(*read), written);
     EXPECT_STREQ(read->getSpokenText().getText(), "Hello big world");
-
     // Section 1 alone: full volume, no recorded reading.
     const Bytes first(written.begin() + 16, written.begin() + 24 + readLong(written, 20));
     const long id = KClass::findClass("LumoText")->getClassID();
@@ -144,7 +142,6 @@ TEST_F(SpokenTexts, BlocksKeepEverythingButTheRecordedReadingsTextAndCopiesShare
     EXPECT_EQ(old->getVolume(), 1.0);
     EXPECT_FALSE(old->readsWithSound());
     EXPECT_TRUE(old->readsAloud() && old->hasTransparentBackground());
-
     // A copy shares the lines and has a recorded reading of its own.
     TextPtr copy(new LumoText);
     copy->copyFrom(*text);
@@ -266,7 +263,6 @@ TEST_F(SpokenTexts, ARecordedReadingHighlightsWithinTheTextAndEndsWithItsSound)
     stage.tape->append(*text);
     stage.tape->append(*ProbePtr(new Probe(stage.journal(), "next", 100)));
     stage.tape->start(0);
-
     // A range past the text's end is cut at its last character.
     ASSERT_TRUE(playUntil(*stage.tape, [&] { return ink(stage, *text, true).pixels > 0; }));
     EXPECT_EQ(stage.tape->ticks, 3);
@@ -297,7 +293,6 @@ TEST_F(SpokenTexts, TheRectangleScalesAboutItsCentreAndTheSilhouetteIsBlack)
     text->offset(-200, -150);
     text->getBounds(bounds);
     EXPECT_EQ(bounds, KGraphicRectangle(-80, 65, 400, 50));
-
     // Drawn into an actor's frame, whose page rectangle starts at (-90, 65): a painted
     // text is a black rectangle, a transparent one only its characters.
     for (uint8 transparent : {0, 1}) {

@@ -94,7 +94,6 @@ TEST_F(PageTransitions, BandsAndLinesMeetOnlyAtTheirLastSteps)
     EXPECT_EQ(pixelRows(m_stage->page(), 300, 239, 1, 5), (PixelRows{"g", "g", "r", "g", "g"}));
     steps(1);
     EXPECT_EQ(pixel(300, 241), 'g');
-
     // Interlaced lines on a page 480 high: the first step's lower pair lies outside.
     WipeOut& lines = transition(WipeOut::InterlacedLines, 8, 480);
     m_stage->play(lines);
@@ -150,7 +149,6 @@ TEST_F(PageTransitions, TheFadeFollowsTheClockAndEndsOpaqueWhenTicksComeLate)
     steps(1);
     EXPECT_FALSE(m_stage->tape().hasRunningObject());
     EXPECT_EQ(pixelRows(m_stage->page(), 0, 0, 8, 4), PixelRows(4, "gggggggg"));
-
     // A tape that ticks at no interval gives the fade no length: the first step ends it.
     WipeOut& instant = transition(WipeOut::Fade, 8, 4);
     m_stage->tape().setTickInterval(0);
@@ -194,13 +192,11 @@ TEST_F(PageTransitions, APictureBackgroundIsScaledToThePageAndMissingLeavesItBla
         m_stage->play(cut);
         EXPECT_EQ(std::string({pixel(0, 0), pixel(3, 3)}), name[0] == 'S' ? "by" : "..") << name;
     }
-
     // A damaged source names no background: the page stays as it was.
     paintPage('r');
     cut.setSource(7);
     m_stage->play(cut);
     EXPECT_EQ(pixel(3, 3), 'r');
-
     // Only a picture background is media.
     KStringBag names;
     cut.setSource(WipeOut::ColorSource);

@@ -66,7 +66,6 @@ TEST_F(Strokes, ThePenIsStampedAlongTheLineInTheStrokesColour)
     tape->stop();
     tape->resetSpriteSystem();
     run(2 * Tape::kDefaultTickInterval);
-
     // The highlight: a black border and a white halo; colour and pen come back.
     KImagePtr picture = solidImage(40, 30, 'r');
     stroke->drawKindIcon(picture->getGraphicDevice(), boundsOf(*stroke), boundsOf(*stroke));
@@ -87,7 +86,6 @@ TEST_F(Strokes, GeometryFollowsThePointsAndThePen)
     stroke->offset(-70, 30);
     EXPECT_EQ(stroke->getPointAt(0), KGraphicPoint(100, 20));
     EXPECT_EQ(stroke->getPointAt(1), KGraphicPoint(90, 10));
-
     // Scaling about the bounds' centre; a factor of one changes nothing, not even the pen.
     stroke = strokeOf({{0, 0}, {100, 50}}, 15);
     stroke->scaleXY(1.0, 1.0);
@@ -100,7 +98,6 @@ TEST_F(Strokes, GeometryFollowsThePointsAndThePen)
     EXPECT_EQ(stroke->getPointAt(1), KGraphicPoint(75, 75));
     stroke->scaleXY(0.01, 0.01);
     EXPECT_EQ(KGraphicSize(stroke->getPenWidth(), stroke->getPenHeight()), KGraphicSize(1, 1));
-
     // A click hits the pen walked along the line.
     stroke = strokeOf({{0, 0}, {40, 0}}, 8);
     for (auto [point, hit] : {std::pair{KGraphicPoint(0, 3), true}, {KGraphicPoint(20, 3), true},

@@ -41,13 +41,11 @@ TEST_F(TapeObjects, TheBaseBlockHoldsKindEnabledAndLabelInSectionOne)
     EXPECT_EQ(back->getKind(), 12);
     EXPECT_FALSE(back->isEnabled());
     EXPECT_EQ(text(back->getLabel()), "Intro");
-
     // The kind is the low byte of the 16 bits; any enabled byte but 0 is enabled.
     TapeObjectPtr wide(new TapeObject);
     EXPECT_EQ(m_blocks.read(*wide, tapeObjectBlock(0x0203, 7, "")), 0);
     EXPECT_EQ(wide->getKind(), 3);
     EXPECT_TRUE(wide->isEnabled());
-
     // A second section after section 1 is passed over; a first section of another ID
     // leaves the constructor's values.
     const long id = KClass::findClass("TapeObject")->getClassID();
@@ -74,7 +72,6 @@ TEST_F(TapeObjects, GraphicObjectsNestTheBaseBlockBeforeTheirBounds)
     const Bytes bytes = m_blocks.written(*object);
     EXPECT_EQ(m_blocks.read(*back, bytes), 0);
     EXPECT_EQ(m_blocks.written(*back), bytes);
-
     // A copy takes the base fields and the bounds, not the tape.
     TapePtr tape(new Tape);
     back->setTape(*tape);
@@ -116,7 +113,6 @@ TEST_F(TapeObjects, GraphicObjectsDrawIntoTheWholePageAndShowIt)
     EXPECT_EQ(pixelRows(compositor.getBackground().getGraphicDevice(), 649, 489, 3, 2), (PixelRows{"...", ".bb"}));
     compositor.update();
     EXPECT_EQ(pixelRows(target->getGraphicDevice(), 649, 489, 3, 2), (PixelRows{"...", ".bb"}));
-
     // Without a story sprite layer there is no page to draw into.
     TapePtr bare(new Tape);
     box->setTape(*bare);

@@ -43,7 +43,6 @@ TEST_F(TapePlayback, ObjectsStartOnePerTickAndRunUntilTheyEndThemselves)
     EXPECT_EQ(m_tape->getPlayState(), Tape::Stopped);
     // A stopped tape's timer no longer holds the tape.
     EXPECT_FALSE(m_tape->getTimer().isRunning() || m_tape->getTimer().hasTarget());
-
     // Refused: a start past the objects or before them, or while the tape plays.
     for (long index : {4L, -1L})
         m_tape->start(index);
@@ -95,7 +94,6 @@ TEST_F(TapePlayback, PausingDropsTheRunningObjectWhichStartsAfreshOnResume)
     m_tape->resume();
     runTicks(*m_tape, 1);
     EXPECT_EQ(news(m_journal), "clear | a start | a step | show 2 | hide | a start");
-
     // Stopping stops the running object and every medium, which is unloaded.
     sound->play();
     KCursorManager::get().hideCursor();
@@ -129,7 +127,6 @@ TEST_F(TapePlayback, PagesBeginAtTransitionsAndRedrawsDrawTheirEnabledObjectsBut
     }
     m_tape->getObjectAt(2).setEnabled(false);
     EXPECT_EQ(m_tape->findNextStopPoint(1), 2);
-
     // The page from its transition, which draws itself unless disabled; the actor motion
     // draws itself as the scene is set.
     m_tape->setCurrentPosition(8);

@@ -82,7 +82,6 @@ TEST_F(Tapes, TheBlockKeepsObjectsSettingsAndAStopIndexOnlyWhenOneIsSet)
     EXPECT_EQ(Bytes(withStop.end() - 12, withStop.end()), ByteList().longs({2, 12, 4}).bytes());
     EXPECT_EQ(m_blocks.read(*back, withStop), 0);
     EXPECT_EQ(back->getStopIndex(), 4);
-
     // A stored position beyond the objects is the last one; one before them is 0.
     const TapePtr ten = tapeOf(10);
     for (auto [stored, read] : {std::pair<long, long>{12, 10}, {-3, 0}}) {
@@ -90,7 +89,6 @@ TEST_F(Tapes, TheBlockKeepsObjectsSettingsAndAStopIndexOnlyWhenOneIsSet)
         EXPECT_EQ(m_blocks.roundTrip(*ten, *back), 0);
         EXPECT_EQ(back->getCurrentPosition(), read) << stored;
     }
-
     // Objects of a damaged document that are not tape objects are left out.
     tape->insertAt(*KStringPtr(new KString("stray")), 1);
     tape->setCurrentPosition(3);
@@ -125,7 +123,6 @@ TEST_F(Tapes, CopiesTakeTheObjectsOfKnownKindsAndThePlaySettings)
     EXPECT_FALSE(copy->hasRunningObject());
     // The flags are the copy's own.
     EXPECT_FALSE(copy->isFlagSet(Tape::LoopFlag));
-
     // A tape copied onto itself keeps its objects.
     copy->copyObjectsFrom(*copy);
     EXPECT_EQ(copy->getCount(), 3);
@@ -164,7 +161,6 @@ TEST_F(Tapes, TheCastShowsItsActorsOnTheActorLayerOnce)
     tape->hideCast();
     EXPECT_EQ(actors.getSpriteCount(), 0);
     EXPECT_FALSE(dragon->isVisible());
-
     // Giving up the layer takes the actors off it; clearing the cast empties it.
     tape->showActor(KString("Dragon"));
     tape->resetSpriteSystem();

@@ -96,7 +96,6 @@ TEST_F(Holding, AWaitLooksAtSoundsThenSpeechThenTheUserOnceATick)
     runTicks(*m_tape, 1);
     EXPECT_TRUE(sound->isPlaying());
     EXPECT_FALSE(speech->isPlaying());
-
     // With nothing playing, sounds and speech are passed in the first step; speech that
     // plays holds the wait, and option 5 stops the sound that plays when it ends.
     for (bool speechPlays : {false, true}) {

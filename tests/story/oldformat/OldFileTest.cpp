@@ -101,7 +101,6 @@ TEST_F(OldFile, AMacMediaRecordKeepsOnlyTheFileName)
     ASSERT_TRUE(read(media, OldBytes().file("Disk:Pictures:Tree.pct")));
     EXPECT_EQ(media.getPath(), ZString("Disk:Pictures:Tree.pct"));
     EXPECT_EQ(written(media), OldBytes().file("Disk:Pictures:Tree.pct").get());
-
     // A skipped block longer than the file is damage, and no further byte is read.
     EXPECT_FALSE(read(media, OldBytes().header("ZFile").bytes({1}).longs({1000, 0}).string("X")));
     EXPECT_EQ(damage(), "ZFile::readFromFile: Count Out Of Range");

@@ -30,7 +30,6 @@ TEST_F(OldObjectModel, AnObjectIsFreedByDeleteOrByItsLastHolder)
 
     delete new ZColor;
     EXPECT_EQ(ZThing::getHeapBlockCount(), blocks);
-
     // Neither objects on the stack nor the members of heap objects are on the heap.
     ZColor onStack;
     ZStroke* stroke = new ZStroke;

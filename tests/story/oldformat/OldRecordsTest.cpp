@@ -39,7 +39,6 @@ TEST_F(OldRecords, ArraySlotsHoldObjectsEmptySlotsOrRawValues)
     EXPECT_EQ(array[0], nullptr);
     EXPECT_EQ(static_cast<ZColor*>(array[1])->getGreen(), 2);
     EXPECT_EQ(written(array), objects);
-
     // A version 1 record has no swap byte: the values are as they lay in memory, unless
     // the array swapped its bytes already, as a stroke's points do.
     const Bytes values = OldBytes().header("ZArray").longs({1}).bytes({1}).bytes({0, 0, 0, 7});
@@ -126,7 +125,6 @@ TEST_F(OldRecords, AWindowsStyleTakesItsFontFromTheFontRecordAndItsColourFromThe
     EXPECT_EQ(withFormat.getFont().getFontSize(), 15);
     EXPECT_EQ(withFormat.getCharFormat().getTextColor(), 0x00123456u);
     EXPECT_NE(withFormat.getCharFormat().getMask() & ZCharFormat::kColorMask, 0u);
-
     // A block of a length that is neither is passed over, and the reading stays in step.
     ZStyleInfo odd;
     EXPECT_TRUE(read(odd, OldBytes()
@@ -162,7 +160,6 @@ TEST_F(OldRecords, AMacStyleSkipsItsBlockAndTakesThePortablePart)
     EXPECT_EQ(font.getWeight(), 700);
     EXPECT_TRUE(font.isItalic());
     EXPECT_EQ(style.getCharFormat().getTextColor(), 0x000000FFu);
-
     // A block that would reach beyond the file is damage.
     EXPECT_FALSE(read(style, OldBytes().header("ZStyleInfo", 2).longs({ZStyleInfo::kMacTag, -8})));
     EXPECT_EQ(damage(), "ZStyleInfo::readFromFile: Count Out Of Range");

@@ -137,7 +137,6 @@ TEST_F(OldTape, RenamedVoicesAreReadUnderTheirNewNames)
     ASSERT_TRUE(read(speech, OldBytes().tapeObject("LumoSpeech", 4).string("Hi").string("My Voice Female").bytes({0})));
     EXPECT_EQ(speech.getVoice(), ZString("MyVoice Female"));
     EXPECT_EQ(speech.getOption(), 0);
-
     // A version 1 text has no highlight colour and option D.
     ZLumoText text;
     ASSERT_TRUE(read(text, OldBytes()
