@@ -1,9 +1,6 @@
 // Old tapes: the story objects of each kind read from their records, turned into current
 // tape objects, and the texts of old text objects as lines.
 #include "graphics/KTextStyleRun.h"
-#include "foundation/KFileSystem.h"
-#include "multimedia/KSpeechExceptionHandler.h"
-#include "multimedia/KSpeechSupport.h"
 #include "story/LumoImage.h"
 #include "story/LumoMovie.h"
 #include "story/LumoSound.h"
@@ -24,7 +21,7 @@
 #include "story/oldformat/ZTape.h"
 #include "story/oldformat/ZWaitMouseClick.h"
 #include "story/oldformat/ZWipeOut.h"
-#include "tests/story/PlaybackTestSupport.h"
+#include "tests/story/StoryMediaTestSupport.h"
 #include "tests/story/oldformat/OldFormatTestSupport.h"
 
 namespace {
@@ -212,23 +209,8 @@ TEST_F(OldTape, ATapeWithABareTapeObjectIsNotConverted)
 
 TEST_F(OldTape, TextsSpeechesSoundsAndMoviesBecomeTheirCurrentObjects)
 {
-    StageScope stage;
-    // Speech objects are made over the speech support and its pronunciation exceptions,
-    // which live in a folder of the file system.
-    struct SpeechSupportScope {
-        SpeechSupportScope()
-        {
-            KFileSystem::initFileSystem();
-            KSpeechSupport::createSpeechSupport();
-            KSpeechExceptionHandler::createGlobal();
-        }
-        ~SpeechSupportScope()
-        {
-            KSpeechExceptionHandler::releaseGlobal();
-            KSpeechSupport::releaseSpeechSupport();
-            KFileSystem::exitFileSystem();
-        }
-    } speechSupport;
+    // Speech objects are made over the speech support and its pronunciation exceptions.
+    MediaStage stage;
     ZLumoText oldText;
     oldText.setBounds(ZRectangle(5, 6, 70, 80));
     oldText.setVoice(ZString("Anna"));
