@@ -66,8 +66,6 @@ TEST(RecordDialog, RecordsCountingWholeSecondsAndThrowsTheTakeAwayOnCancel)
     KSoundRecordDialogPtr dialog = openDialog();
     EXPECT_EQ(takeOf(*dialog), pathText(KFileSystem::getFileSystem().temporaryDirectory.getPath())
                                    + std::to_string(scope.clock.now() % 100000) + ".wav");
-    EXPECT_EQ(dialog->getTitle(), "Record Sound");
-    EXPECT_EQ(dialog->getBounds().getSize(), KGraphicSize(361, 94));
     EXPECT_EQ(buttons(*dialog), "EDDEE");
     EXPECT_EQ(scope->getIdleHandlerCount(), 1);
     for (int take = 0; take < 2; ++take) {

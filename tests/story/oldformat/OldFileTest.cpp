@@ -8,7 +8,7 @@ namespace {
 
 using OldFile = OldFormatTest;
 
-TEST_F(OldFile, NumbersAndStringsAreWrittenBigEndianAndReadBack)
+TEST_F(OldFile, NumbersAndStringsAreWrittenBigEndian)
 {
     writeBytes(path("numbers.lmt"), {});
     ZFile out(ZString(path("numbers.lmt").c_str()));
@@ -25,23 +25,13 @@ TEST_F(OldFile, NumbersAndStringsAreWrittenBigEndianAndReadBack)
                           .string("Hi")
                           .bytes({'o', 'k', '\r', '\n'})
                           .get());
-
+    // Shorts, longs, strings and lines are read by the tests of the records and below; the
+    // double only here.
     ZFile& in = fileOf(stored);
-    short s = 0;
-    long l = 0;
+    in.seek(6);
     double d = 0;
-    ZString text;
-    ZString line;
-    in.readShort(s);
-    in.readLong(l);
     in.readDouble(d);
-    in.readString(text);
-    in.readLine(line);
-    EXPECT_EQ(s, -2);
-    EXPECT_EQ(l, 0x01020304);
     EXPECT_EQ(d, 1.5);
-    EXPECT_EQ(text, ZString("Hi"));
-    EXPECT_EQ(line, ZString("ok"));
     EXPECT_EQ(in.getError(), ZFile::NoError);
 }
 
