@@ -1,8 +1,7 @@
-// The pronunciation exceptions: the exceptions file, the rewriting of a text with its
-// position table, and the speech that speaks the rewritten text and maps its words back
-// to the written one.
-#include "foundation/KFile.h"
+// The pronunciation exceptions: the rewriting of a text with its position table, and the
+// speech that speaks the rewritten text and maps its words back to the written one.
 #include "foundation/KFileSystem.h"
+#include "multimedia/KSpeechExceptionsFile.h"
 #include "tests/multimedia/SpeechTestSupport.h"
 #include "tests/support/ReportCatcher.h"
 
@@ -12,8 +11,8 @@ namespace {
 
 using Pairs = std::vector<std::pair<const char*, const char*>>;
 
-// The exceptions file in a common data folder of the test's own, as the editor writes it.
-// The file's damaged forms are the speech extras' tests' concern.
+// The exceptions file in a common data folder of the test's own, as the editor writes it;
+// the file's own tests are the speech extras'.
 struct ExceptionsFolder {
     ExceptionsFolder()
     {
@@ -26,15 +25,10 @@ struct ExceptionsFolder {
     ~ExceptionsFolder() { KFileSystem::exitFileSystem(); }
     void write(const Pairs& Exceptions)
     {
-        KFile file(KSpeechExceptionHandler::getExceptionsFile());
-        file.create();
-        file.open();
-        file.writeLong(KSpeechExceptionHandler::kFileMagic);
-        file.writeLong(0);
-        file.writeLong(static_cast<long>(Exceptions.size()));
+        KBag exceptions;
         for (const auto& pair : Exceptions)
-            KSpeechException(KString(pair.first), KString(pair.second)).writeToFile(file, 1);
-        file.close();
+            exceptions.add(*new KSpeechException(KString(pair.first), KString(pair.second)));
+        ASSERT_TRUE(KSpeechExceptionsFile::write(exceptions));
     }
     TemporaryFolder folder;
 };
