@@ -223,7 +223,10 @@ void KBag::readFromFile(KFile& F)
         F.readLong(storedCount);
         F.readLong(growSize);
         F.readLong(minSize);
-        long count = storedCount - getMissingCount();
+        // The stored count may be anything: it is taken apart from the elements dropped in
+        // 64 bits, where no stored value overflows.
+        const long long storedLeft = static_cast<long long>(storedCount) - getMissingCount();
+        long count = storedLeft < 0 ? -1 : (storedLeft > getCapacity() ? getCapacity() + 1 : static_cast<long>(storedLeft));
         const long largestMinSize = getCapacity() > kLargestStoredStep ? getCapacity() : kLargestStoredStep;
         // Counts outside the slots read, and sizes out of range, are damage; the slots
         // are kept all the same, with sizes that are safe.
