@@ -79,6 +79,7 @@ public:
 
     void writeSeeds(const std::string& Folder) override
     {
+        removeSetsOfEndedChildren();
         const std::string set = "RobustnessSeed" + std::to_string(GetCurrentProcessId());
         KPreferences preferences;
         preferences.setBool(KString("ChildMode"), true);
@@ -138,6 +139,27 @@ public:
     }
 
 private:
+    // Children that ended on a failure left their sets behind.
+    static void removeSetsOfEndedChildren()
+    {
+        HKEY application = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (std::string("SOFTWARE\\") + kApplication).c_str(), 0, KEY_ALL_ACCESS, &application)
+            != ERROR_SUCCESS)
+            return;
+        std::vector<std::string> left;
+        char name[256];
+        for (DWORD i = 0;; ++i) {
+            DWORD length = sizeof name;
+            if (RegEnumKeyExA(application, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+                break;
+            if (std::string(name).rfind("Robustness", 0) == 0)
+                left.push_back(name);
+        }
+        for (const std::string& set : left)
+            RegDeleteTreeA(application, set.c_str());
+        RegCloseKey(application);
+    }
+
     std::string m_set;
 };
 

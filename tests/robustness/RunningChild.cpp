@@ -1,5 +1,7 @@
 #include "tests/robustness/RunningChild.h"
 
+#include "tests/robustness/ScratchFiles.h"
+
 #include <cstring>
 #include <sstream>
 #include <stdexcept>
@@ -50,8 +52,13 @@ RunningChild::RunningChild(ChildOrder Order, int Slot)
 
 RunningChild::~RunningChild()
 {
-    if (WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT)
+    if (WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
         TerminateProcess(m_process, 1);
+        WaitForSingleObject(m_process, INFINITE);
+    }
+    const std::string scratch = scratchFolderOfChild(GetProcessId(m_process));
+    if (!scratch.empty())
+        removeScratchFolder(scratch);
     CloseHandle(m_process);
 }
 

@@ -24,6 +24,13 @@ std::string scratchFolder(const std::string& Name)
 
 std::string scratchFolderOfChild() { return scratchFolder("robustness-" + std::to_string(GetCurrentProcessId())); }
 
+std::string scratchFolderOfChild(unsigned long ProcessId)
+{
+    char base[MAX_PATH];
+    const DWORD length = GetTempPathA(MAX_PATH, base);
+    return length == 0 || length >= MAX_PATH ? "" : std::string(base) + "robustness-" + std::to_string(ProcessId);
+}
+
 void removeScratchFolder(const std::string& Folder)
 {
     std::error_code ignored;

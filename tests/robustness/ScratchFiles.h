@@ -10,8 +10,10 @@
 
 // A folder of its own in the temporary folder, made when missing.
 std::string scratchFolder(const std::string& Name);
-// The folder of this process, where a child writes the inputs its readers open.
+// The folder of a child process, where it writes the inputs its readers open; a child
+// that ends on a failure leaves it to its parent to remove.
 std::string scratchFolderOfChild();
+std::string scratchFolderOfChild(unsigned long ProcessId);
 void removeScratchFolder(const std::string& Folder);
 KFileReference fileReferenceOf(const std::string& WindowsPath);
 // Lets Write make the file Name through the program's own writer in a scratch folder,
