@@ -104,12 +104,13 @@ HENHMETAFILE DibImageWmf::readEnhancedMetafile(ImageStream* stream, ENHMETAHEADE
 
 void DibImageWmf::clampMetafileSize(long& width, long& height)
 {
+    // In 64 bits: a side of millions of units times 4000 does not fit in a long.
     if (width > MaxSide) {
-        height = height * MaxSide / width;
+        height = long(int64_t(height) * MaxSide / width);
         width = MaxSide;
     }
     if (height > MaxSide) {
-        width = width * MaxSide / height;
+        width = long(int64_t(width) * MaxSide / height);
         height = MaxSide;
     }
 }

@@ -16,9 +16,12 @@ constexpr size_t kWindowsRecordHeader = 6;
 // Larger bitmap sides are damage, and keep the size arithmetic within 64 bits.
 constexpr int64_t kLargestBitmapSide = int64_t(1) << 20;
 constexpr uint32_t kStockObject = 0x80000000u;
-// Logical coordinates beyond 27 bits are outside what GDI can address; the system's
-// player takes them all the same and may compute without end with them.
-constexpr int64_t kLargestCoordinate = int64_t(1) << 27;
+// Pictures are drawn a page at a time: 2^17 units hold a poster in hundredths of a
+// millimetre. The system's player draws shapes far beyond that (a damaged ellipse a
+// million units wide) for minutes, whatever little of them shows.
+constexpr int64_t kLargestCoordinate = int64_t(1) << 17;
+// A world transform scales and turns a page; it does not blow it up a thousandfold.
+constexpr float kLargestScale = 256.0f;
 // The reference device of an enhanced metafile, in pixels and in millimetres.
 constexpr int32_t kLargestDeviceSide = 1 << 16;
 // Fonts far larger than any page are damage, and their glyphs would not fit in memory.
@@ -288,7 +291,7 @@ private:
     }
     bool coordinates(size_t At, size_t Count) const { return within(At, Count, kLargestCoordinate); }
 
-    // Six finite floats, none beyond the coordinate space.
+    // Four finite scale factors, then a shift within the coordinate space.
     bool transform(size_t At) const
     {
         for (size_t i = 0; i < 6; ++i) {
@@ -296,7 +299,8 @@ private:
             const uint32_t bits = u32At(m_record, At + 4 * i);
             static_assert(sizeof value == sizeof bits, "a transform holds 32-bit floats");
             std::memcpy(&value, &bits, sizeof value);
-            if (!(value >= -float(kLargestCoordinate) && value <= float(kLargestCoordinate)))
+            const float largest = i < 4 ? kLargestScale : float(kLargestCoordinate);
+            if (!(value >= -largest && value <= largest))
                 return false;
         }
         return true;
@@ -587,9 +591,13 @@ bool MetafileRecordCheck::isSoundEnhancedMetafile(const uint8_t* Data, size_t Si
         if (side <= 0 || side > kLargestDeviceSide)
             return false;
     }
-    const int64_t frameWidth = int64_t(int32_t(u32At(Data, 32))) - int32_t(u32At(Data, 24));
-    const int64_t frameHeight = int64_t(int32_t(u32At(Data, 36))) - int32_t(u32At(Data, 28));
-    if (frameWidth <= 0 || frameHeight <= 0 || frameWidth > kLargestCoordinate || frameHeight > kLargestCoordinate)
+    // The bounds (the picture's size in pixels) and the frame lie within a page.
+    for (size_t at = 8; at < 40; at += 4) {
+        const int32_t edge = int32_t(u32At(Data, at));
+        if (edge > kLargestCoordinate || edge < -kLargestCoordinate)
+            return false;
+    }
+    if (int32_t(u32At(Data, 32)) <= int32_t(u32At(Data, 24)) || int32_t(u32At(Data, 36)) <= int32_t(u32At(Data, 28)))
         return false;
     const uint32_t descriptionLength = u32At(Data, 60);
     if (descriptionLength > 0 && !fits(u32At(Data, 64), uint64_t(descriptionLength) * 2, headerSize))
