@@ -166,6 +166,7 @@ public:
     {
         writeFileBytes(Folder + "/placeable.wmf", placeable(windowsMetafile()));
         writeFileBytes(Folder + "/enhanced.emf", enhancedMetafile());
+        writeFileBytes(Folder + "/mapped.emf", mappedMetafile());
     }
 
 private:
@@ -213,7 +214,46 @@ private:
         RECT frame{0, 0, 1600, 1000};
         HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
         draw(dc);
+        return bitsOf(CloseEnhMetaFile(dc));
+    }
+    // The records of mapping, palettes, bitmaps, paths and spaced text.
+    static Bytes mappedMetafile()
+    {
+        RECT frame{0, 0, 2100, 1500};
+        HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
+        SetMapMode(dc, MM_ANISOTROPIC);
+        SetWindowExtEx(dc, 200, 150, nullptr);
+        SetViewportExtEx(dc, 80, 60, nullptr);
+        SetGraphicsMode(dc, GM_ADVANCED);
+        const XFORM turn{0.9f, 0.1f, -0.1f, 0.9f, 5.0f, 3.0f};
+        SetWorldTransform(dc, &turn);
+        struct {
+            WORD version, count;
+            PALETTEENTRY entries[2];
+        } palette{0x300, 2, {{255, 0, 0, 0}, {0, 0, 255, 0}}};
+        HPALETTE logical = CreatePalette(reinterpret_cast<LOGPALETTE*>(&palette));
+        SelectPalette(dc, logical, FALSE);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 2, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        const uint8_t pixels[16] = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0, 255, 255, 255, 0};
+        StretchDIBits(dc, 10, 10, 40, 40, 0, 0, 2, 2, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+        const POINT points[] = {{0, 0}, {60, 20}, {30, 90}, {100, 100}, {120, 10}, {150, 140}};
+        const INT counts[] = {3, 3};
+        PolyPolygon(dc, points, counts, 2);
+        BeginPath(dc);
+        MoveToEx(dc, 20, 120, nullptr);
+        LineTo(dc, 180, 130);
+        EndPath(dc);
+        StrokePath(dc);
+        const INT spacing[] = {12, 12, 12};
+        ExtTextOutW(dc, 20, 100, ETO_CLIPPED, &frame, L"Fox", 3, spacing);
+        RoundRect(dc, 100, 50, 190, 140, 20, 20);
         HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+        DeleteObject(logical);
+        return bitsOf(metafile);
+    }
+    static Bytes bitsOf(HENHMETAFILE metafile)
+    {
         Bytes bytes(GetEnhMetaFileBits(metafile, 0, nullptr));
         GetEnhMetaFileBits(metafile, static_cast<UINT>(bytes.size()), bytes.data());
         DeleteEnhMetaFile(metafile);

@@ -2,6 +2,7 @@
 
 #include "tests/robustness/InputReader.h"
 #include "tests/robustness/RunningChild.h"
+#include "tests/robustness/ScratchFiles.h"
 
 #include <cstdio>
 
@@ -21,8 +22,12 @@ public:
         : m_reader(std::move(Reader))
         , m_folder(WorkFolder + "/minimize-" + std::to_string(GetCurrentProcessId()))
     {
+        // Process IDs come round again: the candidates of an earlier run must not be taken
+        // for these.
+        removeScratchFolder(m_folder);
         makeFolder(m_folder);
     }
+    ~CandidateRunner() { removeScratchFolder(m_folder); }
 
     // Runs the candidates from First on, in as many children as failures need, and gives
     // the first that fails like Wanted (any failure when Wanted is none).
@@ -43,7 +48,7 @@ public:
             WaitForSingleObject(child.processHandle(), INFINITE);
             const ChildEnd end = child.end();
             if (end.finished)
-                break;
+                return {Candidates.size(), end};
             if (!Wanted || (end.kind == Wanted->kind && end.message == Wanted->message))
                 return {static_cast<size_t>(end.current), end};
             from = static_cast<size_t>(end.current) + 1;
@@ -63,7 +68,8 @@ int replayInput(const std::string& Reader, const std::string& Input, const std::
     CandidateRunner runner(Reader, WorkFolder);
     const Trial trial = runner.run({readFileBytes(Input)}, 0, nullptr);
     if (trial.failed != 0) {
-        std::printf("%s: opened without failing\n", Input.c_str());
+        std::printf("%s: %s without failing%s\n", Input.c_str(), trial.end.loaded > 0 ? "loaded" : "refused",
+            trial.end.message.empty() ? "" : (" (" + trial.end.message + ")").c_str());
         return 0;
     }
     std::printf("%s: %s: %s%s\n", Input.c_str(), failureKindName(trial.end.kind), trial.end.message.c_str(),
