@@ -27,6 +27,25 @@ KArray::~KArray()
         KMemory::dispose(m_slots);
 }
 
+void KArray::setReadableClasses(std::initializer_list<const KClass*> Classes)
+{
+    m_objectsOnly = true;
+    m_readableClasses.assign(Classes.begin(), Classes.end());
+}
+
+bool KArray::isReadable(const KClass& Class) const
+{
+    if (!Class.readsItself())
+        return false;
+    if (!m_objectsOnly)
+        return true;
+    for (const KClass* readable : m_readableClasses) {
+        if (readable && Class.isEqualOrSubClass(*readable))
+            return true;
+    }
+    return false;
+}
+
 void KArray::setIsDirect(bool Direct)
 {
     if (m_size != 0) {
@@ -441,6 +460,12 @@ void KArray::readSlots(KFile& F, KClassReader& Reader)
         Reader.skipSection();
         return;
     }
+    // Raw values where the owner takes objects would be used as addresses.
+    if (direct != 0 && m_objectsOnly) {
+        F.setError(KClassReader::kDamagedDataError);
+        Reader.skipSection();
+        return;
+    }
     // Slots of the other mode would be released as objects or kept as raw words.
     if ((direct != 0) != (m_direct != 0))
         setSize(0);
@@ -475,8 +500,9 @@ void KArray::readObjectSlots(KFile& F, long Count)
             ++store;
             continue;
         }
-        if (KClass::isClassID(classID)) {
-            KThing* element = KClass::findClass(classID)->createObject();
+        const KClass* record = KClass::findReadableClass(classID);
+        if (record && isReadable(*record)) {
+            KThing* element = record->createObject();
             if (element) {
                 element->readFromFile(F);
                 putAt(*element, store);

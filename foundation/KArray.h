@@ -6,6 +6,8 @@
 #include "foundation/KThingPtr.h"
 
 #include <cstdint>
+#include <initializer_list>
+#include <vector>
 
 class KClassReader;
 
@@ -28,8 +30,9 @@ public:
 
     KThing& deepCopy() const override;
     // Object elements are written inline behind their class IDs and re-created through
-    // the class registry; an element of an unregistered class follows the process-wide
-    // unknown-class mode (kept as an empty slot, dropped, or refused).
+    // the class registry; an element of an unregistered class, or of one that cannot be
+    // read here, follows the process-wide unknown-class mode (kept as an empty slot,
+    // dropped, or refused).
     void readFromFile(KFile& F) override;
     void writeToFile(KFile& F, long Ver) override;
 
@@ -46,6 +49,15 @@ public:
 
     // The number of slots, whatever the size operation of a derived class answers.
     long getCapacity() const { return m_size; }
+
+    // What a read from a file may make. By default: raw values or objects, as the file
+    // says, of every class that reads itself. An owner that uses the elements as objects
+    // of some classes names them (their subclasses included); a stored direct array is
+    // then damage that leaves the array as it was, and an element of another class is
+    // passed over before anything is made of it. Null classes (not registered) match
+    // nothing.
+    void setReadableClasses(std::initializer_list<const KClass*> Classes);
+    bool isReadable(const KClass& Class) const;
 
     void setIsDirect(bool Direct);
     bool isDirect() const { return m_direct != 0; }
@@ -109,6 +121,8 @@ private:
     uint8 m_direct = 0;
     long m_missingCount = 0;
     long m_skippedCount = 0;
+    bool m_objectsOnly = false;
+    std::vector<const KClass*> m_readableClasses;
 };
 
 K_POINTER_CLASS(KArray, KThingPtr);

@@ -8,6 +8,14 @@
 
 K_DEFINE_CLASS(KBag, KArray, 1)
 
+namespace {
+// The program sets a bag's grow and minimum sizes in steps of a few hundred slots at
+// most. A stored size beyond both this and the slots the file holds is damage: taken as
+// it is, the bag's next growth or clear (its destructor's among them) would ask for
+// memory no bag needs, and that failure ends the program.
+constexpr long kLargestStoredStep = 0x10000;
+} // namespace
+
 KBag::KBag() = default;
 
 KBag::KBag(const KBag& Other)
@@ -215,16 +223,22 @@ void KBag::readFromFile(KFile& F)
         F.readLong(storedCount);
         F.readLong(growSize);
         F.readLong(minSize);
-        m_growSize = growSize > 0 ? growSize : 1;
-        m_minSize = minSize;
-        long count = storedCount - getMissingCount();
-        // Counts outside the slots read, or a negative minimum, are damage; the slots
-        // are kept all the same.
-        if (count < 0 || count > getCapacity() || minSize < 0) {
+        // The stored count may be anything: it is taken apart from the elements dropped in
+        // 64 bits, where no stored value overflows.
+        const long long storedLeft = static_cast<long long>(storedCount) - getMissingCount();
+        long count = storedLeft < 0 ? -1 : (storedLeft > getCapacity() ? getCapacity() + 1 : static_cast<long>(storedLeft));
+        const long largestMinSize = getCapacity() > kLargestStoredStep ? getCapacity() : kLargestStoredStep;
+        // Counts outside the slots read, and sizes out of range, are damage; the slots
+        // are kept all the same, with sizes that are safe.
+        if (count < 0 || count > getCapacity() || minSize < 0 || minSize > largestMinSize
+            || growSize > kLargestStoredStep) {
             F.setError(KClassReader::kDamagedDataError);
             count = count < 0 ? 0 : (count > getCapacity() ? getCapacity() : count);
-            m_minSize = minSize < 0 ? 0 : minSize;
+            minSize = minSize < 0 || minSize > largestMinSize ? 0 : minSize;
+            growSize = growSize > kLargestStoredStep ? 1 : growSize;
         }
+        m_growSize = growSize > 0 ? growSize : 1;
+        m_minSize = minSize;
         m_count = count;
     }
     reader.end();

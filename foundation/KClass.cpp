@@ -101,6 +101,15 @@ void KClass::unregisterAll()
     }
 }
 
+KClass* KClass::findReadableClass(long ID)
+{
+    for (KClass* record = s_head; record; record = record->m_next) {
+        if (record->m_classID == ID)
+            return record->m_readsItself ? record : nullptr;
+    }
+    return nullptr;
+}
+
 KThing* KClass::createObject() const
 {
     if (!m_create) {

@@ -4,6 +4,8 @@
 // its name. Readers of class blocks create objects by looking their ID up here.
 #include "foundation/KThing.h"
 
+#include <type_traits>
+
 class KClass : public KThing {
 public:
     using CreateProcedure = KThing* (*)();
@@ -15,6 +17,12 @@ public:
     static KClass* findClass(const char* Name);
     static KClass* findClass(long ID);
     static bool isClassID(long ID);
+    // The record of a stored class ID when a reader may make an object of it: a
+    // registered class whose objects read themselves. Null, without a report, for any
+    // other ID: a file names classes at will, and making an object of a class that has no
+    // reader (or that is no stored object at all, a menu, a window) ends in reports that
+    // cannot be recovered from.
+    static KClass* findReadableClass(long ID);
     static void unregisterAll();
     // The first record (KThing's once the framework has started); null when empty.
     static KClass* getFirst() { return s_head; }
@@ -25,6 +33,8 @@ public:
     static long computeClassID(const char* Name);
 
     KThing* createObject() const;
+    bool readsItself() const { return m_readsItself; }
+    void setReadsItself(bool On) { m_readsItself = On; }
     bool isEqual(const KClass& C) const;
     bool isSubClass(const KClass& C) const;
     bool isEqualOrSubClass(const KClass& C) const;
@@ -50,7 +60,16 @@ private:
     CreateProcedure m_create = nullptr;
     long m_version = 1;
     long m_classID = 0;
+    bool m_readsItself = false;
 };
+
+// Whether X, or a class between it and KThing, has a reader of its own: KThing's reader
+// only reports that there is none.
+template <typename X>
+constexpr bool kReadsItself()
+{
+    return !std::is_same<decltype(&X::readFromFile), void (KThing::*)(KFile&)>::value;
+}
 
 // The companions of every registered class X: its class record variable, the
 // registration under its name, the create procedure, getClass and isRegistered.
@@ -72,6 +91,8 @@ private:                                                                    \
     KClass* X::initClass(const char* Name, KClass* ParentRecord, long V)    \
     {                                                                       \
         s_class = KClass::registerClass(Name, ParentRecord, &X::createInstance, V); \
+        if (s_class)                                                        \
+            s_class->setReadsItself(kReadsItself<X>());                     \
         return s_class;                                                     \
     }                                                                       \
     KClass* X::registerClass() { return initClass(#X, Parent::getClassRecord(), Version); } \

@@ -79,6 +79,7 @@ void KNamedBag::clear()
 
 void KNamedBag::readFromFile(KFile& F)
 {
+    m_names.setReadableClasses({KString::getClassRecord()});
     KBag::readPairs(F, KNamedBag::getClassRecord(), m_names, false, m_objects);
 }
 

@@ -300,8 +300,12 @@ void KPath::readFromFile(KFile& F)
 void KPath::readDirectories(KFile& F)
 {
     KBag stored;
+    stored.setReadableClasses({KString::getClassRecord()});
     stored.readFromFile(F);
     m_directories.clear();
+    // Elements of other classes were left out by the read: damage all the same.
+    if (stored.getMissingCount() > 0)
+        F.setError(KClassReader::kDamagedDataError);
     // The bag comes from an untrusted file: only non-empty strings are directory names.
     for (long i = 0; i < stored.getCount(); ++i) {
         if (!stored.hasObjectAt(i) || &stored.getObjectAt(i).getClass() != KString::getClassRecord()) {

@@ -205,13 +205,15 @@ void KVariable::readHeldObject(KFile& F)
 {
     long classID = 0;
     F.readLong(classID);
-    if (!KClass::isClassID(classID)) {
-        // A newer or foreign document: its object is left out, not the whole document.
+    const KClass* record = KClass::findReadableClass(classID);
+    if (!record) {
+        // A newer or foreign document, or a class that is no stored object: the object
+        // is left out, not the whole document.
         KClassReader().skipBlock(F);
         KClassReader::countMismatchedBlock();
         return;
     }
-    KThingPtr object(KClass::findClass(classID)->createObject());
+    KThingPtr object(record->createObject());
     if (!object.hasObject()) {
         KClassReader().skipBlock(F);
         return;

@@ -144,6 +144,7 @@ void KTextBlock::readFromFile(KFile& F)
     if (reader.beginAtSection(F, KTextBlock::getClassRecord(), 1)) {
         KBag lines;
         short alignment = 0;
+        lines.setReadableClasses({KTextLine::getClassRecord()});
         lines.readFromFile(F);
         F.readShort(alignment);
         if (!bagHoldsOnly(lines, *KTextLine::getClassRecord()))

@@ -202,6 +202,7 @@ void KTextLine::readFromFile(KFile& F)
         KString text;
         KBag runs;
         text.readFromFile(F);
+        runs.setReadableClasses({KTextStyleRun::getClassRecord()});
         runs.readFromFile(F);
         if (!bagHoldsOnly(runs, *KTextStyleRun::getClassRecord()))
             F.setError(KClassReader::kDamagedDataError);

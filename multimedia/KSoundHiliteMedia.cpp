@@ -261,6 +261,7 @@ void KSoundHiliteMedia::readFromFile(KFile& F)
     KClassReader reader;
     if (reader.beginAtSection(F, getClassRecord(), 1)) {
         m_markers.clear();
+        m_markers.setReadableClasses({KSoundHiliteMarker::getClassRecord()});
         m_markers.readFromFile(F);
         m_soundFile.readFromFile(F);
         m_text.readFromFile(F);

@@ -317,6 +317,7 @@ void Actor::readFromFile(KFile& F)
     m_documentHeight = kDefaultDocumentHeight;
     kReadEachSection(F, Actor::getClassRecord(), [&](long ID) {
         if (ID == 1) {
+            m_movements.setReadableClasses({ActorSequence::getClassRecord()});
             m_movements.readFromFile(F);
             m_bounds.readFromFile(F);
         } else if (ID == 2) {
@@ -348,6 +349,8 @@ void Actor::bindDocument(KDocument& Document, const KFileReference& File)
     Document.setFileReference(*reference);
     Document.setType(kDocumentType);
     Document.setCreator(kDocumentVersion);
+    // An actor document holds its actor and nothing else.
+    Document.getObjects().setReadableClasses({Actor::getClassRecord()});
 }
 
 bool Actor::save(const KFileReference& File)

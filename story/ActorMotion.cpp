@@ -63,6 +63,12 @@ void ActorMotion::readFromFile(KFile& F)
         setKind(ActorMotionKind);
         m_path.readFromFile(F);
         m_actorName.readFromFile(F);
+        // The path is raw coordinates: a bag of objects in its place is damage, and goes.
+        if (!m_path.isDirect()) {
+            m_path.setSize(0);
+            m_path.setIsDirect(true);
+            KClassReader::countMismatchedBlock();
+        }
     }
     reader.end();
 }

@@ -54,6 +54,7 @@ void ActorSequence::readFromFile(KFile& F)
     kReadEachSection(F, ActorSequence::getClassRecord(), [&](long ID) {
         if (ID != 1)
             return false;
+        m_frames.setReadableClasses({Tape::getClassRecord()});
         m_frames.readFromFile(F);
         m_name.readFromFile(F);
         short playType = 0;

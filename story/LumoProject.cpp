@@ -51,6 +51,8 @@ void bindDocument(KDocument& Document, const KFileReference& File)
     Document.setFileReference(*reference);
     Document.setType(LumoProject::kDocumentType);
     Document.setCreator(LumoProject::kDocumentVersion);
+    // The entries a project holds: its tape and the page size.
+    Document.getObjects().setReadableClasses({Tape::getClassRecord(), KVariable::getClassRecord()});
 }
 } // namespace
 

@@ -23,11 +23,20 @@ void kReadEachSection(KFile& F, KClass* Record, Read&& R)
     reader.end();
 }
 
-// A damaged document may hold other objects, or empty slots, where objects of class T
-// belong: they cannot be used and go, each counted as a block the load passed over.
+// A damaged document may hold other objects, empty slots or raw values where objects of
+// class T belong: they cannot be used and go, each counted as a block the load passed
+// over. Readers also name T to the bag before they read it (KArray::setReadableClasses),
+// so that nothing else is made in the first place.
 template <typename T>
 void kDropElementsNotOf(KBag& Bag)
 {
+    if (Bag.isDirect()) {
+        if (Bag.getCount() > 0)
+            KClassReader::countMismatchedBlock();
+        Bag.setSize(0);
+        Bag.setIsDirect(false);
+        return;
+    }
     for (long i = Bag.getCount() - 1; i >= 0; --i) {
         if (Bag.hasObjectAt(i) && dynamic_cast<T*>(&Bag.getObjectAt(i)))
             continue;

@@ -142,6 +142,7 @@ void Tape::readFromFile(KFile& F)
         const uint8 mode = KClassReader::getUnknownClassMode();
         if (mode == KClassReader::KeepEmptySlot)
             KClassReader::setUnknownClassMode(KClassReader::DropElement);
+        setReadableClasses({TapeObject::getClassRecord()});
         KBag::readFromFile(F);
         KClassReader::setUnknownClassMode(mode);
         kDropElementsNotOf<TapeObject>(*this);

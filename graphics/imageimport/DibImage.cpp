@@ -205,7 +205,7 @@ bool DibImage::copyFrom(const DibImage& source, bool copyPixels, bool copySelect
         return false;
     if (copyPixels)
         std::memcpy(m_dib.get() + HeaderSize, source.m_dib.get() + HeaderSize, getDibSize() - HeaderSize);
-    else
+    else if (getPaletteSize() > 0)
         std::memcpy(getPalette(), source.getPalette(), std::min<uint32_t>(getPaletteSize(), 256 * 4));
     if (copySelection && source.m_selection) {
         m_selection.reset(new uint8_t[planeSize()]);

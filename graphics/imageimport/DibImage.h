@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <stdexcept>
 
 class ImageStream;
 
@@ -168,6 +169,10 @@ protected:
             destroy();
             setLastError(message);
         } catch (const std::bad_alloc&) {
+            destroy();
+            setLastError("Can't allocate memory");
+        } catch (const std::length_error&) {
+            // A buffer sized by damaged data beyond anything memory holds.
             destroy();
             setLastError("Can't allocate memory");
         }

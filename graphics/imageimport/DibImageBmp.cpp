@@ -20,6 +20,13 @@ int nextByte(ImageStream& stream)
     return byte;
 }
 
+// Stored sizes and offsets are untrusted: a position past the end of the file is damage,
+// and one beyond what a long holds must not reach the stream at all.
+bool seekWithin(ImageStream& stream, int64_t position)
+{
+    return position >= 0 && position <= stream.size() && stream.seek(long(position), SEEK_SET);
+}
+
 long dpiOf(long pelsPerMeter)
 {
     return long(std::floor(pelsPerMeter * 254.0 / 10000.0 + 0.5));
@@ -105,7 +112,7 @@ void DibImageBmp::decodeOrThrow(ImageStream& stream)
         for (int i = 0; i < 3; ++i)
             masks[i] = LittleEndian::u32(bytes + 4 * i);
     }
-    if (!core && headerSize > 40 && !stream.seek(headerStart + long(headerSize), SEEK_SET))
+    if (!core && headerSize > 40 && !seekWithin(stream, int64_t(headerStart) + headerSize))
         throw "Error reading BMP info";
 
     switch (bitCount) {
@@ -144,7 +151,7 @@ void DibImageBmp::decodeOrThrow(ImageStream& stream)
         readPalette(stream, header.biClrUsed, core);
     if (getEscape())
         throw "Cancelled";
-    if (pixelOffset && !stream.seek(start + long(pixelOffset), SEEK_SET))
+    if (pixelOffset && !seekWithin(stream, int64_t(start) + pixelOffset))
         throw TruncatedData;
 
     const long width = getWidth();

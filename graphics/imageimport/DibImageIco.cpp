@@ -76,7 +76,9 @@ void DibImageIco::decodeOrThrow(ImageStream& stream)
 
     const long width = getWidth();
     const long height = getHeight();
-    if (entry.bitCount == 32) {
+    // The pixels are read in the layout of the image made above: an entry that says 32 bits
+    // and some colours at once is made as a palette image, and its rows are that narrow.
+    if (bits == 32) {
         std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 4);
         if (!stream.readAll(pixels.data(), pixels.size()))
             throw Corrupted;

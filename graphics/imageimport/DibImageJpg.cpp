@@ -27,6 +27,9 @@ bool DibImageJpg::decode(ImageStream* stream)
     jpeg_decompress_struct info;
     info.err = jpeg_std_error(&errors.standard);
     errors.standard.error_exit = errorExit;
+    // Warnings about damaged data have nowhere to go in a windowed program: the decode goes
+    // on, and an error still ends it with its message.
+    errors.standard.output_message = [](j_common_ptr) {};
     errors.lastError = message;
     JpegStreamManager source(stream);
 

@@ -50,7 +50,12 @@ void DibImagePcx::decodeOrThrow(ImageStream& stream)
     if (getEscape())
         throw "Cancelled";
 
-    std::vector<uint8_t> data(size_t(planes) * bytesPerLine * size_t(height));
+    // Every byte of run-length data makes at most 63 bytes of the image: an image larger
+    // than that is damage, and its size need not even fit in memory.
+    const uint64_t dataSize = uint64_t(planes) * bytesPerLine * uint64_t(height);
+    if (dataSize > uint64_t(stream.size()) * 63)
+        throw Corrupted;
+    std::vector<uint8_t> data(static_cast<size_t>(dataSize));
     ImageStreamReader reader(stream);
     readRunLengthData(reader, data);
 

@@ -2,6 +2,7 @@
 
 #include "graphics/imageimport/ImageStream.h"
 #include "graphics/imageimport/LittleEndian.h"
+#include "graphics/imageimport/MetafileRecordCheck.h"
 
 #include <vector>
 
@@ -59,6 +60,8 @@ HENHMETAFILE DibImageWmf::readPlaceableMetafile(ImageStream* stream, PlaceableHe
     std::vector<uint8_t> metafile(static_cast<size_t>(length));
     if (!stream->seek(start + long(PlaceableSize), SEEK_SET) || !stream->readAll(metafile.data(), metafile.size()))
         return nullptr;
+    if (!MetafileRecordCheck::isSoundWindowsMetafile(metafile.data(), metafile.size()))
+        return nullptr;
 
     int dpiX, dpiY;
     screenResolution(dpiX, dpiY);
@@ -87,6 +90,8 @@ HENHMETAFILE DibImageWmf::readEnhancedMetafile(ImageStream* stream, ENHMETAHEADE
     std::vector<uint8_t> bytes(static_cast<size_t>(length));
     if (!stream->readAll(bytes.data(), bytes.size()))
         return nullptr;
+    if (!MetafileRecordCheck::isSoundEnhancedMetafile(bytes.data(), bytes.size()))
+        return nullptr;
     HENHMETAFILE metafile = SetEnhMetaFileBits(UINT(bytes.size()), bytes.data());
     if (!metafile)
         return nullptr;
@@ -99,12 +104,13 @@ HENHMETAFILE DibImageWmf::readEnhancedMetafile(ImageStream* stream, ENHMETAHEADE
 
 void DibImageWmf::clampMetafileSize(long& width, long& height)
 {
+    // In 64 bits: a side of millions of units times 4000 does not fit in a long.
     if (width > MaxSide) {
-        height = height * MaxSide / width;
+        height = long(int64_t(height) * MaxSide / width);
         width = MaxSide;
     }
     if (height > MaxSide) {
-        width = width * MaxSide / height;
+        width = long(int64_t(width) * MaxSide / height);
         height = MaxSide;
     }
 }
@@ -178,7 +184,8 @@ bool DibImageWmf::render(HENHMETAFILE metafile, long width, long height)
     HPALETTE palette = nullptr;
     HPALETTE previousPalette = nullptr;
     const UINT entries = GetEnhMetaFilePaletteEntries(metafile, 0, nullptr);
-    if (entries > 0 && entries != GDI_ERROR) {
+    // The count comes from the file; a logical palette holds at most 65535 entries.
+    if (entries > 0 && entries <= 0xFFFF) {
         std::vector<uint8_t> storage(sizeof(LOGPALETTE) + entries * sizeof(PALETTEENTRY));
         auto* logical = reinterpret_cast<LOGPALETTE*>(storage.data());
         logical->palVersion = 0x300;

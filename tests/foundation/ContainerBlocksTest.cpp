@@ -2,6 +2,7 @@
 // trips of nested objects, unknown classes, and stored counts the reader must not trust.
 #include "foundation/KClassReader.h"
 #include "foundation/KClassWriter.h"
+#include "foundation/KFlagSet.h"
 #include "foundation/KGraphicRectangle.h"
 #include "foundation/KIndexedBag.h"
 #include "foundation/KNamedBag.h"
@@ -13,6 +14,9 @@
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -216,6 +220,77 @@ TEST_F(ContainerBlocks, CountsTheSectionCannotHoldAreDamage)
     }
     KBag deep;
     EXPECT_EQ(roundTrip(outer, deep), KClassReader::kDamagedDataError);
+}
+
+TEST_F(ContainerBlocks, StoredGrowAndMinimumSizesBeyondAnyBagAreDamageAndLeaveSafeSizes)
+{
+    // The steps the program stores, as strokes and motions keep them, read back.
+    KBag source;
+    source.setGrowSize(100);
+    source.setMinSize(100);
+    source.add(heapString("kept"));
+    const Bytes plain = written(source);
+    KBag copy;
+    EXPECT_EQ(read(copy, plain), 0);
+    EXPECT_EQ(copy.getGrowSize(), 100);
+    EXPECT_EQ(copy.getMinSize(), 100);
+
+    // The grow and minimum sizes are the block's last two longs. Taken as they are, the
+    // bag's next growth or clear would ask for gigabytes and end the program.
+    for (const auto& [grow, minimum] : {std::pair<long, long>{0x7FFFFFFF, 0}, {1, 0x10000000}, {1, 0x7FFFFFFF}, {1, -1}}) {
+        Bytes damaged = plain;
+        const Bytes sizes = ByteList().longs({grow, minimum});
+        std::copy(sizes.begin(), sizes.end(), damaged.end() - 8);
+        KBag bag;
+        EXPECT_EQ(read(bag, damaged), KClassReader::kDamagedDataError) << grow << " " << minimum;
+        EXPECT_EQ(textsOf(bag), std::vector<std::string>{"kept"});
+        EXPECT_LE(bag.getGrowSize(), 100);
+        EXPECT_LE(bag.getMinSize(), 100);
+        bag.clear();
+        bag.add(heapString("added"));
+    }
+}
+
+TEST_F(ContainerBlocks, ReadersOfObjectsOfSomeClassesMakeNothingElse)
+{
+    KClassReader::setUnknownClassMode(KClassReader::DropElement);
+    KArray raw;
+    raw.setIsDirect(true);
+    raw.setSize(1);
+    raw.putDirectDataAt(0x1234, 0);
+    KArray names;
+    names.setSize(1);
+    names.putAt(heapString("old"), 0);
+    names.setReadableClasses({KString::getClassRecord()});
+    // Raw values where strings belong would be taken for addresses: the block is refused
+    // and the array keeps what it had.
+    EXPECT_EQ(read(names, written(raw)), KClassReader::kDamagedDataError);
+    EXPECT_EQ(textsOf(names), std::vector<std::string>{"old"});
+
+    // A flag set is no string, and a class reader cannot read itself at all: neither is
+    // made, each is stepped over like an element of an unknown class.
+    const Bytes flagSet = ByteList().append(header("KFlagSet", 12)).longs({7});
+    const Bytes reader = ByteList().append(header("KClassReader", 8));
+    const Bytes one = writtenStringBlock("one");
+    const long stored = 8 + 5 + 3 * 4 + long(flagSet.size() + reader.size() + one.size());
+    const Bytes mixed = ByteList()
+                            .append(header("KArray", stored))
+                            .longs({3})
+                            .raw({0})
+                            .longs({KFlagSet::getClassRecord()->getClassID()})
+                            .append(flagSet)
+                            .longs({KClassReader::getClassRecord()->getClassID()})
+                            .append(reader)
+                            .longs({KString::getClassRecord()->getClassID()})
+                            .append(one);
+    EXPECT_EQ(read(names, mixed), 0);
+    EXPECT_EQ(textsOf(names), std::vector<std::string>{"one"});
+    EXPECT_EQ(KClassReader::getMismatchedBlockCount(), 2);
+    // Without a list, any class that reads itself is made, and still no class reader.
+    KArray any;
+    EXPECT_EQ(read(any, mixed), 0);
+    EXPECT_EQ(any.getSize(), 2);
+    EXPECT_TRUE(dynamic_cast<const KFlagSet*>(&any.getObjectAt(0)));
 }
 
 TEST_F(ContainerBlocks, EveryVariableTypeRoundTrips)

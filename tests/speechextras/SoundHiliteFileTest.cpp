@@ -4,6 +4,7 @@
 #include "multimedia/KSoundHiliteMedia.h"
 #include "speechextras/KSoundHiliteFile.h"
 #include "tests/speechextras/SpeechExtrasTestSupport.h"
+#include "tests/support/ReportCatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,26 @@ TEST(SoundHiliteFile, RefusesAnythingButAWholeFileAndKeepsWhatTheMediaHad)
     }
     long length = 7;
     EXPECT_FALSE(KSoundHiliteFile::load(referenceTo(scope.folder.file("none.SHI")), length, *fiveWords(scope.folder)));
+}
+
+TEST(SoundHiliteFile, DamagedFilesThatOnceEndedTheProgramAreRefusedWithoutAReport)
+{
+    // A stored minimum size of 0x7fffffff slots (93 bytes), raw values where markers belong,
+    // and markers of a class that has no reader and of a menu: each ended the program. The
+    // robustness runner opens these kept files too.
+    ExtrasScope scope;
+    for (const char* name : {"bag-minimum-size.shi", "direct-markers.shi", "marker-of-class-without-reader.shi",
+                             "marker-of-menu-class.shi"}) {
+        const std::string path = scope.folder.file(name);
+        writeBytes(path, readBytes(std::string(K_SOURCE_DIR "/tests/speechextras/fixtures/damaged/soundhilite/") + name));
+        KSoundHiliteMediaPtr media = new KSoundHiliteMedia;
+        media->setText(KString("kept"));
+        long length = 5;
+        ReportCatcher catcher;
+        EXPECT_FALSE(KSoundHiliteFile::load(referenceTo(path), length, *media)) << name;
+        EXPECT_EQ(catcher.codes(), std::vector<int>{}) << name;
+        EXPECT_EQ(std::to_string(length) + " " + describe(*media), "5 kept") << name;
+    }
 }
 
 } // namespace

@@ -118,6 +118,20 @@ TEST_F(ActorMotions, TheBlockHoldsTheBaseBlockThePathAndTheActorName)
     ActorMotionPtr copy(new ActorMotion);
     copy->copyFrom(motion);
     EXPECT_EQ(m_blocks.written(*copy), bytes);
+
+    // A path stored as objects cannot be walked: it goes, counted, and points can be added.
+    KBagPtr objects(new KBag);
+    objects->add(*KStringPtr(new KString("x")));
+    const Bytes payload = ByteList()
+                              .append(m_blocks.written(*TapeObjectPtr(new TapeObject)))
+                              .append(m_blocks.written(*objects))
+                              .append(m_blocks.written(*KStringPtr(new KString("Hero"))));
+    KClassReader::resetLoadCounters();
+    ActorMotionPtr damaged(new ActorMotion);
+    EXPECT_EQ(m_blocks.read(*damaged, ByteList().append(BlockFile::header("ActorMotion", long(payload.size()) + 8)).append(payload)), 0);
+    EXPECT_GT(KClassReader::getMismatchedBlockCount(), 0);
+    damaged->addPoint(3, 4);
+    EXPECT_EQ(damaged->getPointX(0), 3);
 }
 
 TEST_F(ActorMotions, TheActorFileIsAskedForOnceAndGivingUpStopsTheSearch)

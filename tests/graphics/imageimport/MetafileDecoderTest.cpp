@@ -1,5 +1,6 @@
 // The metafile reader: placeable Windows metafiles and enhanced metafiles played by GDI.
 #include "graphics/imageimport/DibImageWmf.h"
+#include "graphics/imageimport/LittleEndian.h"
 #include "tests/graphics/ImageBuilders.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +95,83 @@ TEST(MetafileDecoder, BadInputFailsWithItsMessage)
     EXPECT_EQ(failureOf<DibImageWmf>(placeable(0, 100, 96, windowsMetafile())), "empty WMF");
     EXPECT_EQ(cancelledFailureOf<DibImageWmf>(placeable(96, 96, 96, windowsMetafile())), "Cancelled");
     expectTruncationsEndCleanly<DibImageWmf>(placeable(96, 96, 96, windowsMetafile()), false, 7);
+}
+
+// The offset of the first record of the kind, walking the records from First; the type
+// of a record is a 16-bit function after a 32-bit size in words in Windows metafiles, a
+// 32-bit type before a 32-bit size in bytes in enhanced ones.
+size_t windowsRecord(const std::vector<uint8_t>& Bytes, uint16_t Function, size_t First)
+{
+    for (size_t at = First; at + 6 <= Bytes.size(); at += 2 * LittleEndian::u32(&Bytes[at])) {
+        if (LittleEndian::u16(&Bytes[at + 4]) == Function)
+            return at;
+    }
+    ADD_FAILURE() << "no record " << Function;
+    return 0;
+}
+
+size_t enhancedRecord(const std::vector<uint8_t>& Bytes, uint32_t Type)
+{
+    for (size_t at = 0; at + 8 <= Bytes.size(); at += LittleEndian::u32(&Bytes[at + 4])) {
+        if (LittleEndian::u32(&Bytes[at]) == Type)
+            return at;
+    }
+    ADD_FAILURE() << "no record " << Type;
+    return 0;
+}
+
+TEST(MetafileDecoder, MetafilesThatLieAboutTheirRecordsAreRefusedBeforeTheSystemPlaysThem)
+{
+    HDC windows = CreateMetaFileA(nullptr);
+    SetWindowExtEx(windows, 100, 50, nullptr);
+    HGDIOBJ pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    SelectObject(windows, pen);
+    const POINT line[] = {{0, 0}, {50, 25}, {99, 49}};
+    Polyline(windows, line, 3);
+    HMETAFILE wmf = CloseMetaFile(windows);
+    std::vector<uint8_t> wmfBytes(GetMetaFileBitsEx(wmf, 0, nullptr));
+    GetMetaFileBitsEx(wmf, UINT(wmfBytes.size()), wmfBytes.data());
+    DeleteMetaFile(wmf);
+    const std::vector<uint8_t> good = placeable(96, 48, 96, wmfBytes);
+    DibImageWmf played;
+    ASSERT_TRUE(decodeBytes(played, good)) << played.getLastError();
+
+    // Placeable files keep their metafile after a 22-byte header.
+    const size_t polyline = windowsRecord(good, META_POLYLINE, 22 + 18);
+    const size_t select = windowsRecord(good, META_SELECTOBJECT, 22 + 18);
+    std::vector<uint8_t> points = good, object = good, size = good;
+    LittleEndian::put16(&points[polyline + 6], 400);
+    LittleEndian::put16(&object[select + 6], 9);
+    LittleEndian::put32(&size[polyline], 0x10000);
+    for (const auto& damaged : {points, object, size})
+        EXPECT_EQ(failureOf<DibImageWmf>(damaged), "corrupted WMF");
+
+    HDC enhanced = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    SelectObject(enhanced, pen);
+    Polyline(enhanced, line, 3);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 2, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const uint8_t pixels[16] = {255, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0, 0};
+    StretchDIBits(enhanced, 0, 0, 20, 20, 0, 0, 2, 2, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+    HENHMETAFILE emf = CloseEnhMetaFile(enhanced);
+    DeleteObject(pen);
+    std::vector<uint8_t> emfBytes(GetEnhMetaFileBits(emf, 0, nullptr));
+    GetEnhMetaFileBits(emf, UINT(emfBytes.size()), emfBytes.data());
+    DeleteEnhMetaFile(emf);
+    DibImageWmf enhancedPlayed;
+    ASSERT_TRUE(decodeBytes(enhancedPlayed, emfBytes)) << enhancedPlayed.getLastError();
+
+    const size_t line16 = enhancedRecord(emfBytes, EMR_POLYLINE16);
+    const size_t selected = enhancedRecord(emfBytes, EMR_SELECTOBJECT);
+    const size_t bitmap = enhancedRecord(emfBytes, EMR_STRETCHDIBITS);
+    std::vector<uint8_t> count = emfBytes, handle = emfBytes, bits = emfBytes, total = emfBytes;
+    LittleEndian::put32(&count[line16 + 24], 0x40000000);
+    LittleEndian::put32(&handle[selected + 8], 40);
+    // The pixels' offset, past the record's end.
+    LittleEndian::put32(&bits[bitmap + 56], LittleEndian::u32(&bits[bitmap + 4]));
+    LittleEndian::put32(&total[48], uint32_t(total.size() + 4));
+    for (const auto& damaged : {count, handle, bits, total})
+        EXPECT_EQ(failureOf<DibImageWmf>(damaged), "corrupted WMF");
 }
 
 } // namespace
