@@ -131,6 +131,7 @@ void DibImageTif::readRgba(TIFF* tiff, const Fields& fields)
         throw "No space for raster buffer";
     std::vector<uint32_t> raster;
     raster.resize(size_t(fields.width) * fields.height);
+    readColoursAsStored(tiff);
     if (!TIFFReadRGBAImage(tiff, fields.width, fields.height, raster.data(), 1))
         throw Corrupted;
     // libtiff's raster is bottom-up, like the image.
@@ -148,6 +149,23 @@ void DibImageTif::readRgba(TIFF* tiff, const Fields& fields)
                 alphaSet(x, y, uint8_t(TIFFGetA(pixel)));
         }
     }
+}
+
+// libtiff's RGBA reader multiplies an unassociated alpha into the colours it hands back,
+// and at low alpha the colours cannot be recovered from that. The image keeps plain
+// colours beside its alpha, as the file stores them, so the alpha is declared associated
+// for the read: libtiff then passes the samples through as they are.
+void DibImageTif::readColoursAsStored(TIFF* tiff)
+{
+    uint16_t count = 0;
+    uint16_t* kinds = nullptr;
+    if (!TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &count, &kinds) || count == 0 || !kinds
+        || kinds[0] != EXTRASAMPLE_UNASSALPHA)
+        return;
+    // A copy: libtiff frees the field's own array before it takes the new values.
+    std::vector<uint16_t> associated(kinds, kinds + count);
+    associated[0] = EXTRASAMPLE_ASSOCALPHA;
+    TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, count, associated.data());
 }
 
 void DibImageTif::readStrips(TIFF* tiff, const Fields& fields)

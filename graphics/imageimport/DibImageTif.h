@@ -28,6 +28,7 @@ private:
     long countPages(TIFF* tiff);
     static bool readsByStrips(TIFF* tiff, const Fields& fields);
     void readRgba(TIFF* tiff, const Fields& fields);
+    static void readColoursAsStored(TIFF* tiff);
     void readStrips(TIFF* tiff, const Fields& fields);
     void buildPalette(TIFF* tiff, const Fields& fields);
     void storeStripRow(const uint8_t* source, long pictureRow, const Fields& fields);

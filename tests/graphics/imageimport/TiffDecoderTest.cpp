@@ -17,6 +17,8 @@ struct TiffPage {
     uint16_t orientation = ORIENTATION_TOPLEFT;
     bool alphaSample = false;
     float resolution = 0;
+    uint16_t alphaKind = EXTRASAMPLE_UNASSALPHA;
+    uint16_t compression = COMPRESSION_NONE;
 };
 
 TiffPage greyPage(
@@ -40,7 +42,8 @@ std::vector<uint8_t> tiffBytes(const std::vector<TiffPage>& pages)
         TIFFSetField(tiff, TIFFTAG_ORIENTATION, page.orientation);
         TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, 2u);
-        const uint16_t extra = EXTRASAMPLE_UNASSALPHA;
+        TIFFSetField(tiff, TIFFTAG_COMPRESSION, page.compression);
+        const uint16_t extra = page.alphaKind;
         if (page.alphaSample)
             TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, &extra);
         if (page.resolution > 0) {
@@ -87,6 +90,47 @@ TEST(TiffDecoder, ReadsEveryPhotometricKind)
     DibImageTif image;
     ASSERT_TRUE(decodeBytes(image, tiffBytes({rgb})));
     EXPECT_EQ(image.getXDpi(), 299);
+}
+
+// libtiff's RGBA reader multiplies a separate (unassociated) alpha into the colours; the
+// image keeps the colours as stored beside its alpha, at 8 and 16 bits a sample. An
+// associated alpha is stored multiplied in already and comes back as it is.
+TEST(TiffDecoder, ColoursBesideASeparateAlphaComeBackAsStored)
+{
+    // 16-bit samples in the host's order, as libtiff takes them.
+    const auto wide = [](std::initializer_list<uint16_t> Samples) {
+        std::vector<uint8_t> bytes;
+        for (uint16_t sample : Samples) {
+            bytes.push_back(uint8_t(sample & 0xFF));
+            bytes.push_back(uint8_t(sample >> 8));
+        }
+        return bytes;
+    };
+    TiffPage separate8{1, 1, 8, 4, PHOTOMETRIC_RGB, {197, 0, 57, 63}};
+    separate8.alphaSample = true;
+    TiffPage separate16{1, 1, 16, 4, PHOTOMETRIC_RGB, wide({197 * 257, 0, 57 * 257, 63 * 257})};
+    separate16.alphaSample = true;
+    separate16.compression = COMPRESSION_ADOBE_DEFLATE;
+    TiffPage associated{1, 1, 8, 4, PHOTOMETRIC_RGB, {48, 0, 14, 63}};
+    associated.alphaSample = true;
+    associated.alphaKind = EXTRASAMPLE_ASSOCALPHA;
+    const struct {
+        const char* name;
+        TiffPage page;
+        uint32_t colour;
+    } cases[] = {
+        {"separate alpha, 8 bits", separate8, 0xC50039},
+        {"separate alpha, 16 bits, deflated", separate16, 0xC50039},
+        {"associated alpha", associated, 0x30000E},
+    };
+    for (const auto& c : cases) {
+        DibImageTif image;
+        ASSERT_TRUE(decodeBytes(image, tiffBytes({c.page}))) << c.name << ": " << image.getLastError();
+        const uint32_t got = rgbAt(image, 0, 0);
+        for (int shift : {16, 8, 0})
+            EXPECT_NEAR(int(got >> shift & 0xFF), int(c.colour >> shift & 0xFF), 1) << c.name << std::hex << " got " << got;
+        EXPECT_EQ(image.alphaGet(0, 0), 63) << c.name;
+    }
 }
 
 TEST(TiffDecoder, PagesAreCountedAndChosen)
