@@ -232,8 +232,22 @@ void KApplication::processEvents()
 {
     uint32 timeOut = 0;
     const bool mayBlock = getWaitTime(timeOut);
+    step(mayBlock, timeOut);
+}
+
+void KApplication::processWaitingOnce(uint32 Longest)
+{
+    uint32 timeOut = 0;
+    const bool mayBlock = getWaitTime(timeOut, false);
+    if (mayBlock && Longest > 0 && (timeOut == 0 || timeOut > Longest))
+        timeOut = Longest;
+    step(mayBlock, timeOut);
+}
+
+void KApplication::step(bool MayBlock, uint32 TimeOut)
+{
     bool running = true;
-    kksGetNativeEvent(mayBlock, running, timeOut);
+    kksGetNativeEvent(MayBlock, running, TimeOut);
     if (!running)
         m_flags.clear(RunningFlag);
     KApplicationEvent::flushQueue();
@@ -280,10 +294,13 @@ bool KApplication::hasRunnableIdleHandler() const
     return false;
 }
 
-bool KApplication::getWaitTime(uint32& TimeOut) const
+bool KApplication::getWaitTime(uint32& TimeOut) const { return getWaitTime(TimeOut, true); }
+
+bool KApplication::getWaitTime(uint32& TimeOut, bool IdleHandlersKeepAwake) const
 {
     TimeOut = 0;
-    if (hasRunnableIdleHandler() || (m_flags.getFlags() & NoWaitFlag) || KApplicationEvent::getQueueCount() > 0)
+    if ((IdleHandlersKeepAwake && hasRunnableIdleHandler()) || (m_flags.getFlags() & NoWaitFlag)
+        || KApplicationEvent::getQueueCount() > 0)
         return false;
     // A handler busy below a modal loop is not run by the loop's steps, nor are the timers
     // while the manager is busy firing: neither is a reason to keep the loop awake.

@@ -138,6 +138,11 @@ public:
     void processEvents();
     // One step that never blocks, for callers that poll.
     void processIdleOnce();
+    // One step that waits, even while idle handlers are registered, for a message, the
+    // next timer or at most Longest ms (0: no limit); queued events keep it from waiting.
+    // For a loop that polls something no message announces (a sound's end): it neither
+    // spins a core nor misses the end by more than Longest.
+    void processWaitingOnce(uint32 Longest);
     // Whether the step may block and, when it may, for how long (0: until a message).
     // Idle handlers and timers that cannot run in this step (busy below a modal loop) do
     // not keep it from blocking.
@@ -173,6 +178,11 @@ public:
     static void releaseApplication();
 
 private:
+    // One step of the loop: at most one native message, waiting for one when MayBlock
+    // (TimeOut 0: until one comes), then the queued events, the timers and the idle
+    // handlers.
+    void step(bool MayBlock, uint32 TimeOut);
+    bool getWaitTime(uint32& TimeOut, bool IdleHandlersKeepAwake) const;
     void runIdleHandlers();
     bool hasRunnableIdleHandler() const;
 

@@ -459,10 +459,12 @@ long KSoundHiliteEditorDialog::measureByPlaying(KSound& Sound)
     m_measuringTimer->start();
     // The loop steps on so that the user interface stays alive, and ends with the sound,
     // at the latest after the longest measure, or when the application is told to quit.
+    // Nothing announces the sound's end, so each step waits for a message or a timer, or
+    // at most a poll period, rather than spinning a core for as long as the sound plays.
     const bool wasRunning = application->isRunning();
     while (Sound.isPlaying() && m_measuringTimer->isRunning() && m_measuringTimer->getElapsed() < kLongestMeasure
            && application->isRunning() == wasRunning)
-        application->processIdleOnce();
+        application->processWaitingOnce(kMeasurePollPeriod);
     const long elapsed = m_measuringTimer->isRunning() ? m_measuringTimer->getElapsed() : kLongestMeasure;
     m_measuringTimer->stop();
     m_measuring = false;
@@ -594,13 +596,13 @@ bool KSoundHiliteEditorDialog::handleEvent(KEvent& E)
     if (feedback->findLong(KMediaFeedbackEvent::kWordStart, value)) {
         if (value == -1)
             return true;
+        // A word that no marker starts leaves none lit: the last one heard goes dark too.
         deselectAllMarkers();
         const long heard = SoundHiliteMarkers::findWordStart(m_markers, value);
-        if (heard >= 0) {
+        if (heard >= 0)
             SoundHiliteMarkers::at(m_markers, heard).setSelected(1);
-            renderTimeline();
-            drawTimeline();
-        }
+        renderTimeline();
+        drawTimeline();
     } else if (feedback->findLong(KMediaFeedbackEvent::kElapsedTime, value)) {
         showElapsedTime(value);
     }

@@ -40,6 +40,9 @@ public:
     static constexpr short kTimelineTop = 120;
     // Timing a sound by playing it ends after an hour at the latest.
     static constexpr long kLongestMeasure = 3600000;
+    // How often the timing looks whether the sound still plays: the length it finds is
+    // at most this much too long.
+    static constexpr uint32 kMeasurePollPeriod = 100;
 
     KSoundHiliteEditorDialog();
     ~KSoundHiliteEditorDialog() override;

@@ -120,6 +120,23 @@ TEST_F(MainLoop, AStepWaitsUntilTheNearestTimerIsDueWhicheverStartedFirstAndThen
     // With no timer left the step waits for a message alone.
     application->processEvents();
     EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{21, 0}));
+
+    // A waiting step waits even beside an idle handler, for the nearer of the next timer
+    // and its own limit; a queued event still keeps it awake.
+    wait.timeOuts.clear();
+    HandlerPtr idle = new Handler("idle");
+    application->addIdleHandler(*idle);
+    KTimerPtr timer = runningTimer(*idle, 20);
+    application->processWaitingOnce(100);
+    application->processWaitingOnce(10);
+    timer->stop();
+    application->processWaitingOnce(30);
+    KApplicationEventPtr queued = new KApplicationEvent;
+    queued->setType(4);
+    KApplicationEvent::post(*queued);
+    application->processWaitingOnce(30);
+    application->removeIdleHandler(*idle);
+    EXPECT_EQ(wait.timeOuts, (std::vector<uint32>{21, 10, 30}));
 }
 
 TEST_F(MainLoop, AStepRunsEventsThenTimersThenIdleHandlers)

@@ -82,6 +82,31 @@ TEST(SoundHiliteEditorSounds, AChosenSoundsLengthIsReadOrTimedByPlayingItOnceAnd
     EXPECT_LE(hours->passes, 4);
 }
 
+// Nothing announces the end of a sound being timed: the loop looks at it between waits
+// for the next message or timer, a poll period at most, instead of spinning meanwhile.
+TEST(SoundHiliteEditorSounds, TimingASoundWaitsBetweenLooksAtIt)
+{
+    EditorScope scope;
+    TestEditorPtr editor = scope.open();
+    RecordedWait waits;
+    waits.clock = &scope.clock;
+    editor->clockedLength = 2000;
+    scope.answers = {writeFile(scope.folder, "reading.wav", waveBytes(WaveShape(1, 8000, 8, 2700)))};
+    // A loop that never waits never moves the clock: an hour ends it.
+    int spins = 0;
+    LoopStepPtr steps = new LoopStep([&] {
+        if (waits.timeOuts.empty() && ++spins > 1000)
+            scope.clock.advance(KSoundHiliteEditorDialog::kLongestMeasure);
+    });
+    ReportCatcher catcher;
+    catcher.answerBoxesWith(IDYES);
+    press(editor->getSelectButton());
+    steps->end();
+    EXPECT_LE(steps->passes, 25);
+    EXPECT_GE(editor->getSoundLength(), 2000);
+    EXPECT_LE(editor->getSoundLength(), 2000 + long(KSoundHiliteEditorDialog::kMeasurePollPeriod));
+}
+
 TEST(SoundHiliteEditorSounds, ARecordedTakeIsPlayedWithItsWordsLoopedAndHandedBackOnOK)
 {
     EditorScope scope;

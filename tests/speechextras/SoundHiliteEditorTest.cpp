@@ -192,11 +192,23 @@ TEST(SoundHiliteEditor, TheReadingsFeedbackSelectsTheHeardWordAndShowsTheTime)
         event->setLong(Name, Value);
         EXPECT_TRUE(editor->handleEvent(*event));
     };
+    // The time line's colours along the markers' lines, as drawn.
+    const auto drawn = [&] {
+        KGraphicDevice& device = editor->getTimeline().getImage().getGraphicDevice();
+        std::vector<uint32> row;
+        for (short x = 0; x < editor->getTimeline().getWidth(); ++x)
+            row.push_back(device.getPixel(x, 40).getNativeColor());
+        return row;
+    };
+    const std::vector<uint32> noneLit = drawn();
     feedback(KMediaFeedbackEvent::kWordStart, 4);
     feedback(KMediaFeedbackEvent::kWordStart, -1);
     EXPECT_EQ(markersOf(editor->getMarkers()), "the@0 cat@36* sat@72");
+    EXPECT_NE(drawn(), noneLit);
+    // A word that no marker starts: the last one heard is no longer drawn lit either.
     feedback(KMediaFeedbackEvent::kWordStart, 5);
     EXPECT_EQ(editor->countSelectedMarkers(), 0);
+    EXPECT_EQ(drawn(), noneLit);
     for (const auto& t : {std::make_pair(83456L, "01:23:45"), {59999L, "00:59:99"}, {3600000L, "00:00:00"}}) {
         feedback(KMediaFeedbackEvent::kElapsedTime, t.first);
         EXPECT_STREQ(editor->getElapsedTimeLabel().getText().getText(), t.second);

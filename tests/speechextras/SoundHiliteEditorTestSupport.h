@@ -27,12 +27,31 @@ public:
     void open(uint8) override { KSoundRecordDialog::open(KWindow::OpenHidden); }
 };
 
+// A sound that reads no duration and plays for Length ms of the tests' clock.
+class ClockedSound : public KSound {
+public:
+    explicit ClockedSound(uint32 Length) : m_length(Length) {}
+    double getDuration() override { return 0; }
+    void play() override
+    {
+        m_start = knsGetTicks();
+        m_playing = true;
+    }
+    bool isPlaying() override { return m_playing && knsGetTicks() - m_start < m_length; }
+    void stop() override { m_playing = false; }
+
+private:
+    uint32 m_length;
+    uint32 m_start = 0;
+    bool m_playing = false;
+};
+
 class TestEditor : public KSoundHiliteEditorDialog {
 public:
     void open(uint8) override { KSoundHiliteEditorDialog::open(KWindow::OpenHidden); }
     KSoundPtr makeSound() override
     {
-        lastSound = new KSound;
+        lastSound = clockedLength > 0 ? new ClockedSound(clockedLength) : new KSound;
         if (timedByPlaying)
             lastSound->setStreamingMode(kStreamingModeBuffer);
         if (looping)
@@ -43,6 +62,7 @@ public:
 
     bool timedByPlaying = false;
     bool looping = false;
+    uint32 clockedLength = 0;
     KSoundPtr lastSound;
 };
 K_POINTER_CLASS(TestEditor, KSoundHiliteEditorDialogPtr);
