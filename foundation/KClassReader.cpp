@@ -42,6 +42,7 @@ void KClassReader::begin(KFile& F, KClass* C, long& Version, long& SectionCount)
         return;
     }
     m_file = &F;
+    m_ofClass = false;
     long classID = 0;
     F.readLong(classID);
     F.readLong(Version);
@@ -72,6 +73,7 @@ void KClassReader::begin(KFile& F, KClass* C, long& Version, long& SectionCount)
         return;
     }
     SectionCount = m_sectionsLeft;
+    m_ofClass = !mismatch;
 }
 
 bool KClassReader::beginAtSection(KFile& F, KClass* C, long ID)

@@ -52,6 +52,9 @@ public:
 
     // Bytes of the current section not yet read; 0 outside a section.
     long getSectionBytesLeft() const;
+    // Whether begin found a sound block of the class it was given (not one of another
+    // class that it stepped over, nor damaged lengths).
+    bool isOfClass() const { return m_ofClass; }
 
     static uint8 getUnknownClassMode() { return s_unknownClassMode; }
     static void setUnknownClassMode(uint8 Mode) { s_unknownClassMode = Mode; }
@@ -78,4 +81,5 @@ private:
     long m_sectionsHandedOut = 0;
     long m_sectionStart = 0;
     long m_sectionLength = 0;
+    bool m_ofClass = false;
 };

@@ -304,8 +304,18 @@ KEventReturn LumoApplication::openDocumentEvent(KApplicationEvent& E)
             window.getTape().stop();
     }
     LumoActions& actions = LumoActions::getInstance();
-    if (actions.openDocument(document) && m_autoPlay)
+    const bool opened = actions.openDocument(document);
+    if (!m_autoPlay)
+        return 1;
+    if (opened)
         actions.play(false, false, m_quitAfterPlay);
+    // A story that was to play and quit, but was refused or holds nothing to play, ends
+    // the program as its end would have; nobody is there to close the empty window.
+    const bool playing = LumoWindow::hasMainWindow()
+        && (LumoWindow::getMainWindow().getPlayState() == LumoWindow::Playing
+            || LumoWindow::getMainWindow().getPlayState() == LumoWindow::Paused);
+    if (m_quitAfterPlay && !playing)
+        quit();
     return 1;
 }
 

@@ -5,9 +5,10 @@
 #include "foundation/KClassReader.h"
 
 // Opens the block of Record and hands each section's ID to Read, which reads the sections
-// it knows and answers true for them; the others are stepped over.
+// it knows and answers true for them; the others are stepped over. Answers whether the
+// block was a sound one of Record's class (false for one of another class, stepped over).
 template <typename Read>
-void kReadEachSection(KFile& F, KClass* Record, Read&& R)
+bool kReadEachSection(KFile& F, KClass* Record, Read&& R)
 {
     KClassReader reader;
     long version = 0;
@@ -20,7 +21,9 @@ void kReadEachSection(KFile& F, KClass* Record, Read&& R)
         if (!R(id))
             reader.skipSection();
     }
+    const bool ofClass = reader.isOfClass();
     reader.end();
+    return ofClass;
 }
 
 // A damaged document may hold other objects, empty slots or raw values where objects of

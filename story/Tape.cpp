@@ -132,7 +132,8 @@ void Tape::writeToFile(KFile& F, long)
 void Tape::readFromFile(KFile& F)
 {
     clearCast();
-    kReadEachSection(F, Tape::getClassRecord(), [&](long ID) {
+    bool objectsRead = false;
+    const bool ofClass = kReadEachSection(F, Tape::getClassRecord(), [&](long ID) {
         if (ID == 2) {
             F.readLong(m_stopIndex);
             return true;
@@ -155,8 +156,13 @@ void Tape::readFromFile(KFile& F)
         // A position outside the objects would name no current object.
         m_currentPosition = position < 0 ? 0 : (position > getCount() ? getCount() : position);
         m_frameTape = static_cast<uint8>(frameTape);
+        objectsRead = true;
         return true;
     });
+    // Every tape is written with its objects' section: a block of the class without it was
+    // damaged (the section's ID hit, say) and would otherwise read as an empty story.
+    if (ofClass && !objectsRead && F.getError() == 0)
+        F.setError(KClassReader::kDamagedDataError);
     for (long i = 0; i < getCount(); ++i) {
         TapeObject& object = getObjectAt(i);
         object.setTape(*this);

@@ -163,4 +163,30 @@ TEST_F(DefaultStory, HoldsEveryKindOnItsPagesAndPlaysToItsEndHighlightingEveryWo
     stage.application().resetProject();
 }
 
+// Byte 300 is the last of the ID of the tape's one section, which holds its objects: hit,
+// the story must be refused as damaged rather than open as an empty one.
+TEST_F(DefaultStory, OneByteHitInTheIDOfItsObjectsSectionIsRefusedAsAReadingError)
+{
+    MediaStage stage(800, 600);
+    stage.open(KMediaManager::SoundSupport | KMediaManager::MovieSupport);
+    TapeMediaFile::setMissingFileQuestion([](const KFileReference&, KFileReference&) { return uint8(TapeMediaFile::Ignore); });
+    Bytes story = readBytes(storyPath("data.TPD"));
+    ASSERT_EQ(story.at(300), 0x01);
+    writeBytes(m_folder.file("Intact.TPD"), story);
+    LumoProjectPtr project(new LumoProject);
+    ASSERT_TRUE(project->load(fileIn("Intact.TPD")));
+    TapePtr intact(project->getTape());
+    EXPECT_EQ(intact->getCount(), 27);
+    for (uint8 hit : {0xFE, 0x02}) {
+        story[300] = hit;
+        writeBytes(m_folder.file("Hit.TPD"), story);
+        EXPECT_EQ(messagesOfLoading(*project, "Hit.TPD", false),
+                  std::vector<std::string>{"Error while reading file: This file is not a Narrabo Document File!"})
+            << int(hit);
+        EXPECT_EQ(&project->getTape(), intact.get());
+    }
+    TapeMediaFile::setMissingFileQuestion(nullptr);
+    intact->clear();
+}
+
 } // namespace
