@@ -163,7 +163,13 @@ TEST_F(PlayerDialogs, EachDialogClassOpensWhereItsLastDialogWasClosed)
     KDialogPtr setup = new OpenedHidden<SetupDialog>;
     static_cast<SetupDialog&>(*setup).openDialog();
     EXPECT_EQ(setup->getBounds().getOrigin(), centredOrigin(setup->getBounds().getSize()));
+    // Flush against the right and bottom edges still lies on the screen.
+    const KGraphicSize size = setup->getBounds().getSize();
+    const KGraphicPoint corner(static_cast<short>(knsGetScreenWidth() - size.getWidth()),
+                               static_cast<short>(knsGetScreenHeight() - size.getHeight()));
+    setup->setPosition(corner);
     setup->close();
+    EXPECT_EQ(setupClosedAt(41, 43), corner);
 }
 
 TEST_F(PlayerDialogs, AdvancedFeaturesShowTheVoicesOwnSpeedAsDefaultAndGiveItBackAsMinusOne)
@@ -187,6 +193,27 @@ TEST_F(PlayerDialogs, AdvancedFeaturesShowTheVoicesOwnSpeedAsDefaultAndGiveItBac
               }}),
               2);
     EXPECT_EQ(value("SpeechSpeed").getShort(), 75);
+}
+
+// From its menu item, a custom speed chosen reaches the player's preferences on OK.
+TEST_F(PlayerDialogs, AdvancedFeaturesFromTheirMenuItemGiveTheCustomSpeedToThePreferences)
+{
+    LumoApplication& application = run.app();
+    application.setSpeechSpeed(-1);
+    application.setCustomSpeechSpeed(false);
+    {
+        ModalScript script({[&](KDialog& D) {
+            auto& advanced = static_cast<AdvancedPrefsDialog&>(D);
+            click(advanced.getCustomSpeedBox());
+            slide(advanced.getSpeedSlider(), 30);
+            click(D.getOKButton());
+        }});
+        choose(run, menu(1).getItemWithID(3));
+    }
+    EXPECT_EQ(application.getSpeechSpeed(), 30);
+    EXPECT_TRUE(application.getCustomSpeechSpeed());
+    application.setSpeechSpeed(-1);
+    application.setCustomSpeechSpeed(false);
 }
 
 TEST_F(PlayerDialogs, AdvancedFeaturesLabelTheSliderAndATrialSpeaksAtItsSpeed)

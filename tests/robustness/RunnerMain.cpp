@@ -8,6 +8,7 @@
 //                     [--watchdog=SECONDS]
 //   robustness_runner --replay=FILE --reader=NAME [--work=FOLDER]
 //   robustness_runner --minimize=FILE --reader=NAME --out=FILE [--work=FOLDER]
+//   robustness_runner --make=I --reader=NAME --out=FILE [--work=FOLDER]
 //   robustness_runner --list
 #include "tests/robustness/Campaign.h"
 #include "tests/robustness/ChildBatch.h"
@@ -15,6 +16,7 @@
 #include "tests/robustness/InputReader.h"
 #include "tests/robustness/RunnerEnvironment.h"
 #include "tests/robustness/RunningChild.h"
+#include "tests/robustness/SeedSet.h"
 
 #include <cstdio>
 #include <cstring>
@@ -48,6 +50,23 @@ std::vector<std::string> splitList(const std::string& Text)
 
 int run(int argc, char** argv);
 
+// Writes the reader's damaged input with the number, as a run would open it: for kept
+// examples of what the readers must refuse or read.
+int makeInput(const std::string& Name, uint64_t Index, const std::string& Output, const std::string& WorkFolder)
+{
+    for (std::unique_ptr<InputReader>& reader : makeAllReaders()) {
+        if (reader->name() != Name)
+            continue;
+        const std::string seedRoot = WorkFolder + "/seeds";
+        makeFolder(seedRoot);
+        writeSeedsOf(*reader, seedRoot);
+        writeFileBytes(Output, seedSetOf(*reader, seedRoot).make(Index));
+        return 0;
+    }
+    std::fprintf(stderr, "robustness_runner: no reader %s\n", Name.c_str());
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -72,7 +91,7 @@ int run(int argc, char** argv)
 
     CampaignOptions options;
     options.workFolder = buildFolder() + "/robustness";
-    std::string replay, minimize, output, reader, value;
+    std::string replay, minimize, make, output, reader, value;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (std::strcmp(argument, "--list") == 0) {
@@ -102,6 +121,8 @@ int run(int argc, char** argv)
             replay = value;
         else if (takeSwitch(argument, "--minimize=", value))
             minimize = value;
+        else if (takeSwitch(argument, "--make=", value))
+            make = value;
         else if (takeSwitch(argument, "--out=", value))
             output = value;
         else if (takeSwitch(argument, "--reader=", value))
@@ -114,6 +135,8 @@ int run(int argc, char** argv)
     makeFolder(options.workFolder);
     if (!replay.empty())
         return replayInput(reader, replay, options.workFolder);
+    if (!make.empty() && !output.empty())
+        return makeInput(reader, std::stoull(make), output, options.workFolder);
     if (!minimize.empty())
         return minimizeInput(reader, minimize, output.empty() ? minimize + ".min" : output, options.workFolder);
     return runCampaign(options);

@@ -1,7 +1,9 @@
 // Damaged documents that once ended the program, kept as the smallest files that showed
-// each fault (tests/story/fixtures/damaged, one folder per reader; the robustness runner
-// opens them too). Each is refused with nothing reported and what was open kept, or, where
-// the damage leaves a readable document, read without a report.
+// each fault, and damaged old documents the robustness runner made ("runner-input-N" is
+// its input N, from "--make=N --reader=olddocument"), in tests/story/fixtures/damaged, one
+// folder per reader; the runner opens them too. Each is refused with nothing reported and
+// what was open kept, or, where the damage leaves a readable document, read without a
+// report.
 #include "story/Actor.h"
 #include "story/LumoPause.h"
 #include "story/LumoProject.h"
@@ -13,14 +15,17 @@
 
 namespace {
 
-// The kept files of a reader, each copied into the test's folder under its own name.
+// The kept files of a reader, each copied into the test's folder under its own name. A
+// reader without any would make its part of the test check nothing: that fails.
 std::vector<std::string> keptFiles(const std::string& Reader)
 {
     std::vector<std::string> names;
-    std::error_code none;
-    for (const auto& entry : std::filesystem::directory_iterator(K_SOURCE_DIR "/tests/story/fixtures/damaged/" + Reader, none))
+    std::error_code failed;
+    for (const auto& entry : std::filesystem::directory_iterator(K_SOURCE_DIR "/tests/story/fixtures/damaged/" + Reader, failed))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
+    EXPECT_FALSE(failed) << "no folder of kept " << Reader << " files: " << failed.message();
+    EXPECT_FALSE(names.empty()) << "no kept " << Reader << " files";
     return names;
 }
 
