@@ -9,10 +9,8 @@
 // is entered (it registers the window classes then); calling it again changes nothing.
 void kksInstallApplicationLayer();
 
-// The player's main function, run between entering and leaving the framework's kernel:
-// it makes the application object, runs it and releases it.
+// A program's main function, run between entering and leaving the framework's kernel.
 using KProgramMain = void (*)();
-void programMain();
 
 // What the program entry does once the process information is stored: installs the
 // application layer, enters the kernel, runs the main function, leaves the kernel, prints

@@ -1,7 +1,8 @@
 // The player's main function: the application object runs with its splash window and
 // the main window "LumoWindow" until the user, or the end of a story played from the
 // command line, quits.
-#include "application/ApplicationStart.h"
+#include "player/ProgramMain.h"
+
 #include "controls/ControlsStart.h"
 #include "player/LumoApplication.h"
 #include "story/TapeMediaFile.h"

@@ -1,7 +1,9 @@
-// The process entry. It is linked into the program only (the program's link asks for
-// WinMain by name); test programs have their own main.
+// The process entry of the program, which owns it: test programs and tools built on the
+// same libraries have entries of their own. It stores what the process was started with
+// and runs the player's main function between entering and leaving the framework's kernel.
 #include "application/ApplicationStart.h"
 #include "foundation/OperatingSystemWin32.h"
+#include "player/ProgramMain.h"
 
 #include <windows.h>
 
