@@ -2,6 +2,8 @@
 
 #include "foundation/KString.h"
 
+#include <cstring>
+
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -87,6 +89,14 @@ int16 lastDiskErrorWin32()
 
 bool findEntryWin32(const char* Path)
 {
+    // One attribute query answers what a directory search would, at a fraction of its
+    // cost (a story asks it of every picture and sound it opens), and takes no wildcards.
+    if (GetFileAttributesA(Path) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    // An entry that the system holds open for itself refuses its attributes, but it is
+    // there: a search sees it.
+    if (GetLastError() != ERROR_SHARING_VIOLATION || std::strpbrk(Path, "?*"))
+        return false;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(Path, &found);
     if (search == INVALID_HANDLE_VALUE)

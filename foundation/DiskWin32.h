@@ -20,7 +20,8 @@ long getFilePositionWin32(void* Handle);
 long getFileSizeWin32(void* Handle);
 int16 lastDiskErrorWin32();
 
-// Whether the system finds an entry of that path (find-first-file).
+// Whether the system finds an entry (a file or a folder) of that path. "?" and "*" are
+// part of the name, not wildcards.
 bool findEntryWin32(const char* Path);
 // Whether a drive letter is among the logical drives, matched exactly (so "c" is not "C").
 bool isLogicalDriveWin32(char Letter);

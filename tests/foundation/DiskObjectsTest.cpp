@@ -72,6 +72,10 @@ TEST_F(DiskObjects, ExistenceKindsAndCopiesOfReferences)
     make({"a.txt"});
     EXPECT_TRUE(file("a.txt").exists());
     EXPECT_FALSE(file("b.txt").exists());
+    // "?" and "*" are no wildcards here: a name that holds them (an old Macintosh one, say)
+    // names no file, whichever files they would match.
+    EXPECT_FALSE(file("?.txt").exists());
+    EXPECT_FALSE(file("*").exists());
     // A trailing separator is dropped before the look-up; a file reference without name
     // and extension does not exist, whatever its folder.
     EXPECT_TRUE(KDiskObjectReference(windowsPath(folder.path() + "\\")).exists());
