@@ -27,7 +27,7 @@ sudo_cmd=()
 install_tools() {
   local missing=() p
   for p in espeak-ng sox imagemagick ffmpeg; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "make-default-story: installing ${missing[*]}"

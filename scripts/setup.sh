@@ -22,17 +22,26 @@ packages=(
   imagemagick xdotool pulseaudio-utils
 )
 
+# No "producer | grep -q" under pipefail here: grep ends at its first match, the producer
+# may then die of SIGPIPE, and the pipe would report a failure for a match.
 missing_packages() {
   local p
   for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+    [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || echo "$p"
   done
+}
+
+has_source_lists() {
+  local listed
+  listed=$(apt-cache showsrc libpng1.6 2>/dev/null) || return 1
+  grep -q '^Version:' <<<"$listed"
 }
 
 enable_sources() {
   # wine32 is an i386 package, and the image libraries come as source packages.
-  local changed=0
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  local changed=0 architectures
+  architectures=$(dpkg --print-foreign-architectures)
+  if ! grep -qx i386 <<<"$architectures"; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
     changed=1
   fi
@@ -52,19 +61,29 @@ enable_sources() {
   echo $changed
 }
 
+update_package_lists() {
+  echo "setup: updating the package lists"
+  "${sudo_cmd[@]}" apt-get update -qq >>"$apt_log" 2>&1 || { tail -n 30 "$apt_log"; return 1; }
+}
+
 install_packages() {
+  # A run that installed this very list leaves a note: later runs touch no package tool.
+  local installed=$build/.packages-installed
+  if [ -f "$installed" ] && [ "$(cat "$installed")" = "${packages[*]}" ]; then
+    return 0
+  fi
   local changed missing
   changed=$(enable_sources)
   mapfile -t missing < <(missing_packages)
-  if [ "$changed" = 1 ] || [ ${#missing[@]} -gt 0 ] || ! apt-cache showsrc libpng1.6 2>/dev/null | grep -q '^Version:'; then
-    echo "setup: updating the package lists"
-    "${sudo_cmd[@]}" apt-get update -qq >>"$apt_log" 2>&1 || { tail -n 30 "$apt_log"; return 1; }
+  if [ "$changed" = 1 ] || [ ${#missing[@]} -gt 0 ]; then
+    update_package_lists
   fi
   if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
       "${missing[@]}" >>"$apt_log" 2>&1 || { tail -n 30 "$apt_log"; return 1; }
   fi
+  echo "${packages[*]}" >"$installed"
 }
 
 fetch_source() {
@@ -85,7 +104,14 @@ unpack_source() {
   local name=$1 dsc
   dsc=$(ls -1 "${name}"_*.dsc | sort -V | tail -n 1)
   dpkg-source --no-check -x "$dsc" >/dev/null 2>&1
-  ls -d "$(sed -n 's/^Source: //p' "$dsc" | head -n1)"-*/ | grep -v debian | head -n 1
+  local source folder
+  source=$(sed -n 's/^Source: //p' "$dsc")
+  for folder in "${source%%$'\n'*}"-*/; do
+    case $folder in *debian*) continue ;; esac
+    echo "$folder"
+    return 0
+  done
+  return 1
 }
 
 cross_build() {
@@ -108,6 +134,8 @@ build_libraries() {
     return 0
   fi
   echo "setup: cross-building libjpeg-turbo, libpng and libtiff"
+  # The source packages are listed once the lists were read with deb-src enabled.
+  has_source_lists || update_package_lists
   rm -rf "$deps"
   mkdir -p "$deps/src" "$prefix"
   cd "$deps/src"
