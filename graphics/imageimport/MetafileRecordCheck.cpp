@@ -2,8 +2,11 @@
 
 #include "graphics/imageimport/LittleEndian.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <vector>
 
 #include <windows.h>
 
@@ -22,6 +25,8 @@ constexpr uint32_t kStockObject = 0x80000000u;
 constexpr int64_t kLargestCoordinate = int64_t(1) << 17;
 // A world transform scales and turns a page; it does not blow it up a thousandfold.
 constexpr float kLargestScale = 256.0f;
+// Nor do the page's mapping, its world transform and its playing at its bounds together.
+constexpr double kLargestMagnification = 256.0;
 // The reference device of an enhanced metafile, in pixels and in millimetres.
 constexpr int32_t kLargestDeviceSide = 1 << 16;
 // Fonts far larger than any page are damage, and their glyphs would not fit in memory.
@@ -202,21 +207,21 @@ public:
         case EMR_EXTSELECTCLIPRGN:
             return m_size >= 16 && (u32At(m_record, 8) == 0 || region(8, 16));
         case EMR_BITBLT:
-            return m_size >= 100 && bitmap(84);
+            return m_size >= 100 && bitmap(84, Optional);
         case EMR_STRETCHBLT: case EMR_ALPHABLEND: case EMR_TRANSPARENTBLT:
-            return m_size >= 108 && bitmap(84);
+            return m_size >= 108 && bitmap(84, Optional);
         case EMR_MASKBLT:
-            return m_size >= 128 && bitmap(84) && bitmap(112);
+            return m_size >= 128 && bitmap(84, Required) && bitmap(112, Optional);
         case EMR_PLGBLT:
-            return m_size >= 140 && bitmap(96) && bitmap(124);
+            return m_size >= 140 && bitmap(96, Required) && bitmap(124, Optional);
         case EMR_SETDIBITSTODEVICE:
-            return m_size >= 76 && bitmap(48, false);
+            return m_size >= 76 && bitmap(48, Required, false);
         case EMR_STRETCHDIBITS:
-            return m_size >= 80 && bitmap(48);
+            return m_size >= 80 && bitmap(48, Required);
         case EMR_CREATEMONOBRUSH: case EMR_CREATEDIBPATTERNBRUSHPT:
-            return m_size >= 32 && handle(8, false) && bitmap(16);
+            return m_size >= 32 && handle(8, false) && bitmap(16, Required);
         case EMR_EXTCREATEPEN:
-            return counted(52, 48, 4) && handle(8, false) && bitmap(12);
+            return counted(52, 48, 4) && handle(8, false) && bitmap(12, Optional);
         case EMR_SETICMPROFILEA: case EMR_SETICMPROFILEW:
             return m_size >= 20 && fits(20, uint64_t(u32At(m_record, 12)) + u32At(m_record, 16), m_size);
         case EMR_COLORMATCHTOTARGETW:
@@ -237,9 +242,12 @@ private:
     bool hasSoundGeometry(uint32_t Type) const
     {
         switch (Type) {
-        case EMR_SETWINDOWEXTEX: case EMR_SETWINDOWORGEX: case EMR_SETVIEWPORTEXTEX:
-        case EMR_SETVIEWPORTORGEX: case EMR_SETBRUSHORGEX: case EMR_OFFSETCLIPRGN: case EMR_MOVETOEX:
-        case EMR_LINETO: case EMR_SETPIXELV: case EMR_EXTFLOODFILL:
+        case EMR_SETWINDOWEXTEX: case EMR_SETVIEWPORTEXTEX:
+            // GDI takes no empty extent, but the system's player divides by it all the same
+            // and draws what follows through a transform of infinities.
+            return coordinates(8, 2) && u32At(m_record, 8) != 0 && u32At(m_record, 12) != 0;
+        case EMR_SETWINDOWORGEX: case EMR_SETVIEWPORTORGEX: case EMR_SETBRUSHORGEX: case EMR_OFFSETCLIPRGN:
+        case EMR_MOVETOEX: case EMR_LINETO: case EMR_SETPIXELV: case EMR_EXTFLOODFILL:
             return coordinates(8, 2);
         case EMR_EXCLUDECLIPRECT: case EMR_INTERSECTCLIPRECT: case EMR_ELLIPSE: case EMR_RECTANGLE:
             return coordinates(8, 4);
@@ -374,14 +382,17 @@ private:
         return fits(At, size, m_size) && isSoundRegion(m_record + At, size);
     }
 
-    // The offsets and sizes of a header and pixels, from At: none, or both inside. A
-    // bitmap that is set a few scan lines at a time need not hold all its rows.
-    bool bitmap(size_t At, bool WholeRows = true) const
+    // The offsets and sizes of a header and pixels, from At: none (no offset and no size,
+    // where the record may go without a bitmap), or both inside. The system's player
+    // finds a bitmap by its offset, whatever size the record gives it. A bitmap that is
+    // set a few scan lines at a time need not hold all its rows.
+    enum Presence { Required, Optional };
+    bool bitmap(size_t At, Presence Need, bool WholeRows = true) const
     {
         const uint32_t headerAt = u32At(m_record, At), headerBytes = u32At(m_record, At + 4);
         const uint32_t pixelsAt = u32At(m_record, At + 8), pixelBytes = u32At(m_record, At + 12);
-        if (headerBytes == 0)
-            return true;
+        if (headerAt == 0 && headerBytes == 0)
+            return Need == Optional;
         return fits(headerAt, headerBytes, m_size) && fits(pixelsAt, pixelBytes, m_size)
             && isSoundBitmap(m_record + headerAt, headerBytes, pixelBytes, WholeRows);
     }
@@ -406,6 +417,126 @@ private:
     size_t m_size;
     unsigned m_handles;
 };
+
+// How much larger than one unit of the picture's coordinates a mark comes out on the
+// page: the window mapped onto the viewport, and the world transform, followed through
+// the records that set them and the states saved and restored. Each record's numbers are
+// bounded on their own; together they multiply, and the system's player draws text and
+// shapes magnified tens of thousands of times for minutes (a glyph a hundred thousand
+// pixels tall), whatever little of them shows.
+class EnhancedMagnification {
+public:
+    void follow(uint32_t Type, const uint8_t* Record)
+    {
+        switch (Type) {
+        case EMR_SETMAPMODE:
+            m_state.scaled = u32At(Record, 8) == MM_ISOTROPIC || u32At(Record, 8) == MM_ANISOTROPIC;
+            break;
+        case EMR_SETWINDOWEXTEX:
+            m_state.window[0] = extent(Record, 8);
+            m_state.window[1] = extent(Record, 12);
+            break;
+        case EMR_SETVIEWPORTEXTEX:
+            m_state.viewport[0] = extent(Record, 8);
+            m_state.viewport[1] = extent(Record, 12);
+            break;
+        case EMR_SCALEVIEWPORTEXTEX:
+        case EMR_SCALEWINDOWEXTEX: {
+            double* sides = Type == EMR_SCALEVIEWPORTEXTEX ? m_state.viewport : m_state.window;
+            for (size_t axis = 0; axis < 2; ++axis)
+                sides[axis] *= std::fabs(double(int32_t(u32At(Record, 8 + 8 * axis))) / int32_t(u32At(Record, 12 + 8 * axis)));
+            break;
+        }
+        case EMR_SETWORLDTRANSFORM:
+            m_state.world = norm(Record + 8);
+            break;
+        case EMR_MODIFYWORLDTRANSFORM:
+            // Identity, left or right multiplication, or a new transform.
+            m_state.world = u32At(Record, 32) == 1 ? 1.0 : u32At(Record, 32) == 4 ? norm(Record + 8) : m_state.world * norm(Record + 8);
+            break;
+        case EMR_SAVEDC:
+            m_saved.push_back(m_state);
+            break;
+        case EMR_RESTOREDC:
+            restore(int32_t(u32At(Record, 8)));
+            break;
+        default:
+            break;
+        }
+    }
+
+    double value() const
+    {
+        // The fixed mapping modes take a unit for a pixel or less.
+        const double page = m_state.scaled
+            ? std::max(m_state.viewport[0] / m_state.window[0], m_state.viewport[1] / m_state.window[1])
+            : 1.0;
+        return page * m_state.world;
+    }
+
+private:
+    struct State {
+        bool scaled = false;
+        double window[2] = {1, 1};
+        double viewport[2] = {1, 1};
+        double world = 1;
+    };
+
+    // Extents of 0 are refused before they get here.
+    static double extent(const uint8_t* Record, size_t At) { return std::fabs(double(int32_t(u32At(Record, At)))); }
+
+    // The larger of the largest row and column sums: no vector grows by more, and the
+    // bound of a product is at most the product of the bounds.
+    static double norm(const uint8_t* Transform)
+    {
+        float m[4];
+        for (size_t i = 0; i < 4; ++i) {
+            const uint32_t bits = u32At(Transform, 4 * i);
+            std::memcpy(&m[i], &bits, sizeof bits);
+        }
+        const double rows = std::max(std::fabs(m[0]) + std::fabs(m[1]), std::fabs(m[2]) + std::fabs(m[3]));
+        const double columns = std::max(std::fabs(m[0]) + std::fabs(m[2]), std::fabs(m[1]) + std::fabs(m[3]));
+        return std::max(rows, columns);
+    }
+
+    // A negative number goes back that many saved states; a positive one to that saved
+    // state, counted from the first.
+    void restore(int32_t Which)
+    {
+        size_t keep = 0;
+        if (Which < 0 && size_t(-int64_t(Which)) <= m_saved.size())
+            keep = m_saved.size() - size_t(-int64_t(Which));
+        else if (Which > 0 && size_t(Which) <= m_saved.size())
+            keep = size_t(Which) - 1;
+        else
+            return;
+        m_state = m_saved[keep];
+        m_saved.resize(keep);
+    }
+
+    State m_state;
+    std::vector<State> m_saved;
+};
+
+// The records that put marks on the page, where the magnification counts.
+bool marksThePage(uint32_t Type)
+{
+    switch (Type) {
+    case EMR_POLYBEZIER: case EMR_POLYGON: case EMR_POLYLINE: case EMR_POLYBEZIERTO: case EMR_POLYLINETO:
+    case EMR_POLYPOLYLINE: case EMR_POLYPOLYGON: case EMR_POLYBEZIER16: case EMR_POLYGON16: case EMR_POLYLINE16:
+    case EMR_POLYBEZIERTO16: case EMR_POLYLINETO16: case EMR_POLYPOLYLINE16: case EMR_POLYPOLYGON16:
+    case EMR_POLYDRAW: case EMR_POLYDRAW16: case EMR_SETPIXELV: case EMR_ANGLEARC: case EMR_ELLIPSE:
+    case EMR_RECTANGLE: case EMR_ROUNDRECT: case EMR_ARC: case EMR_CHORD: case EMR_PIE: case EMR_ARCTO:
+    case EMR_LINETO: case EMR_EXTFLOODFILL: case EMR_FILLPATH: case EMR_STROKEANDFILLPATH: case EMR_STROKEPATH:
+    case EMR_FILLRGN: case EMR_FRAMERGN: case EMR_INVERTRGN: case EMR_PAINTRGN: case EMR_BITBLT:
+    case EMR_STRETCHBLT: case EMR_MASKBLT: case EMR_PLGBLT: case EMR_SETDIBITSTODEVICE: case EMR_STRETCHDIBITS:
+    case EMR_EXTTEXTOUTA: case EMR_EXTTEXTOUTW: case EMR_POLYTEXTOUTA: case EMR_POLYTEXTOUTW:
+    case EMR_ALPHABLEND: case EMR_TRANSPARENTBLT: case EMR_GRADIENTFILL:
+        return true;
+    default:
+        return false;
+    }
+}
 
 // Windows metafiles ---------------------------------------------------------------------
 
@@ -607,12 +738,25 @@ bool MetafileRecordCheck::isSoundEnhancedMetafile(const uint8_t* Data, size_t Si
     const unsigned handles = u16At(Data, 56);
     // The palette the header counts is the one the end record holds.
     const uint32_t paletteEntries = u32At(Data, 68);
+    // The picture is played with its frame stretched over its bounds: the frame in the
+    // reference device's pixels against the bounds, on either axis.
+    double fit = 0;
+    for (size_t axis = 0; axis < 2; ++axis) {
+        const double frame = double(int32_t(u32At(Data, 32 + 4 * axis)) - int32_t(u32At(Data, 24 + 4 * axis)))
+            * int32_t(u32At(Data, 72 + 4 * axis)) / (100.0 * int32_t(u32At(Data, 80 + 4 * axis)));
+        const double bounds = double(int32_t(u32At(Data, 16 + 4 * axis)) - int32_t(u32At(Data, 8 + 4 * axis)));
+        fit = std::max(fit, bounds / frame);
+    }
+    EnhancedMagnification magnification;
     for (size_t at = headerSize; total - at >= 8;) {
         const uint32_t type = u32At(Data, at);
         const uint32_t size = u32At(Data, at + 4);
         if (type == EMR_HEADER || size < 8 || size % 4 != 0 || size > total - at)
             return false;
         if (!EnhancedRecord(Data + at, size, handles).isSound(type))
+            return false;
+        magnification.follow(type, Data + at);
+        if (marksThePage(type) && fit * magnification.value() > kLargestMagnification)
             return false;
         at += size;
         if (type == EMR_EOF)

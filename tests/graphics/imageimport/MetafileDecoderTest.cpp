@@ -147,6 +147,9 @@ TEST(MetafileDecoder, MetafilesThatLieAboutTheirRecordsAreRefusedBeforeTheSystem
         EXPECT_EQ(failureOf<DibImageWmf>(damaged), "corrupted WMF");
 
     HDC enhanced = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    SetMapMode(enhanced, MM_ANISOTROPIC);
+    SetWindowExtEx(enhanced, 100, 50, nullptr);
+    SetViewportExtEx(enhanced, 100, 50, nullptr);
     SelectObject(enhanced, pen);
     Polyline(enhanced, line, 3);
     BITMAPINFO info{};
@@ -164,13 +167,24 @@ TEST(MetafileDecoder, MetafilesThatLieAboutTheirRecordsAreRefusedBeforeTheSystem
     const size_t line16 = enhancedRecord(emfBytes, EMR_POLYLINE16);
     const size_t selected = enhancedRecord(emfBytes, EMR_SELECTOBJECT);
     const size_t bitmap = enhancedRecord(emfBytes, EMR_STRETCHDIBITS);
-    std::vector<uint8_t> count = emfBytes, handle = emfBytes, bits = emfBytes, total = emfBytes;
+    const size_t window = enhancedRecord(emfBytes, EMR_SETWINDOWEXTEX);
+    std::vector<uint8_t> count = emfBytes, handle = emfBytes, bits = emfBytes, total = emfBytes, extent = emfBytes;
     LittleEndian::put32(&count[line16 + 24], 0x40000000);
+    // An empty window, which the system's player divides by.
+    LittleEndian::put32(&extent[window + 8], 0);
+    // A header of no size far past the record: the system's player reads it all the same.
+    std::vector<uint8_t> header = emfBytes, stretched = emfBytes, magnified = emfBytes;
+    LittleEndian::put32(&header[bitmap + 48], 0x28750);
+    LittleEndian::put32(&header[bitmap + 52], 0);
+    // Bounds a thousand times taller than the frame they are played over, and a viewport
+    // that blows the window up 1000 times: each mark would come out that much larger.
+    LittleEndian::put32(&stretched[20], LittleEndian::u32(&stretched[12]) + 60000);
+    LittleEndian::put32(&magnified[enhancedRecord(emfBytes, EMR_SETVIEWPORTEXTEX) + 8], 100000);
     LittleEndian::put32(&handle[selected + 8], 40);
     // The pixels' offset, past the record's end.
     LittleEndian::put32(&bits[bitmap + 56], LittleEndian::u32(&bits[bitmap + 4]));
     LittleEndian::put32(&total[48], uint32_t(total.size() + 4));
-    for (const auto& damaged : {count, handle, bits, total})
+    for (const auto& damaged : {count, handle, bits, total, extent, header, stretched, magnified})
         EXPECT_EQ(failureOf<DibImageWmf>(damaged), "corrupted WMF");
 }
 
