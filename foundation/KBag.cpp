@@ -285,13 +285,19 @@ void KBag::readPairs(KFile& F, KClass* Record, KBag& First, bool FirstIsDirect, 
             while (longer.getCount() > shorter)
                 longer.removeAt(longer.getCount() - 1);
         }
-        if (Second.getSkippedCount() > 0) {
-            long pos = -1;
-            while (Second.has(nullptr, &pos) && pos < Second.getCount()) {
-                Second.removeAt(pos);
-                First.removeAt(pos);
-            }
+        // An entry without its object cannot be used (looking it up would find nothing
+        // there): elements skipped as unknown leave such slots, and a stored empty slot,
+        // which no writer of pairs makes, is one too. The entry goes; what was not
+        // skipped counts as a block passed over.
+        long emptied = 0;
+        long pos = -1;
+        while (Second.has(nullptr, &pos) && pos < Second.getCount()) {
+            Second.removeAt(pos);
+            First.removeAt(pos);
+            ++emptied;
         }
+        for (long stored = Second.getSkippedCount(); stored < emptied; ++stored)
+            KClassReader::countMismatchedBlock();
     }
     reader.end();
 }

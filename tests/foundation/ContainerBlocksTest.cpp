@@ -191,6 +191,33 @@ TEST_F(ContainerBlocks, UnknownElementsAreKeptEmptyDroppedOrRefusedByMode)
         EXPECT_EQ(valuesOf(indexedCopy.getKeys()), std::vector<long>{2});
         EXPECT_EQ(textsOf(indexedCopy.getObjects()), std::vector<std::string>{"two"});
     }
+
+    // So does a stored empty slot (class ID 0), which no writer of pairs makes: its name
+    // would find no object.
+    KBag names;
+    names.add(heapString("a"));
+    names.add(heapString("b"));
+    const Bytes nameBlock = written(names);
+    const Bytes one = writtenStringBlock("1");
+    const long slots = 8 + 4 + 1 + 4 + long(one.size()) + 4;
+    const Bytes objectBlock = ByteList()
+                                  .append(header("KBag", 8 + 16 + slots + 12))
+                                  .append(header("KArray", slots))
+                                  .longs({2})
+                                  .raw({0})
+                                  .longs({long(KString::getClassRecord()->getClassID())})
+                                  .append(one)
+                                  .longs({0, 2, 1, 0})
+                                  .bytes();
+    KNamedBag holed;
+    EXPECT_EQ(read(holed, ByteList()
+                              .append(header("KNamedBag", 8 + long(nameBlock.size() + objectBlock.size())))
+                              .append(nameBlock)
+                              .append(objectBlock)
+                              .bytes()),
+              0);
+    EXPECT_EQ(textsOf(holed.getNames()), std::vector<std::string>{"a"});
+    EXPECT_FALSE(holed.findName(KString("b")));
 }
 
 TEST_F(ContainerBlocks, CountsTheSectionCannotHoldAreDamage)
