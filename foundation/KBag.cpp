@@ -296,7 +296,7 @@ void KBag::readPairs(KFile& F, KClass* Record, KBag& First, bool FirstIsDirect, 
             First.removeAt(pos);
             ++emptied;
         }
-        for (long stored = Second.getSkippedCount(); stored < emptied; ++stored)
+        for (long stored = emptied - Second.getSkippedCount(); stored > 0; --stored)
             KClassReader::countMismatchedBlock();
     }
     reader.end();

@@ -311,10 +311,8 @@ KEventReturn LumoApplication::openDocumentEvent(KApplicationEvent& E)
         actions.play(false, false, m_quitAfterPlay);
     // A story that was to play and quit, but was refused or holds nothing to play, ends
     // the program as its end would have; nobody is there to close the empty window.
-    const bool playing = LumoWindow::hasMainWindow()
-        && (LumoWindow::getMainWindow().getPlayState() == LumoWindow::Playing
-            || LumoWindow::getMainWindow().getPlayState() == LumoWindow::Paused);
-    if (m_quitAfterPlay && !playing)
+    const uint8 state = LumoWindow::hasMainWindow() ? LumoWindow::getMainWindow().getPlayState() : uint8(LumoWindow::NoStory);
+    if (m_quitAfterPlay && state != LumoWindow::Playing && state != LumoWindow::Paused)
         quit();
     return 1;
 }

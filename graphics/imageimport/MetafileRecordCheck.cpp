@@ -19,6 +19,9 @@ constexpr size_t kWindowsRecordHeader = 6;
 // Larger bitmap sides are damage, and keep the size arithmetic within 64 bits.
 constexpr int64_t kLargestBitmapSide = int64_t(1) << 20;
 constexpr uint32_t kStockObject = 0x80000000u;
+// The mode of a modify-world-transform record that sets the transform outright (MWT_SET,
+// which the platform's headers lack).
+constexpr uint32_t kWorldTransformSet = 4;
 // Pictures are drawn a page at a time: 2^17 units hold a poster in hundredths of a
 // millimetre. The system's player draws shapes far beyond that (a damaged ellipse a
 // million units wide) for minutes, whatever little of them shows.
@@ -451,8 +454,18 @@ public:
             m_state.world = norm(Record + 8);
             break;
         case EMR_MODIFYWORLDTRANSFORM:
-            // Identity, left or right multiplication, or a new transform.
-            m_state.world = u32At(Record, 32) == 1 ? 1.0 : u32At(Record, 32) == 4 ? norm(Record + 8) : m_state.world * norm(Record + 8);
+            switch (u32At(Record, 32)) {
+            case MWT_IDENTITY:
+                m_state.world = 1.0;
+                break;
+            case kWorldTransformSet:
+                m_state.world = norm(Record + 8);
+                break;
+            default:
+                // Multiplied from the left or the right.
+                m_state.world *= norm(Record + 8);
+                break;
+            }
             break;
         case EMR_SAVEDC:
             m_saved.push_back(m_state);
